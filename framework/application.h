@@ -1,0 +1,62 @@
+#pragma once
+// The application object, the event loop and quitting.
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include "framework/menu.h"
+
+namespace fw {
+
+class Application {
+ public:
+  Application();
+  virtual ~Application();
+
+  virtual void Event_Open() {}
+  virtual void Event_EnableMenuItems() {}  // before a menu shows
+  virtual void Event_Close() {}            // once, at quit
+
+  std::shared_ptr<MenuItem> MenuBar;
+
+  // Binds a command handler to the menu item of this name (anywhere in the tree).
+  void _AddMenuHandler(const String& itemName, std::function<bool()> handler);
+  bool HasMenuHandler(const String& itemName) const;
+  // What choosing the item does: runs its handler (guarded). False when none is bound.
+  bool ChooseMenuItem(const String& itemName);
+  // While false, menu commands and their shortcuts are not delivered (the lock screen).
+  void SetMenuCommandsAllowed(bool allowed);
+  bool MenuCommandsAllowed() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// Must be called first, with main's arguments (sets up the toolkit).
+void InitFramework(int& argc, char** argv);
+void RegisterApplication(Application* app);
+Application* TheApplication();
+
+// Runs the application's Open event, then what was waiting for it (the open events of
+// windows created before the loop), then the event loop until Quit. Returns the exit code.
+int RunEventLoop();
+// Windows created before the loop call this so their Open runs after the application's.
+void CallAfterApplicationOpen(std::function<void()> fn);
+bool ApplicationHasOpened();
+
+// Stops timers and threads, fires the application's Close event exactly once, then ends
+// the event loop. Safe to call more than once and from any handler.
+void Quit();
+bool QuitHasRun();
+void ResetQuitForTesting();
+
+// The framework's nil-object failure.
+struct NilObjectException : std::runtime_error {
+  NilObjectException() : std::runtime_error("nil object") {}
+};
+
+// Every dispatched handler goes through this: a failing handler is reported on stderr
+// and the program goes on.
+void Guarded(const char* what, const std::function<void()>& fn);
+
+}  // namespace fw

@@ -1,0 +1,45 @@
+#pragma once
+// Output devices: beep, message box, speech, sound files, web addresses. Each sits
+// behind a seam that tests can answer, and each degrades quietly when the device is
+// missing (no sound card, no speech engine, no desktop).
+#include <functional>
+#include <memory>
+#include "framework/text.h"
+
+namespace fw {
+
+void Beep();
+int BeepCountForTesting();  // beeps since the start (or the last reset)
+void ResetBeepCountForTesting();
+
+// A modal message box. CR (13) in the text is a line break.
+void MsgBox(const String& text);
+// While set, message boxes go here instead of showing.
+void SetMsgBoxHandlerForTesting(std::function<void(const String&)> handler);
+
+// Speech through the system's synthesiser; interrupt cuts off speech in progress.
+void Speak(const String& text, bool interrupt);
+void SetSpeakHandlerForTesting(std::function<void(const String&, bool)> handler);
+
+// A sound file. Whether a file "is a sound" is decided by its content, not by whether
+// a device can play it, so a machine without sound still accepts the user's choice.
+class Sound {
+ public:
+  virtual ~Sound() = default;
+  virtual void Play() = 0;
+  virtual void PlayLooping() = 0;
+  virtual void Stop() = 0;
+  virtual bool IsPlaying() const = 0;
+  virtual String Path() const = 0;
+};
+// None when the file does not exist or is not a sound.
+std::shared_ptr<Sound> OpenAsSound(const String& path);
+// Tests see every Play/PlayLooping/Stop as an event: "play <path>", "loop <path>", "stop <path>".
+void SetSoundEventHandlerForTesting(std::function<void(const String&)> handler);
+
+// Opens http, https and mailto addresses in the desktop's default program; anything
+// else is refused (false). The address goes as one URL, never through a shell.
+bool ShowURL(const String& url);
+void SetShowURLHandlerForTesting(std::function<void(const String&)> handler);
+
+}  // namespace fw

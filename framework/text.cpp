@@ -1,0 +1,177 @@
+#include "framework/text.h"
+
+#include <QString>
+#include <charconv>
+#include <cmath>
+
+#include "framework/utf8.h"
+
+namespace fw {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Byte length of the number at s[i]: digits, an optional fraction and an optional
+// exponent that has digits. The sign is the caller's.
+size_t NumberLength(const String& s, size_t i) {
+  size_t j = i, digits = 0;
+  while (j < s.size() && IsDigit(s[j])) ++j, ++digits;
+  if (j < s.size() && s[j] == '.') {
+    size_t k = j + 1;
+    while (k < s.size() && IsDigit(s[k])) ++k, ++digits;
+    j = k;
+  }
+  if (digits == 0) return 0;
+  if (j < s.size() && (s[j] == 'e' || s[j] == 'E')) {
+    size_t k = j + 1;
+    if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
+    if (k < s.size() && IsDigit(s[k])) {
+      while (k < s.size() && IsDigit(s[k])) ++k;
+      j = k;
+    }
+  }
+  return j - i;
+}
+
+String FromQ(const QString& q) { return q.toUtf8().toStdString(); }
+QString ToQ(const String& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+String Str(int64_t n) { return std::to_string(n); }
+
+String Str(double d) {
+  if (d == 0) return "0";  // also for -0
+  if (std::isnan(d)) return "NaN";
+  if (std::isinf(d)) return d > 0 ? "INF" : "-INF";
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, d);
+  return String(buf, r.ptr);
+}
+
+// Locale-independent on purpose: the program's numbers always use a point.
+double Val(const String& s) {
+  size_t i = 0;
+  while (i < s.size() && IsBlank(s[i])) ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
+  const size_t n = NumberLength(s, i);
+  if (n == 0) return 0;
+  double value = 0;
+  std::from_chars(s.data() + i, s.data() + i + n, value);
+  return negative ? -value : value;
+}
+
+int64_t Len(const String& s) { return utf8::CountChars(s); }
+
+String Left(const String& s, int64_t n) {
+  if (n <= 0) return "";
+  return s.substr(0, utf8::OffsetOf(s, n));
+}
+
+String Right(const String& s, int64_t n) {
+  if (n <= 0) return "";
+  const int64_t len = Len(s);
+  if (n >= len) return s;
+  return s.substr(utf8::OffsetOf(s, len - n));
+}
+
+String Mid(const String& s, int64_t start) {
+  if (start < 1) start = 1;
+  return s.substr(utf8::OffsetOf(s, start - 1));
+}
+
+String Mid(const String& s, int64_t start, int64_t length) {
+  if (start < 1) start = 1;  // the original framework treats a position before 1 as 1
+  if (length <= 0) return "";
+  const size_t from = utf8::OffsetOf(s, start - 1);
+  size_t to = from;
+  for (int64_t k = 0; k < length && to < s.size(); ++k) to += utf8::CharLength(s, to);
+  return s.substr(from, to - from);
+}
+
+String Uppercase(const String& s) { return FromQ(ToQ(s).toUpper()); }
+String Lowercase(const String& s) { return FromQ(ToQ(s).toLower()); }
+
+String Trim(const String& s) {
+  size_t b = 0, e = s.size();
+  while (b < e && IsBlank(s[b])) ++b;
+  while (e > b && IsBlank(s[e - 1])) --e;
+  return s.substr(b, e - b);
+}
+
+String Chr(uint32_t codePoint) {
+  String out;
+  utf8::Append(out, codePoint);
+  return out;
+}
+
+uint32_t Asc(const String& s) { return s.empty() ? 0 : utf8::Decode(s, 0); }
+
+int64_t InStr(const String& s, const String& find) { return InStr(1, s, find); }
+
+int64_t InStr(int64_t start, const String& s, const String& find) {
+  if (start < 1) start = 1;
+  const size_t from = utf8::OffsetOf(s, start - 1);
+  if (find.empty()) return 0;
+  const size_t at = s.find(find, from);
+  if (at == String::npos) return 0;
+  return utf8::CountChars(s, 0, at) + 1;
+}
+
+String ReplaceAll(const String& s, const String& find, const String& with) {
+  if (find.empty()) return s;
+  String out;
+  size_t i = 0;
+  for (size_t at; (at = s.find(find, i)) != String::npos; i = at + find.size()) {
+    out.append(s, i, at - i);
+    out += with;
+  }
+  out.append(s, i, String::npos);
+  return out;
+}
+
+int64_t CountFields(const String& s, const String& separator) {
+  if (s.empty()) return 0;
+  if (separator.empty()) return 1;
+  int64_t n = 1;
+  for (size_t at = s.find(separator); at != String::npos; at = s.find(separator, at + separator.size()))
+    ++n;
+  return n;
+}
+
+String NthField(const String& s, const String& separator, int64_t n) {
+  if (n < 1 || s.empty()) return "";
+  if (separator.empty()) return n == 1 ? s : "";
+  size_t from = 0;
+  for (int64_t k = 1; k < n; ++k) {
+    const size_t at = s.find(separator, from);
+    if (at == String::npos) return "";
+    from = at + separator.size();
+  }
+  const size_t end = s.find(separator, from);
+  return s.substr(from, end == String::npos ? String::npos : end - from);
+}
+
+String LinesToCR(const String& s) {
+  String out;
+  out.reserve(s.size());
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+    out += s[i] == '\n' ? '\r' : s[i];
+  }
+  return out;
+}
+
+bool IsValidUtf8(const String& s) {
+  for (size_t i = 0; i < s.size();) {
+    const size_t n = utf8::SequenceLength(s, i);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+}  // namespace fw

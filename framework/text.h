@@ -1,0 +1,38 @@
+#pragma once
+// Text functions in the vocabulary the program is written in. Text is UTF-8 in a
+// std::string; every position and length counts characters (code points), never bytes.
+// Positions start at 1. Out-of-range arguments clamp; nothing here throws.
+//
+// Text equality: the program compares texts with ==, which is exact (case and
+// accents matter). That is the one rule, used for markers, passwords and searches alike.
+#include <cstdint>
+#include <string>
+
+namespace fw {
+
+using String = std::string;
+
+String Str(int64_t n);                       // decimal, no padding: Str(-5) == "-5"
+String Str(double d);                        // shortest readable form: 2.5 -> "2.5", 3.0 -> "3"
+double Val(const String& s);                 // leading number after blanks/tabs/CR/LF; "9:" -> 9, "" -> 0
+int64_t Len(const String& s);
+String Left(const String& s, int64_t n);
+String Right(const String& s, int64_t n);
+String Mid(const String& s, int64_t start);  // from start to the end
+String Mid(const String& s, int64_t start, int64_t length);
+String Uppercase(const String& s);           // full Unicode: "février" -> "FÉVRIER"
+String Lowercase(const String& s);
+String Trim(const String& s);                // blanks, tabs, CR and LF at both ends
+String Chr(uint32_t codePoint);              // Chr(13) is the line break inside a note
+uint32_t Asc(const String& s);               // code point of the first character, 0 for ""
+int64_t InStr(const String& s, const String& find);                 // 1-based, 0 when absent
+int64_t InStr(int64_t start, const String& s, const String& find);  // search from start
+String ReplaceAll(const String& s, const String& find, const String& with);
+int64_t CountFields(const String& s, const String& separator);  // "" has 0 fields
+String NthField(const String& s, const String& separator, int64_t n);  // n from 1; "" past the end
+
+// Line breaks: the program keeps CR (13) between lines; these convert at the edges.
+String LinesToCR(const String& s);  // CRLF or LF -> CR
+bool IsValidUtf8(const String& s);
+
+}  // namespace fw

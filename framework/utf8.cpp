@@ -1,0 +1,78 @@
+#include "framework/utf8.h"
+
+namespace fw::utf8 {
+
+namespace {
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+}  // namespace
+
+size_t SequenceLength(const std::string& s, size_t i) {
+  const auto b = [&](size_t k) { return static_cast<unsigned char>(s[i + k]); };
+  const size_t left = s.size() - i;
+  const unsigned char c = b(0);
+  if (c < 0x80) return 1;
+  size_t n;
+  uint32_t cp;
+  if ((c & 0xE0) == 0xC0) { n = 2; cp = c & 0x1F; }
+  else if ((c & 0xF0) == 0xE0) { n = 3; cp = c & 0x0F; }
+  else if ((c & 0xF8) == 0xF0) { n = 4; cp = c & 0x07; }
+  else return 0;
+  if (left < n) return 0;
+  for (size_t k = 1; k < n; ++k) {
+    if (!IsContinuation(b(k))) return 0;
+    cp = (cp << 6) | (b(k) & 0x3F);
+  }
+  // Overlong forms, surrogates and values past Unicode are not text.
+  static const uint32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kMin[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n;
+}
+
+size_t CharLength(const std::string& s, size_t i) {
+  const size_t n = SequenceLength(s, i);
+  return n == 0 ? 1 : n;
+}
+
+uint32_t Decode(const std::string& s, size_t i) {
+  const size_t n = SequenceLength(s, i);
+  const auto c = static_cast<unsigned char>(s[i]);
+  if (n <= 1) return c;
+  static const unsigned char kLeadMask[] = {0, 0, 0x1F, 0x0F, 0x07};
+  uint32_t cp = c & kLeadMask[n];
+  for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  return cp;
+}
+
+void Append(std::string& out, uint32_t cp) {
+  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return;
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+size_t OffsetOf(const std::string& s, int64_t n) {
+  size_t i = 0;
+  for (; n > 0 && i < s.size(); --n) i += CharLength(s, i);
+  return i < s.size() ? i : s.size();
+}
+
+int64_t CountChars(const std::string& s, size_t from, size_t to) {
+  if (to > s.size()) to = s.size();
+  int64_t count = 0;
+  for (size_t i = from; i < to; i += CharLength(s, i)) ++count;
+  return count;
+}
+
+}  // namespace fw::utf8

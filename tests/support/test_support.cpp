@@ -1,0 +1,70 @@
+#include "support/test_support.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "framework/files.h"
+
+namespace fs = std::filesystem;
+
+namespace testsupport {
+
+TempFolders::TempFolders() {
+  std::string tmpl = (fs::temp_directory_path() / "velqora-test-XXXXXX").string();
+  std::vector<char> buf(tmpl.begin(), tmpl.end());
+  buf.push_back('\0');
+  root_ = mkdtemp(buf.data());
+  app_ = root_ + "/app";
+  prefs_ = root_ + "/prefs";
+  fs::create_directories(app_);
+  fs::create_directories(prefs_);
+  fw::SetApplicationFolderForTesting(app_);
+  fw::SetPreferencesFolderForTesting(prefs_);
+}
+
+TempFolders::~TempFolders() {
+  fw::SetApplicationFolderForTesting("");
+  fw::SetPreferencesFolderForTesting("");
+  std::error_code ec;
+  fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ec);
+  for (auto& e : fs::recursive_directory_iterator(root_, ec))
+    fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::remove_all(root_, ec);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+bool FileExists(const std::string& path) { return fs::exists(path); }
+
+void MakeDirs(const std::string& path) { fs::create_directories(path); }
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string cur;
+  for (size_t i = 0; i < text.size(); ++i) {
+    char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(cur);
+      cur.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      cur += c;
+    }
+  }
+  if (!cur.empty()) lines.push_back(cur);
+  return lines;
+}
+
+}  // namespace testsupport

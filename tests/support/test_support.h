@@ -1,0 +1,33 @@
+#pragma once
+// Shared helpers for tests: private application and preferences folders, and small
+// file utilities, so that no test touches the user's real files.
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// A fresh temporary folder for the application and one for the user's preferences,
+// installed as the framework's folders for the lifetime of the object.
+class TempFolders {
+ public:
+  TempFolders();
+  ~TempFolders();
+  TempFolders(const TempFolders&) = delete;
+  TempFolders& operator=(const TempFolders&) = delete;
+
+  const std::string& app() const { return app_; }
+  const std::string& prefs() const { return prefs_; }
+  std::string root() const { return root_; }
+
+ private:
+  std::string root_, app_, prefs_;
+};
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+void MakeDirs(const std::string& path);
+std::vector<std::string> SplitLines(const std::string& text);  // on LF, CR or CRLF
+
+}  // namespace testsupport

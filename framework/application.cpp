@@ -6,18 +6,23 @@
 #include <map>
 #include <vector>
 
+#include "framework/application_qt.h"
+
 namespace fw {
 
 struct Application::Impl {
   std::map<String, std::function<bool()>> handlers;
   bool commandsAllowed = true;
+  bool updatingMenus = false;
 };
 
 Application::Application() : impl_(std::make_unique<Impl>()) {}
-Application::~Application() = default;
+Application::~Application() {
+  if (TheApplication() == this) RegisterApplication(nullptr);
+}
 
 void Application::_AddMenuHandler(const String& itemName, std::function<bool()> handler) {
-  impl_->handlers[itemName] = std::move(handler);
+  if (handler) impl_->handlers[itemName] = std::move(handler);
 }
 
 bool Application::HasMenuHandler(const String& itemName) const {
@@ -29,35 +34,147 @@ bool Application::ChooseMenuItem(const String& itemName) {
   auto it = impl_->handlers.find(itemName);
   if (it == impl_->handlers.end()) return false;
   bool handled = false;
-  auto handler = it->second;  // a handler may rebind itself
+  auto handler = it->second;  // a handler may rebind its own name while it runs
   Guarded(itemName.c_str(), [&] { handled = handler(); });
   return handled;
 }
 
-void Application::SetMenuCommandsAllowed(bool allowed) { impl_->commandsAllowed = allowed; }
+void Application::SetMenuCommandsAllowed(bool allowed) {
+  if (impl_->commandsAllowed == allowed) return;
+  impl_->commandsAllowed = allowed;
+  UpdateMenuItems();
+}
+
 bool Application::MenuCommandsAllowed() const { return impl_->commandsAllowed; }
 
 namespace {
-// The toolkit keeps references to argc and argv for its whole life.
-int* gArgc = nullptr;
-Application* gApp = nullptr;
+
+// Titles (the root's children) and submenus always open; other items start from
+// their AutoEnable flag.
+void ResetToAutoEnable(MenuItem& item, bool isTitle) {
+  item.SetEnabled(isTitle || item.Count() > 0 || item.AutoEnable());
+  for (int i = 0; i < item.Count(); ++i) ResetToAutoEnable(*item.Item(i), false);
+}
+
+// The lock screen: nothing below the titles can be chosen.
+void DisableCommands(MenuItem& item) {
+  for (int i = 0; i < item.Count(); ++i) {
+    MenuItem& child = *item.Item(i);
+    if (child.Count() == 0) child.SetEnabled(false);
+    DisableCommands(child);
+  }
+}
+
+}  // namespace
+
+void Application::UpdateMenuItems() {
+  if (MenuBar) UpdateMenuItems(*MenuBar);
+}
+
+void Application::UpdateMenuItems(MenuItem& root) {
+  if (impl_->updatingMenus) return;  // a handler's change must not restart the pass
+  impl_->updatingMenus = true;
+  root.SetEnabled(true);
+  for (int i = 0; i < root.Count(); ++i) ResetToAutoEnable(*root.Item(i), true);
+  Guarded("EnableMenuItems", [this] { Event_EnableMenuItems(); });
+  if (!impl_->commandsAllowed)
+    for (int i = 0; i < root.Count(); ++i) DisableCommands(*root.Item(i));
+  impl_->updatingMenus = false;
+}
+
+namespace {
+
+struct Lifecycle {
+  Application* app = nullptr;
+  bool opened = false;
+  bool opening = false;
+  bool quitRun = false;
+  bool inLoop = false;
+  std::vector<std::function<void()>> afterOpen;
+};
+
+Lifecycle& State() {
+  static Lifecycle state;
+  return state;
+}
+
 }  // namespace
 
 void InitFramework(int& argc, char** argv) {
   if (QApplication::instance()) return;
-  gArgc = &argc;
-  new QApplication(*gArgc, argv);
+  // The toolkit keeps references to argc and argv: main's own variables outlive it.
+  // The application object lives until the process ends, so it is never deleted.
+  new QApplication(argc, argv);
+  QApplication::setApplicationName("velqora");
+  QApplication::setApplicationDisplayName("Velqora");
 }
 
-void RegisterApplication(Application* app) { gApp = app; }
-Application* TheApplication() { return gApp; }
+void RegisterApplication(Application* app) { State().app = app; }
+Application* TheApplication() { return State().app; }
 
-int RunEventLoop() { return QApplication::exec(); }
-void CallAfterApplicationOpen(std::function<void()> fn) { if (fn) fn(); }
-bool ApplicationHasOpened() { return true; }
-void Quit() { QApplication::quit(); }
-bool QuitHasRun() { return false; }
-void ResetQuitForTesting() {}
+void OpenApplication() {
+  Lifecycle& s = State();
+  if (s.opened || s.opening) return;
+  s.opening = true;
+  if (s.app) Guarded("Open", [&] { s.app->Event_Open(); });
+  s.opening = false;
+  s.opened = true;
+  // A waiting window may create another one; that one waits its turn here as well.
+  for (size_t i = 0; i < s.afterOpen.size() && !s.quitRun; ++i) {
+    auto fn = std::move(s.afterOpen[i]);
+    Guarded("Open", fn);
+  }
+  s.afterOpen.clear();
+}
+
+int RunEventLoop() {
+  OpenApplication();
+  if (Application* app = TheApplication()) app->UpdateMenuItems();
+  if (QuitHasRun()) return 0;  // quit during start-up: there is no loop to end
+  State().inLoop = true;
+  int rc = QApplication::exec();
+  State().inLoop = false;
+  Quit();  // the loop may also end because the last window closed
+  return rc;
+}
+
+void CallAfterApplicationOpen(std::function<void()> fn) {
+  if (!fn) return;
+  if (State().opened) {
+    Guarded("Open", fn);
+    return;
+  }
+  State().afterOpen.push_back(std::move(fn));
+}
+
+bool ApplicationHasOpened() { return State().opened; }
+
+void Quit() {
+  Lifecycle& s = State();
+  if (s.quitRun) return;
+  s.quitRun = true;  // first, so a Close handler that quits again changes nothing
+  internal::StopAllTimers();
+  internal::StopAllThreads();
+  if (s.app) Guarded("Close", [&] { s.app->Event_Close(); });
+  // Outside the loop there is nothing to end, and telling Qt to quit anyway would make
+  // every later local event loop (a modal dialog) return at once.
+  if (s.inLoop) QCoreApplication::exit(0);
+}
+
+bool QuitHasRun() { return State().quitRun; }
+
+void ResetQuitForTesting() {
+  State().quitRun = false;
+  internal::ResumeTimers();
+  internal::ResumeThreads();
+}
+
+void ResetApplicationForTesting() {
+  ResetQuitForTesting();
+  State().opened = false;
+  State().opening = false;
+  State().afterOpen.clear();
+}
 
 void Guarded(const char* what, const std::function<void()>& fn) {
   try {

@@ -23,9 +23,16 @@ class Application {
   bool HasMenuHandler(const String& itemName) const;
   // What choosing the item does: runs its handler (guarded). False when none is bound.
   bool ChooseMenuItem(const String& itemName);
-  // While false, menu commands and their shortcuts are not delivered (the lock screen).
+  // While false, menu commands and their shortcuts are not delivered (the lock screen):
+  // every command item shows disabled and ChooseMenuItem refuses.
   void SetMenuCommandsAllowed(bool allowed);
   bool MenuCommandsAllowed() const;
+
+  // Brings the menus up to date, as the framework does before a menu shows: every item
+  // takes its AutoEnable flag as its enabled state, menu titles and submenus are
+  // enabled, then Event_EnableMenuItems runs (guarded). Without an argument: MenuBar.
+  void UpdateMenuItems();
+  void UpdateMenuItems(MenuItem& root);
 
  private:
   struct Impl;
@@ -40,15 +47,24 @@ Application* TheApplication();
 // Runs the application's Open event, then what was waiting for it (the open events of
 // windows created before the loop), then the event loop until Quit. Returns the exit code.
 int RunEventLoop();
+// The first half of RunEventLoop, without the loop: the application's Open event, then
+// the waiting calls. Runs once; later calls do nothing. Tests start up through this.
+void OpenApplication();
 // Windows created before the loop call this so their Open runs after the application's.
+// Once the application has opened, fn runs at once.
 void CallAfterApplicationOpen(std::function<void()> fn);
 bool ApplicationHasOpened();
 
 // Stops timers and threads, fires the application's Close event exactly once, then ends
-// the event loop. Safe to call more than once and from any handler.
+// the event loop. Safe to call more than once and from any handler. When the loop ends
+// some other way (the desktop closed the last window), RunEventLoop quits this way too,
+// so the quit-time save always runs.
 void Quit();
 bool QuitHasRun();
+// Tests: forget an earlier Quit (timers and threads run again). The opened state stays.
 void ResetQuitForTesting();
+// Tests: forget Open too, and drop the calls waiting for it.
+void ResetApplicationForTesting();
 
 // The framework's nil-object failure.
 struct NilObjectException : std::runtime_error {

@@ -2,11 +2,17 @@
 // Files and folders. A FolderItem names a path that may or may not exist. Text files
 // are UTF-8, one value per line. Writers never destroy the old file before the new
 // one is whole: output goes beside the final name and is renamed into place on Close.
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 #include "framework/text.h"
+
+// The C library's EOF macro would turn the streams' EOF() into "(-1)()". Nothing in the
+// program needs the macro (std::char_traits<char>::eof() is the C++ spelling), so it goes;
+// <cstdio> above makes sure it cannot come back later through its include guard.
+#undef EOF
 
 namespace fw {
 
@@ -20,6 +26,7 @@ class FolderItem {
 
   String AbsolutePath() const { return path_; }
   String Name() const;
+  String DisplayName() const;  // the name as shown to the user
   FolderItem Parent() const;
   FolderItem Child(const String& name) const;
   bool Exists() const;
@@ -31,7 +38,9 @@ class FolderItem {
   bool Rename(const String& newName) const;  // within the same folder
   bool CopyTo(const FolderItem& destination) const;
 
-  // Nullptr when the file cannot be opened/created; the caller decides what that means.
+  // Nullptr when the file cannot be opened/created (a missing folder, a folder in the
+  // way, no permission); the caller decides what that means. Only regular files open:
+  // the whole file is read at once, so reading never blocks.
   std::unique_ptr<TextInputStream> OpenAsTextFile() const;
   std::unique_ptr<TextOutputStream> CreateTextFile() const;  // replaces on Close
   // Restrict a file to its owner (mode 0600), for files holding a password.
@@ -49,7 +58,11 @@ class TextInputStream {
   virtual String ReadAll() = 0;
   virtual bool EOF() const = 0;
   virtual void Close() = 0;
-  // Bytes that are not valid UTF-8 are read as Mac Roman instead (call before reading).
+  // UTF8 (the default) passes bytes through unchanged, even invalid ones, so nothing is
+  // lost. MacRoman reads every byte as Mac Roman. Detect reads the file as UTF-8 when the
+  // whole file is valid UTF-8 and as Mac Roman otherwise: right for a file that a user
+  // may have saved from either kind of editor. A UTF-8 byte-order mark is skipped.
+  // Takes effect for the lines read after the call.
   enum class Encoding { UTF8, MacRoman, Detect };
   virtual void SetEncoding(Encoding e) = 0;
 };
@@ -57,7 +70,8 @@ class TextInputStream {
 class TextOutputStream {
  public:
   virtual ~TextOutputStream() = default;
-  // Writes the text and a line end (LF). A CR inside the text is written as a line end too.
+  // Writes the text and a line end (LF). A CR (or CRLF) inside the text is written as a
+  // line end too, in WriteLine and Write alike. Text is written as UTF-8, unchanged.
   virtual void WriteLine(const String& line) = 0;
   virtual void Write(const String& text) = 0;
   // Commits: renames the finished file into place. False when anything failed, in which
@@ -70,12 +84,14 @@ String MacRomanToUtf8(const std::string& bytes);
 
 // The folder that holds the executable; when that is not writable, $XDG_DATA_HOME/velqora.
 FolderItem ApplicationFolder();
-// The user's Preferences folder: $XDG_CONFIG_HOME, or ~/.config.
+// The user's Preferences folder: $XDG_CONFIG_HOME, or ~/.config. (An XDG variable that
+// is not an absolute path is ignored, as the XDG rules say.)
 FolderItem PreferencesFolder();
-// A name resolved relative to the application's folder.
+// A name resolved relative to the application's folder; an absolute path is taken as is.
 FolderItem GetFolderItem(const String& name);
 
-// File dialogs. Nothing on cancel.
+// File dialogs. Nothing on cancel. The file type "text" offers *.txt files first; any
+// other type ("special/any") offers every file.
 std::optional<FolderItem> GetOpenFolderItem(const String& fileType);
 std::optional<FolderItem> GetSaveFolderItem(const String& fileType, const String& defaultName);
 

@@ -1,6 +1,7 @@
 #pragma once
 // Colours, pictures and drawing. A Picture is a shared handle (copies refer to the
-// same image, as objects do in the program's vocabulary); a null Picture is "none".
+// same image, as objects do in the program's vocabulary); a null Picture is "none", and
+// using one (its size, graphics, transparency) throws the framework's NilObjectException.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -60,7 +61,7 @@ class Picture {
   int Transparent() const;
   void SetTransparent(int mode);
   Graphics& GetGraphics();  // drawing into the picture
-  Color Pixel(int x, int y) const;
+  Color Pixel(int x, int y) const;  // as it shows on white; white outside the picture
   bool Save(const String& pngPath) const;
 
   struct Impl;

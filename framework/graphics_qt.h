@@ -3,6 +3,7 @@
 // printing, controls that show pictures).
 #include <memory>
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include "framework/graphics.h"
 
@@ -20,8 +21,16 @@ QImage PictureImageForDrawing(const Picture& p);
 // Wraps an image as a picture (converted to ARGB32 premultiplied); a null image gives none.
 Picture PictureFromImage(QImage image, int depth = 32);
 
+// The font a port or control uses for TextFont/TextSize/Bold/Italic/Underline. Sizes are
+// pixels, as the window layouts are; "System" (or "") is the desktop's font, size 0 is 12.
+QFont FontFor(const String& family, int size, bool bold, bool italic, bool underline);
+
 // A Graphics that draws through an existing painter (a canvas's paint event, a printed
 // page). The painter must outlive the Graphics; w x h is the surface's size.
 std::unique_ptr<Graphics> GraphicsForPainter(QPainter* painter, int w, int h);
+// A Graphics that draws into an image (each call paints and finishes, so the image can
+// be read between calls). ClearRect makes pixels transparent, or white when
+// `clearsToWhite`. The image must outlive the Graphics.
+std::unique_ptr<Graphics> GraphicsForImage(QImage* image, bool clearsToWhite);
 
 }  // namespace fw

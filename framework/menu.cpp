@@ -32,7 +32,10 @@ void MenuItem::SetEnabled(bool on) {
 }
 
 void MenuItem::Append(std::shared_ptr<MenuItem> child) {
-  if (!child) return;
+  // An item lives in one place only; appending an ancestor would make a cycle.
+  if (!child || child->parent_) return;
+  for (MenuItem* p = this; p; p = p->parent_)
+    if (p == child.get()) return;
   child->parent_ = this;
   children_.push_back(std::move(child));
   Changed();
@@ -66,9 +69,14 @@ void MenuItem::RemoveListener(int id) {
   std::erase_if(listeners_, [id](const auto& p) { return p.first == id; });
 }
 
-void MenuItem::Changed() {
+void MenuItem::Changed() { Notify(*this); }
+
+// Observers of an ancestor (the menu bar drawn from the root) hear about changes deep
+// in the tree without registering on every item.
+void MenuItem::Notify(MenuItem& changed) {
   auto copy = listeners_;  // a listener may remove itself
-  for (auto& [id, l] : copy) l(*this);
+  for (auto& [id, l] : copy) l(changed);
+  if (parent_) parent_->Notify(changed);
 }
 
 }  // namespace fw

@@ -7,6 +7,11 @@
 
 namespace fw {
 
+namespace internal {
+void StopAllTimers();
+void ResumeTimers();
+}  // namespace internal
+
 class Timer : public Object {
  public:
   Timer();
@@ -25,10 +30,15 @@ class Timer : public Object {
   virtual void Event_Action();
   std::function<void()> OnAction;
 
-  // Tests: deliver one tick now, as the event loop would.
+  // Tests: deliver one tick now, as the event loop would (whatever Enabled says; a
+  // single-shot timer then turns off). Dropped after Quit and while this timer's own
+  // action is still running.
   void FireForTesting();
 
  private:
+  friend void internal::StopAllTimers();
+  friend void internal::ResumeTimers();
+  void Rearm();
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

@@ -1,0 +1,142 @@
+// Control, RectControl and the text controls' shared font.
+#include "framework/control.h"
+
+#include <QWidget>
+#include "framework/application.h"
+#include "framework/control_widget_qt.h"
+#include "framework/window.h"
+
+namespace fw {
+
+Control::Control() = default;
+Control::~Control() = default;
+
+std::optional<EventKind> Control::EventKindOf(const String&) const { return std::nullopt; }
+
+void Control::_BindEvent(const String& eventName, EventHandler handler) {
+  auto kind = EventKindOf(eventName);
+  if (!kind) {
+    throw EventBindingError(DescribeObject(*this) + " (" + ClassName() + ") has no event \"" +
+                            eventName + "\"");
+  }
+  if (static_cast<size_t>(*kind) != handler.index()) {
+    throw EventBindingError("the handler bound to " + DescribeObject(*this) + "." + eventName +
+                            " must have the form " + EventKindName(*kind));
+  }
+  handlers_[eventName] = std::move(handler);
+}
+
+bool Control::IsEventBound(const String& eventName) const { return handlers_.count(eventName) > 0; }
+
+void Control::_AttachToWindow(fw::Window* window) { window_ = window; }
+
+template <class H, class... A>
+bool Control::Raise(const String& eventName, bool fallback, A&&... args) {
+  auto it = handlers_.find(eventName);
+  if (it == handlers_.end()) return fallback;
+  const H* h = std::get_if<H>(&it->second);
+  if (!h || !*h) return fallback;
+  H handler = *h;  // the handler may rebind the event while it runs
+  bool result = fallback;
+  String what = DescribeObject(*this) + "." + eventName;
+  Guarded(what.c_str(), [&] {
+    if constexpr (std::is_void_v<decltype(handler(*this, args...))>) {
+      handler(*this, args...);
+    } else {
+      result = handler(*this, args...);
+    }
+  });
+  return result;
+}
+
+void Control::_RaiseAction(const String& e) { Raise<ActionHandler>(e, false); }
+bool Control::_RaiseMouse(const String& e, int32_t x, int32_t y) {
+  return Raise<MouseHandler>(e, false, x, y);
+}
+bool Control::_RaiseKey(const String& e, const String& key) { return Raise<KeyHandler>(e, false, key); }
+bool Control::_RaiseColumn(const String& e, int32_t c) { return Raise<ColumnHandler>(e, false, c); }
+bool Control::_RaiseCell(const String& e, int32_t r, int32_t c, int32_t x, int32_t y) {
+  return Raise<CellHandler>(e, false, r, c, x, y);
+}
+void Control::_RaiseItem(const String& e, const String& item) { Raise<ItemHandler>(e, false, item); }
+
+// --- RectControl ---------------------------------------------------------------------
+
+RectControl::RectControl() = default;
+RectControl::~RectControl() = default;
+
+void RectControl::SetView(std::unique_ptr<ControlView> view) {
+  view_ = std::move(view);
+  // Until a window adds it, the widget has no parent: it must not show as a window.
+  view_->widget()->hide();
+  SyncGeometry();
+}
+
+void RectControl::SyncGeometry() {
+  if (!view_) return;
+  view_->widget()->setGeometry(Left(), Top(), std::max(0, Width()), std::max(0, Height()));
+}
+
+void RectControl::SetLeft(int32_t v) { left_ = v; SyncGeometry(); }
+void RectControl::SetTop(int32_t v) { top_ = v; SyncGeometry(); }
+void RectControl::SetWidth(int32_t v) { width_ = v; SyncGeometry(); }
+void RectControl::SetHeight(int32_t v) { height_ = v; SyncGeometry(); }
+
+void RectControl::SetVisible(bool v) {
+  visible_ = v;
+  if (view_ && view_->widget()->parentWidget()) view_->widget()->setVisible(v);
+}
+
+void RectControl::SetEnabled(bool v) {
+  enabled_ = v;
+  if (view_) view_->widget()->setEnabled(v);
+}
+
+void RectControl::SetHelpTag(const String& t) {
+  helpTag_ = t;
+  if (view_) view_->widget()->setToolTip(ToQ(t));
+}
+
+bool RectControl::Active() const { return Window() && Window()->IsActive(); }
+
+void RectControl::SetFocus() {
+  if (view_) view_->widget()->setFocus(Qt::OtherFocusReason);
+}
+
+bool RectControl::HasFocus() const {
+  return view_ && view_->widget()->hasFocus();  // follows the focus proxy
+}
+
+void RectControl::Refresh() {
+  if (view_) view_->widget()->update();
+}
+
+std::optional<EventKind> RectControl::EventKindOf(const String& e) const {
+  if (e == "MouseDown") return EventKind::Mouse;
+  if (e == "MouseEnter" || e == "MouseExit") return EventKind::Action;
+  return Control::EventKindOf(e);
+}
+
+void RectControl::_AttachToWindow(fw::Window* window) {
+  Control::_AttachToWindow(window);
+  if (!view_ || !window || !window->_View()) return;
+  QWidget* w = view_->widget();
+  w->setParent(ContentWidgetOf(*window));
+  SyncGeometry();
+  w->raise();  // in front of every member added before it
+  w->setVisible(visible_);
+}
+
+// --- TextStyledControl -----------------------------------------------------------------
+
+void TextStyledControl::SetTextFont(const String& f) { textFont_ = f; ApplyFont(); }
+void TextStyledControl::SetTextSize(int32_t p) { textSize_ = p; ApplyFont(); }
+void TextStyledControl::SetBold(bool v) { bold_ = v; ApplyFont(); }
+void TextStyledControl::SetItalic(bool v) { italic_ = v; ApplyFont(); }
+void TextStyledControl::SetUnderline(bool v) { underline_ = v; ApplyFont(); }
+
+void TextStyledControl::ApplyFont() {
+  if (_View()) _View()->widget()->setFont(MakeFont(textFont_, textSize_, bold_, italic_, underline_));
+}
+
+}  // namespace fw

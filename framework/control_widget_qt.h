@@ -1,0 +1,119 @@
+#pragma once
+// Qt side of windows and controls, for framework sources (and tests) only.
+#include <QColor>
+#include <QEventLoop>
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include "framework/control.h"
+#include "framework/graphics.h"
+
+class QMenuBar;
+class QVBoxLayout;
+class QMouseEvent;
+class QPlainTextEdit;
+class QLineEdit;
+class QTableWidget;
+
+namespace fw {
+
+class Window;
+class EditField;
+class Listbox;
+
+inline QColor QCol(Color c) { return QColor(c.r, c.g, c.b); }
+QString ToQ(const String& s);
+String FromQ(const QString& s);
+// The program keeps CR between lines; Qt widgets keep LF.
+QString CRToLF(const String& s);
+String LFToCR(const QString& s);
+// Characters (code points) <-> UTF-16 positions of a QString.
+int CodePointsBefore(const QString& s, int utf16Pos);
+int Utf16PosOf(const QString& s, int codePoints);
+QFont MakeFont(const String& family, int32_t points, bool bold, bool italic, bool underline);
+
+// The on-screen side of a RectControl: its widget, and the translation of the widget's
+// input into the control's events. The widget is deleted with the view.
+class ControlView : public QObject {
+ public:
+  ControlView(RectControl& owner, QWidget* widget);
+  ~ControlView() override;
+
+  RectControl& owner() const { return owner_; }
+  QWidget* widget() const { return widget_; }
+  // Input arriving at this inner widget counts as input to the control.
+  void Watch(QWidget* inner);
+  // A click that MouseDown leaves unhandled goes no further (labels, shapes, canvases):
+  // the frontmost control under the mouse takes the click.
+  void SetSwallowsClicks(bool on) { swallowsClicks_ = on; }
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ protected:
+  // Further input handling of a control class; true consumes the event.
+  virtual bool HandleEvent(QWidget* from, QEvent* event);
+  virtual bool HandleMousePress(QWidget* from, QMouseEvent* event);
+
+ private:
+  RectControl& owner_;
+  QPointer<QWidget> widget_;
+  bool swallowsClicks_ = false;
+};
+
+// A widget painted by a function (shapes, canvases).
+class PaintedWidget : public QWidget {
+ public:
+  explicit PaintedWidget(std::function<void(QPainter&, QWidget&)> paint);
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  std::function<void(QPainter&, QWidget&)> paint_;
+};
+
+// The on-screen side of a Window: a top-level widget with the menu bar above the
+// content area that holds the controls.
+class WindowView {
+ public:
+  explicit WindowView(Window& w);
+  ~WindowView();
+  QWidget* top() const { return top_; }
+  QWidget* content() const { return content_; }
+  QMenuBar* menuBar() const { return menuBar_; }
+  void SetMenuBar(QMenuBar* bar);
+  int MenuBarHeight() const;
+  QEventLoop* modalLoop = nullptr;
+  bool placed = false;
+  bool positionSet = false;
+
+ private:
+  QPointer<QWidget> top_;
+  QWidget* content_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
+  QVBoxLayout* layout_ = nullptr;
+};
+
+// While alive: the click being dispatched is (not) contextual.
+struct ClickContext {
+  explicit ClickContext(bool contextual);
+  ~ClickContext();
+  bool previous;
+};
+// While alive: the modifiers of the key being dispatched.
+struct KeyContext {
+  KeyContext(bool command, bool shift);
+  ~KeyContext();
+  int previous;
+};
+
+// Access for tests and framework code.
+QWidget* WidgetOf(const RectControl& c);
+QWidget* ContentWidgetOf(const Window& w);
+QWidget* TopWidgetOf(const Window& w);
+// The line or text editor inside an edit field (QLineEdit or QPlainTextEdit).
+QWidget* EditorOf(const EditField& f);
+QTableWidget* TableOf(const Listbox& l);
+
+}  // namespace fw

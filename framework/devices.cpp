@@ -1,0 +1,71 @@
+// Beep, message box and web addresses, each with a seam for tests.
+#include "framework/devices.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+#include <cstdio>
+
+namespace fw {
+
+namespace {
+int gBeeps = 0;
+std::function<void(const String&)>& MsgBoxHandler() {
+  static std::function<void(const String&)> handler;
+  return handler;
+}
+std::function<void(const String&)>& ShowURLHandler() {
+  static std::function<void(const String&)> handler;
+  return handler;
+}
+}  // namespace
+
+void Beep() {
+  ++gBeeps;
+  if (QApplication::instance()) QApplication::beep();
+}
+
+int BeepCountForTesting() { return gBeeps; }
+void ResetBeepCountForTesting() { gBeeps = 0; }
+
+void MsgBox(const String& text) {
+  if (MsgBoxHandler()) {
+    MsgBoxHandler()(text);
+    return;
+  }
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    std::fprintf(stderr, "%s\n", shown.toStdString().c_str());
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QString(), shown, QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);  // the text is the program's, never markup
+  box.exec();
+}
+
+void SetMsgBoxHandlerForTesting(std::function<void(const String&)> handler) {
+  MsgBoxHandler() = std::move(handler);
+}
+
+bool ShowURL(const String& url) {
+  QUrl u(QString::fromStdString(url).trimmed(), QUrl::TolerantMode);
+  const QString scheme = u.scheme().toLower();
+  const bool web = scheme == "http" || scheme == "https";
+  if (!u.isValid() || (!web && scheme != "mailto") || (web && u.host().isEmpty()) ||
+      (!web && u.path().isEmpty()))
+    return false;
+  if (ShowURLHandler()) {
+    ShowURLHandler()(url);
+    return true;
+  }
+  return QDesktopServices::openUrl(u);
+}
+
+void SetShowURLHandlerForTesting(std::function<void(const String&)> handler) {
+  ShowURLHandler() = std::move(handler);
+}
+
+}  // namespace fw

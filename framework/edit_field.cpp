@@ -1,0 +1,290 @@
+// Edit fields: text from code and from typing, keys, focus and clicks.
+#include "framework/edit_field.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include "framework/edit_field_widget_qt.h"
+#include "framework/text.h"
+
+namespace fw {
+
+String KeyDownText(int key, Qt::KeyboardModifiers mods, const QString& text) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return String(1, '\r');
+    case Qt::Key_Backspace: return String(1, '\x08');
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return String(1, '\t');
+    case Qt::Key_Escape: return String(1, '\x1b');
+    case Qt::Key_Left: return String(1, '\x1c');
+    case Qt::Key_Right: return String(1, '\x1d');
+    case Qt::Key_Up: return String(1, '\x1e');
+    case Qt::Key_Down: return String(1, '\x1f');
+    case Qt::Key_Delete: return String(1, '\x7f');
+    case Qt::Key_Home: return String(1, '\x01');
+    case Qt::Key_End: return String(1, '\x04');
+    case Qt::Key_PageUp: return String(1, '\x0b');
+    case Qt::Key_PageDown: return String(1, '\x0c');
+    case Qt::Key_Shift: case Qt::Key_Control: case Qt::Key_Meta: case Qt::Key_Alt:
+    case Qt::Key_AltGr: case Qt::Key_CapsLock: case Qt::Key_NumLock: case Qt::Key_ScrollLock:
+    case Qt::Key_Super_L: case Qt::Key_Super_R: case Qt::Key_Hyper_L: case Qt::Key_Hyper_R:
+      return "";
+    default: break;
+  }
+  // With Ctrl held the text is a control character; the program wants the letter.
+  if (mods & Qt::ControlModifier) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+      char c = static_cast<char>('a' + (key - Qt::Key_A));
+      return String(1, (mods & Qt::ShiftModifier) ? static_cast<char>(c - 'a' + 'A') : c);
+    }
+    if (key >= 0x20 && key < 0x7f) return String(1, static_cast<char>(key));
+  }
+  if (text.isEmpty() || text.at(0).unicode() < 0x20 || text.at(0).unicode() == 0x7f) return "";
+  return FromQ(text);
+}
+
+// --- EditFieldView -------------------------------------------------------------------------
+
+EditFieldView::EditFieldView(EditField& owner, QWidget* frame) : ControlView(owner, frame), field_(owner) {
+  auto* layout = new QVBoxLayout(frame);
+  layout->setContentsMargins(0, 0, 0, 0);
+  Rebuild(false);
+}
+
+void EditFieldView::Rebuild(bool multiLine) {
+  if (editor_ && (multiLine == (plain_ != nullptr))) return;
+  QString keep = editor_ ? text() : QString();
+  bool hadFocus = editor_ && editor_->hasFocus();
+  if (editor_) {
+    quiet_ = true;
+    editor_->removeEventFilter(this);
+    if (plain_) plain_->viewport()->removeEventFilter(this);
+    delete editor_;
+    quiet_ = false;
+  }
+  line_ = nullptr;
+  plain_ = nullptr;
+  if (multiLine) {
+    plain_ = new QPlainTextEdit;
+    plain_->setTabChangesFocus(true);
+    QObject::connect(plain_, &QPlainTextEdit::textChanged, [this] { TextEdited(); });
+    Watch(plain_->viewport());
+    editor_ = plain_;
+  } else {
+    line_ = new QLineEdit;
+    QObject::connect(line_, &QLineEdit::textChanged, [this] { TextEdited(); });
+    editor_ = line_;
+  }
+  editor_->setContextMenuPolicy(Qt::PreventContextMenu);
+  Watch(editor_);
+  widget()->layout()->addWidget(editor_);
+  widget()->setFocusProxy(editor_);
+  setTextQuietly(keep);
+  if (hadFocus) editor_->setFocus(Qt::OtherFocusReason);
+}
+
+QString EditFieldView::text() const { return plain_ ? plain_->toPlainText() : line_->text(); }
+
+void EditFieldView::setTextQuietly(const QString& t) {
+  quiet_ = true;
+  if (plain_) plain_->setPlainText(t); else line_->setText(t);
+  quiet_ = false;
+  cached_ = text();
+}
+
+int EditFieldView::selStart() const {
+  if (plain_) return plain_->textCursor().selectionStart();
+  return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+}
+
+int EditFieldView::selLength() const {
+  if (plain_) {
+    QTextCursor c = plain_->textCursor();
+    return c.selectionEnd() - c.selectionStart();
+  }
+  return line_->selectionLength();
+}
+
+void EditFieldView::select(int start, int length) {
+  int size = text().size();
+  start = std::clamp(start, 0, size);
+  length = std::clamp(length, 0, size - start);
+  if (plain_) {
+    QTextCursor c = plain_->textCursor();
+    c.setPosition(start);
+    c.setPosition(start + length, QTextCursor::KeepAnchor);
+    plain_->setTextCursor(c);
+  } else if (length == 0) {
+    line_->setCursorPosition(start);
+  } else {
+    line_->setSelection(start, length);
+  }
+}
+
+void EditFieldView::insert(const QString& t) {
+  if (plain_) plain_->textCursor().insertText(t); else line_->insert(t);
+}
+
+void EditFieldView::TextEdited() {
+  if (quiet_) return;
+  QString now = text();
+  if (now == cached_) return;  // a format change, not an edit
+  int limit = field_.LimitText();
+  if (plain_ && limit > 0 && CodePointsBefore(now, now.size()) > limit) {
+    setTextQuietly(now.left(Utf16PosOf(now, limit)));
+    plain_->moveCursor(QTextCursor::End);
+    now = text();
+    if (now == cached_) return;
+  }
+  cached_ = now;
+  field_._RaiseAction("TextChange");
+}
+
+bool EditFieldView::HandleEvent(QWidget*, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ContextMenu:
+      return true;  // the field has no contextual menu of its own
+    case QEvent::KeyPress: {
+      auto* k = static_cast<QKeyEvent*>(event);
+      String key = KeyDownText(k->key(), k->modifiers(), k->text());
+      if (key.empty()) return false;
+      KeyContext context(k->modifiers() & Qt::ControlModifier, k->modifiers() & Qt::ShiftModifier);
+      return field_._RaiseKey("KeyDown", key);
+    }
+    case QEvent::FocusOut: {
+      if (quiet_) return false;
+      auto reason = static_cast<QFocusEvent*>(event)->reason();
+      // Not a loss: the field's own contextual menu popping up, or the window
+      // going to the background.
+      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        field_._RaiseAction("LostFocus");
+      return false;
+    }
+    case QEvent::FocusIn: {
+      auto reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        field_._RaiseAction("GotFocus");
+      return false;
+    }
+    default:
+      return false;
+  }
+}
+
+// --- EditField -----------------------------------------------------------------------------
+
+EditField::EditField() {
+  SetView(std::make_unique<EditFieldView>(*this, new QWidget));
+  ApplyFont();
+  ApplyLook();
+}
+
+EditField::~EditField() = default;
+
+EditFieldView* EditField::_EditView() const { return static_cast<EditFieldView*>(_View()); }
+QWidget* EditorOf(const EditField& f) { return f._EditView()->editor(); }
+
+String EditField::Text() const { return LFToCR(_EditView()->text()); }
+
+void EditField::SetText(const String& t) {
+  _EditView()->setTextQuietly(CRToLF(t));
+  // As typing would: at once, whatever the field's state.
+  _RaiseAction("TextChange");
+}
+
+String EditField::SelText() const {
+  QString all = _EditView()->text();
+  return LFToCR(all.mid(_EditView()->selStart(), _EditView()->selLength()));
+}
+
+void EditField::SetSelText(const String& t) { _EditView()->insert(CRToLF(t)); }
+
+int32_t EditField::SelStart() const { return CodePointsBefore(_EditView()->text(), _EditView()->selStart()); }
+
+void EditField::SetSelStart(int32_t s) {
+  _EditView()->select(Utf16PosOf(_EditView()->text(), std::max(0, s)), 0);
+}
+
+int32_t EditField::SelLength() const {
+  QString all = _EditView()->text();
+  int start = _EditView()->selStart();
+  return CodePointsBefore(all, start + _EditView()->selLength()) - CodePointsBefore(all, start);
+}
+
+void EditField::SetSelLength(int32_t n) {
+  QString all = _EditView()->text();
+  int start = _EditView()->selStart();
+  int startCp = CodePointsBefore(all, start);
+  int end = Utf16PosOf(all, startCp + std::max(0, n));
+  _EditView()->select(start, end - start);
+}
+
+void EditField::SetTextColor(Color c) { textColor_ = c; ApplyLook(); }
+void EditField::SetBackColor(Color c) { backColor_ = c; ApplyLook(); }
+void EditField::SetBorder(bool v) { border_ = v; ApplyLook(); }
+void EditField::SetReadOnly(bool v) { readOnly_ = v; ApplyLook(); }
+void EditField::SetPassword(bool v) { password_ = v; ApplyLook(); }
+void EditField::SetAcceptTabs(bool v) { acceptTabs_ = v; ApplyLook(); }
+void EditField::SetScrollBarHorizontal(bool v) { scrollH_ = v; ApplyLook(); }
+void EditField::SetScrollBarVertical(bool v) { scrollV_ = v; ApplyLook(); }
+void EditField::SetLimitText(int32_t n) { limitText_ = n; ApplyLook(); }
+void EditField::SetAlignment(int32_t a) { alignment_ = a; ApplyLook(); }
+
+void EditField::SetMultiLine(bool v) {
+  multiLine_ = v;
+  _EditView()->Rebuild(v);
+  ApplyFont();
+  ApplyLook();
+}
+
+void EditField::ApplyFont() {
+  TextStyledControl::ApplyFont();
+  // The editor takes the font as a whole, so size and style cover all of the text.
+  QFont f = MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline());
+  _EditView()->editor()->setFont(f);
+  if (auto* plain = _EditView()->plain()) plain->document()->setDefaultFont(f);
+}
+
+void EditField::ApplyLook() {
+  EditFieldView* v = _EditView();
+  QWidget* editor = v->editor();
+  QPalette pal = editor->palette();
+  QColor text = QCol(textColor_), base = QCol(backColor_);
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) pal.setColor(group, QPalette::Base, base);
+  pal.setColor(QPalette::Active, QPalette::Text, text);
+  pal.setColor(QPalette::Inactive, QPalette::Text, text);
+  // Disabled text is drawn halfway to the background, as the toolkit greys text.
+  pal.setColor(QPalette::Disabled, QPalette::Text,
+               QColor((text.red() + base.red() * 2) / 3, (text.green() + base.green() * 2) / 3,
+                      (text.blue() + base.blue() * 2) / 3));
+  editor->setPalette(pal);
+  Qt::Alignment align = alignment_ == 2 ? Qt::AlignHCenter : alignment_ == 3 ? Qt::AlignRight : Qt::AlignLeft;
+  if (auto* line = v->line()) {
+    line->setFrame(border_);
+    line->setReadOnly(readOnly_);
+    line->setEchoMode(password_ ? QLineEdit::Password : QLineEdit::Normal);
+    line->setMaxLength(limitText_ > 0 ? limitText_ : 32767);
+    line->setAlignment(align | Qt::AlignVCenter);
+  } else if (auto* plain = v->plain()) {
+    plain->setFrameShape(border_ ? QFrame::StyledPanel : QFrame::NoFrame);
+    plain->setReadOnly(readOnly_);
+    plain->setTabChangesFocus(!acceptTabs_);
+    plain->setVerticalScrollBarPolicy(scrollV_ ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    plain->setHorizontalScrollBarPolicy(scrollH_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    plain->setLineWrapMode(scrollH_ ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    QTextOption option = plain->document()->defaultTextOption();
+    option.setAlignment(align);
+    plain->document()->setDefaultTextOption(option);
+  }
+}
+
+std::optional<EventKind> EditField::EventKindOf(const String& e) const {
+  if (e == "TextChange" || e == "LostFocus" || e == "GotFocus") return EventKind::Action;
+  if (e == "KeyDown") return EventKind::Key;
+  return RectControl::EventKindOf(e);
+}
+
+}  // namespace fw

@@ -1,0 +1,97 @@
+#pragma once
+// A text field: one line (MultiLine false) or several.
+//
+// What the program relies on:
+// - Setting Text from code raises TextChange at once, inside the setter, also when the
+//   field is disabled (every set raises it, even with an unchanged text). Typing and
+//   pasting raise it after each change.
+// - Text has CR (13) between lines; LF and CRLF are taken as CR on set.
+// - Pasted rich text arrives as plain text. TextSize and TextColor apply to the whole
+//   text, whether set before or after Text. TextSize 0 is the default size.
+// - KeyDown(key) runs before the key is applied; returning false lets it go in. Return
+//   and Enter arrive as Chr(13); with Ctrl held a letter arrives as itself ("a", or "A"
+//   with Shift); a modifier pressed alone raises nothing. Keys without a character
+//   arrive as the classic codes: Backspace 8, Tab 9, Escape 27, arrows 28 to 31
+//   (left, right, up, down), Delete 127, Home 1, End 4, Page Up 11, Page Down 12.
+// - LostFocus: focus went to another control (not to the field's own contextual menu,
+//   not a window deactivation).
+// - MouseDown(x, y): false lets the field handle the click. The field shows no
+//   contextual menu of its own; IsContextualClick() tells a right click.
+// - SelStart and SelLength count characters (code points) from 0.
+#include "framework/control.h"
+#include "framework/graphics.h"
+
+namespace fw {
+
+class EditFieldView;
+
+class EditField : public TextStyledControl {
+ public:
+  EditField();
+  ~EditField() override;
+  String ClassName() const override { return "EditField"; }
+
+  String Text() const;
+  void SetText(const String& t);
+  String SelText() const;
+  void SetSelText(const String& t);  // replaces the selection (raises TextChange)
+  int32_t SelStart() const;
+  void SetSelStart(int32_t s);
+  int32_t SelLength() const;
+  void SetSelLength(int32_t n);
+
+  Color TextColor() const { return textColor_; }
+  void SetTextColor(Color c);
+  Color BackColor() const { return backColor_; }
+  void SetBackColor(Color c);
+  bool Border() const { return border_; }
+  void SetBorder(bool v);
+  bool MultiLine() const { return multiLine_; }
+  void SetMultiLine(bool v);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool v);
+  bool Password() const { return password_; }
+  void SetPassword(bool v);
+  bool Styled() const { return styled_; }  // kept; the text is always plain
+  void SetStyled(bool v) { styled_ = v; }
+  bool AcceptTabs() const { return acceptTabs_; }
+  void SetAcceptTabs(bool v);
+  bool ScrollBarHorizontal() const { return scrollH_; }
+  void SetScrollBarHorizontal(bool v);
+  bool ScrollBarVertical() const { return scrollV_; }
+  void SetScrollBarVertical(bool v);
+  int32_t LimitText() const { return limitText_; }  // 0 = no limit
+  void SetLimitText(int32_t n);
+  bool UseFocusRing() const { return useFocusRing_; }
+  void SetUseFocusRing(bool v) { useFocusRing_ = v; }
+  int32_t Alignment() const { return alignment_; }  // 0/1 left, 2 centre, 3 right
+  void SetAlignment(int32_t a);
+  String DataSource() const { return dataSource_; }
+  void SetDataSource(const String& s) { dataSource_ = s; }
+  String DataField() const { return dataField_; }
+  void SetDataField(const String& s) { dataField_ = s; }
+  String Format() const { return format_; }
+  void SetFormat(const String& s) { format_ = s; }
+  String Mask() const { return mask_; }
+  void SetMask(const String& s) { mask_ = s; }
+
+  std::optional<EventKind> EventKindOf(const String& eventName) const override;
+
+  // Framework-internal.
+  EditFieldView* _EditView() const;
+
+ protected:
+  void ApplyFont() override;
+
+ private:
+  void ApplyLook();
+  Color textColor_, backColor_ = {255, 255, 255};
+  bool border_ = true, multiLine_ = false, readOnly_ = false, password_ = false;
+  bool styled_ = false, acceptTabs_ = false, scrollH_ = false, scrollV_ = false;
+  int32_t limitText_ = 0;
+  bool useFocusRing_ = true;
+  int32_t alignment_ = 0;
+  String dataSource_, dataField_, format_, mask_;
+};
+
+}  // namespace fw

@@ -1,0 +1,176 @@
+#include "framework/files.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "framework/text_streams_qt.h"
+
+namespace fw {
+
+namespace {
+
+QString Q(const String& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+String S(const QString& q) { return q.toUtf8().toStdString(); }
+
+struct FolderSeams {
+  String application, preferences;
+  FileDialogHandler dialogs;
+};
+FolderSeams& Seams() {
+  static FolderSeams seams;
+  return seams;
+}
+
+bool CanWriteInto(const QString& folder) {
+  return QFileInfo(folder).isDir() && ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
+}
+
+QString ExecutableFolder() {
+  if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
+  return QFileInfo(QFileInfo("/proc/self/exe").symLinkTarget()).absolutePath();
+}
+
+// An XDG variable counts only when it holds an absolute path, as the XDG rules say.
+QString XdgFolder(const char* variable, const char* fallbackUnderHome) {
+  const QString value = qEnvironmentVariable(variable);
+  if (!value.isEmpty() && QDir::isAbsolutePath(value)) return QDir::cleanPath(value);
+  return QDir::homePath() + "/" + fallbackUnderHome;
+}
+
+QString FilterFor(const String& fileType) {
+  if (fileType == "text") return "Text files (*.txt);;All files (*)";
+  return "All files (*)";
+}
+
+}  // namespace
+
+FolderItem::FolderItem(String absolutePath)
+    : path_(absolutePath.empty() ? String() : S(QDir::cleanPath(Q(absolutePath)))) {}
+
+String FolderItem::Name() const { return S(QFileInfo(Q(path_)).fileName()); }
+String FolderItem::DisplayName() const { return Name(); }
+
+FolderItem FolderItem::Parent() const { return FolderItem(S(QFileInfo(Q(path_)).absolutePath())); }
+
+FolderItem FolderItem::Child(const String& name) const {
+  return FolderItem(path_ == "/" ? "/" + name : path_ + "/" + name);
+}
+
+bool FolderItem::Exists() const { return !path_.empty() && QFileInfo::exists(Q(path_)); }
+bool FolderItem::Directory() const { return !path_.empty() && QFileInfo(Q(path_)).isDir(); }
+
+bool FolderItem::IsWriteable() const {
+  if (path_.empty()) return false;
+  if (Directory()) return CanWriteInto(Q(path_));
+  if (Exists() && ::access(path_.c_str(), W_OK) != 0) return false;
+  return CanWriteInto(Q(Parent().path_));
+}
+
+bool FolderItem::CreateAsFolder() const {
+  if (path_.empty()) return false;
+  QDir().mkpath(Q(path_));
+  return Directory();
+}
+
+bool FolderItem::Delete() const {
+  if (path_.empty()) return false;
+  const QFileInfo info(Q(path_));
+  if (info.isDir() && !info.isSymLink()) QDir().rmdir(Q(path_));
+  else QFile::remove(Q(path_));
+  return !QFileInfo(Q(path_)).exists() && !QFileInfo(Q(path_)).isSymLink();
+}
+
+bool FolderItem::Rename(const String& newName) const {
+  if (!Exists() || newName.empty() || newName.find('/') != String::npos) return false;
+  const FolderItem target = Parent().Child(newName);
+  if (target.Exists()) return false;  // never replaces another file
+  return QDir().rename(Q(path_), Q(target.path_));
+}
+
+// The copy is written whole beside its final name first, like every other file.
+bool FolderItem::CopyTo(const FolderItem& destination) const {
+  if (!Exists() || Directory() || destination.path_.empty()) return false;
+  const FolderItem target = destination.Directory() ? destination.Child(Name()) : destination;
+  if (target.path_ == path_) return true;
+  QFile in(Q(path_));
+  if (!in.open(QIODevice::ReadOnly)) return false;
+  QSaveFile out(Q(target.path_));
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  const QByteArray bytes = in.readAll();
+  if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) return false;
+  return out.commit();
+}
+
+std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
+  if (path_.empty() || !QFileInfo(Q(path_)).isFile()) return nullptr;  // no folders, pipes or devices
+  QFile file(Q(path_));
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return nullptr;
+  return std::make_unique<BufferedTextInput>(bytes.toStdString());
+}
+
+std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
+  if (path_.empty()) return nullptr;
+  auto file = std::make_unique<QSaveFile>(Q(path_));
+  if (!file->open(QIODevice::WriteOnly)) return nullptr;
+  return std::make_unique<SaveFileTextOutput>(std::move(file));
+}
+
+bool FolderItem::SetOwnerOnly() const {
+  return !path_.empty() && ::chmod(path_.c_str(), S_IRUSR | S_IWUSR) == 0;
+}
+
+FolderItem ApplicationFolder() {
+  if (!Seams().application.empty()) return FolderItem(Seams().application);
+  const QString exeFolder = ExecutableFolder();
+  if (CanWriteInto(exeFolder)) return FolderItem(S(exeFolder));
+  const QString data = XdgFolder("XDG_DATA_HOME", ".local/share") + "/velqora";
+  QDir().mkpath(data);
+  return FolderItem(S(data));
+}
+
+FolderItem PreferencesFolder() {
+  if (!Seams().preferences.empty()) return FolderItem(Seams().preferences);
+  return FolderItem(S(XdgFolder("XDG_CONFIG_HOME", ".config")));
+}
+
+FolderItem GetFolderItem(const String& name) {
+  if (!name.empty() && name[0] == '/') return FolderItem(name);
+  return ApplicationFolder().Child(name);
+}
+
+std::optional<FolderItem> GetOpenFolderItem(const String& fileType) {
+  if (Seams().dialogs) {
+    auto chosen = Seams().dialogs({false, fileType, ""});
+    return chosen ? std::optional<FolderItem>(FolderItem(*chosen)) : std::nullopt;
+  }
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return std::nullopt;
+  const QString path = QFileDialog::getOpenFileName(nullptr, QString(), QDir::homePath(), FilterFor(fileType));
+  if (path.isEmpty()) return std::nullopt;
+  return FolderItem(S(path));
+}
+
+std::optional<FolderItem> GetSaveFolderItem(const String& fileType, const String& defaultName) {
+  if (Seams().dialogs) {
+    auto chosen = Seams().dialogs({true, fileType, defaultName});
+    return chosen ? std::optional<FolderItem>(FolderItem(*chosen)) : std::nullopt;
+  }
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return std::nullopt;
+  const QString start = QDir::homePath() + "/" + Q(defaultName);
+  const QString path = QFileDialog::getSaveFileName(nullptr, QString(), start, FilterFor(fileType));
+  if (path.isEmpty()) return std::nullopt;
+  return FolderItem(S(path));
+}
+
+void SetApplicationFolderForTesting(const String& path) { Seams().application = path; }
+void SetPreferencesFolderForTesting(const String& path) { Seams().preferences = path; }
+void SetFileDialogHandlerForTesting(FileDialogHandler handler) { Seams().dialogs = std::move(handler); }
+
+}  // namespace fw

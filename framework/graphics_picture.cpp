@@ -1,0 +1,153 @@
+// Pictures: shared handles over an ARGB32 image, the embedded program pictures, picture
+// files and the colour picker.
+#include <QColorDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgRenderer>
+#include "framework/application.h"
+#include "framework/graphics.h"
+#include "framework/graphics_qt.h"
+
+namespace fw {
+
+struct Picture::Impl {
+  QImage image;
+  int depth = 32;
+  int transparent = 0;
+  std::unique_ptr<Graphics> graphics;
+  // The image as drawn elsewhere under transparency 1, kept until the image changes.
+  QImage drawable;
+  qint64 drawableKey = 0;
+};
+
+namespace {
+
+constexpr QImage::Format kFormat = QImage::Format_ARGB32_Premultiplied;
+
+Picture::Impl& ImplOf(const Picture& p) {
+  if (p.IsNull()) throw NilObjectException();
+  return *p.impl();
+}
+
+QImage WhiteMadeTransparent(QImage image) {
+  for (int y = 0; y < image.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (line[x] == 0xFFFFFFFFu) line[x] = 0;
+  }
+  return image;
+}
+
+// An SVG at the size it declares, on a transparent ground.
+QImage RenderSvg(const QString& path) {
+  QSvgRenderer svg(path);
+  if (!svg.isValid() || svg.defaultSize().isEmpty()) return {};
+  QImage image(svg.defaultSize(), kFormat);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  svg.render(&painter);
+  return image;
+}
+
+ColorDialogHandler& ColorHandler() {
+  static ColorDialogHandler handler;
+  return handler;
+}
+
+}  // namespace
+
+int Picture::Width() const { return ImplOf(*this).image.width(); }
+int Picture::Height() const { return ImplOf(*this).image.height(); }
+int Picture::Depth() const { return ImplOf(*this).depth; }
+int Picture::Transparent() const { return ImplOf(*this).transparent; }
+void Picture::SetTransparent(int mode) { ImplOf(*this).transparent = mode; }
+
+Graphics& Picture::GetGraphics() {
+  Impl& impl = ImplOf(*this);
+  if (!impl.graphics) impl.graphics = GraphicsForImage(&impl.image, impl.depth != 32);
+  return *impl.graphics;
+}
+
+Color Picture::Pixel(int x, int y) const {
+  const QImage& image = ImplOf(*this).image;
+  if (!image.valid(x, y)) return RGB(255, 255, 255);
+  // Premultiplied, so adding the missing alpha as white gives the colour seen on white.
+  const QRgb px = image.pixel(x, y);
+  const int blank = 255 - qAlpha(px);
+  return RGB(qRed(px) + blank, qGreen(px) + blank, qBlue(px) + blank);
+}
+
+bool Picture::Save(const String& pngPath) const {
+  QSaveFile file(QString::fromStdString(pngPath));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!ImplOf(*this).image.save(&file, "PNG")) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+QImage& PictureImage(const Picture& p) { return ImplOf(p).image; }
+
+QImage PictureImageForDrawing(const Picture& p) {
+  Picture::Impl& impl = ImplOf(p);
+  if (impl.transparent != 1) return impl.image;
+  if (impl.drawable.isNull() || impl.drawableKey != impl.image.cacheKey()) {
+    impl.drawable = WhiteMadeTransparent(impl.image.copy());
+    impl.drawableKey = impl.image.cacheKey();
+  }
+  return impl.drawable;
+}
+
+Picture PictureFromImage(QImage image, int depth) {
+  if (image.isNull()) return Picture();
+  auto impl = std::make_shared<Picture::Impl>();
+  impl->image = image.format() == kFormat ? std::move(image) : image.convertToFormat(kFormat);
+  impl->depth = depth;
+  return Picture(std::move(impl));
+}
+
+Picture NewPicture(int width, int height, int depth) {
+  if (width <= 0 || height <= 0) return Picture();
+  QImage image(width, height, kFormat);
+  if (image.isNull()) return Picture();  // too large to allocate
+  image.fill(depth == 32 ? QColor(Qt::transparent) : QColor(Qt::white));
+  return PictureFromImage(std::move(image), depth);
+}
+
+Picture LoadPictureResource(int number, int fallbackWidth, int fallbackHeight) {
+  const QString base = QStringLiteral(":/pictures/%1").arg(number);
+  QImage image = RenderSvg(base + ".svg");
+  if (image.isNull()) image.load(base + ".png");
+  if (!image.isNull()) return PictureFromImage(std::move(image));
+  // Something later always draws or sets the transparency of what this returns.
+  return NewPicture(std::max(1, fallbackWidth), std::max(1, fallbackHeight), 32);
+}
+
+Picture OpenPictureFile(const String& path) {
+  const QString file = QString::fromStdString(path);
+  if (!QFileInfo(file).isFile()) return Picture();
+  QImageReader reader(file);
+  reader.setDecideFormatFromContent(true);
+  return PictureFromImage(reader.read());
+}
+
+bool SelectColor(Color& color, const String& prompt) {
+  std::optional<Color> chosen;
+  if (ColorHandler()) {
+    chosen = ColorHandler()(color, prompt);
+  } else {
+    const QColor c = QColorDialog::getColor(ToQColor(color), nullptr, QString::fromStdString(prompt));
+    if (c.isValid()) chosen = FromQColor(c);
+  }
+  if (!chosen) return false;
+  color = *chosen;
+  return true;
+}
+
+void SetColorDialogHandlerForTesting(ColorDialogHandler handler) { ColorHandler() = std::move(handler); }
+
+}  // namespace fw

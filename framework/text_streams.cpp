@@ -1,0 +1,91 @@
+#include "framework/text_streams_qt.h"
+
+namespace fw {
+
+namespace {
+
+bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+
+// The program keeps CR between lines; files on this system end lines with LF.
+std::string WithLfBreaks(const String& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      out += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+// A byte-order mark some editors put at the start is not text.
+BufferedTextInput::BufferedTextInput(std::string bytes) : bytes_(std::move(bytes)) {
+  if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
+}
+
+void BufferedTextInput::SetEncoding(Encoding e) {
+  macRoman_ = e == Encoding::Detect ? !IsValidUtf8(bytes_) : e == Encoding::MacRoman;
+}
+
+String BufferedTextInput::Decode(size_t from, size_t to) const {
+  if (!macRoman_) return bytes_.substr(from, to - from);
+  return MacRomanToUtf8(bytes_.substr(from, to - from));
+}
+
+String BufferedTextInput::ReadLine() {
+  if (EOF()) return "";
+  size_t end = pos_;
+  while (end < bytes_.size() && !IsBreak(bytes_[end])) ++end;
+  String line = Decode(pos_, end);
+  pos_ = end;
+  if (pos_ < bytes_.size()) {
+    const bool crlf = bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n';
+    pos_ += crlf ? 2 : 1;
+  }
+  return line;
+}
+
+String BufferedTextInput::ReadAll() {
+  if (EOF()) return "";
+  String rest = Decode(pos_, bytes_.size());
+  pos_ = bytes_.size();
+  return rest;
+}
+
+bool BufferedTextInput::EOF() const { return closed_ || pos_ >= bytes_.size(); }
+
+void BufferedTextInput::Close() {
+  closed_ = true;
+  std::string().swap(bytes_);
+  pos_ = 0;
+}
+
+SaveFileTextOutput::SaveFileTextOutput(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {}
+
+SaveFileTextOutput::~SaveFileTextOutput() {
+  if (!closed_) file_->cancelWriting();  // the QSaveFile then drops its temporary file
+}
+
+void SaveFileTextOutput::WriteLine(const String& line) { Write(line + "\n"); }
+
+void SaveFileTextOutput::Write(const String& text) {
+  if (closed_) return;
+  const std::string bytes = WithLfBreaks(text);
+  // A short write is remembered by the QSaveFile and makes the commit fail.
+  file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+bool SaveFileTextOutput::Close() {
+  if (!closed_) {
+    closed_ = true;
+    committed_ = file_->commit();
+  }
+  return committed_;
+}
+
+}  // namespace fw

@@ -1,0 +1,46 @@
+#pragma once
+// The stream classes behind FolderItem's text files (framework-internal).
+#include <QSaveFile>
+#include <memory>
+
+#include "framework/files.h"
+
+namespace fw {
+
+// Reads from the whole file taken into memory at open, so that reading never blocks
+// and a file changed or removed meanwhile cannot fail half-way.
+class BufferedTextInput : public TextInputStream {
+ public:
+  explicit BufferedTextInput(std::string bytes);
+  String ReadLine() override;
+  String ReadAll() override;
+  bool EOF() const override;
+  void Close() override;
+  void SetEncoding(Encoding e) override;
+
+ private:
+  String Decode(size_t from, size_t to) const;
+
+  std::string bytes_;
+  size_t pos_ = 0;
+  bool macRoman_ = false;
+  bool closed_ = false;
+};
+
+// Writes into a QSaveFile: the new text goes to a temporary file beside the final
+// name and replaces the old file only when Close commits it whole.
+class SaveFileTextOutput : public TextOutputStream {
+ public:
+  explicit SaveFileTextOutput(std::unique_ptr<QSaveFile> file);
+  ~SaveFileTextOutput() override;
+  void WriteLine(const String& line) override;
+  void Write(const String& text) override;
+  bool Close() override;
+
+ private:
+  std::unique_ptr<QSaveFile> file_;
+  bool closed_ = false;
+  bool committed_ = false;
+};
+
+}  // namespace fw

@@ -1,0 +1,379 @@
+// Windows: construction order, members by name, events, and the on-screen window.
+#include "framework/window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+#include "framework/control.h"
+#include "framework/control_widget_qt.h"
+#include "framework/graphics_qt.h"
+#include "framework/menu_qt.h"
+#include "framework/timer.h"
+
+namespace fw {
+
+namespace {
+
+// The top-level window: the close box, minimising and activation.
+class TopWidget : public QWidget {
+ public:
+  explicit TopWidget(Window& w) : window_(w) {}
+
+ protected:
+  void closeEvent(QCloseEvent* e) override {
+    window_._UserClose();
+    if (window_.IsClosed()) e->accept(); else e->ignore();
+  }
+  void hideEvent(QHideEvent* e) override {
+    QWidget::hideEvent(e);
+    if (window_._View() && window_._View()->modalLoop) window_._View()->modalLoop->quit();
+  }
+  void changeEvent(QEvent* e) override {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::WindowStateChange) {
+      auto old = static_cast<QWindowStateChangeEvent*>(e)->oldState();
+      auto now = windowState();
+      if ((now & Qt::WindowMinimized) && !(old & Qt::WindowMinimized))
+        window_._RaiseWindowEvent(&Window::Event_Minimize, "Minimize");
+      else if ((now & Qt::WindowMaximized) && !(old & Qt::WindowMaximized))
+        window_._RaiseWindowEvent(&Window::Event_Maximize, "Maximize");
+      else if ((old & Qt::WindowMinimized) && !(now & Qt::WindowMinimized))
+        window_._RaiseWindowEvent(&Window::Event_Restore, "Restore");
+    } else if (e->type() == QEvent::ActivationChange && window_.HasOpened()) {
+      if (isActiveWindow()) window_._RaiseWindowEvent(&Window::Event_Activate, "Activate");
+      else window_._RaiseWindowEvent(&Window::Event_Deactivate, "Deactivate");
+    }
+  }
+
+ private:
+  Window& window_;
+};
+
+// The content area: background colour, backdrop, clicks on the background.
+class ContentWidget : public QWidget {
+ public:
+  explicit ContentWidget(Window& w) : window_(w) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), window_.HasBackColor() ? QCol(window_.BackColor()) : palette().color(QPalette::Window));
+    if (Picture b = window_.Backdrop()) p.drawImage(0, 0, PictureImageForDrawing(b));
+  }
+  void mousePressEvent(QMouseEvent* e) override {
+    QPoint pos = e->position().toPoint();
+    bool handled = false;
+    String what = DescribeObject(window_) + ".MouseDown";
+    ClickContext context(e->button() == Qt::RightButton);
+    Guarded(what.c_str(), [&] { handled = window_.Event_MouseDown(pos.x(), pos.y()); });
+    e->setAccepted(handled);
+  }
+  void resizeEvent(QResizeEvent* e) override {
+    QWidget::resizeEvent(e);
+    if (window_.HasOpened() && window()->isVisible()) {
+      window_._RaiseWindowEvent(&Window::Event_Resizing, "Resizing");
+      window_._RaiseWindowEvent(&Window::Event_Resized, "Resized");
+    }
+  }
+
+ private:
+  Window& window_;
+};
+
+}  // namespace
+
+// --- WindowView ------------------------------------------------------------------------------
+
+WindowView::WindowView(Window& w) {
+  top_ = new TopWidget(w);
+  top_->setAttribute(Qt::WA_DeleteOnClose, false);
+  layout_ = new QVBoxLayout(top_);
+  layout_->setContentsMargins(0, 0, 0, 0);
+  layout_->setSpacing(0);
+  content_ = new ContentWidget(w);
+  layout_->addWidget(content_);
+}
+
+WindowView::~WindowView() { delete top_.data(); }
+
+void WindowView::SetMenuBar(QMenuBar* bar) {
+  if (menuBar_) delete menuBar_;
+  menuBar_ = bar;
+  layout_->setMenuBar(bar);
+}
+
+int WindowView::MenuBarHeight() const {
+  return menuBar_ && !menuBar_->isHidden() ? menuBar_->sizeHint().height() : 0;
+}
+
+// --- Window -----------------------------------------------------------------------------------
+
+Window::Window() : view_(std::make_unique<WindowView>(*this)), alive_(std::make_shared<bool>(true)) {
+  ApplySize();
+  ApplyFlags();
+}
+
+Window::~Window() {
+  // Controls first: their widgets live inside the window's.
+  members_.clear();
+  view_.reset();
+}
+
+void Window::Construct() {
+  if (constructed_) return;
+  constructed_ = true;
+  Layout();
+  CreateControls();
+  AddMenuHandlers();
+  if (ApplicationHasOpened()) {
+    Open();
+  } else {
+    std::weak_ptr<bool> alive = alive_;
+    CallAfterApplicationOpen([this, alive] { if (alive.lock()) Open(); });
+  }
+}
+
+void Window::Open() {
+  if (opened_ || closed_) return;
+  opened_ = true;
+  _RaiseWindowEvent(&Window::Event_Open, "Open");
+  if (visible_ && !closed_) Show();
+}
+
+void Window::_RaiseWindowEvent(void (Window::*event)(), const char* name) {
+  String what = DescribeObject(*this) + "." + name;
+  Guarded(what.c_str(), [&] { (this->*event)(); });
+}
+
+// --- Members ---------------------------------------------------------------------------------
+
+Object& Window::AddMember(std::unique_ptr<Object> member) {
+  Object& m = *member;
+  members_.push_back(std::move(member));
+  if (auto* c = dynamic_cast<Control*>(&m)) c->_AttachToWindow(this);
+  if (auto* p = dynamic_cast<PaneChild*>(&m)) p->_SetWindow(this);
+  return m;
+}
+
+Object& Window::_AddControl(const String& name, std::unique_ptr<Object> member) {
+  member->Name = name;
+  return AddMember(std::move(member));
+}
+
+Object* Window::ControlByName(const String& name) const {
+  for (const auto& m : members_)
+    if (m->Name == name && m->Index == kNoArrayIndex) return m.get();
+  return nullptr;
+}
+
+Object* Window::ControlByNameIndex(const String& name, int32_t index) const {
+  for (const auto& m : members_)
+    if (m->Index == index && m->Name == name) return m.get();
+  return nullptr;
+}
+
+void Window::_InstallInstanceEventHandler(Object& member, const String& eventName, EventHandler handler) {
+  if (auto* c = dynamic_cast<Control*>(&member)) {
+    c->_BindEvent(eventName, std::move(handler));
+  } else if (auto* t = dynamic_cast<Timer*>(&member)) {
+    auto* action = std::get_if<ActionHandler>(&handler);
+    if (eventName != "Action")
+      throw EventBindingError(DescribeObject(member) + " (Timer) has no event \"" + eventName + "\"");
+    if (!action)
+      throw EventBindingError("the handler bound to " + DescribeObject(member) + ".Action must have the form " +
+                              EventKindName(EventKind::Action));
+    String what = DescribeObject(member) + ".Action";
+    t->OnAction = [h = *action, &member, what] { Guarded(what.c_str(), [&] { h(member); }); };
+  } else {
+    throw EventBindingError(DescribeObject(member) + " (" + member.ClassName() + ") has no event \"" +
+                            eventName + "\"");
+  }
+  bindings_.push_back({&member, eventName});
+}
+
+// --- Properties ----------------------------------------------------------------------------------
+
+void Window::SetVisible(bool v) {
+  visible_ = v;
+  if (!opened_) return;  // shown when it opens
+  if (v) Show(); else Hide();
+}
+
+int32_t Window::Left() const { return view_->top()->x(); }
+int32_t Window::Top() const { return view_->top()->y(); }
+
+void Window::SetLeft(int32_t v) {
+  view_->positionSet = true;
+  view_->top()->move(v, view_->top()->y());
+}
+
+void Window::SetTop(int32_t v) {
+  view_->positionSet = true;
+  view_->top()->move(view_->top()->x(), v);
+}
+
+void Window::SetWidth(int32_t v) { width_ = std::max(0, v); ApplySize(); }
+void Window::SetHeight(int32_t v) { height_ = std::max(0, v); ApplySize(); }
+void Window::SetMinWidth(int32_t v) { minWidth_ = v; ApplySize(); }
+void Window::SetMinHeight(int32_t v) { minHeight_ = v; ApplySize(); }
+void Window::SetMaxWidth(int32_t v) { maxWidth_ = v; ApplySize(); }
+void Window::SetMaxHeight(int32_t v) { maxHeight_ = v; ApplySize(); }
+void Window::SetResizeable(bool v) { resizeable_ = v; ApplySize(); ApplyFlags(); }
+
+void Window::ApplySize() {
+  QWidget* content = view_->content();
+  QLayout* layout = view_->top()->layout();
+  if (resizeable_) {
+    layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+    content->setMinimumSize(std::max(0, minWidth_), std::max(0, minHeight_));
+    content->setMaximumSize(std::min(maxWidth_, QWIDGETSIZE_MAX), std::min(maxHeight_, QWIDGETSIZE_MAX));
+    content->resize(width_, height_);
+    view_->top()->resize(width_, height_ + view_->MenuBarHeight());
+  } else {
+    // Only code changes the size of a window the user cannot resize.
+    content->setMinimumSize(0, 0);
+    content->setFixedSize(width_, height_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
+  }
+}
+
+void Window::SetTitle(const String& t) {
+  title_ = t;
+  view_->top()->setWindowTitle(ToQ(t));
+}
+
+void Window::SetFullScreen(bool v) {
+  fullScreen_ = v;
+  if (opened_ && view_->top()->isVisible()) {
+    if (v) view_->top()->showFullScreen(); else view_->top()->showNormal();
+  }
+}
+
+void Window::SetMenuBarVisible(bool v) {
+  menuBarVisible_ = v;
+  if (view_->menuBar()) view_->menuBar()->setVisible(v);
+  ApplySize();
+}
+
+void Window::SetCloseButton(bool v) { closeButton_ = v; ApplyFlags(); }
+void Window::SetMaximizeButton(bool v) { maximizeButton_ = v; ApplyFlags(); }
+void Window::SetMinimizeButton(bool v) { minimizeButton_ = v; ApplyFlags(); }
+void Window::SetFrame(int32_t f) { frame_ = f; ApplyFlags(); }
+
+void Window::ApplyFlags() {
+  Qt::WindowFlags flags;
+  switch (frame_) {
+    case 1: case 2: case 8: flags = Qt::Dialog; break;
+    case 3: case 7: flags = Qt::Tool; break;
+    case 4: case 5: case 6: flags = Qt::Window | Qt::FramelessWindowHint; break;
+    default: flags = Qt::Window; break;
+  }
+  flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+  if (closeButton_) flags |= Qt::WindowCloseButtonHint;
+  if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
+  if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
+  QWidget* top = view_->top();
+  bool shown = top->isVisible();
+  top->setWindowFlags(flags);
+  if (shown) top->show();  // changing flags hides a window
+}
+
+void Window::SetBackdrop(Picture p) { backdrop_ = std::move(p); view_->content()->update(); }
+void Window::SetHasBackColor(bool v) { hasBackColor_ = v; view_->content()->update(); }
+void Window::SetBackColor(Color c) { backColor_ = c; view_->content()->update(); }
+
+void Window::SetMenuBar(std::shared_ptr<MenuItem> bar) {
+  menuBar_ = std::move(bar);
+  view_->SetMenuBar(menuBar_ ? CreateQMenuBar(*menuBar_, view_->top()) : nullptr);
+  if (view_->menuBar()) view_->menuBar()->setVisible(menuBarVisible_);
+  ApplySize();
+}
+
+// --- Operations ------------------------------------------------------------------------------------
+
+void Window::Show() {
+  if (closed_) return;
+  visible_ = true;
+  QWidget* top = view_->top();
+  if (!view_->placed) {
+    view_->placed = true;
+    top->adjustSize();
+    if (!view_->positionSet && (placement_ == 2 || placement_ == 3 || placement_ == 1)) {
+      if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        QSize size = top->sizeHint().expandedTo(top->size());
+        top->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+      }
+    }
+  }
+  if (fullScreen_) top->showFullScreen(); else top->show();
+  top->raise();
+  top->activateWindow();
+}
+
+void Window::ShowModal() {
+  if (closed_) return;
+  QWidget* top = view_->top();
+  top->setWindowModality(Qt::ApplicationModal);
+  Show();
+  if (top->isVisible() && !view_->modalLoop) {
+    QEventLoop loop;
+    view_->modalLoop = &loop;
+    loop.exec(QEventLoop::DialogExec);
+    view_->modalLoop = nullptr;
+  }
+  if (view_ && view_->top()) view_->top()->setWindowModality(Qt::NonModal);
+}
+
+void Window::Hide() {
+  visible_ = false;
+  view_->top()->hide();
+}
+
+void Window::Close() {
+  if (closed_) return;
+  bool refused = false;
+  String what = DescribeObject(*this) + ".CancelClose";
+  Guarded(what.c_str(), [&] { refused = Event_CancelClose(); });
+  if (refused) return;
+  closed_ = true;
+  _RaiseWindowEvent(&Window::Event_Close, "Close");
+  visible_ = false;
+  view_->top()->hide();
+}
+
+void Window::_UserClose() { Close(); }
+
+void Window::Refresh(bool) {
+  view_->content()->update();
+}
+
+void Window::DrawInto(Graphics& g, int32_t x, int32_t y) {
+  QWidget* content = view_->content();
+  content->ensurePolished();
+  QImage image(content->size(), QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  content->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+  g.DrawPicture(PictureFromImage(image), x, y);
+}
+
+bool Window::IsActive() const { return view_->top()->isActiveWindow(); }
+
+// --- PaneChild --------------------------------------------------------------------------------------
+
+int32_t PaneChild::_Index() const {
+  auto* o = dynamic_cast<const Object*>(this);
+  return o ? o->Index : kNoArrayIndex;
+}
+
+void PaneChild::_SetIndex(int32_t i) {
+  if (auto* o = dynamic_cast<Object*>(this)) o->Index = i;
+}
+
+}  // namespace fw

@@ -1,0 +1,170 @@
+#include "store/contacts_store.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "framework/files.h"
+#include "framework/thread.h"
+#include "store/file_formats.h"
+#include "store/globali.h"
+#include "store/text_files.h"
+#include "store/window_refresh.h"
+
+namespace Globali {
+
+namespace {
+
+namespace fmt = formats;
+constexpr int32_t kFields = fmt::kContactFields;
+using Contact = std::array<fw::String, kFields>;
+
+// The maker's card, the whole address book when there is nothing else.
+const Contact kSampleContact = {
+    "Velqora Software", "Desktop software", "Via dei Mille 12, 40121 Bologna",
+    "Italy",            "",                 "",
+    "",                 "info@velqora.example", "www.velqora.example",
+    ""};
+
+fw::FolderItem PrefsCopy() {
+  return fw::PreferencesFolder().Child(fmt::kPrefsFolder).Child(fmt::kContactsFile);
+}
+fw::FolderItem AppCopy() { return fw::ApplicationFolder().Child(fmt::kContactsFile); }
+
+// A count line: its leading number; 0 for anything that is not a positive number.
+int32_t CountOf(const fw::String& line) {
+  const double n = fw::Val(line);
+  if (!(n >= 1)) return 0;
+  return n >= 2147483647.0 ? 2147483647 : static_cast<int32_t>(n);
+}
+
+// Reads up to `count` contacts and stops at the end of the file: a contact cut short
+// keeps what it has, and no contact is made up past the end.
+std::vector<Contact> ReadContacts(fw::TextInputStream& in, int32_t count, bool withNotes) {
+  std::vector<Contact> contacts;
+  while (static_cast<int32_t>(contacts.size()) < count && !in.EOF()) {
+    Contact& c = contacts.emplace_back();
+    for (int32_t f = 0; f < kFields - 1 && !in.EOF(); ++f) {
+      c[static_cast<size_t>(f)] = in.ReadLine();
+      fw::YieldToNextThread();
+    }
+    if (withNotes && !in.EOF()) {
+      fw::String& notes = c[kFields - 1];
+      notes = in.ReadLine();  // the first line is the field's, whatever it holds
+      while (!in.EOF()) {
+        fw::String line = in.ReadLine();
+        if (line == fmt::kContactEnd) break;
+        notes += '\r';
+        notes += line;
+        fw::YieldToNextThread();
+      }
+    }
+    fw::YieldToNextThread();
+  }
+  return contacts;
+}
+
+std::vector<Contact> ReadFile(const fw::FolderItem& file) {
+  auto in = textfiles::OpenForReading(file);
+  if (!in) return {};
+  const fw::String first = in->ReadLine();
+  std::vector<Contact> contacts;
+  if (first == fmt::kContactsVersion)
+    contacts = ReadContacts(*in, CountOf(in->ReadLine()), true);
+  else if (first == fmt::kContactsVersionOld)
+    contacts = ReadContacts(*in, CountOf(in->ReadLine()), false);
+  else
+    contacts = ReadContacts(*in, CountOf(first), false);
+  in->Close();
+  return contacts;
+}
+
+void Store(const std::vector<Contact>& contacts) {
+  contquanti = static_cast<int32_t>(contacts.size());
+  contatto.Redim(contquanti, kFields - 1);
+  for (int32_t c = 1; c <= contquanti; ++c)
+    for (int32_t f = 0; f < kFields; ++f) contatto(c, f) = contacts[static_cast<size_t>(c - 1)][static_cast<size_t>(f)];
+}
+
+std::vector<fw::String> FileLines() {
+  std::vector<fw::String> lines{fw::String(fmt::kContactsVersion), fw::Str(static_cast<int64_t>(contquanti))};
+  lines.reserve(2 + static_cast<size_t>(contquanti) * (kFields + 1));
+  for (int32_t c = 1; c <= contquanti; ++c) {
+    // Fields 0..8 are one line each: a line break in them would shift every later value.
+    for (int32_t f = 0; f < kFields - 1; ++f) {
+      lines.push_back(fmt::OnOneLine(contatto(c, f)));
+      fw::YieldToNextThread();
+    }
+    const std::vector<fw::String> notes = fmt::LinesOf(contatto(c, kFields - 1));
+    for (size_t i = 0; i < notes.size(); ++i)
+      lines.push_back(i == 0 ? notes[i] : fmt::GuardMarker(notes[i], fmt::kContactEnd));
+    lines.emplace_back(fmt::kContactEnd);
+    fw::YieldToNextThread();
+  }
+  return lines;
+}
+
+void RefreshListAndCard() {
+  window::refillContactList();
+  window::showCurrentContact();
+}
+
+}  // namespace
+
+void ripristinacontatti() {
+  const fw::FolderItem prefsCopy = PrefsCopy();
+  std::vector<Contact> contacts = ReadFile(prefsCopy.Exists() ? prefsCopy : AppCopy());
+  // No file, an unreadable one or one without contacts: the sample contact, as when
+  // there is no file at all.
+  if (contacts.empty()) {
+    contacts.push_back(kSampleContact);
+    contpunta = 1;
+  }
+  Store(contacts);
+  if (contpunta < 1) contpunta = 1;
+  if (contpunta > contquanti) contpunta = contquanti;
+  cercapunta = 0;
+  RefreshListAndCard();
+}
+
+bool salvacontatti() {
+  const std::vector<fw::String> lines = FileLines();
+  const bool app = textfiles::WriteLines(AppCopy(), lines);
+  const fw::FolderItem prefsCopy = PrefsCopy();
+  const bool prefs = textfiles::EnsureFolder(prefsCopy.Parent()) && textfiles::WriteLines(prefsCopy, lines);
+  return app && prefs;
+}
+
+void eliminacontatti() {
+  contpunta = 1;
+  Store({kSampleContact});
+  RefreshListAndCard();
+}
+
+void cancellauncontatto() {
+  if (contpunta < 1 || contpunta > contquanti) return;
+  if (contquanti == 1) {
+    // The card needs a contact to show: the last one is emptied rather than removed.
+    for (int32_t f = 0; f < kFields; ++f) contatto(1, f) = "";
+    RefreshListAndCard();
+    return;
+  }
+  const int32_t row = contpunta - 1;
+  if (contpunta < contquanti) {
+    for (int32_t c = contpunta; c < contquanti; ++c) {
+      for (int32_t f = 0; f < kFields; ++f) {
+        contatto(c, f) = std::move(contatto(c + 1, f));
+        fw::YieldToNextThread();
+      }
+      fw::YieldToNextThread();
+    }
+  } else {
+    --contpunta;
+  }
+  --contquanti;
+  contatto.Redim(contquanti, kFields - 1);
+  window::removeContactRow(row);
+  window::showCurrentContact();
+}
+
+}  // namespace Globali

@@ -1,0 +1,22 @@
+#pragma once
+// Reading and writing the store's text files. Writing goes beside the final name and
+// renames into place, so a failed write leaves the old file whole.
+#include <memory>
+#include <vector>
+
+#include "framework/files.h"
+
+namespace Globali::textfiles {
+
+// Opened for reading: UTF-8 when the file is valid UTF-8, else Mac Roman (files of
+// older Macs). Nullptr when the file is missing or cannot be opened.
+std::unique_ptr<fw::TextInputStream> OpenForReading(const fw::FolderItem& file);
+
+// Writes every line and commits; yields once per line. False when the file could not
+// be created or committed (the old file, if any, is then unchanged).
+bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines);
+
+// The folder, created when missing; false when it is not there afterwards.
+bool EnsureFolder(const fw::FolderItem& folder);
+
+}  // namespace Globali::textfiles

@@ -1,0 +1,204 @@
+// The application's start-up order, menu command dispatch and quitting.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "framework/application.h"
+#include "framework/thread.h"
+#include "framework/timer.h"
+
+namespace {
+
+class RecordingApp : public fw::Application {
+ public:
+  std::vector<std::string>* log = nullptr;
+  std::function<void()> onOpen, onClose, onEnable;
+  void Event_Open() override {
+    log->push_back("app open");
+    if (onOpen) onOpen();
+  }
+  void Event_Close() override {
+    log->push_back("app close");
+    if (onClose) onClose();
+  }
+  void Event_EnableMenuItems() override {
+    if (onEnable) onEnable();
+  }
+};
+
+class CountingThread : public fw::Thread {
+ public:
+  int runs = 0;
+  void Event_Run() override { ++runs; }
+};
+
+// Each test starts from a framework that has neither opened nor quit.
+class AppTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fw::ResetApplicationForTesting();
+    app.log = &log;
+    fw::RegisterApplication(&app);
+  }
+  void TearDown() override {
+    fw::RegisterApplication(nullptr);
+    fw::ResetApplicationForTesting();
+  }
+  std::vector<std::string> log;
+  RecordingApp app;
+};
+
+TEST_F(AppTest, WindowsMadeBeforeTheLoopOpenAfterTheApplication) {
+  fw::CallAfterApplicationOpen([&] { log.push_back("main window open"); });
+  app.onOpen = [&] {
+    // A window the application's own Open creates also waits for Open to finish.
+    fw::CallAfterApplicationOpen([&] { log.push_back("window made in open"); });
+    log.push_back("app open done");
+  };
+  EXPECT_FALSE(fw::ApplicationHasOpened());
+  EXPECT_TRUE(log.empty());
+
+  fw::OpenApplication();
+  fw::OpenApplication();  // a second start does nothing
+
+  EXPECT_TRUE(fw::ApplicationHasOpened());
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "app open done", "main window open",
+                                            "window made in open"}));
+  fw::CallAfterApplicationOpen([&] { log.push_back("late window open"); });
+  EXPECT_EQ(log.back(), "late window open");  // nothing left to wait for
+}
+
+TEST_F(AppTest, AFailingOpenDoesNotKeepTheWindowsClosed) {
+  fw::CallAfterApplicationOpen([&] { throw std::runtime_error("window fails"); });
+  fw::CallAfterApplicationOpen([&] { log.push_back("second window open"); });
+  app.onOpen = [] { throw fw::NilObjectException(); };
+  fw::OpenApplication();
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "second window open"}));
+}
+
+TEST_F(AppTest, QuitStopsTimersAndThreadsThenClosesExactlyOnce) {
+  CountingThread queued;
+  fw::Timer timer;
+  int ticks = 0;
+  timer.OnAction = [&] { ++ticks; };
+  queued.Run();
+  app.onClose = [&] {
+    // By now nothing else runs: threads and ticks are over, and a second Quit from
+    // inside Close (the main window closing) changes nothing.
+    CountingThread late;
+    late.Run();
+    EXPECT_EQ(fw::PendingThreadCount(), 0);
+    timer.FireForTesting();
+    EXPECT_EQ(ticks, 0);
+    fw::Quit();
+  };
+
+  fw::Quit();
+  fw::Quit();
+
+  EXPECT_TRUE(fw::QuitHasRun());
+  EXPECT_EQ(std::count(log.begin(), log.end(), "app close"), 1);
+  fw::RunPendingThreadsForTesting();
+  EXPECT_EQ(queued.runs, 0);
+
+  fw::ResetQuitForTesting();  // tests go on with a live framework
+  queued.Run();
+  fw::RunPendingThreadsForTesting();
+  EXPECT_EQ(queued.runs, 1);
+}
+
+TEST_F(AppTest, AFailingCloseStillEndsTheQuit) {
+  app.onClose = [] { throw std::runtime_error("disk full"); };
+  fw::Quit();
+  EXPECT_TRUE(fw::QuitHasRun());
+  EXPECT_EQ(log, (std::vector<std::string>{"app close"}));
+}
+
+TEST_F(AppTest, TheEventLoopRunsOpenThenEndsAtQuitWithOneClose) {
+  fw::CallAfterApplicationOpen([&] { log.push_back("main window open"); });
+  app.onOpen = [&] { QTimer::singleShot(0, [] { fw::Quit(); }); };
+  EXPECT_EQ(fw::RunEventLoop(), 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "main window open", "app close"}));
+}
+
+TEST_F(AppTest, ALoopEndedByTheDesktopStillRunsClose) {
+  app.onOpen = [] { QTimer::singleShot(0, [] { QCoreApplication::exit(0); }); };
+  fw::RunEventLoop();
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "app close"}));
+}
+
+TEST_F(AppTest, QuitDuringOpenNeverEntersTheLoop) {
+  fw::CallAfterApplicationOpen([&] { log.push_back("main window open"); });
+  app.onOpen = [] { fw::Quit(); };
+  EXPECT_EQ(fw::RunEventLoop(), 0);  // returning at all shows the loop was skipped
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "app close"}));
+}
+
+TEST_F(AppTest, MenuCommandsReachTheirHandlersByNameOnly) {
+  int saves = 0;
+  app._AddMenuHandler("ArchivioSalvatuttiidatiadesso", [&] {
+    ++saves;
+    return true;
+  });
+  app._AddMenuHandler("Declining", [] { return false; });
+  app._AddMenuHandler("Failing", []() -> bool { throw std::runtime_error("boom"); });
+
+  EXPECT_TRUE(app.HasMenuHandler("ArchivioSalvatuttiidatiadesso"));
+  EXPECT_FALSE(app.HasMenuHandler("Archivio"));
+  EXPECT_TRUE(app.ChooseMenuItem("ArchivioSalvatuttiidatiadesso"));
+  EXPECT_FALSE(app.ChooseMenuItem("Archivio"));  // a title reaches no handler
+  EXPECT_FALSE(app.ChooseMenuItem("Declining"));
+  EXPECT_FALSE(app.ChooseMenuItem("Failing"));  // reported, and the program goes on
+  EXPECT_EQ(saves, 1);
+
+  app.SetMenuCommandsAllowed(false);  // the lock screen
+  EXPECT_FALSE(app.ChooseMenuItem("ArchivioSalvatuttiidatiadesso"));
+  app.SetMenuCommandsAllowed(true);
+  EXPECT_TRUE(app.ChooseMenuItem("ArchivioSalvatuttiidatiadesso"));
+  EXPECT_EQ(saves, 2);
+}
+
+TEST_F(AppTest, MenuUpdateStartsFromAutoEnableThenAsksTheApplication) {
+  auto bar = std::make_shared<fw::MenuBar>();
+  auto item = [](const char* name, bool autoEnable) {
+    auto m = std::make_shared<fw::MenuItem>();
+    m->SetName(name);
+    m->SetText(name);
+    m->SetAutoEnable(autoEnable);
+    return m;
+  };
+  bar->Append(item("Archivio", false));
+  fw::MenuItem& file = *bar->Child("Archivio");
+  file.Append(item("Sub", false));
+  file.Child("Sub")->Append(item("Deep", true));
+  file.Append(item("Auto", true));
+  file.Append(item("Manual", false));
+  file.Append(item("EnabledByApp", false));
+  file.Child("Manual")->SetEnabled(true);  // left over from an earlier update
+  app.MenuBar = bar;
+  app.onEnable = [&] { bar->Find("EnabledByApp")->Enable(); };
+
+  app.UpdateMenuItems();
+
+  EXPECT_TRUE(bar->Find("Archivio")->Enabled());  // titles always open
+  EXPECT_TRUE(bar->Find("Sub")->Enabled());
+  EXPECT_TRUE(bar->Find("Deep")->Enabled());
+  EXPECT_TRUE(bar->Find("Auto")->Enabled());
+  EXPECT_FALSE(bar->Find("Manual")->Enabled());
+  EXPECT_TRUE(bar->Find("EnabledByApp")->Enabled());
+
+  app.SetMenuCommandsAllowed(false);  // updates at once: every command shows disabled
+  EXPECT_TRUE(bar->Find("Archivio")->Enabled());
+  EXPECT_FALSE(bar->Find("Auto")->Enabled());
+  EXPECT_FALSE(bar->Find("Deep")->Enabled());
+  EXPECT_FALSE(bar->Find("EnabledByApp")->Enabled());
+  app.SetMenuCommandsAllowed(true);
+  EXPECT_TRUE(bar->Find("EnabledByApp")->Enabled());
+}
+
+}  // namespace

@@ -1,0 +1,232 @@
+// The address book file in its three layouts, its two copies, the sample contact, the
+// deletion of one contact, and the refreshes of the contact list and card.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "store/globali.h"
+#include "store_fixture.h"
+
+namespace storetest {
+namespace {
+
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+using Fields = std::vector<std::string>;
+
+Fields ContactFields(int c) {
+  Fields f;
+  for (int k = 0; k < 10; ++k) f.push_back(Globali::contatto(c, k));
+  return f;
+}
+
+void SetContacts(const std::vector<Fields>& contacts) {
+  Globali::contquanti = static_cast<int32_t>(contacts.size());
+  Globali::contatto.Redim(Globali::contquanti, 9);
+  for (size_t c = 0; c < contacts.size(); ++c)
+    for (int k = 0; k < 10; ++k) Globali::contatto(static_cast<int32_t>(c + 1), k) = contacts[c][static_cast<size_t>(k)];
+}
+
+Fields Person(const std::string& name, const std::string& notes = "") {
+  return {name, "job", "street", "town", "phone", "fax", "mobile", "mail@x.example", "www.x.example", notes};
+}
+
+// A version-1.5 file line by line.
+std::string Version15(const std::vector<std::vector<std::string>>& contacts, const std::string& count = "") {
+  std::vector<std::string> lines{"versione1.5", count.empty() ? std::to_string(contacts.size()) : count};
+  for (const auto& c : contacts) {
+    lines.insert(lines.end(), c.begin(), c.end());
+    lines.push_back("***xxxzzzxxx***");
+  }
+  return Lines(lines);
+}
+
+class ContactsStore : public StoreTest {
+ protected:
+  std::string prefCopy() { return prefs("velqora diary prefs/vlqcont.txt"); }
+  std::string appCopy() { return app("vlqcont.txt"); }
+};
+
+TEST_F(ContactsStore, SavedContactsReadBackTheSameFromBothCopies) {
+  SetContacts({Person("Rossi Mario", "line one\r\rline three"), Person("Bianchi", ""),
+               Person("Verdi", "\rstarts and ends blank\r")});
+  Globali::contpunta = 2;
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(ReadFile(appCopy()), ReadFile(prefCopy()));
+  EXPECT_EQ(ReadFile(appCopy()).substr(0, 14), "versione1.5\n3\n");
+
+  SetContacts({Person("other")});
+  Globali::ripristinacontatti();
+  ASSERT_EQ(Globali::contquanti, 3);
+  EXPECT_EQ(ContactFields(1), Person("Rossi Mario", "line one\r\rline three"));
+  EXPECT_EQ(ContactFields(2), Person("Bianchi", ""));
+  EXPECT_EQ(ContactFields(3), Person("Verdi", "\rstarts and ends blank\r"));
+  EXPECT_EQ(Globali::contpunta, 2) << "the card keeps its position";
+  EXPECT_EQ(refreshes, (std::vector<fw::String>{"ListBox1 refill", "apparecchia"}));
+}
+
+TEST_F(ContactsStore, EmptyNotesAreOneEmptyLineBeforeTheEndLine) {
+  SetContacts({Person("A", "")});
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(ReadFile(appCopy()), Version15({Person("A", "")}));
+}
+
+TEST_F(ContactsStore, PreferencesCopyWinsOverTheApplicationCopy) {
+  WriteFile(prefCopy(), Version15({Person("from prefs")}));
+  WriteFile(appCopy(), Version15({Person("from app")}));
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contatto(1, 0), "from prefs");
+  std::filesystem::remove(prefCopy());
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contatto(1, 0), "from app");
+}
+
+TEST_F(ContactsStore, OlderLayoutsLoadWithEmptyNotesAndAreSavedInTheCurrentOne) {
+  Fields nine = Person("Old");
+  nine.pop_back();
+  for (const std::string header : {"versione1.4\n2\n", "2\n"}) {
+    std::string file = header;
+    for (int c = 0; c < 2; ++c)
+      for (const auto& f : nine) file += f + "\n";
+    WriteFile(appCopy(), file);
+    Globali::ripristinacontatti();
+    ASSERT_EQ(Globali::contquanti, 2) << header;
+    EXPECT_EQ(ContactFields(2), Person("Old", "")) << header;
+  }
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(ReadFile(appCopy()), Version15({Person("Old"), Person("Old")}));
+}
+
+TEST_F(ContactsStore, ReadsFilesWithCrlfLineEnds) {
+  std::string file = Version15({Person("A", "x\ry")});
+  std::string crlf;
+  for (char c : file) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  // The CR inside the notes was written as its own line end.
+  WriteFile(appCopy(), crlf);
+  Globali::ripristinacontatti();
+  EXPECT_EQ(ContactFields(1), Person("A", "x\ry"));
+}
+
+TEST_F(ContactsStore, WithoutAnyFileTheSampleContactIsTheWholeAddressBook) {
+  Globali::contpunta = 5;
+  Globali::ripristinacontatti();
+  ASSERT_EQ(Globali::contquanti, 1);
+  EXPECT_EQ(Globali::contpunta, 1);
+  EXPECT_FALSE(Globali::contatto(1, 0).empty());
+  EXPECT_FALSE(Globali::contatto(1, 7).empty());
+  EXPECT_EQ(Globali::contatto(1, 4), "");
+  const Fields sample = ContactFields(1);
+
+  SetContacts({Person("a"), Person("b")});
+  refreshes.clear();
+  Globali::eliminacontatti();
+  EXPECT_EQ(Globali::contquanti, 1);
+  EXPECT_EQ(ContactFields(1), sample);
+  EXPECT_EQ(refreshes, (std::vector<fw::String>{"ListBox1 refill", "apparecchia"}));
+}
+
+TEST_F(ContactsStore, DeletingMovesLaterContactsUpAndRemovesTheListRow) {
+  SetContacts({Person("one"), Person("two"), Person("three")});
+  Globali::contpunta = 2;
+  Globali::cancellauncontatto();
+  ASSERT_EQ(Globali::contquanti, 2);
+  EXPECT_EQ(Globali::contatto(1, 0), "one");
+  EXPECT_EQ(ContactFields(2), Person("three"));
+  EXPECT_EQ(Globali::contpunta, 2);
+  EXPECT_EQ(Globali::contatto.Ubound(1), 2);
+  EXPECT_EQ(refreshes, (std::vector<fw::String>{"ListBox1 remove 1", "apparecchia"}));
+
+  refreshes.clear();
+  SetContacts({Person("one"), Person("two"), Person("three")});
+  Globali::contpunta = 3;
+  Globali::cancellauncontatto();
+  EXPECT_EQ(Globali::contquanti, 2);
+  EXPECT_EQ(Globali::contpunta, 2);
+  EXPECT_EQ(Globali::contatto(2, 0), "two");
+  EXPECT_EQ(refreshes, (std::vector<fw::String>{"ListBox1 remove 2", "apparecchia"}));
+}
+
+TEST_F(ContactsStore, TheLastRemainingContactIsEmptiedNotRemoved) {
+  SetContacts({Person("only")});
+  Globali::contpunta = 1;
+  Globali::cancellauncontatto();
+  EXPECT_EQ(Globali::contquanti, 1);
+  EXPECT_EQ(Globali::contpunta, 1);
+  EXPECT_EQ(ContactFields(1), Fields(10, ""));
+}
+
+// Mend: a version-1.5 file cut short ends the load at the end of the file with the
+// contacts read so far, counted as they are.
+TEST_F(ContactsStore, TruncatedFileStopsAtItsEndWithTheContactsRead) {
+  std::string file = Version15({Person("one", "n1"), Person("two", "n2")}, "5");
+  file += "three\njob\n";  // a third contact cut off in its fields
+  WriteFile(appCopy(), file);
+  Globali::ripristinacontatti();
+  ASSERT_EQ(Globali::contquanti, 3);
+  EXPECT_EQ(ContactFields(2), Person("two", "n2"));
+  EXPECT_EQ(Globali::contatto(3, 0), "three");
+  EXPECT_EQ(Globali::contatto(3, 2), "");
+
+  // Cut inside the notes of the last contact, without its end line.
+  WriteFile(appCopy(), "versione1.5\n1\nA\n1\n2\n3\n4\n5\n6\n7\n8\nnotes\nmore notes\n");
+  Globali::ripristinacontatti();
+  ASSERT_EQ(Globali::contquanti, 1);
+  EXPECT_EQ(Globali::contatto(1, 9), "notes\rmore notes");
+}
+
+// Mend: after any load the card's position is a real contact and the search starts
+// over; a count that is no positive number counts as no file.
+TEST_F(ContactsStore, PositionStaysInsideAndBadCountsGiveTheSampleContact) {
+  WriteFile(appCopy(), Version15({Person("one"), Person("two")}));
+  Globali::contpunta = 7;
+  Globali::cercapunta = 2;
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contquanti, 2);
+  EXPECT_EQ(Globali::contpunta, 2);
+  EXPECT_EQ(Globali::cercapunta, 0);
+
+  for (const std::string count : {"0", "-3", "many", " "}) {
+    WriteFile(appCopy(), Version15({Person("one")}, count));
+    Globali::contpunta = 4;
+    Globali::ripristinacontatti();
+    EXPECT_EQ(Globali::contquanti, 1) << count;
+    EXPECT_EQ(Globali::contpunta, 1) << count;
+    EXPECT_NE(Globali::contatto(1, 0), "one") << "sample contact for count " << count;
+  }
+  WriteFile(appCopy(), "not a contacts file\n");
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contquanti, 1);
+  EXPECT_EQ(Globali::contpunta, 1);
+}
+
+// Mend: what the layout cannot hold (a line break in a one-line field, a notes line
+// equal to the end line) is written so that no later value moves.
+TEST_F(ContactsStore, FieldContentThatLooksLikeTheLayoutShiftsNothing) {
+  SetContacts({Person("Name\rSecond line", "first\r***xxxzzzxxx***\rlast"), Person("Next")});
+  ASSERT_TRUE(Globali::salvacontatti());
+  Globali::ripristinacontatti();
+  ASSERT_EQ(Globali::contquanti, 2);
+  EXPECT_EQ(Globali::contatto(1, 0), "Name Second line");
+  EXPECT_EQ(Globali::contatto(1, 1), "job");
+  EXPECT_EQ(Globali::contatto(1, 9), "first\r***xxxzzzxxx*** \rlast");
+  EXPECT_EQ(ContactFields(2), Person("Next"));
+}
+
+// Mend: one copy that cannot be written stops neither the other nor the caller.
+TEST_F(ContactsStore, SaveWritesTheOtherCopyWhenOneCannotBeWritten) {
+  SetContacts({Person("kept")});
+  testsupport::MakeDirs(appCopy());  // a folder where the file should be
+  EXPECT_FALSE(Globali::salvacontatti());
+  EXPECT_NE(ReadFile(prefCopy()).find("kept"), std::string::npos);
+
+  std::filesystem::remove(appCopy());
+  std::filesystem::remove_all(prefs("velqora diary prefs"));
+  WriteFile(prefs("velqora diary prefs"), "a file where the folder should be");
+  EXPECT_FALSE(Globali::salvacontatti());
+  EXPECT_NE(ReadFile(appCopy()).find("kept"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace storetest

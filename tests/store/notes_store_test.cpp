@@ -1,0 +1,253 @@
+// The notes of a year in its two files, in two folders: what is written, what is read
+// back, which copy wins, and that no damaged or unusual content moves a note to
+// another day or leaves another year's notes behind.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "store/globali.h"
+#include "store_fixture.h"
+
+namespace storetest {
+namespace {
+
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::SplitLines;
+using testsupport::WriteFile;
+
+constexpr char kStart[] = "*strtnota*";
+
+// A notes file in the saved layout: 372 records, note lines as given (CR between lines).
+std::string NotesFile(const std::vector<std::pair<int, std::string>>& notes, const std::string& eol = "\n") {
+  std::string text;
+  for (int cell = 1; cell <= 372; ++cell) {
+    std::string note;
+    for (const auto& [c, n] : notes)
+      if (c == cell) note = n;
+    text += std::string(kStart) + eol;
+    for (char ch : note) text += ch == '\r' ? eol : std::string(1, ch);
+    text += eol;
+  }
+  return text;
+}
+
+std::string StylesFile(const std::string& style) {
+  std::string text;
+  for (int cell = 1; cell <= 372; ++cell) text += style + "\n";
+  return text;
+}
+
+int Cell(int day, int month) { return (month - 1) * 31 + day; }
+
+class NotesStore : public StoreTest {
+ protected:
+  std::string appNotes(int year = 2026) { return app("diary database/" + std::to_string(year) + "n.txt"); }
+  std::string appStyles(int year = 2026) { return app("diary database/" + std::to_string(year) + "f.txt"); }
+  std::string prefNotes(int year = 2026) { return prefs("velqora diary database/" + std::to_string(year) + "n.txt"); }
+  std::string prefStyles(int year = 2026) { return prefs("velqora diary database/" + std::to_string(year) + "f.txt"); }
+};
+
+TEST_F(NotesStore, SavedYearReadsBackTheSameIncludingDaysAMonthLacks) {
+  Globali::ripristinanote();
+  Globali::nota(1, 1) = "first line\r\rthird line\r";  // inner and trailing empty lines
+  Globali::nota(30, 2) = "a day February lacks";
+  Globali::nota(31, 12) = "last";
+  Globali::fontecolore(1, 1) = "218";
+  Globali::fontecolore(31, 12) = "424";
+  ASSERT_TRUE(Globali::salvanote());
+
+  Globali::nota(1, 1) = "changed in memory";
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "first line\r\rthird line\r");
+  EXPECT_EQ(Globali::nota(30, 2), "a day February lacks");
+  EXPECT_EQ(Globali::nota(31, 12), "last");
+  EXPECT_EQ(Globali::nota(2, 1), "");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "218");
+  EXPECT_EQ(Globali::fontecolore(31, 12), "424");
+  EXPECT_EQ(Globali::fontecolore(2, 1), "112");
+  EXPECT_EQ(Globali::notequante, 3);
+  // Both copies hold the same files, ending lines with LF.
+  EXPECT_EQ(ReadFile(appNotes()), ReadFile(prefNotes()));
+  EXPECT_EQ(ReadFile(appStyles()), ReadFile(prefStyles()));
+  EXPECT_EQ(ReadFile(appNotes()).find('\r'), std::string::npos);
+}
+
+TEST_F(NotesStore, EmptyYearIsSevenHundredFortyFourAndThreeHundredSeventyTwoLines) {
+  Globali::ripristinanote();
+  EXPECT_TRUE(FileExists(app("diary database")));
+  EXPECT_TRUE(FileExists(prefs("velqora diary database")));
+  EXPECT_EQ(Globali::notequante, 0);
+  ASSERT_TRUE(Globali::salvanote());
+  EXPECT_EQ(SplitLines(ReadFile(appNotes())).size(), 744u);
+  EXPECT_EQ(SplitLines(ReadFile(appStyles())).size(), 372u);
+  EXPECT_EQ(ReadFile(appNotes()), NotesFile({}));
+  EXPECT_EQ(ReadFile(appStyles()), StylesFile("112"));
+}
+
+TEST_F(NotesStore, LeadingEmptyLinesAreLostAndLineBreaksAloneReadEmpty) {
+  WriteFile(appNotes(), NotesFile({{1, "\rafter a blank"}, {2, "\r\r"}, {Cell(31, 12), "dec"}}));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "after a blank");
+  EXPECT_EQ(Globali::nota(2, 1), "");
+  EXPECT_EQ(Globali::nota(31, 12), "dec");
+  EXPECT_EQ(Globali::notequante, 2);
+}
+
+TEST_F(NotesStore, ReadsFilesWithCrOrCrlfLineEnds) {
+  for (const std::string eol : {"\r", "\r\n"}) {
+    WriteFile(appNotes(), NotesFile({{1, "one\rtwo"}, {Cell(29, 2), "leap"}}, eol));
+    Globali::ripristinanote();
+    EXPECT_EQ(Globali::nota(1, 1), "one\rtwo");
+    EXPECT_EQ(Globali::nota(29, 2), "leap");
+    EXPECT_EQ(Globali::notequante, 2);
+  }
+}
+
+TEST_F(NotesStore, ApplicationCopyWinsAndItsMissingStyleFileMeansDefaults) {
+  WriteFile(appNotes(), NotesFile({{1, "app"}}));
+  WriteFile(prefNotes(), NotesFile({{1, "prefs"}}));
+  WriteFile(prefStyles(), StylesFile("324"));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "app");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "112");
+}
+
+TEST_F(NotesStore, PreferencesCopyIsReadWhenTheApplicationCopyLacksTheYear) {
+  WriteFile(appNotes(2025), NotesFile({{1, "other year"}}));
+  WriteFile(prefNotes(), NotesFile({{1, "prefs"}}));
+  WriteFile(prefStyles(), StylesFile("324"));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "prefs");
+  EXPECT_EQ(Globali::fontecolore(5, 5), "324");
+}
+
+TEST_F(NotesStore, OlderSingleFilesAreTakenForTheYearAndRemovedOnceTheYearFilesHoldThem) {
+  WriteFile(app("vlqnote.txt"), NotesFile({{3, "old note"}}));
+  WriteFile(app("vlqfont.txt"), StylesFile("218"));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(3, 1), "old note");
+  EXPECT_EQ(Globali::fontecolore(3, 1), "218");
+  EXPECT_FALSE(FileExists(app("vlqnote.txt")));
+  EXPECT_FALSE(FileExists(app("vlqfont.txt")));
+  EXPECT_NE(ReadFile(appNotes()).find("old note"), std::string::npos);
+  EXPECT_NE(ReadFile(prefNotes()).find("old note"), std::string::npos);
+}
+
+TEST_F(NotesStore, OlderStyleFileAloneGivesEmptyNotesAndItsStyles) {
+  WriteFile(app("vlqfont.txt"), StylesFile("312"));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::notequante, 0);
+  EXPECT_EQ(Globali::fontecolore(9, 9), "312");
+  EXPECT_FALSE(FileExists(app("vlqfont.txt")));
+}
+
+// Mend: the older files are the only place their notes live until the year files are
+// written; when no copy can be written they stay.
+TEST_F(NotesStore, OlderFilesStayWhenTheYearFilesCannotBeWritten) {
+  WriteFile(app("vlqnote.txt"), NotesFile({{3, "old note"}}));
+  WriteFile(app("diary database"), "a file where the folder should be");
+  WriteFile(prefs("velqora diary database"), "a file where the folder should be");
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(3, 1), "old note");
+  EXPECT_TRUE(FileExists(app("vlqnote.txt")));
+}
+
+// Mend: a load starts from an empty year, so a short file never leaves the notes of
+// the previously loaded year in memory, to be saved into this one.
+TEST_F(NotesStore, ShortFileLeavesNoNotesOfThePreviousYear) {
+  WriteFile(appNotes(2025), NotesFile({{1, "2025 first"}, {Cell(31, 12), "2025 last"}}));
+  WriteFile(appStyles(2025), StylesFile("424"));
+  Globali::annoload = 2025;
+  Globali::ripristinanote();
+  ASSERT_EQ(Globali::nota(31, 12), "2025 last");
+
+  WriteFile(appNotes(2026), std::string(kStart) + "\n2026 first\n" + kStart + "\n");
+  WriteFile(appStyles(2026), "218\n");
+  Globali::annoload = 2026;
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "2026 first");
+  EXPECT_EQ(Globali::nota(31, 12), "");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "218");
+  EXPECT_EQ(Globali::fontecolore(31, 12), "112");
+  EXPECT_EQ(Globali::notequante, 1);
+}
+
+// Mend: a note line equal to the start line is written with a trailing blank, so it
+// stays in its note instead of starting a record and shifting every later day.
+TEST_F(NotesStore, NoteLineEqualToTheStartLineShiftsNothing) {
+  Globali::ripristinanote();
+  Globali::nota(1, 1) = "before\r*strtnota*\rafter";
+  Globali::nota(2, 1) = "second day";
+  Globali::nota(31, 12) = "last day";
+  ASSERT_TRUE(Globali::salvanote());
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "before\r*strtnota* \rafter");
+  EXPECT_EQ(Globali::nota(2, 1), "second day");
+  EXPECT_EQ(Globali::nota(31, 12), "last day");
+  EXPECT_EQ(Globali::notequante, 3);
+}
+
+TEST_F(NotesStore, DamagedFilesMoveNoNoteOutsideTheYear) {
+  // Lines before the first record and records past 31 December belong to no day.
+  WriteFile(appNotes(), "stray\n" + NotesFile({{1, "jan"}, {Cell(31, 12), "dec"}}) + kStart + "\nbeyond\n");
+  WriteFile(appStyles(), StylesFile("218") + "999\n");
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "jan");
+  EXPECT_EQ(Globali::nota(31, 12), "dec");
+  EXPECT_EQ(Globali::nota(0, 1), "");
+  EXPECT_EQ(Globali::notequante, 2);
+  EXPECT_EQ(Globali::fontecolore(31, 12), "218");
+}
+
+// Mend: each copy is written on its own; a copy that cannot be written stops neither
+// the other nor the caller, and says so.
+TEST_F(NotesStore, SaveWritesTheOtherCopyWhenOneCannotBeWritten) {
+  Globali::ripristinanote();
+  Globali::nota(4, 4) = "kept";
+  std::filesystem::remove_all(app("diary database"));
+  WriteFile(app("diary database"), "a file where the folder should be");
+  EXPECT_FALSE(Globali::salvanote());
+  EXPECT_NE(ReadFile(prefNotes()).find("kept"), std::string::npos);
+
+  // And the other way round: a missing application folder is created again.
+  std::filesystem::remove(app("diary database"));
+  std::filesystem::remove_all(prefs("velqora diary database"));
+  WriteFile(prefs("velqora diary database"), "a file where the folder should be");
+  EXPECT_FALSE(Globali::salvanote());
+  EXPECT_NE(ReadFile(appNotes()).find("kept"), std::string::npos);
+}
+
+TEST_F(NotesStore, SaveCreatesMissingFolders) {
+  Globali::ripristinanote();
+  std::filesystem::remove_all(app("diary database"));
+  std::filesystem::remove_all(prefs("velqora diary database"));
+  Globali::nota(1, 1) = "saved";
+  EXPECT_TRUE(Globali::salvanote());
+  EXPECT_TRUE(FileExists(appNotes()));
+  EXPECT_TRUE(FileExists(prefNotes()));
+}
+
+TEST_F(NotesStore, ClearingEmptiesMemoryOnlyAndRefreshesTheWindow) {
+  WriteFile(appNotes(), NotesFile({{1, "on disk"}}));
+  Globali::ripristinanote();
+  refreshes.clear();
+  Globali::eliminanote();
+  EXPECT_EQ(Globali::nota(1, 1), "");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "112");
+  EXPECT_EQ(Globali::notequante, 0);
+  EXPECT_NE(ReadFile(appNotes()).find("on disk"), std::string::npos);
+  // The heading needs the text table; without it the pieces are empty.
+  Globali::carica_localizzazione();
+  refreshes.clear();
+  Globali::eliminanote();
+  EXPECT_EQ(refreshes, (std::vector<fw::String>{"mese_label CALENDAR - (0 notes)", "creamese", "aggiorni"}));
+}
+
+TEST_F(NotesStore, LoadingTouchesNoWindow) {
+  Globali::ripristinanote();
+  EXPECT_TRUE(refreshes.empty());
+}
+
+}  // namespace
+}  // namespace storetest

@@ -92,7 +92,9 @@ fw::MenuItem* ParentOf(fw::MenuItem& bar, const ItemDesign& d) {
   return menu->Child(d.submenu);
 }
 
-std::shared_ptr<fw::MenuItem> Build() {
+}  // namespace
+
+std::shared_ptr<fw::MenuItem> BuildMenuBar() {
   auto bar = std::make_shared<fw::MenuItem>();
   for (const ItemDesign& d : kItems) {
     auto item = NewItem(d.kind);
@@ -105,10 +107,8 @@ std::shared_ptr<fw::MenuItem> Build() {
   return bar;
 }
 
-}  // namespace
-
 std::shared_ptr<fw::MenuItem> Menu() {
-  static const std::shared_ptr<fw::MenuItem> bar = Build();
+  static const std::shared_ptr<fw::MenuItem> bar = BuildMenuBar();
   return bar;
 }
 

@@ -132,12 +132,14 @@ void EditFieldView::TextEdited() {
   if (quiet_) return;
   QString now = text();
   if (now == cached_) return;  // a format change, not an edit
+  // The limit binds what the user types or pastes; text set by code is kept whole.
   int limit = field_.LimitText();
-  if (plain_ && limit > 0 && CodePointsBefore(now, now.size()) > limit) {
-    setTextQuietly(now.left(Utf16PosOf(now, limit)));
-    plain_->moveCursor(QTextCursor::End);
-    now = text();
-    if (now == cached_) return;
+  if (limit > 0 && CodePointsBefore(now, now.size()) > std::max(limit, CodePointsBefore(cached_, cached_.size()))) {
+    // Too long: the edit is refused and the caret goes back to where it was made.
+    int caret = std::max(0, selStart() - static_cast<int>(now.size() - cached_.size()));
+    setTextQuietly(cached_);
+    select(caret, 0);
+    return;
   }
   cached_ = now;
   field_._RaiseAction("TextChange");
@@ -266,7 +268,6 @@ void EditField::ApplyLook() {
     line->setFrame(border_);
     line->setReadOnly(readOnly_);
     line->setEchoMode(password_ ? QLineEdit::Password : QLineEdit::Normal);
-    line->setMaxLength(limitText_ > 0 ? limitText_ : 32767);
     line->setAlignment(align | Qt::AlignVCenter);
   } else if (auto* plain = v->plain()) {
     plain->setFrameShape(border_ ? QFrame::StyledPanel : QFrame::NoFrame);

@@ -60,7 +60,8 @@ class EditField : public TextStyledControl {
   void SetScrollBarHorizontal(bool v);
   bool ScrollBarVertical() const { return scrollV_; }
   void SetScrollBarVertical(bool v);
-  int32_t LimitText() const { return limitText_; }  // 0 = no limit
+  // Most characters the user can type or paste in; 0 = no limit. Code may set more.
+  int32_t LimitText() const { return limitText_; }
   void SetLimitText(int32_t n);
   bool UseFocusRing() const { return useFocusRing_; }
   void SetUseFocusRing(bool v) { useFocusRing_ = v; }

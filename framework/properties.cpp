@@ -1,10 +1,10 @@
 // Property blobs: decoding, applying in blob order, encoding, and reading back.
 #include "framework/properties.h"
 
-#include <QStringDecoder>
 #include <cstdio>
 #include "framework/control.h"
 #include "framework/events.h"
+#include "framework/text.h"
 #include "framework/window.h"
 
 namespace fw {
@@ -21,12 +21,6 @@ const char* PropertyTypeName(PropertyType t) {
 }
 
 namespace {
-
-bool IsUtf8(const char* data, size_t n) {
-  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  (void)decoder.decode(QByteArrayView(data, static_cast<qsizetype>(n)));
-  return !decoder.hasError();
-}
 
 [[noreturn]] void Fail(const Object& obj, const String& problem, uint64_t at) {
   throw BlobError("property blob of " + DescribeObject(obj) + " (" + obj.ClassName() + "): " + problem +
@@ -88,9 +82,9 @@ std::vector<BlobEntry> DecodeBlob(const Object& obj, const uint8_t* blob, size_t
         need(4, "string length");
         uint64_t n = ReadU32(blob + p);
         if (end - p - 4 < n) Fail(obj, "string length " + std::to_string(n) + " past the end", p);
-        const char* text = reinterpret_cast<const char*>(blob + p + 4);
-        if (!IsUtf8(text, n)) Fail(obj, "text of " + prop.name + " is not UTF-8", p + 4);
-        value = String(text, n);
+        String text(reinterpret_cast<const char*>(blob + p + 4), n);
+        if (!IsValidUtf8(text)) Fail(obj, "text of " + prop.name + " is not UTF-8", p + 4);
+        value = std::move(text);
         p += 4 + n;
         break;
       }

@@ -4,6 +4,8 @@
 // an element is built with its array index. The timer and the two alarm threads have
 // classes that tie them to their window (owner window and index).
 #include <cstdint>
+#include "dialogs/alarm_check.h"
+#include "dialogs/alarm_scan.h"
 #include "framework/controls.h"
 #include "framework/thread.h"
 #include "framework/timer.h"
@@ -87,17 +89,15 @@ class Timer1 : public fw::Timer, public fw::PaneChild {
 
 // The alarm scan of today's note (started at start-up, on an edit of today's note and
 // on a new day).
-class trovasveglia : public fw::Thread, public fw::PaneChild {
+class trovasveglia : public trovas, public fw::PaneChild {
  public:
   fw::String ClassName() const override { return "fin_main.trovasveglia"; }
-  void Event_Run() override;
 };
 
 // The alarm check against the clock (started on each tick while today has a note).
-class timerizza : public fw::Thread, public fw::PaneChild {
+class timerizza : public timeriz, public fw::PaneChild {
  public:
   fw::String ClassName() const override { return "fin_main.timerizza"; }
-  void Event_Run() override;
 };
 
 }  // namespace fin_main

@@ -260,12 +260,13 @@ TEST(BlobCodec, StringsAreUtf8WithCarriageReturns) {
 }
 
 TEST(BlobCodec, EntriesApplyInBlobOrderThroughTheSetters) {
-  // Later entries see the effects of earlier ones: a line's Left moves both ends, and
-  // an X1 after it wins.
+  // Later entries see the effects of earlier ones: a line's Left moves both ends (from
+  // left 0, the second end's x), and an X1 after it wins.
   Line moved, placed;
   _SetProperties(moved, BlobWriter().AddInt32(0x20, 5).AddInt32(0x13, 100).bytes());
   _SetProperties(placed, BlobWriter().AddInt32(0x13, 100).AddInt32(0x20, 5).bytes());
-  EXPECT_EQ(moved.X1(), 100);
+  EXPECT_EQ(moved.X1(), 105);
+  EXPECT_EQ(moved.X2(), 100);
   EXPECT_EQ(placed.X1(), 5);
 
   // A Line blob in its class order: Top before Left.

@@ -3,6 +3,7 @@
 // design independently of this code. A difference names the member and both lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -54,9 +55,9 @@ std::vector<std::string> Dump(const fin_main::Window& w) {
   std::vector<std::string> lines{"000 fin_main " + w.ClassName() + Values(w)};
   for (size_t p = 0; p < w.MemberCount(); ++p) {
     const fw::Object& m = w.MemberAt(p);
-    char position[8];
-    std::snprintf(position, sizeof position, "%03zu", p + 1);
-    lines.push_back(std::string(position) + " " + MemberLabel(m) + " " + m.ClassName() +
+    std::string position = std::to_string(p + 1);
+    position.insert(0, 3 - std::min<size_t>(3, position.size()), '0');
+    lines.push_back(position + " " + MemberLabel(m) + " " + m.ClassName() +
                     Pictures(m) + Values(m));
   }
   return lines;

@@ -1,0 +1,208 @@
+#include "app/preferences_file.h"
+
+#include <algorithm>
+#include <array>
+
+#include "framework/devices.h"
+#include "store/file_formats.h"
+#include "store/globali.h"
+#include "store/text_files.h"
+
+namespace prefs {
+namespace {
+
+using fw::String;
+
+// A numeric line as a whole number; text that is no number reads as 0, and a number
+// beyond the range of a whole number stops at its edge.
+int32_t Number(const String& line) {
+  const double v = std::clamp(fw::Val(line), -2147483648.0, 2147483647.0);
+  return static_cast<int32_t>(v);
+}
+
+int32_t InRangeOr(int32_t v, int32_t low, int32_t high, int32_t fallback) {
+  return v >= low && v <= high ? v : fallback;
+}
+
+String Decimal(int32_t v) { return fw::Str(static_cast<int64_t>(v)); }
+String TrueFalse(bool b) { return b ? "true" : "false"; }
+
+// A line break inside a path would move every later line of the file; such a path can
+// name no file the program could use, so it is kept as no file.
+bool OnOneLine(const String& s) { return s.find_first_of("\r\n") == String::npos; }
+String UsablePath(const String& path) { return OnOneLine(path) ? path : String(); }
+
+// One line of the file: how it is written from Globali, read back into it, and what it
+// holds when there is no file or the file ends before it.
+struct Line {
+  String (*write)();
+  void (*read)(const String& text);
+  void (*fallback)();
+};
+
+using namespace Globali;
+
+// Lines 8 to 10 are on unless they say "false"; lines 11, 13 and 15 off unless they
+// say "true". A sound or picture flag goes off with its path when the path is unusable.
+const std::array<Line, kLineCount> kLines{{
+    /* 1 language */ {[] { return Decimal(lingua); },
+                      [](const String& t) { lingua = InRangeOr(Number(t), 1, 4, 1); },
+                      [] { lingua = 1; }},
+    /* 2 lock */ {[] { return Decimal(pwutilizza); },
+                  [](const String& t) { pwutilizza = Number(t) == 1 ? 1 : 0; },
+                  [] { pwutilizza = 0; }},
+    // While the stored password has not been matched in this run (the lock was not
+    // passed, or was off), it is still the user's password and is written back.
+    /* 3 password */ {[] { return password.empty() ? wordpass : password; },
+                      [](const String& t) { password = t; },
+                      [] {}},
+    /* 4 red */ {[] { return Decimal(col_r); },
+                 [](const String& t) { col_r = std::clamp(Number(t), 0, 255); },
+                 [] { col_r = 0; }},
+    /* 5 green */ {[] { return Decimal(col_g); },
+                   [](const String& t) { col_g = std::clamp(Number(t), 0, 255); },
+                   [] { col_g = 0; }},
+    /* 6 blue */ {[] { return Decimal(col_b); },
+                  [](const String& t) { col_b = std::clamp(Number(t), 0, 255); },
+                  [] { col_b = 0; }},
+    /* 7 view */ {[] { return Decimal(visua); },
+                  [](const String& t) { visua = InRangeOr(Number(t), 0, 2, 0); },
+                  [] { visua = 0; }},
+    /* 8 auto-save */ {[] { return TrueFalse(pref_autosave); },
+                       [](const String& t) { pref_autosave = t != "false"; },
+                       [] { pref_autosave = true; }},
+    /* 9 confirmations */ {[] { return TrueFalse(pref_warning); },
+                           [](const String& t) { pref_warning = t != "false"; },
+                           [] { pref_warning = true; }},
+    /* 10 reminders */ {[] { return TrueFalse(pref_reminder); },
+                        [](const String& t) { pref_reminder = t != "false"; },
+                        [] { pref_reminder = true; }},
+    /* 11 own sound */ {[] { return TrueFalse(pref_sound && OnOneLine(pref_soundf)); },
+                        [](const String& t) { pref_sound = t == "true"; },
+                        [] { pref_sound = false; }},
+    /* 12 sound file */ {[] { return UsablePath(pref_soundf); },
+                         [](const String& t) { pref_soundf = t; },
+                         [] { pref_soundf = ""; }},
+    /* 13 picture */ {[] { return TrueFalse(pref_skin && OnOneLine(pref_skinf)); },
+                      [](const String& t) { pref_skin = t == "true"; },
+                      [] { pref_skin = false; }},
+    /* 14 picture file */ {[] { return UsablePath(pref_skinf); },
+                           [](const String& t) { pref_skinf = t; },
+                           [] { pref_skinf = ""; }},
+    /* 15 reversed icons */ {[] { return TrueFalse(pref_reverse); },
+                             [](const String& t) { pref_reverse = t == "true"; },
+                             [] { pref_reverse = false; }},
+}};
+
+constexpr int kSoundFileLine = 12;
+constexpr int kPictureFileLine = 14;
+
+// The stored sound is loaded whatever line 11 says; a file that is no sound clears
+// the choice, a file that is not there leaves it for another day.
+void LoadAlarmSound() {
+  if (pref_soundf.empty()) return;
+  const fw::FolderItem file = fw::GetFolderItem(pref_soundf);
+  if (!file.Exists()) return;
+  suonodiallarme = fw::OpenAsSound(file.AbsolutePath());
+  if (!suonodiallarme) {
+    pref_soundf = "";
+    pref_sound = false;
+  }
+}
+
+// The stored picture, stretched to the window's size at this moment, becomes the
+// window's backdrop whatever line 13 says.
+void LoadBackgroundPicture(const WindowHooks& hooks) {
+  if (pref_skinf.empty()) return;
+  const fw::FolderItem file = fw::GetFolderItem(pref_skinf);
+  if (!file.Exists()) return;
+  const fw::Picture picture = fw::OpenPictureFile(file.AbsolutePath());
+  if (!picture) {
+    pref_skinf = "";
+    pref_skin = false;
+    return;
+  }
+  const int32_t w = hooks.width ? hooks.width() : picture.Width();
+  const int32_t h = hooks.height ? hooks.height() : picture.Height();
+  immaginedisfondo = fw::NewPicture(w, h, 32);
+  immaginedisfondo.GetGraphics().DrawPicture(picture, 0, 0, w, h, 0, 0, picture.Width(),
+                                             picture.Height());
+  if (hooks.setBackdrop) hooks.setBackdrop(immaginedisfondo);
+}
+
+}  // namespace
+
+fw::FolderItem ApplicationCopy() { return fw::GetFolderItem(kFileName); }
+
+fw::FolderItem PreferencesCopy() {
+  return fw::PreferencesFolder().Child(Globali::formats::kPrefsFolder).Child(kFileName);
+}
+
+fw::FolderItem CopyToRead() {
+  const fw::FolderItem prefsCopy = PreferencesCopy();
+  if (prefsCopy.Parent().Directory() && prefsCopy.Exists()) return prefsCopy;
+  return ApplicationCopy();
+}
+
+void SetDefaults() {
+  for (const Line& line : kLines) line.fallback();
+  suonodiallarme.reset();
+  immaginedisfondo = fw::Picture();
+}
+
+bool Read(const WindowHooks& hooks) {
+  auto in = Globali::textfiles::OpenForReading(CopyToRead());
+  if (!in) {
+    SetDefaults();
+    return false;
+  }
+  for (int n = 1; n <= kLineCount; ++n) {
+    const Line& line = kLines[static_cast<size_t>(n - 1)];
+    if (in->EOF()) line.fallback(); else line.read(in->ReadLine());
+    if (n == kSoundFileLine) LoadAlarmSound();
+    if (n == kPictureFileLine) LoadBackgroundPicture(hooks);
+  }
+  if (hooks.afterLastLine) hooks.afterLastLine();
+  in->Close();
+  return true;
+}
+
+std::vector<fw::String> Lines() {
+  std::vector<fw::String> lines;
+  for (const Line& line : kLines) lines.push_back(line.write());
+  return lines;
+}
+
+// A new file is first made empty and closed to its owner, so the password never lies
+// in a file others may read; replacing an existing file keeps its permissions.
+bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines) {
+  const bool existed = file.Exists();
+  if (!existed) {
+    auto placeholder = file.CreateTextFile();
+    if (!placeholder || !placeholder->Close()) return false;
+  }
+  if (!file.SetOwnerOnly()) {
+    if (!existed) file.Delete();
+    return false;
+  }
+  auto out = file.CreateTextFile();
+  bool written = out != nullptr;
+  if (out) {
+    for (const fw::String& line : lines) out->WriteLine(line);
+    written = out->Close();
+  }
+  if (!written && !existed) file.Delete();  // no empty file where there was none
+  return written && file.SetOwnerOnly();
+}
+
+WriteResult WriteBothCopies() {
+  const std::vector<fw::String> lines = Lines();
+  WriteResult result;
+  result.applicationCopy = WriteCopy(ApplicationCopy(), lines);
+  const fw::FolderItem prefsCopy = PreferencesCopy();
+  result.preferencesCopy =
+      Globali::textfiles::EnsureFolder(prefsCopy.Parent()) && WriteCopy(prefsCopy, lines);
+  return result;
+}
+
+}  // namespace prefs

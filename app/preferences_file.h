@@ -1,0 +1,53 @@
+#pragma once
+// "vlqprefs.txt": the fifteen preference values of Globali, one per line, kept once
+// beside the application and once in the Preferences folder's "velqora diary prefs".
+// The line table in preferences_file.cpp is the one description of the format: the
+// reader, the writer and the defaults all follow it.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "framework/files.h"
+#include "framework/graphics.h"
+#include "framework/text.h"
+
+namespace prefs {
+
+inline constexpr char kFileName[] = "vlqprefs.txt";
+inline constexpr int kLineCount = 15;
+
+fw::FolderItem ApplicationCopy();
+fw::FolderItem PreferencesCopy();
+// The copy start-up reads: the Preferences copy whenever it exists, else the
+// application copy (which may not exist either). Looks only; creates nothing.
+fw::FolderItem CopyToRead();
+
+// What reading needs from the main window, so that the file's rules can be exercised
+// without one.
+struct WindowHooks {
+  std::function<int32_t()> width, height;             // the window's size at this moment
+  std::function<void(const fw::Picture&)> setBackdrop;  // the stored background picture
+  std::function<void()> afterLastLine;                // the season icons (reversemonthicons)
+};
+
+// Start-up: reads the chosen copy into Globali (loading the alarm sound and the
+// background picture on the way) and answers true; without a readable copy sets the
+// defaults and answers false. A short or damaged file never stops start-up: values
+// out of range and missing lines take their defaults.
+bool Read(const WindowHooks& hooks);
+void SetDefaults();
+
+// The fifteen lines as they are written now.
+std::vector<fw::String> Lines();
+
+// Quit: writes both copies, each on its own, so that one that cannot be written does
+// not keep the other from being written. The files are readable by their owner only,
+// as they hold the password.
+struct WriteResult {
+  bool applicationCopy = false;
+  bool preferencesCopy = false;
+};
+WriteResult WriteBothCopies();
+bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines);
+
+}  // namespace prefs

@@ -1,0 +1,104 @@
+#include "dialogs/winpw.h"
+
+#include "dialogs/winpw_design.h"
+#include "framework/controls.h"
+#include "framework/devices.h"
+#include "framework/properties.h"
+#include "store/globali.h"
+
+namespace winpw {
+
+void Window::Layout() { fw::_SetProperties(*this, design::WindowBlob()); }
+
+void Window::CreateControls() {
+  for (const design::ControlPlan& c : design::Controls()) {
+    fw::Object& member = _AddControl(c.name, c.make());
+    fw::_SetProperties(member, c.blob);
+    if (c.action)
+      _InstallInstanceEventHandler(member, "Action",
+                                   [this, a = c.action](fw::Object& sender) { (this->*a)(sender); });
+  }
+}
+
+void Window::Event_Open() {
+  Member<fw::CheckBox>("CheckBox1").SetCaption(Globali::testo(106));
+  Member<fw::PushButton>("PushButton2").SetCaption(Globali::testo(18));
+  Member<fw::EditField>("EditField1").SetText(Globali::wordpass);
+  const bool on = Globali::pwutilizza == 1;
+  Member<fw::CheckBox>("CheckBox1").SetValue(on);
+  Member<fw::EditField>("EditField1").SetEnabled(on);
+}
+
+// Takes effect at once, whether or not OK follows.
+void Window::CheckBox1_Action(fw::Object&) {
+  const bool on = Member<fw::CheckBox>("CheckBox1").Value();
+  Globali::pwutilizza = on ? 1 : 0;
+  Member<fw::EditField>("EditField1").SetEnabled(on);
+}
+
+// The entry is compared exactly, letter case included. A wrong or missing entry
+// beeps and leaves the window as it is.
+void Window::PushButton1_Action(fw::Object&) {
+  using namespace Globali;
+  const fw::String entry = Member<fw::EditField>("EditField1").Text();
+  if (pwutilizza != 1) {
+    Close();
+    return;
+  }
+  if (password.empty() && !entry.empty()) {
+    wordpass = entry;  // the new password, asked for at the next start
+    PassLock();
+    return;
+  }
+  if (!password.empty() && entry == password) {
+    password = "";
+    wordpass = entry;  // so that the preferences file keeps it
+    PassLock();
+    return;
+  }
+  fw::Beep();
+}
+
+void Window::PushButton2_Action(fw::Object&) { fw::Quit(); }
+
+bool Window::Event_CancelClose() { return lockUp_; }
+
+void Window::HoldAsStartupLock(std::function<void()> onPassed) {
+  lockUp_ = true;
+  onPassed_ = std::move(onPassed);
+  if (fw::Application* app = fw::TheApplication()) app->SetMenuCommandsAllowed(false);
+}
+
+void Window::PassLock() {
+  const bool wasLock = lockUp_;
+  auto then = std::move(onPassed_);
+  onPassed_ = nullptr;
+  lockUp_ = false;
+  Close();
+  if (!wasLock) return;
+  if (fw::Application* app = fw::TheApplication()) app->SetMenuCommandsAllowed(true);
+  if (then) then();
+}
+
+Window& winpw() {
+  // A closed window is kept until the next one replaces it, as its own handler may
+  // still be running when it closes.
+  static Window* current = nullptr;
+  static Window* retired = nullptr;
+  if (!current || current->IsClosed()) {
+    delete retired;
+    retired = current;
+    current = new Window();
+    current->Construct();
+  }
+  return *current;
+}
+
+void RaiseStartupLock(std::function<void()> onPassed) {
+  winpw().Member<fw::CheckBox>("CheckBox1").SetEnabled(false);
+  winpw().Member<fw::EditField>("EditField1").SetEnabled(true);
+  winpw().Member<fw::PushButton>("PushButton2").SetVisible(true);
+  winpw().HoldAsStartupLock(std::move(onPassed));
+}
+
+}  // namespace winpw

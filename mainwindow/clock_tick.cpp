@@ -1,0 +1,58 @@
+// The main window's two-second tick: the current time, the change of day, the alarm
+// check, and the time in the title and on the small analog clock.
+#include "framework/controls.h"
+#include "mainwindow/fin_main.h"
+#include "mainwindow/layout/member_classes.h"
+#include "store/globali.h"
+
+namespace fin_main {
+
+namespace {
+
+const fw::String kTitlePrefix = "Velqora ";
+
+// Today's note as the reminders read it: the loaded year's note of today, none when
+// another year is loaded. The panel may show any other day meanwhile.
+fw::String NoteOfToday() {
+  const fw::Date& today = Globali::oggi;
+  if (Globali::annoload != today.Year()) return "";
+  return Globali::nota(today.Day(), today.Month());
+}
+
+// Today is taken first, so that the grid and the panel rebuilt by vaiadomani mark the
+// new day as today.
+void RollOverToNewDay(Window& w, const fw::Date& now) {
+  Globali::oggi = now;
+  w.vaiadomani();
+  Globali::testodioggi = NoteOfToday();
+  w.Member<trovasveglia>("trovasveglia").RunAfresh();
+  const fw::Date& today = Globali::oggi;
+  w.Member<fw::PushButton>("PushButton3").SetCaption(Globali::testo(68) + ": " + today.AbbreviatedDate());
+  w.Member<fw::StaticText>("oggi_testo")
+      .SetText(Globali::testo(69) + " " + fw::Str(int64_t{today.WeekOfYear()}) + ", " + Globali::testo(70) +
+               " " + fw::Str(int64_t{today.DayOfYear()}) + " " + Globali::testo(71));
+}
+
+// The 103 x 103 clock picture scaled into the 42 x 42 canvas.
+void DrawSmallClock(Window& w) {
+  fw::Graphics& g = w.Member<fw::Canvas>("Canvas1").Graphics();
+  g.DrawPicture(Globali::disegna_analogico(Globali::oraattuale), 0, 0, 42, 42, 0, 0, 103, 103);
+}
+
+}  // namespace
+
+void Window::Timer1_Action(fw::Object&) {
+  const fw::Date now;  // one reading for the whole tick
+  Globali::oraattuale = fw::Left(fw::Right(now.SQLDateTime(), 8), 5);
+  if (now.DayOfYear() != Globali::oggi.DayOfYear()) RollOverToNewDay(*this, now);
+  if (!Globali::testodioggi.empty() && Globali::pref_reminder) Member<timerizza>("timerizza").Run();
+
+  // Redrawn only when the short time changes, and at the first tick after start-up.
+  const fw::String title = kTitlePrefix + now.ShortTime();
+  if (Title() != title) {
+    SetTitle(title);
+    DrawSmallClock(*this);
+  }
+}
+
+}  // namespace fin_main

@@ -1,0 +1,33 @@
+#include "mainwindow/day_style.h"
+
+#include "store/globali.h"
+
+namespace fin_main::diary {
+
+bool IsSoundDayStyle(const fw::String& code) {
+  if (code.size() != 3 || code[0] < '1' || code[0] > '4') return false;
+  const fw::String size = code.substr(1);
+  return size == "12" || size == "18" || size == "24";
+}
+
+namespace {
+
+fw::String& RepairedCell(int32_t day, int32_t month) {
+  fw::String& cell = Globali::fontecolore(day, month);
+  if (!IsSoundDayStyle(cell)) cell = kDefaultDayStyle;
+  return cell;
+}
+
+}  // namespace
+
+DayStyle StyleOfDay(int32_t day, int32_t month) {
+  const fw::String& code = RepairedCell(day, month);
+  return {code[0] - '0', (code[1] - '0') * 10 + (code[2] - '0')};
+}
+
+void RepairDayStyles() {
+  for (int32_t month = 1; month <= 12; ++month)
+    for (int32_t day = 1; day <= 31; ++day) RepairedCell(day, month);
+}
+
+}  // namespace fin_main::diary

@@ -1,0 +1,27 @@
+#pragma once
+// A day's text style in Globali.fontecolore: a colour digit (1 black, 2 red, 3 green,
+// 4 blue) and a two-digit size (12, 18 or 24). Anything else can only come from a
+// damaged styles file; it is taken, and written back, as the default "112", so that
+// no reader of the table ever meets a colour or size that does not exist.
+#include <cstdint>
+
+#include "framework/text.h"
+
+namespace fin_main::diary {
+
+inline constexpr char kDefaultDayStyle[] = "112";
+
+struct DayStyle {
+  int32_t colour = 1;  // 1..4
+  int32_t size = 12;   // 12, 18 or 24
+};
+
+bool IsSoundDayStyle(const fw::String& code);
+
+// The style of (day, month) of the loaded year; a damaged cell is repaired first.
+DayStyle StyleOfDay(int32_t day, int32_t month);
+
+// Repairs every damaged cell of the loaded year's styles.
+void RepairDayStyles();
+
+}  // namespace fin_main::diary

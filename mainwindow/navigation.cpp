@@ -1,0 +1,103 @@
+// Moving the selected day: previous and next day, today, previous and next year, the
+// twelve month buttons and a click on a day of the grid. Each move writes the new
+// day through Globali::stringacrea and refreshes the grid, then the panel; the grid
+// switches the loaded year when the day has left it.
+#include "framework/controls.h"
+#include "mainwindow/field_dates.h"
+#include "mainwindow/fin_main.h"
+#include "store/globali.h"
+
+namespace fin_main {
+
+namespace {
+
+void Select(Window& w, int32_t day, int32_t month, int32_t year) {
+  Globali::punta = Globali::stringacrea(day, month, year);
+  w.creamese();
+  w.aggiorni();
+}
+
+// Length of the month before `month`, chosen from `month` itself (January's is
+// December's).
+int32_t LengthOfMonthBefore(int32_t month) {
+  switch (month) {
+    case 5: case 7: case 10: case 12: return 30;
+    case 3: return 28 + Globali::bisestile;
+    default: return 31;
+  }
+}
+
+void StepYear(Window& w, int32_t step) {
+  auto d = diary::SelectedDay();
+  if (!d) return;
+  if (d->month == 2 && d->day == 29 && Globali::bisestile == 1) d->day = 28;
+  Select(w, d->day, d->month, d->year + step);
+}
+
+}  // namespace
+
+void Window::PushButton1_Action(fw::Object&) {
+  auto d = diary::SelectedDay();
+  if (!d) return;
+  if (--d->day < 1) {
+    d->day = LengthOfMonthBefore(d->month);
+    --d->month;
+  }
+  if (d->month < 1) {
+    d->month = 12;
+    --d->year;
+  }
+  Select(*this, d->day, d->month, d->year);
+}
+
+void Window::PushButton2_Action(fw::Object&) { vaiadomani(); }
+
+void Window::vaiadomani() {
+  auto d = diary::SelectedDay();
+  if (!d) return;
+  if (++d->day > diary::MonthLength(d->month, Globali::bisestile)) {
+    d->day = 1;
+    ++d->month;
+  }
+  if (d->month > 12) {
+    d->month = 1;
+    ++d->year;
+  }
+  Select(*this, d->day, d->month, d->year);
+}
+
+void Window::PushButton3_Action(fw::Object&) {
+  Globali::oggi = fw::Date();
+  Select(*this, Globali::oggi.Day(), Globali::oggi.Month(), Globali::oggi.Year());
+}
+
+void Window::PushButton4_Action(fw::Object&) { StepYear(*this, -1); }
+
+void Window::PushButton5_Action(fw::Object&) { StepYear(*this, +1); }
+
+void Window::mese_scegli_Action(fw::Object& sender) {
+  const int32_t k = sender.Index;
+  if (k != Globali::mese) {
+    if (Globali::mese >= 1 && Globali::mese <= 12) Member<fw::BevelButton>("mese_scegli", Globali::mese).SetValue(false);
+    Globali::mese = k;
+  }
+  Select(*this, 1, Globali::mese, Globali::anno);
+}
+
+bool Window::cal_day_MouseDown(fw::Object& sender, int32_t, int32_t) {
+  const int32_t k = sender.Index;
+  const auto d = diary::SelectedDay();
+  const auto n = static_cast<int32_t>(fw::Val(Member<fw::StaticText>("cal_day", k).Text()));
+  auto& oval = Member<fw::Oval>("segnanota", k);
+  auto& ring = Member<fw::Canvas>("segnapuntato");
+  ring.SetTop(oval.Top() - 2);
+  ring.SetLeft(oval.Left() - 2);
+  // A number that is no day of the shown month would make a date text nothing reads.
+  if (d && n >= 1 && n <= diary::MonthLength(d->month, Globali::bisestile)) {
+    Globali::punta = Globali::stringacrea(n, d->month, d->year);
+    aggiorni();
+  }
+  return false;
+}
+
+}  // namespace fin_main

@@ -1,0 +1,40 @@
+// Writing into the seven note fields: every change is stored at once in the note
+// table; today's field also feeds the reminder scan; Return or leaving a field brings
+// the month grid's note ovals up to date.
+#include "framework/controls.h"
+#include "framework/events.h"
+#include "framework/thread.h"
+#include "mainwindow/field_dates.h"
+#include "mainwindow/fin_main.h"
+#include "store/globali.h"
+
+namespace fin_main {
+
+void Window::nota_campo_TextChange(fw::Object& sender) {
+  const int32_t i = sender.Index;
+  const auto date = diary::FieldDate(i);
+  // The note table holds the loaded year only: a field dated in any other year
+  // (the panel's days after 31 December) is no note of it.
+  if (!date || date->year != Globali::annoload) return;
+  const fw::String text = Member<fw::EditField>("nota_campo", i).Text();
+  Globali::nota(date->day, date->month) = text;
+  if (*date == diary::Today()) {
+    Globali::testodioggi = text;
+    Member<fw::Thread>("trovasveglia").Run();
+  }
+}
+
+void Window::nota_campo_LostFocus(fw::Object&) { creamese(); }
+
+bool Window::nota_campo_KeyDown(fw::Object& sender, const fw::String& key) {
+  if (fw::Asc(key) == 13) creamese();
+  // The command key comes with the letter as typed, "a" or, with Shift, "A".
+  if (fw::KeyboardCommandKey() && (key == "A" || key == "a")) {
+    auto& field = Member<fw::EditField>("nota_campo", sender.Index);
+    field.SetSelStart(0);
+    field.SetSelLength(static_cast<int32_t>(fw::Len(field.Text())));
+  }
+  return false;
+}
+
+}  // namespace fin_main

@@ -1,0 +1,114 @@
+// Buttons through the real widgets: Action comes from the user's click; only a check
+// box also raises it when code sets its value.
+#include <QCheckBox>
+#include <QRadioButton>
+#include "controls_fixture.h"
+
+using namespace fw;
+using controls_test::ControlsFixture;
+
+namespace {
+
+class ButtonTest : public ControlsFixture {
+ protected:
+  void Click(RectControl& c) { QTest::mouseClick(WidgetOf(c), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); }
+  void CountActions(Object& o) {
+    window->_InstallInstanceEventHandler(o, "Action", [this](Object& s) { senders.push_back(s.Index); });
+  }
+  std::vector<int32_t> senders;
+};
+
+}  // namespace
+
+TEST_F(ButtonTest, PushButtonClickRaisesAction) {
+  PushButton& b = Add<PushButton>("PushButton1", 10, 10, 100, 20);
+  CountActions(b);
+  ShowActive();
+  b.SetCaption("Giorno prima");
+  EXPECT_TRUE(senders.empty());
+  Click(b);
+  EXPECT_EQ(senders.size(), 1u);
+  b.SetEnabled(false);
+  Click(b);
+  EXPECT_EQ(senders.size(), 1u) << "a disabled button takes no click";
+}
+
+TEST_F(ButtonTest, StickyBevelButtonStaysPressedAndOnlyCodeReleasesIt) {
+  BevelButton& month = Add<BevelButton>("mese_scegli", 10, 10, 115, 24, 3);
+  month.SetButtonType(2);
+  CountActions(month);
+  ShowActive();
+
+  month.SetValue(true);
+  month.SetValue(false);
+  EXPECT_TRUE(senders.empty()) << "Value from code raises nothing";
+
+  Click(month);
+  EXPECT_TRUE(month.Value());
+  Click(month);
+  EXPECT_TRUE(month.Value()) << "a click on a pressed sticky button leaves it pressed";
+  ASSERT_EQ(senders.size(), 2u) << "and still raises Action";
+  EXPECT_EQ(senders[0], 3);
+
+  month.SetValue(false);
+  EXPECT_FALSE(month.Value());
+  EXPECT_EQ(senders.size(), 2u);
+}
+
+TEST_F(ButtonTest, BevelButtonTypesZeroAndOne) {
+  BevelButton& plain = Add<BevelButton>("bott_cerca", 10, 10, 26, 22);
+  BevelButton& toggle = Add<BevelButton>("toggle", 50, 10, 26, 22);
+  toggle.SetButtonType(1);
+  CountActions(plain);
+  CountActions(toggle);
+  ShowActive();
+  Click(plain);
+  EXPECT_FALSE(plain.Value());
+  Click(toggle);
+  EXPECT_TRUE(toggle.Value());
+  Click(toggle);
+  EXPECT_FALSE(toggle.Value());
+  EXPECT_EQ(senders.size(), 3u);
+  // The icon and caption draw without trouble, also disabled.
+  plain.SetIcon(NewPicture(16, 16, 32));
+  plain.SetCaption("x");
+  plain.SetEnabled(false);
+  EXPECT_FALSE(WidgetOf(plain)->grab().isNull());
+}
+
+TEST_F(ButtonTest, RadioButtonsFormOneExclusiveGroupAndCodeRaisesNothing) {
+  RadioButton& r1 = Add<RadioButton>("RadioBlingua", 10, 10, 18, 16, 1);
+  RadioButton& r3 = Add<RadioButton>("RadioBlingua", 40, 10, 18, 16, 3);
+  RadioButton& r2 = Add<RadioButton>("RadioBlingua", 70, 10, 18, 16, 2);
+  for (RadioButton* r : {&r1, &r2, &r3}) CountActions(*r);
+  ShowActive();
+
+  r1.SetValue(true);
+  r2.SetValue(true);
+  EXPECT_FALSE(r1.Value());
+  EXPECT_TRUE(r2.Value());
+  EXPECT_TRUE(senders.empty()) << "Value from code raises nothing";
+
+  Click(r3);
+  EXPECT_TRUE(r3.Value());
+  EXPECT_FALSE(r2.Value());
+  EXPECT_FALSE(static_cast<QRadioButton*>(WidgetOf(r2))->isChecked());
+  Click(r3);
+  EXPECT_TRUE(r3.Value()) << "a click never clears a radio button";
+  ASSERT_EQ(senders.size(), 2u);
+  EXPECT_EQ(senders[0], 3);
+}
+
+TEST_F(ButtonTest, CheckBoxValueFromCodeRaisesAction) {
+  CheckBox& box = Add<CheckBox>("CheckBox1", 10, 10, 200, 20);
+  CountActions(box);
+  ShowActive();
+  box.SetValue(true);
+  EXPECT_EQ(senders.size(), 1u);
+  box.SetValue(true);
+  EXPECT_EQ(senders.size(), 1u) << "only a change raises it";
+  Click(box);
+  EXPECT_FALSE(box.Value());
+  EXPECT_FALSE(static_cast<QCheckBox*>(WidgetOf(box))->isChecked());
+  EXPECT_EQ(senders.size(), 2u);
+}

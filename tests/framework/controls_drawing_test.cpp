@@ -1,0 +1,115 @@
+// Drawing and clicks among overlapping controls: creation order is drawing order,
+// labels, lines, ovals and canvases are transparent, the frontmost control takes the
+// click, and a canvas keeps what was drawn on it.
+#include "controls_fixture.h"
+
+using namespace fw;
+using controls_test::ControlsFixture;
+
+namespace {
+
+const QColor kBlue(0, 0, 255), kRed(255, 0, 0), kGreen(0, 160, 0);
+
+class ControlDrawing : public ControlsFixture {
+ protected:
+  Rectangle& Panel(const std::string& name, int l, int t, int w, int h, Color fill) {
+    Rectangle& r = Add<Rectangle>(name, l, t, w, h);
+    r.SetFillColor(fill);
+    r.SetBorderWidth(0);
+    return r;
+  }
+  QColor At(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+};
+
+}  // namespace
+
+TEST_F(ControlDrawing, LaterControlsLieInFront) {
+  Panel("Rectangle3", 10, 10, 100, 100, RGB(0, 0, 255));
+  Panel("Rectangle2", 50, 50, 100, 100, RGB(255, 0, 0));
+  ShowActive();
+  QImage img = Snapshot();
+  EXPECT_EQ(At(img, 20, 20), kBlue);
+  EXPECT_EQ(At(img, 60, 60), kRed);
+  EXPECT_EQ(At(img, 200, 200), QColor(255, 255, 255)) << "the window's back colour";
+}
+
+TEST_F(ControlDrawing, LabelsLinesOvalsAndCanvasesAreTransparent) {
+  Panel("Rectangle3", 0, 0, 300, 200, RGB(0, 0, 255));
+  Oval& oval = Add<Oval>("segnanota", 10, 10, 34, 23, 0);
+  oval.SetFillColor(RGB(255, 0, 0));
+  oval.SetBorderWidth(0);
+  StaticText& day = Add<StaticText>("cal_day", 10, 10, 32, 22, 0);
+  day.SetText("7");
+  day.SetTextAlign(1);
+  Line& line = Add<Line>("Line5", 0, 0, 0, 0);
+  line.SetX1(100);
+  line.SetY1(5);
+  line.SetX2(100);
+  line.SetY2(50);
+  line.SetLineColor(RGB(0, 160, 0));
+  Add<Canvas>("segnapuntato", 150, 10, 38, 27);
+  ShowActive();
+  QImage img = Snapshot();
+  EXPECT_EQ(At(img, 27, 21), kRed) << "the oval shows behind the day number's label";
+  EXPECT_EQ(At(img, 11, 11), kBlue) << "outside the ellipse, inside its rectangle";
+  EXPECT_EQ(At(img, 100, 20), kGreen);
+  EXPECT_EQ(At(img, 101, 20), kBlue) << "a line is as thick as its border width";
+  EXPECT_EQ(At(img, 160, 20), kBlue) << "an empty canvas shows what lies behind it";
+  EXPECT_EQ(line.Left(), 100);
+  EXPECT_EQ(line.Height(), 45);
+}
+
+TEST_F(ControlDrawing, FrontmostControlTakesTheClick) {
+  Oval& oval = Add<Oval>("segnanota", 10, 10, 34, 23, 4);
+  StaticText& day = Add<StaticText>("cal_day", 11, 11, 32, 22, 4);
+  Canvas& ring = Add<Canvas>("segnapuntato", 8, 8, 38, 27);
+  std::vector<std::string> hits;
+  auto record = [&](Object& s, int32_t, int32_t) { hits.push_back(s.Name); return false; };
+  window->_InstallInstanceEventHandler(oval, "MouseDown", record);
+  window->_InstallInstanceEventHandler(day, "MouseDown", record);
+  ShowActive();
+  ClickAt(QPoint(25, 20));
+  EXPECT_TRUE(hits.empty()) << "the ring lies in front and takes the click";
+  ring.SetVisible(false);
+  ClickAt(QPoint(25, 20));
+  EXPECT_EQ(hits, (std::vector<std::string>{"cal_day"}));
+}
+
+TEST_F(ControlDrawing, CanvasKeepsWhatWasDrawnAndRepaintsFromIt) {
+  Canvas& clock = Add<Canvas>("Canvas1", 20, 20, 42, 42);
+  ShowActive();
+  Graphics& g = clock.Graphics();
+  g.ForeColor = RGB(255, 0, 0);
+  g.FillRect(0, 0, 21, 42);
+  QImage img = Snapshot();
+  EXPECT_EQ(At(img, 25, 30), kRed);
+  EXPECT_EQ(At(img, 50, 30), QColor(255, 255, 255)) << "undrawn: transparent";
+  clock.Refresh();
+  window->Refresh(true);
+  img = Snapshot();
+  EXPECT_EQ(At(img, 25, 30), kRed) << "a repaint draws the kept picture again";
+
+  // The backdrop lies beneath the drawing.
+  Picture back = NewPicture(42, 42, 32);
+  back.GetGraphics().ForeColor = RGB(0, 0, 255);
+  back.GetGraphics().FillRect(0, 0, 42, 42);
+  clock.SetBackdrop(back);
+  img = Snapshot();
+  EXPECT_EQ(At(img, 25, 30), kRed);
+  EXPECT_EQ(At(img, 50, 30), kBlue);
+}
+
+TEST_F(ControlDrawing, StaticTextShowsItsLinesAndTakesItsStyle) {
+  StaticText& t = Add<StaticText>("mese_label", 10, 10, 240, 20);
+  t.SetText("CALENDARIO");
+  t.SetTextFont("Times");
+  t.SetTextSize(12);
+  t.SetBold(true);
+  t.SetTextColor(RGB(0x32, 0x00, 0x66));
+  EXPECT_EQ(WidgetOf(t)->font().pointSize(), 12);
+  EXPECT_TRUE(WidgetOf(t)->font().bold());
+  EXPECT_EQ(WidgetOf(t)->palette().color(QPalette::Active, QPalette::WindowText), QColor(0x32, 0x00, 0x66));
+  t.SetText("a\nb");
+  EXPECT_EQ(t.Text(), "a\rb");
+  EXPECT_EQ(t.Caption(), "a\rb");
+}

@@ -1,0 +1,304 @@
+// Edit fields through the real widgets: text from code and typing, keys, focus, clicks.
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTimer>
+#include "controls_fixture.h"
+#include "framework/edit_field_widget_qt.h"
+
+using namespace fw;
+using controls_test::ControlsFixture;
+
+namespace {
+
+class EditFieldTest : public ControlsFixture {
+ protected:
+  EditField& Field(bool multiLine, const std::string& name = "nota_campo", int32_t index = 0, int top = 10) {
+    EditField& f = Add<EditField>(name, 10, top, 200, 60, index);
+    f.SetMultiLine(multiLine);
+    return f;
+  }
+  QWidget* Editor(EditField& f) { return EditorOf(f); }
+  // Where clicks land: the multi-line editor's viewport.
+  QWidget* ClickTarget(EditField& f) {
+    auto* plain = qobject_cast<QPlainTextEdit*>(EditorOf(f));
+    return plain ? plain->viewport() : EditorOf(f);
+  }
+};
+
+}  // namespace
+
+TEST_F(EditFieldTest, TextFromCodeRaisesTextChangeInsideTheSetter) {
+  for (bool multi : {false, true}) {
+    EditField& f = Field(multi, multi ? "multi" : "single");
+    std::vector<std::string> seen;
+    window->_InstallInstanceEventHandler(f, "TextChange", [&](Object& s) {
+      seen.push_back(static_cast<EditField&>(s).Text());
+    });
+    f.SetText("one");
+    ASSERT_EQ(seen.size(), 1u) << "raised at once, inside the setter";
+    EXPECT_EQ(seen[0], "one");
+    f.SetEnabled(false);
+    f.SetText("two");
+    EXPECT_EQ(seen.size(), 2u) << "also on a disabled field";
+    f.SetText("two");
+    EXPECT_EQ(seen.size(), 3u) << "every set raises it";
+  }
+}
+
+TEST_F(EditFieldTest, LinesAreSeparatedByCarriageReturns) {
+  EditField& f = Field(true);
+  f.SetText("a\nb");
+  EXPECT_EQ(f.Text(), "a\rb");
+  EXPECT_EQ(static_cast<QPlainTextEdit*>(Editor(f))->blockCount(), 2);
+  f.SetText("a\rb\r\nc\r");
+  EXPECT_EQ(f.Text(), "a\rb\rc\r");
+  EXPECT_EQ(static_cast<QPlainTextEdit*>(Editor(f))->blockCount(), 4);
+  // Switching the kind of editor keeps the text.
+  EditField& g = Field(false, "g");
+  g.SetText("keep");
+  g.SetMultiLine(true);
+  EXPECT_EQ(g.Text(), "keep");
+}
+
+TEST_F(EditFieldTest, TypingAndPastingRaiseTextChangeAndPastedRichTextIsFlattened) {
+  EditField& f = Field(true);
+  ShowActive();
+  int changes = 0;
+  window->_InstallInstanceEventHandler(f, "TextChange", [&](Object&) { ++changes; });
+  f.SetFocus();
+  QTest::keyClicks(Editor(f), "ab");
+  EXPECT_EQ(f.Text(), "ab");
+  EXPECT_EQ(changes, 2);
+
+  auto* mime = new QMimeData;
+  mime->setHtml("<b>bold</b> <span style='color:red;font-size:40pt'>text</span>");
+  mime->setText("bold text");
+  QApplication::clipboard()->setMimeData(mime);
+  static_cast<QPlainTextEdit*>(Editor(f))->paste();
+  EXPECT_EQ(f.Text(), "abbold text");
+  EXPECT_EQ(changes, 3);
+  QTextDocument* doc = static_cast<QPlainTextEdit*>(Editor(f))->document();
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+    for (auto it = b.begin(); !it.atEnd(); ++it)
+      EXPECT_FALSE(it.fragment().charFormat().hasProperty(QTextFormat::FontPointSize));
+}
+
+TEST_F(EditFieldTest, TextSizeAndColorCoverTheWholeTextSetBeforeOrAfter) {
+  EditField& before = Field(true, "before");
+  before.SetTextSize(20);
+  before.SetTextColor(RGB(0x66, 0x66, 0x66));
+  before.SetText("x\ry");
+  EditField& after = Field(true, "after", 0, 100);
+  after.SetText("x\ry");
+  after.SetTextSize(20);
+  after.SetTextColor(RGB(0x66, 0x66, 0x66));
+  for (EditField* f : {&before, &after}) {
+    auto* plain = static_cast<QPlainTextEdit*>(Editor(*f));
+    EXPECT_EQ(plain->font().pointSize(), 20);
+    EXPECT_EQ(plain->document()->defaultFont().pointSize(), 20);
+    EXPECT_EQ(plain->palette().color(QPalette::Active, QPalette::Text), QColor(0x66, 0x66, 0x66));
+  }
+  // Size 0 is the default size.
+  after.SetTextSize(0);
+  EXPECT_EQ(Editor(after)->font().pointSize(), QApplication::font().pointSize());
+  EXPECT_EQ(after.TextSize(), 0);
+}
+
+TEST_F(EditFieldTest, KeyDownRunsBeforeTheKeyAndTrueSwallowsIt) {
+  EditField& f = Field(true);
+  ShowActive();
+  f.SetFocus();
+  std::vector<std::string> keys, textsSeen;
+  bool swallow = false;
+  window->_InstallInstanceEventHandler(f, "KeyDown", [&](Object& s, const String& key) {
+    keys.push_back(key);
+    textsSeen.push_back(static_cast<EditField&>(s).Text());
+    return swallow;
+  });
+  QTest::keyClick(Editor(f), Qt::Key_X);
+  ASSERT_EQ(keys.size(), 1u);
+  EXPECT_EQ(keys[0], "x");
+  EXPECT_EQ(textsSeen[0], "") << "the key is not in yet";
+  EXPECT_EQ(f.Text(), "x") << "false lets the key go in";
+
+  swallow = true;
+  QTest::keyClick(Editor(f), Qt::Key_Y);
+  EXPECT_EQ(f.Text(), "x");
+
+  swallow = false;
+  keys.clear();
+  QTest::keyClick(Editor(f), Qt::Key_Return);
+  QTest::keyClick(Editor(f), Qt::Key_Enter, Qt::KeypadModifier);
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0], "\r");
+  EXPECT_EQ(keys[1], "\r");
+  EXPECT_EQ(f.Text(), "x\r\r") << "Return goes in as a line break";
+}
+
+TEST_F(EditFieldTest, ControlLettersArriveAsLettersAndModifiersAloneRaiseNothing) {
+  EditField& f = Field(true);
+  ShowActive();
+  f.SetFocus();
+  std::vector<std::string> keys;
+  std::vector<bool> command;
+  window->_InstallInstanceEventHandler(f, "KeyDown", [&](Object&, const String& key) {
+    keys.push_back(key);
+    command.push_back(KeyboardCommandKey());
+    return false;
+  });
+  QTest::keyClick(Editor(f), Qt::Key_Shift);
+  QTest::keyClick(Editor(f), Qt::Key_Control);
+  EXPECT_TRUE(keys.empty());
+  QTest::keyClick(Editor(f), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(Editor(f), Qt::Key_B);
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0], "a");
+  EXPECT_TRUE(command[0]);
+  EXPECT_EQ(keys[1], "b");
+  EXPECT_FALSE(command[1]);
+  EXPECT_EQ(KeyDownText(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "\x01"), "A");
+  EXPECT_EQ(KeyDownText(Qt::Key_Left, Qt::NoModifier, ""), "\x1c");
+  EXPECT_EQ(KeyDownText(Qt::Key_Backspace, Qt::NoModifier, "\b"), "\b");
+  EXPECT_EQ(KeyDownText(Qt::Key_Eacute, Qt::NoModifier, "é"), "é");
+}
+
+TEST_F(EditFieldTest, LostFocusOnlyWhenFocusGoesToAnotherControl) {
+  EditField& a = Field(true, "nota_campo", 2);
+  EditField& b = Field(false, "cerca_campo", kNoArrayIndex, 100);
+  ContextualMenu& menu = static_cast<ContextualMenu&>(
+      window->_AddControl("ContextualMenu1", std::make_unique<ContextualMenu>()));
+  ShowActive();
+  std::vector<int32_t> lost;
+  window->_InstallInstanceEventHandler(a, "LostFocus", [&](Object& s) { lost.push_back(s.Index); });
+  a.SetFocus();
+  ASSERT_TRUE(a.HasFocus());
+
+  // The field's own contextual menu pops up: not a loss.
+  menu.AddRow("Size 12");
+  bool popupSeen = false;
+  QTimer::singleShot(50, [&] {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      popupSeen = true;
+      popup->close();
+    }
+  });
+  menu.Open();
+  EXPECT_TRUE(popupSeen);
+  QApplication::processEvents();
+  EXPECT_TRUE(lost.empty());
+
+  // The window goes to the background: not a loss.
+  Window other;
+  other.Show();
+  TopWidgetOf(other)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(TopWidgetOf(other)));
+  EXPECT_TRUE(lost.empty());
+  other.Hide();
+  TopWidgetOf(*window)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(TopWidgetOf(*window)));
+  EXPECT_TRUE(lost.empty());
+
+  // Another control takes the focus: a loss, with the sender's index.
+  a.SetFocus();
+  b.SetFocus();
+  ASSERT_EQ(lost.size(), 1u);
+  EXPECT_EQ(lost[0], 2);
+}
+
+TEST_F(EditFieldTest, MouseDownGetsFieldCoordinatesAndFalseLetsTheFieldHandleIt) {
+  EditField& f = Field(true);
+  EditField& other = Field(false, "other", kNoArrayIndex, 100);
+  ShowActive();
+  other.SetFocus();
+  int x = -1, y = -1;
+  bool contextual = true, handle = true;
+  window->_InstallInstanceEventHandler(f, "MouseDown", [&](Object&, int32_t mx, int32_t my) {
+    x = mx;
+    y = my;
+    contextual = IsContextualClick();
+    return handle;
+  });
+  f.SetText("some words to click into");
+  f.SetSelStart(0);
+  QWidget* target = ClickTarget(f);
+  QPoint inField = target->mapTo(WidgetOf(f), QPoint(60, 5));
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(60, 5));
+  EXPECT_EQ(x, inField.x());
+  EXPECT_EQ(y, inField.y());
+  EXPECT_FALSE(contextual);
+  EXPECT_EQ(f.SelStart(), 0) << "true: handled, the field does not move its caret";
+
+  handle = false;
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(60, 5));
+  EXPECT_TRUE(f.HasFocus()) << "false: the field handles the click";
+  EXPECT_GT(f.SelStart(), 0);
+
+  QTest::mouseClick(target, Qt::RightButton, Qt::NoModifier, QPoint(20, 15));
+  EXPECT_TRUE(contextual);
+  EXPECT_FALSE(IsContextualClick()) << "only while the handler runs";
+}
+
+TEST_F(EditFieldTest, NoContextMenuOfItsOwn) {
+  for (bool multi : {true, false}) {
+    EditField& f = Field(multi, multi ? "m" : "s");
+    ShowActive();
+    QWidget* target = ClickTarget(f);
+    bool popupSeen = false;
+    QTimer::singleShot(100, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        popupSeen = true;
+        popup->close();
+      }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &event);
+    QTest::qWait(150);
+    EXPECT_FALSE(popupSeen) << (multi ? "multi-line" : "single-line");
+  }
+}
+
+TEST_F(EditFieldTest, SelectionCountsCharacters) {
+  EditField& f = Field(true);
+  f.SetText("ça\rva 😀 bien");
+  f.SetSelStart(0);
+  f.SetSelLength(static_cast<int32_t>(Len(f.Text())));
+  EXPECT_EQ(f.SelText(), f.Text());
+  f.SetSelStart(7);  // after the emoji: one character, two UTF-16 units
+  f.SetSelLength(5);
+  EXPECT_EQ(f.SelStart(), 7);
+  EXPECT_EQ(f.SelLength(), 5);
+  EXPECT_EQ(f.SelText(), " bien");
+  int changes = 0;
+  window->_InstallInstanceEventHandler(f, "TextChange", [&](Object&) { ++changes; });
+  f.SetSelText("!");
+  EXPECT_EQ(f.Text(), "ça\rva 😀!");
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(EditFieldTest, LookPropertiesReachTheEditor) {
+  EditField& f = Field(false);
+  f.SetPassword(true);
+  f.SetBackColor(RGB(0xd6, 0xd6, 0xff));
+  auto* line = static_cast<QLineEdit*>(Editor(f));
+  EXPECT_EQ(line->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(line->palette().color(QPalette::Base), QColor(0xd6, 0xd6, 0xff));
+}
+
+TEST_F(EditFieldTest, LimitTextBindsTheUserNotTheCode) {
+  for (bool multi : {false, true}) {
+    EditField& f = Field(multi, multi ? "m" : "s");
+    ShowActive();
+    f.SetLimitText(3);
+    f.SetText("abcdef");  // code keeps its whole text: nothing is cut away
+    EXPECT_EQ(f.Text(), "abcdef");
+    f.SetText("ab");
+    f.SetFocus();
+    f.SetSelStart(2);
+    QTest::keyClicks(EditorOf(f), "cd");
+    EXPECT_EQ(f.Text(), "abc") << (multi ? "multi-line" : "single-line");
+  }
+}

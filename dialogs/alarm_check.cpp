@@ -1,12 +1,15 @@
-// The alarm check. It reads the list once, compares with a yield per candidate, and
-// empties what fired only when the list is still the one it read: a scan that
-// published a new list meanwhile (inside one of the check's yields) is never written
-// over, and the check then runs again on the new list.
+// The alarm check. The two bodies may each run inside the other's yields; they never
+// work on the alarm list at the same time:
+// - a check that starts while a scan is rebuilding the list runs again after it;
+// - the check reads the list once, compares with a yield per candidate, and empties
+//   what fired only when the list is still the one it read. A scan that published a
+//   new list meanwhile is never written over: the check runs again on the new list.
 #include "dialogs/alarm_check.h"
 
 #include <algorithm>
 #include <vector>
 
+#include "dialogs/alarm_scan.h"
 #include "dialogs/fin_reminder.h"
 #include "framework/canvas.h"
 #include "framework/edit_field.h"
@@ -58,6 +61,10 @@ void RaiseReminder() {
 }  // namespace
 
 void timeriz::Event_Run() {
+  if (trovas::Rebuilding()) {
+    Run();
+    return;
+  }
   const std::vector<fw::String> listed = Entries(Globali::allarme);
   if (listed.empty()) return;
   const auto last = static_cast<int64_t>(listed.size()) - 1;

@@ -1,6 +1,6 @@
 // The alarm scan. The candidates are gathered apart and published in one step with
-// no yield, so the alarm check, which may run inside one of the scan's yields, only
-// ever sees a whole list.
+// no yield; a check that runs inside one of the scan's yields sees Rebuilding() and
+// waits for the new list rather than firing from the old one.
 #include "dialogs/alarm_scan.h"
 
 #include <vector>
@@ -54,6 +54,7 @@ void trovas::Event_Run() {
   afresh_ = false;
   scanned_ = note;
 
+  rebuilding_ = true;
   const std::vector<fw::String> chars = Characters(note);
   std::vector<fw::String> found;
   // A colon first in the note, or in its last two places, makes no candidate.
@@ -62,6 +63,7 @@ void trovas::Event_Run() {
     fw::YieldToNextThread();
   }
   Publish(found);
+  rebuilding_ = false;
 }
 
 void trovas::RunAfresh() {

@@ -20,7 +20,13 @@ class trovas : public fw::Thread {
   // its note again, fired or not.
   void RunAfresh();
 
+  // A scan is between reading the note and publishing its list: the list there is
+  // about to be replaced, and a check that runs in one of the scan's yields waits.
+  static bool Rebuilding() { return rebuilding_; }
+
  private:
+  static inline bool rebuilding_ = false;  // there is one alarm list, whoever scans it
+
   std::optional<fw::String> scanned_;  // the note the list was last built from
   bool afresh_ = false;
 };

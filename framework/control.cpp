@@ -32,6 +32,7 @@ void Control::_AttachToWindow(fw::Window* window) { window_ = window; }
 
 template <class H, class... A>
 bool Control::Raise(const String& eventName, bool fallback, A&&... args) {
+  if (silenced_) return fallback;
   auto it = handlers_.find(eventName);
   if (it == handlers_.end()) return fallback;
   const H* h = std::get_if<H>(&it->second);

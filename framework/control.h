@@ -48,6 +48,9 @@ class Control : public Object {
 
   // Framework-internal: called by Window::AddMember.
   virtual void _AttachToWindow(fw::Window* window);
+  // Framework-internal: from now on nothing is raised (the window is being destroyed,
+  // and focus moving among dying widgets must not reach the program's handlers).
+  void _Silence() { silenced_ = true; }
 
  protected:
   Control();
@@ -58,6 +61,7 @@ class Control : public Object {
 
   int32_t tabPanelIndex_ = 0;
   fw::Window* window_ = nullptr;
+  bool silenced_ = false;
   std::map<String, EventHandler> handlers_;
 };
 

@@ -1,6 +1,7 @@
 // The on-screen side shared by all controls: text conversions, fonts, and the
 // translation of mouse input into MouseDown, MouseEnter and MouseExit.
 #include "framework/control_widget_qt.h"
+#include "framework/graphics_qt.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -43,16 +44,10 @@ int Utf16PosOf(const QString& s, int codePoints) {
   return i;
 }
 
-QFont MakeFont(const String& family, int32_t points, bool bold, bool italic, bool underline) {
-  QFont f = QApplication::font();
-  // "System" (and "") is the toolkit's own font; other names go through the system's
-  // font substitution, so "Times" and "Arial" find their metric-compatible faces.
-  if (!family.empty() && family != "System" && family != "SmallSystem") f.setFamily(ToQ(family));
-  if (points > 0) f.setPointSize(points);
-  f.setBold(bold);
-  f.setItalic(italic);
-  f.setUnderline(underline);
-  return f;
+// The designs give text sizes in pixels (a point was a pixel on the screens they were
+// drawn for); the pictures' ports and the controls share one font rule.
+QFont MakeFont(const String& family, int32_t size, bool bold, bool italic, bool underline) {
+  return FontFor(family, size, bold, italic, underline);
 }
 
 // --- ControlView -------------------------------------------------------------------------
@@ -61,9 +56,15 @@ ControlView::ControlView(RectControl& owner, QWidget* widget) : owner_(owner), w
   Watch(widget);
 }
 
-ControlView::~ControlView() { delete widget_.data(); }
+ControlView::~ControlView() {
+  // The dying widget's last events (focus moving away) are no input of the control.
+  for (const auto& w : watched_)
+    if (w) w->removeEventFilter(this);
+  delete widget_.data();
+}
 
 void ControlView::Watch(QWidget* inner) {
+  watched_.emplace_back(inner);
   inner->installEventFilter(this);
 }
 

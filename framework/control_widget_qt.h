@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <vector>
 #include "framework/control.h"
 #include "framework/graphics.h"
 
@@ -33,7 +34,7 @@ String LFToCR(const QString& s);
 // Characters (code points) <-> UTF-16 positions of a QString.
 int CodePointsBefore(const QString& s, int utf16Pos);
 int Utf16PosOf(const QString& s, int codePoints);
-QFont MakeFont(const String& family, int32_t points, bool bold, bool italic, bool underline);
+QFont MakeFont(const String& family, int32_t size, bool bold, bool italic, bool underline);
 
 // The on-screen side of a RectControl: its widget, and the translation of the widget's
 // input into the control's events. The widget is deleted with the view.
@@ -60,6 +61,7 @@ class ControlView : public QObject {
  private:
   RectControl& owner_;
   QPointer<QWidget> widget_;
+  std::vector<QPointer<QWidget>> watched_;
   bool swallowsClicks_ = false;
 };
 

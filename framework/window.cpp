@@ -119,6 +119,8 @@ Window::Window() : view_(std::make_unique<WindowView>(*this)), alive_(std::make_
 }
 
 Window::~Window() {
+  for (auto& m : members_)
+    if (auto* c = dynamic_cast<Control*>(m.get())) c->_Silence();
   // Controls first: their widgets live inside the window's.
   members_.clear();
   view_.reset();

@@ -40,7 +40,7 @@ void StartClockAndAlarms(Window& w) {
 }
 
 void LockThenStart(Window& w) {
-  w.SetVisible(false);
+  w.Hide();  // inside the open step this also keeps the window from showing after it
   winpw::RaiseStartupLock([&w] {
     w.Show();
     StartClockAndAlarms(w);

@@ -106,10 +106,27 @@ TEST_F(ControlDrawing, StaticTextShowsItsLinesAndTakesItsStyle) {
   t.SetTextSize(12);
   t.SetBold(true);
   t.SetTextColor(RGB(0x32, 0x00, 0x66));
-  EXPECT_EQ(WidgetOf(t)->font().pointSize(), 12);
+  EXPECT_EQ(WidgetOf(t)->font().pixelSize(), 12);
   EXPECT_TRUE(WidgetOf(t)->font().bold());
   EXPECT_EQ(WidgetOf(t)->palette().color(QPalette::Active, QPalette::WindowText), QColor(0x32, 0x00, 0x66));
   t.SetText("a\nb");
   EXPECT_EQ(t.Text(), "a\rb");
   EXPECT_EQ(t.Caption(), "a\rb");
+}
+
+TEST_F(ControlDrawing, DesignFontsResolveToMetricCompatibleFaces) {
+  // Whichever metric-compatible face the system's font substitution offers.
+  auto resolved = [](QWidget* w) {
+    QString family = QFontInfo(w->font()).family();
+    return family.left(family.indexOf(" [")).toStdString();  // without the foundry
+  };
+  const std::vector<std::string> times = {"Liberation Serif", "Nimbus Roman", "Times", "Times New Roman", "Tinos"};
+  const std::vector<std::string> arial = {"Liberation Sans", "Nimbus Sans", "Arial", "Arimo"};
+  StaticText& t = Add<StaticText>("day_testo", 13, 3, 90, 14, 0);
+  t.SetTextFont("Times");
+  t.SetTextSize(12);
+  EXPECT_NE(std::find(times.begin(), times.end(), resolved(WidgetOf(t))), times.end()) << resolved(WidgetOf(t));
+  EXPECT_EQ(QFontInfo(WidgetOf(t)->font()).pixelSize(), 12);
+  t.SetTextFont("Arial");
+  EXPECT_NE(std::find(arial.begin(), arial.end(), resolved(WidgetOf(t))), arial.end()) << resolved(WidgetOf(t));
 }

@@ -98,13 +98,13 @@ TEST_F(EditFieldTest, TextSizeAndColorCoverTheWholeTextSetBeforeOrAfter) {
   after.SetTextColor(RGB(0x66, 0x66, 0x66));
   for (EditField* f : {&before, &after}) {
     auto* plain = static_cast<QPlainTextEdit*>(Editor(*f));
-    EXPECT_EQ(plain->font().pointSize(), 20);
-    EXPECT_EQ(plain->document()->defaultFont().pointSize(), 20);
+    EXPECT_EQ(plain->font().pixelSize(), 20);
+    EXPECT_EQ(plain->document()->defaultFont().pixelSize(), 20);
     EXPECT_EQ(plain->palette().color(QPalette::Active, QPalette::Text), QColor(0x66, 0x66, 0x66));
   }
   // Size 0 is the default size.
   after.SetTextSize(0);
-  EXPECT_EQ(Editor(after)->font().pointSize(), QApplication::font().pointSize());
+  EXPECT_EQ(Editor(after)->font().pixelSize(), 12);  // the default size
   EXPECT_EQ(after.TextSize(), 0);
 }
 

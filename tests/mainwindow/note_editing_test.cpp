@@ -55,7 +55,7 @@ TEST_F(NoteEditing, EditingTodaysFieldSetsTodaysNoteAndRestartsTheScan) {
 
 TEST_F(NoteEditing, EmptyingANoteStoresNothingAndItsMarkerGoesAtTheNextRebuild) {
   Globali::nota(7, 12) = "old";
-  ShowDiary();
+  Rebuild();
   const int cell = CellOf(7);
   ASSERT_TRUE(Marker(cell).Visible());
   NoteField(0).SetFocus();
@@ -97,13 +97,6 @@ TEST_F(NoteEditing, CtrlASelectsTheWholeNote) {
   NoteField(1).SetText("");
   Key(NoteField(1), Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(NoteField(1).SelLength(), 0);
-}
-
-TEST_F(NoteEditing, TypingLeavesTheNoteCountAlone) {
-  const fw::String label = Label("mese_label").Text();
-  Type(NoteField(0), "one more");
-  Key(NoteField(0), Qt::Key_Return);
-  EXPECT_EQ(Label("mese_label").Text(), label);
 }
 
 class NoteEditingAtYearEnd : public diarytest::Diary {
@@ -148,7 +141,7 @@ class KeyDuringRebuild : public fw::Thread {
 TEST_F(NoteEditing, AKeyTypedDuringARebuildLandsAfterItOnTheFieldsNewDay) {
   Globali::nota(7, 12) = "monday";
   Globali::nota(8, 12) = "tuesday";
-  ShowDiary();
+  Rebuild();
   NoteField(0).SetFocus();
   ProcessEvents();
   NoteField(0).SetSelStart(6);  // the caret after the text

@@ -102,15 +102,6 @@ TEST_F(NotePanel, ShowsEachNoteInItsDaysSizeAndColourPalerAfterTheFirst) {
   EXPECT_EQ(NoteField(0).TextColor(), fw::HSV(0, 0, 0));
 }
 
-TEST_F(NotePanel, FollowsTheSelectedMonthWithTheMonthButtons) {
-  ASSERT_TRUE(MonthButton(12).Value());
-  SelectDay(30, 11, 2026);
-  EXPECT_EQ(Globali::mese, 11);
-  EXPECT_TRUE(MonthButton(11).Value());
-  EXPECT_FALSE(MonthButton(12).Value());
-  EXPECT_EQ(Label("calendario_label").Text(), "NOVEMBER 2026");
-}
-
 TEST_F(NotePanel, ShowsNoNotesOfTheLoadedYearForAnotherYearsDays) {
   // The panel alone after the selection moved into another year (no grid rebuild):
   // the loaded year's notes of those dates are not that year's.

@@ -39,6 +39,9 @@ void MainWindowFixture::SetUp() {
 }
 
 void MainWindowFixture::TearDown() {
+  // A note field keeping the focus would lose it in the next test, whose rebuild
+  // would then run in the middle of that test's own steps.
+  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
   // Queued thread bodies and events belong to this test, not to the next one.
   fw::RunPendingThreadsForTesting();
   ProcessEvents();
@@ -111,6 +114,10 @@ void MainWindowFixture::ShowDiary() {
 
 void MainWindowFixture::SelectDay(int day, int month, int year) {
   Globali::punta = Globali::stringacrea(day, month, year);
+  Rebuild();
+}
+
+void MainWindowFixture::Rebuild() {
   win().creamese();
   win().aggiorni();
 }

@@ -10,9 +10,10 @@
 // The main window is the program's single instance: built by the first test that
 // asks for it and reused by every later one. The application object is not opened
 // here, so the window's own open step does not run by itself; ShowDiary() does the
-// diary's share of it (texts, language, the loaded year's notes, grid and panel) so
-// that a test starts from a filled window. A test that wants other notes or another
-// day writes them first and calls ShowDiary() or SelectDay() again.
+// diary's share of it (texts, language, the loaded year's notes from the private
+// folder, grid and panel) so that a test starts from a filled window. A test that
+// writes notes into Globali shows them with Rebuild() or SelectDay(); ShowDiary()
+// would load the year from the files again.
 //
 // Input goes through the real widgets: Type() and Key() send key events to a note
 // or contact field's editor, Click() a mouse click to any control.
@@ -49,6 +50,8 @@ class MainWindowFixture : public ::testing::Test {
   void ShowDiary();
   // Selects a day the way the program stores it, then rebuilds grid and panel.
   void SelectDay(int day, int month, int year);
+  // The month grid, then the day panel, from Globali as it stands.
+  void Rebuild();
 
   fin_main::Window& win() const;
   template <class T>

@@ -1,0 +1,143 @@
+// The diary's two costs the user waits for: one navigation step (the month grid and
+// the seven-day panel rebuilt) and a year switch (the loaded year saved to both
+// folders and the new one loaded). The main window is the real one, built offscreen.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <string>
+
+#include "framework/application.h"
+#include "framework/controls.h"
+#include "framework/devices.h"
+#include "framework/files.h"
+#include "mainwindow/fin_main.h"
+#include "store/globali.h"
+
+namespace {
+
+// Private application and preferences folders for the run, removed at the end.
+class BenchFolders {
+ public:
+  BenchFolders() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "velqora-bench-XXXXXX").string();
+    root_ = mkdtemp(tmpl.data());
+    std::filesystem::create_directories(root_ + "/app");
+    std::filesystem::create_directories(root_ + "/prefs");
+    fw::SetApplicationFolderForTesting(root_ + "/app");
+    fw::SetPreferencesFolderForTesting(root_ + "/prefs");
+  }
+  ~BenchFolders() {
+    fw::SetApplicationFolderForTesting("");
+    fw::SetPreferencesFolderForTesting("");
+    std::filesystem::remove_all(root_);
+  }
+
+ private:
+  std::string root_;
+};
+
+// A busy year: a note of a few lines on every other day, styles of every kind.
+void FillYear() {
+  const char* styles[] = {"112", "218", "324", "412"};
+  for (int m = 1; m <= 12; ++m)
+    for (int d = 1; d <= 31; d += 2) {
+      Globali::nota(d, m) = "Riunione alle 9:30\rChiamare Marco 18:25\rComprare il pane";
+      Globali::fontecolore(d, m) = styles[(d + m) % 4];
+    }
+}
+
+// The diary as the window's open step leaves it, on 7 December 2026.
+fin_main::Window& OpenDiary() {
+  fw::SetMsgBoxHandlerForTesting([](const fw::String&) {});
+  Globali::formatodata = Globali::verificaformatodata();
+  Globali::oggi = fw::Date(2026, 12, 7, 10, 0, 0);
+  Globali::mese = 12;
+  Globali::anno = Globali::annoload = 2026;
+  Globali::punta = Globali::stringacrea(7, 12, 2026);
+  Globali::lingua = 1;
+  Globali::contpunta = 1;
+  Globali::carica_localizzazione();
+  fin_main::Window& w = fin_main::fin_main();
+  w.Show();
+  for (int k = 0; k <= 41; ++k) {
+    auto& cell = w.Member<fw::StaticText>("cal_day", k);
+    if (cell.Top() > 500) cell.SetTop(cell.Top() - 500);
+  }
+  w.localeng();
+  FillYear();
+  Globali::salvanote();
+  Globali::annoload = 2027;
+  FillYear();
+  Globali::salvanote();
+  Globali::annoload = 2026;
+  Globali::ripristinanote();
+  w.creamese();
+  w.aggiorni();
+  QApplication::processEvents();
+  return w;
+}
+
+void Push(fin_main::Window& w, const char* button) { w.Member<fw::PushButton>(button).Push(); }
+
+// Next day, then previous day: each a grid and a panel rebuild.
+void BM_NavigationStep(benchmark::State& state) {
+  fin_main::Window& w = fin_main::fin_main();
+  Globali::punta = Globali::stringacrea(14, 12, 2026);
+  bool forward = true;
+  for (auto _ : state) {
+    Push(w, forward ? "PushButton2" : "PushButton1");
+    forward = !forward;
+  }
+}
+BENCHMARK(BM_NavigationStep)->Unit(benchmark::kMillisecond);
+
+// The same, with the repaint that follows in the event loop.
+void BM_NavigationStepPainted(benchmark::State& state) {
+  fin_main::Window& w = fin_main::fin_main();
+  Globali::punta = Globali::stringacrea(14, 12, 2026);
+  bool forward = true;
+  for (auto _ : state) {
+    Push(w, forward ? "PushButton2" : "PushButton1");
+    QApplication::processEvents();
+    forward = !forward;
+  }
+}
+BENCHMARK(BM_NavigationStepPainted)->Unit(benchmark::kMillisecond);
+
+// From 31 December to 1 January and back: save, load, grid and panel.
+void BM_YearSwitchStep(benchmark::State& state) {
+  fin_main::Window& w = fin_main::fin_main();
+  Globali::punta = Globali::stringacrea(31, 12, 2026);
+  w.creamese();
+  bool forward = true;
+  for (auto _ : state) {
+    Push(w, forward ? "PushButton2" : "PushButton1");
+    forward = !forward;
+  }
+}
+BENCHMARK(BM_YearSwitchStep)->Unit(benchmark::kMillisecond);
+
+// The year switch alone: the loaded year saved to both folders, the other loaded.
+void BM_YearSaveAndLoad(benchmark::State& state) {
+  for (auto _ : state) {
+    Globali::salvanote();
+    Globali::annoload = Globali::annoload == 2026 ? 2027 : 2026;
+    Globali::ripristinanote();
+  }
+}
+BENCHMARK(BM_YearSaveAndLoad)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  fw::InitFramework(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  BenchFolders folders;
+  OpenDiary();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,287 @@
+// "vlqprefs.txt" on files in private application and preferences folders: the fifteen
+// lines, which copy is read, the defaults, and a damaged file that must not stop the
+// program.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "app/preferences_file.h"
+#include "framework/graphics.h"
+#include "store/globali.h"
+#include "support/test_support.h"
+
+namespace {
+
+using testsupport::ReadFile;
+using testsupport::SplitLines;
+using testsupport::WriteFile;
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& l : lines) text += l + "\n";
+  return text;
+}
+
+const std::vector<std::string> kSample{"2", "1", "Secret", "200", "100", "80", "1", "false",
+                                       "true", "false", "true", "", "false", "", "true"};
+
+class PreferencesFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Every value away from its default, so a test sees what reading changed.
+    using namespace Globali;
+    lingua = 3;
+    pwutilizza = 1;
+    password = "untouched";
+    wordpass = "";
+    col_r = col_g = col_b = 7;
+    visua = 2;
+    pref_autosave = pref_warning = pref_reminder = false;
+    pref_sound = pref_skin = pref_reverse = true;
+    pref_soundf = pref_skinf = "";
+    suonodiallarme.reset();
+    immaginedisfondo = fw::Picture();
+    hooks.width = [] { return 786; };
+    hooks.height = [] { return 546; };
+    hooks.setBackdrop = [this](const fw::Picture& p) { backdrop = p; };
+    hooks.afterLastLine = [this] { ++iconCalls; };
+  }
+
+  std::string appCopy() const { return folders.app() + "/vlqprefs.txt"; }
+  std::string prefsCopy() const { return folders.prefs() + "/velqora diary prefs/vlqprefs.txt"; }
+  std::vector<std::string> LinesOf(const std::string& path) const { return SplitLines(ReadFile(path)); }
+
+  testsupport::TempFolders folders;
+  prefs::WindowHooks hooks;
+  fw::Picture backdrop;
+  int iconCalls = 0;
+};
+
+TEST_F(PreferencesFile, WithoutAFileTheDefaultsApplyAndNothingIsCreated) {
+  EXPECT_FALSE(prefs::Read(hooks));
+  using namespace Globali;
+  EXPECT_EQ(lingua, 1);
+  EXPECT_EQ(pwutilizza, 0);
+  EXPECT_EQ(password, "untouched");
+  EXPECT_EQ(col_r + col_g + col_b, 0);
+  EXPECT_EQ(visua, 0);
+  EXPECT_TRUE(pref_autosave && pref_warning && pref_reminder);
+  EXPECT_FALSE(pref_sound || pref_skin || pref_reverse);
+  EXPECT_EQ(iconCalls, 0) << "the design's season icons stay";
+  EXPECT_TRUE(backdrop.IsNull());
+  EXPECT_FALSE(testsupport::FileExists(folders.prefs() + "/velqora diary prefs"));
+  EXPECT_FALSE(testsupport::FileExists(appCopy()));
+}
+
+TEST_F(PreferencesFile, ReadsTheFifteenLinesInFileOrder) {
+  WriteFile(appCopy(), Joined(kSample));
+  EXPECT_TRUE(prefs::Read(hooks));
+  using namespace Globali;
+  EXPECT_EQ(lingua, 2);
+  EXPECT_EQ(pwutilizza, 1);
+  EXPECT_EQ(password, "Secret");
+  EXPECT_EQ(col_r, 200);
+  EXPECT_EQ(col_g, 100);
+  EXPECT_EQ(col_b, 80);
+  EXPECT_EQ(visua, 1);
+  EXPECT_FALSE(pref_autosave);
+  EXPECT_TRUE(pref_warning);
+  EXPECT_FALSE(pref_reminder);
+  EXPECT_TRUE(pref_sound);
+  EXPECT_FALSE(pref_skin);
+  EXPECT_TRUE(pref_reverse);
+  EXPECT_EQ(iconCalls, 1);
+}
+
+TEST_F(PreferencesFile, OnOffLinesFallBackInOppositeDirections) {
+  std::vector<std::string> lines = kSample;
+  lines[7] = "";       // auto-save: on unless "false"
+  lines[8] = "FALSE";  // exact text only
+  lines[10] = "yes";   // own sound: off unless "true"
+  lines[14] = "";
+  WriteFile(appCopy(), Joined(lines));
+  prefs::Read(hooks);
+  EXPECT_TRUE(Globali::pref_autosave);
+  EXPECT_TRUE(Globali::pref_warning);
+  EXPECT_FALSE(Globali::pref_sound);
+  EXPECT_FALSE(Globali::pref_reverse);
+}
+
+TEST_F(PreferencesFile, ThePreferencesCopyWinsWheneverItExists) {
+  std::vector<std::string> other = kSample;
+  other[0] = "3";
+  WriteFile(appCopy(), Joined(kSample));
+  testsupport::MakeDirs(folders.prefs() + "/velqora diary prefs");
+  prefs::Read(hooks);
+  EXPECT_EQ(Globali::lingua, 2) << "an empty prefs folder leaves the application copy";
+
+  WriteFile(prefsCopy(), Joined(other));
+  prefs::Read(hooks);
+  EXPECT_EQ(Globali::lingua, 3);
+}
+
+TEST_F(PreferencesFile, WritesBothCopiesAlikeAndReadsThemBack) {
+  using namespace Globali;
+  lingua = 4;
+  pwutilizza = 1;
+  password = "";
+  wordpass = "new pass";
+  col_r = 10; col_g = 20; col_b = 30;
+  visua = 2;
+  pref_autosave = true; pref_warning = false; pref_reminder = true;
+  pref_sound = false; pref_soundf = "/no/such/sound.wav";
+  pref_skin = true; pref_skinf = "/no/such/picture.png";
+  pref_reverse = false;
+  const prefs::WriteResult r = prefs::WriteBothCopies();
+  EXPECT_TRUE(r.applicationCopy);
+  EXPECT_TRUE(r.preferencesCopy);
+  const std::vector<std::string> expected{"4", "1", "new pass", "10", "20", "30", "2", "true", "false",
+                                          "true", "false", "/no/such/sound.wav", "true",
+                                          "/no/such/picture.png", "false"};
+  EXPECT_EQ(ReadFile(appCopy()), Joined(expected));
+  EXPECT_EQ(ReadFile(prefsCopy()), Joined(expected));
+
+  prefs::SetDefaults();
+  password = "";
+  prefs::Read(hooks);
+  EXPECT_EQ(lingua, 4);
+  EXPECT_EQ(password, "new pass");
+  EXPECT_EQ(col_b, 30);
+  EXPECT_EQ(pref_soundf, "/no/such/sound.wav") << "a path naming no file stays as it is";
+  EXPECT_TRUE(pref_skin);
+}
+
+TEST_F(PreferencesFile, AnExistingFileIsReplacedNotAppended) {
+  WriteFile(appCopy(), Joined(kSample) + Joined(kSample));
+  prefs::WriteBothCopies();
+  EXPECT_EQ(LinesOf(appCopy()).size(), 15u);
+}
+
+TEST_F(PreferencesFile, BothCopiesAreReadableByTheirOwnerOnly) {
+  WriteFile(appCopy(), Joined(kSample));
+  ::chmod(appCopy().c_str(), 0644);
+  prefs::WriteBothCopies();
+  for (const std::string& path : {appCopy(), prefsCopy()}) {
+    struct stat st{};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0) << path;
+    EXPECT_EQ(st.st_mode & 0777, 0600u) << path;
+  }
+  prefs::WriteBothCopies();  // a replaced file stays private
+  struct stat st{};
+  ::stat(prefsCopy().c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// A damaged or short file still starts the program with usable values.
+TEST_F(PreferencesFile, ValuesOutOfRangeTakeTheirDefaults) {
+  std::vector<std::string> lines = kSample;
+  lines[0] = "9";      // language
+  lines[1] = "7";      // lock
+  lines[3] = "300";    // red
+  lines[4] = "-5";     // green
+  lines[5] = "1e12";   // blue
+  lines[6] = "3";      // view
+  WriteFile(appCopy(), Joined(lines));
+  prefs::Read(hooks);
+  EXPECT_EQ(Globali::lingua, 1);
+  EXPECT_EQ(Globali::pwutilizza, 0);
+  EXPECT_EQ(Globali::col_r, 255);
+  EXPECT_EQ(Globali::col_g, 0);
+  EXPECT_EQ(Globali::col_b, 255);
+  EXPECT_EQ(Globali::visua, 0);
+
+  lines[0] = "French";
+  WriteFile(appCopy(), Joined(lines));
+  prefs::Read(hooks);
+  EXPECT_EQ(Globali::lingua, 1);
+}
+
+TEST_F(PreferencesFile, MissingLinesTakeTheirDefaults) {
+  WriteFile(appCopy(), "3\n0\nabc\n");
+  EXPECT_TRUE(prefs::Read(hooks));
+  using namespace Globali;
+  EXPECT_EQ(lingua, 3);
+  EXPECT_EQ(password, "abc");
+  EXPECT_EQ(col_r + col_g + col_b, 0);
+  EXPECT_EQ(visua, 0);
+  EXPECT_TRUE(pref_autosave && pref_warning && pref_reminder);
+  EXPECT_FALSE(pref_sound || pref_skin || pref_reverse);
+  EXPECT_EQ(iconCalls, 1);
+
+  WriteFile(appCopy(), "");
+  prefs::Read(hooks);
+  EXPECT_EQ(lingua, 1);
+}
+
+// Quitting from the start-up lock, or with the lock off, must not erase the password.
+TEST_F(PreferencesFile, AStoredPasswordNotYetGivenIsWrittenBack) {
+  Globali::password = "Secret";  // read at start, not matched in this run
+  Globali::wordpass = "";        // emptied at start-up
+  EXPECT_EQ(prefs::Lines().at(2), "Secret");
+
+  Globali::password = "";  // the lock was passed: wordpass holds it
+  Globali::wordpass = "Secret";
+  EXPECT_EQ(prefs::Lines().at(2), "Secret");
+}
+
+TEST_F(PreferencesFile, APathWithALineBreakIsWrittenAsNoFile) {
+  Globali::pref_sound = true;
+  Globali::pref_soundf = "/music/bell\nfalse";
+  Globali::pref_skin = true;
+  Globali::pref_skinf = "/pictures/sky\r.png";
+  prefs::WriteBothCopies();
+  const auto lines = LinesOf(appCopy());
+  ASSERT_EQ(lines.size(), 15u);
+  EXPECT_EQ(lines[10], "false");
+  EXPECT_EQ(lines[11], "");
+  EXPECT_EQ(lines[12], "false");
+  EXPECT_EQ(lines[13], "");
+  EXPECT_EQ(lines[14], "true");
+}
+
+TEST_F(PreferencesFile, OneCopyThatCannotBeWrittenDoesNotStopTheOther) {
+  testsupport::MakeDirs(appCopy());  // a folder where the file should go
+  const prefs::WriteResult r = prefs::WriteBothCopies();
+  EXPECT_FALSE(r.applicationCopy);
+  EXPECT_TRUE(r.preferencesCopy);
+  EXPECT_EQ(LinesOf(prefsCopy()).size(), 15u);
+}
+
+TEST_F(PreferencesFile, AFileThatIsNoSoundClearsTheSoundChoice) {
+  const std::string notSound = folders.app() + "/bell.wav";
+  WriteFile(notSound, "this is text, not a sound");
+  std::vector<std::string> lines = kSample;
+  lines[10] = "true";
+  lines[11] = notSound;
+  WriteFile(appCopy(), Joined(lines));
+  prefs::Read(hooks);
+  EXPECT_FALSE(Globali::pref_sound);
+  EXPECT_EQ(Globali::pref_soundf, "");
+  EXPECT_FALSE(Globali::suonodiallarme);
+}
+
+TEST_F(PreferencesFile, TheStoredPictureBecomesTheBackdropWhateverItsFlag) {
+  const std::string png = folders.app() + "/sky.png";
+  fw::Picture sky = fw::NewPicture(40, 30, 32);
+  sky.GetGraphics().ForeColor = {0, 0, 255};
+  sky.GetGraphics().FillRect(0, 0, 40, 30);
+  ASSERT_TRUE(sky.Save(png));
+  std::vector<std::string> lines = kSample;
+  lines[12] = "false";
+  lines[13] = png;
+  WriteFile(appCopy(), Joined(lines));
+  prefs::Read(hooks);
+  ASSERT_FALSE(backdrop.IsNull());
+  EXPECT_EQ(backdrop.Width(), 786);
+  EXPECT_EQ(backdrop.Height(), 546);
+  EXPECT_EQ(backdrop.Pixel(700, 500), (fw::Color{0, 0, 255})) << "stretched over the window";
+  EXPECT_EQ(Globali::pref_skinf, png);
+
+  WriteFile(png, "not a picture");
+  backdrop = fw::Picture();
+  prefs::Read(hooks);
+  EXPECT_TRUE(backdrop.IsNull());
+  EXPECT_EQ(Globali::pref_skinf, "");
+  EXPECT_FALSE(Globali::pref_skin);
+}
+
+}  // namespace

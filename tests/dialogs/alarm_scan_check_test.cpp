@@ -1,0 +1,177 @@
+// Reminders written in today's note, driven through the main window's tick at an
+// injected clock: which minute each form fires at, that each fires once, and that
+// the scan and the check never write over each other's list.
+#include <gtest/gtest.h>
+
+#include "reminder_fixture.h"
+
+namespace reminders_test {
+namespace {
+
+using Fired = std::vector<std::string>;
+
+TEST_F(ReminderFixture, EveryFormFiresOnceAtItsMinuteAndNotBefore) {
+  WriteToday(
+      "9:30 standup\r18:25 dentist\rcall at 6:40pm\r\t7:15 run\rlate 11:59Pm\r13:05pm "
+      "meeting\rsix 6:10 pm\rends 8:05");
+  EXPECT_EQ(WalkTheDay(), (Fired{"06:10@06:10", "07:15@07:15", "08:05@08:05", "09:30@09:30",
+                                 "13:05@13:05", "18:25@18:25", "18:40@18:40", "23:59@23:59"}));
+}
+
+TEST_F(ReminderFixture, PmAddsTwelveToTheMorningHoursAndLeavesNoonAlone) {
+  WriteToday("lunch 12:30pm\rtea 6:25pm\rpost 6:26PM\rcall 6:27pM");
+  EXPECT_EQ(WalkTheDay(), (Fired{"12:30@12:30", "18:25@18:25", "18:26@18:26", "18:27@18:27"}));
+}
+
+TEST_F(ReminderFixture, AmIsOrdinaryTextAndHalfPastTwelveAmFiresAtNoonThirty) {
+  WriteToday("x 12:30am");
+  EXPECT_EQ(WalkTheDay(), (Fired{"12:30@12:30"}));
+}
+
+TEST_F(ReminderFixture, TheAlarmListHoldsTheExcerptAroundEachColon) {
+  WriteToday("9:30 a\rb 7:15");
+  ASSERT_EQ(Globali::allarme.Ubound(), 2);
+  EXPECT_EQ(Globali::allarme(0), "2");
+  EXPECT_EQ(Globali::allarme(1), "09:30 a");
+  EXPECT_EQ(Globali::allarme(2), " 7:15");
+  for (const char* none : {"1:3", ":30 x", "ab 1:", "ab 1:2", ""}) {
+    WriteToday(none);
+    EXPECT_EQ(Globali::allarme(0), "0") << none;
+  }
+}
+
+TEST_F(ReminderFixture, NonTimesGiveNothingThatFires) {
+  WriteToday("a:30 x\r8:0");
+  EXPECT_EQ(Globali::allarme(0), "1");  // "0a:30 x"; 8:0 at the very end makes none
+  EXPECT_EQ(WalkTheDay(), Fired{});
+}
+
+TEST_F(ReminderFixture, TheSameTimeTwiceOpensOneWindowAndEmptiesBoth) {
+  WriteToday("10:05 a\r10:05 b");
+  TickAt(10, 5);
+  ASSERT_NE(fin_reminder::OpenWindowForTesting(), nullptr);
+  EXPECT_EQ(Globali::allarme(1), "");
+  EXPECT_EQ(Globali::allarme(2), "");
+  EXPECT_EQ(TakeReminder(), "10:05");
+  TickAt(10, 5, 40);
+  EXPECT_EQ(TakeReminder(), std::nullopt);
+}
+
+TEST_F(ReminderFixture, TheWindowShowsTheTimeTheClockAndTheWholeNote) {
+  WriteToday("10:05 dentist\rbring the card");
+  TickAt(10, 5);
+  fin_reminder::Window* w = fin_reminder::OpenWindowForTesting();
+  ASSERT_NE(w, nullptr);
+  EXPECT_TRUE(w->Visible());
+  EXPECT_EQ(w->Title(), "Reminder!");
+  EXPECT_EQ(w->Member<fw::StaticText>("StaticText2").Text(), "10:05");
+  EXPECT_EQ(w->Member<fw::EditField>("EditField1").Text(), "10:05 dentist\rbring the card");
+  fw::Picture clock = w->Member<fw::Canvas>("Canvas1").Backdrop();
+  ASSERT_FALSE(clock.IsNull());
+  EXPECT_EQ(clock.Width(), 103);
+  EXPECT_EQ(w->Left(), win().Left() + 153);
+  EXPECT_EQ(w->Top(), win().Top() + 100);
+}
+
+TEST_F(ReminderFixture, ASecondReminderRefillsTheOpenWindow) {
+  WriteToday("10:05 a\r10:06 b");
+  TickAt(10, 5);
+  fin_reminder::Window* first = fin_reminder::OpenWindowForTesting();
+  ASSERT_NE(first, nullptr);
+  TickAt(10, 6);
+  EXPECT_EQ(fin_reminder::OpenWindowForTesting(), first);
+  EXPECT_EQ(first->Member<fw::StaticText>("StaticText1").Text(), "10:06");
+}
+
+TEST_F(ReminderFixture, NothingFiresWithRemindersOffNorLaterWhenTheyComeOn) {
+  WriteToday("10:05 a");
+  Globali::pref_reminder = false;
+  TickAt(10, 5);
+  EXPECT_EQ(TakeReminder(), std::nullopt);
+  EXPECT_EQ(Globali::allarme(1), "10:05 a");  // listed, never checked
+  Globali::pref_reminder = true;
+  TickAt(10, 6);
+  EXPECT_EQ(TakeReminder(), std::nullopt);
+}
+
+TEST_F(ReminderFixture, AnEmptyNoteStartsNoCheck) {
+  WriteToday("10:05 a");
+  WriteToday("");
+  Globali::allarme.Redim(1);  // a stale candidate the check must not reach
+  Globali::allarme(0) = "1";
+  Globali::allarme(1) = "10:05 a";
+  TickAt(10, 5);
+  EXPECT_EQ(TakeReminder(), std::nullopt);
+  EXPECT_EQ(Globali::allarme(1), "10:05 a");
+}
+
+// Mend: a refill of the panel sets the field to the text it already holds; that is
+// no edit, so a reminder that has fired stays fired.
+TEST_F(ReminderFixture, RefillingThePanelDoesNotReArmAFiredReminder) {
+  WriteToday("10:05 a");
+  TickAt(10, 5, 1);
+  ASSERT_EQ(TakeReminder(), "10:05");
+  win().aggiorni();   // as navigation and the language switch refill it
+  win().localeng();
+  fw::RunPendingThreadsForTesting();
+  TickAt(10, 5, 3);
+  EXPECT_EQ(TakeReminder(), std::nullopt);
+}
+
+TEST_F(ReminderFixture, EditingTodaysNoteWithinTheMinuteFiresItAgain) {
+  WriteToday("10:05 a");
+  TickAt(10, 5, 1);
+  ASSERT_EQ(TakeReminder(), "10:05");
+  WriteToday("10:05 ab");
+  TickAt(10, 5, 3);
+  EXPECT_EQ(TakeReminder(), "10:05");
+}
+
+TEST_F(ReminderFixture, TypingIntoTodaysFieldArmsTheReminder) {
+  Type(NoteField(0), "10:07 typed");
+  fw::RunPendingThreadsForTesting();
+  TickAt(10, 7);
+  EXPECT_EQ(TakeReminder(), "10:07");
+}
+
+// The check reads the list, then yields; a scan that runs inside that yield publishes
+// a new list. The check must not empty entries of a list it did not read: it checks
+// the new one instead, and the new note's reminder fires once.
+TEST_F(ReminderFixture, AScanInsideTheChecksYieldIsNotWrittenOver) {
+  WriteToday("09:00 old\r10:05 old");
+  SetClock({today.year, today.month, today.day, 10, 5, 0});
+  Globali::oraattuale = "10:05";
+  Globali::testodioggi = "10:05 new";
+  win().Member<fin_main::timerizza>("timerizza").Run();     // runs first, yields...
+  win().Member<fin_main::trovasveglia>("trovasveglia").Run();  // ...to this one
+  fw::RunPendingThreadsForTesting();
+  ASSERT_EQ(Globali::allarme.Ubound(), 1);
+  EXPECT_EQ(Globali::allarme(0), "1");
+  EXPECT_EQ(Globali::allarme(1), "");
+  fin_reminder::Window* w = fin_reminder::OpenWindowForTesting();
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->Member<fw::EditField>("EditField1").Text(), "10:05 new");
+}
+
+// The other way round: a check that starts inside the scan's yield waits for the new
+// list and fires from it, so the new note's reminder fires once and stays fired.
+TEST_F(ReminderFixture, ACheckInsideTheScansYieldWaitsForTheNewList) {
+  WriteToday("10:05 old");
+  SetClock({today.year, today.month, today.day, 10, 5, 0});
+  Globali::oraattuale = "10:05";
+  Globali::testodioggi = "10:05 new";
+  win().Member<fin_main::trovasveglia>("trovasveglia").Run();
+  win().Member<fin_main::timerizza>("timerizza").Run();
+  fw::RunPendingThreadsForTesting();
+  ASSERT_EQ(Globali::allarme.Ubound(), 1);
+  EXPECT_EQ(Globali::allarme(1), "");
+  fin_reminder::Window* w = fin_reminder::OpenWindowForTesting();
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->Member<fw::EditField>("EditField1").Text(), "10:05 new");
+  EXPECT_EQ(TakeReminder(), "10:05");
+  TickAt(10, 5, 3);
+  EXPECT_EQ(TakeReminder(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace reminders_test

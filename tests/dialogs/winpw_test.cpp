@@ -1,0 +1,229 @@
+// The password window: from the menu (lock on or off, setting a password) and as the
+// start-up lock in front of the real main window.
+#include <gtest/gtest.h>
+
+#include <QWidget>
+#include <QtTest/QTest>
+
+#include "app/app.h"
+#include "dialogs/winpw.h"
+#include "framework/control_widget_qt.h"
+#include "framework/controls.h"
+#include "framework/devices.h"
+#include "mainwindow/startup.h"
+#include "store/globali.h"
+#include "support/main_window_fixture.h"
+#include "support/test_support.h"
+
+namespace {
+
+class PasswordWindow : public testsupport::MainWindowFixture {
+ protected:
+  // The password window opens as in the running program, where the application has
+  // opened; an open step of the main window still waiting is dropped, as the fixture
+  // has done the diary's share of it.
+  void SetUp() override {
+    MainWindowFixture::SetUp();
+    fw::ResetApplicationForTesting();
+    fw::OpenApplication();
+    Globali::pwutilizza = 0;
+    Globali::password = Globali::wordpass = "";
+    fw::ResetBeepCountForTesting();
+  }
+  void TearDown() override {
+    winpw::Window& w = winpw::winpw();
+    if (w.IsStartupLock()) {  // give the password so the diary shows again
+      Globali::pwutilizza = 1;
+      Globali::password = "end";
+      Enter("end");
+    }
+    w.Close();
+    fw::ResetApplicationForTesting();
+    MainWindowFixture::TearDown();
+  }
+
+  winpw::Window& pw() { return winpw::winpw(); }
+  fw::CheckBox& Box() { return pw().Member<fw::CheckBox>("CheckBox1"); }
+  fw::EditField& Entry() { return pw().Member<fw::EditField>("EditField1"); }
+  fw::PushButton& QuitButton() { return pw().Member<fw::PushButton>("PushButton2"); }
+  void Enter(const fw::String& text) {
+    Entry().SetText(text);
+    pw().Member<fw::PushButton>("PushButton1").Push();
+  }
+  bool DiaryShows() { return win().Visible() && fw::TopWidgetOf(win())->isVisible(); }
+};
+
+// A private application object with one test command, registered while the test runs.
+class LockedApp {
+ public:
+  LockedApp() : previous_(fw::TheApplication()) {
+    fw::RegisterApplication(&app);
+    app._AddMenuHandler("HelpUsefulinfo", [this] { ++chosen; return false; });
+  }
+  ~LockedApp() { fw::RegisterApplication(previous_); }
+  App app;
+  int chosen = 0;
+
+ private:
+  fw::Application* previous_;
+};
+
+TEST_F(PasswordWindow, IsBuiltFromItsDesign) {
+  EXPECT_EQ(pw().Width(), 260);
+  EXPECT_EQ(pw().Height(), 120);
+  EXPECT_EQ(pw().Title(), "Password");
+  EXPECT_EQ(pw().Frame(), 1);
+  EXPECT_FALSE(pw().CloseButton());
+  EXPECT_FALSE(pw().Resizeable());
+  ASSERT_EQ(pw().MemberCount(), 4u);
+  const char* order[] = {"PushButton1", "CheckBox1", "EditField1", "PushButton2"};
+  for (size_t i = 0; i < 4; ++i) EXPECT_EQ(pw().MemberAt(i).Name, order[i]);
+  auto& ok = pw().Member<fw::PushButton>("PushButton1");
+  EXPECT_TRUE(ok.Default());
+  EXPECT_EQ(ok.Caption(), "OK");
+  EXPECT_EQ(ok.Left(), 160);
+  EXPECT_EQ(Entry().Top(), 51);
+  EXPECT_TRUE(Entry().Password()) << "typed characters are masked";
+  EXPECT_EQ(Entry().LimitText(), 20);
+  EXPECT_FALSE(QuitButton().Visible());
+  EXPECT_TRUE(pw().Visible());
+}
+
+TEST_F(PasswordWindow, OpensInTheLanguageWithTheLockAndTheCurrentPassword) {
+  pw().Close();
+  Globali::pwutilizza = 1;
+  Globali::wordpass = "abc";
+  EXPECT_EQ(Box().Caption(), "Password protection");
+  EXPECT_EQ(QuitButton().Caption(), "Quit");
+  EXPECT_EQ(Entry().Text(), "abc");
+  EXPECT_TRUE(Box().Value());
+  EXPECT_TRUE(Entry().Enabled());
+}
+
+TEST_F(PasswordWindow, FromTheMenuSetsANewPasswordOnlyWithTheLockOn) {
+  winpw::Window& first = pw();
+  Enter("");
+  EXPECT_TRUE(first.IsClosed()) << "lock off: OK just closes";
+  EXPECT_EQ(Globali::wordpass, "");
+  EXPECT_EQ(fw::BeepCountForTesting(), 0);
+
+  Box().SetValue(true);
+  EXPECT_EQ(Globali::pwutilizza, 1) << "the box acts at once";
+  EXPECT_TRUE(Entry().Enabled());
+  Enter("");
+  EXPECT_EQ(fw::BeepCountForTesting(), 1) << "no password given";
+  winpw::Window& second = pw();
+  Enter("Garden7");
+  EXPECT_TRUE(second.IsClosed());
+  EXPECT_EQ(Globali::wordpass, "Garden7");
+  EXPECT_EQ(fw::BeepCountForTesting(), 1);
+
+  Globali::wordpass = "Garden7";
+  Box().SetValue(false);
+  EXPECT_EQ(Globali::pwutilizza, 0);
+  EXPECT_FALSE(Entry().Enabled());
+}
+
+TEST_F(PasswordWindow, AStoredPasswordMustBeGivenBeforeANewOne) {
+  Globali::password = "Old";
+  Box().SetValue(true);
+  Enter("New");
+  EXPECT_EQ(fw::BeepCountForTesting(), 1);
+  EXPECT_EQ(Globali::password, "Old");
+  Enter("Old");
+  EXPECT_EQ(Globali::password, "");
+  EXPECT_EQ(Globali::wordpass, "Old");
+}
+
+TEST_F(PasswordWindow, TheLockHidesTheDiaryAndRefusesMenuCommands) {
+  LockedApp locked;
+  Globali::pwutilizza = 1;
+  Globali::password = "Secret";
+  Globali::testodioggi = "";
+  pw().Close();
+  fin_main::startup::LockThenStart(win());
+  winpw::Window& lock = pw();
+  ProcessEvents();
+  EXPECT_FALSE(DiaryShows());
+  EXPECT_TRUE(fw::TopWidgetOf(pw())->isVisible());
+  EXPECT_FALSE(Box().Enabled());
+  EXPECT_TRUE(Entry().Enabled());
+  EXPECT_TRUE(QuitButton().Visible());
+  EXPECT_EQ(Globali::testodioggi, "") << "no reminder scans today's note yet";
+  EXPECT_FALSE(locked.app.ChooseMenuItem("HelpUsefulinfo"));
+  EXPECT_EQ(locked.chosen, 0);
+
+  Enter("Secret");
+  ProcessEvents();
+  EXPECT_TRUE(DiaryShows());
+  EXPECT_FALSE(fw::TopWidgetOf(lock)->isVisible());
+  EXPECT_EQ(Globali::password, "");
+  EXPECT_EQ(Globali::wordpass, "Secret");
+  EXPECT_EQ(Globali::testodioggi, NoteField(0).Text());
+  locked.app.ChooseMenuItem("HelpUsefulinfo");
+  EXPECT_EQ(locked.chosen, 1);
+}
+
+TEST_F(PasswordWindow, OnlyTheExactPasswordOpensTheLock) {
+  Globali::pwutilizza = 1;
+  Globali::password = "Secret";
+  pw().Close();
+  fin_main::startup::LockThenStart(win());
+  for (const char* wrong : {"secret", "Secret ", ""}) {
+    Enter(wrong);
+    EXPECT_TRUE(pw().IsStartupLock()) << wrong;
+  }
+  EXPECT_EQ(fw::BeepCountForTesting(), 3);
+  EXPECT_EQ(Entry().Text(), "") << "the entry stays as typed";
+  EXPECT_FALSE(DiaryShows());
+  EXPECT_EQ(Globali::password, "Secret");
+}
+
+TEST_F(PasswordWindow, EscapeAndTheWindowManagerCannotDismissTheLock) {
+  Globali::pwutilizza = 1;
+  Globali::password = "Secret";
+  pw().Close();
+  fin_main::startup::LockThenStart(win());
+  QWidget* top = fw::TopWidgetOf(pw());
+  QTest::keyClick(fw::EditorOf(Entry()), Qt::Key_Escape);
+  QTest::keyClick(top, Qt::Key_Escape);
+  top->close();
+  pw().Close();
+  ProcessEvents();
+  EXPECT_FALSE(pw().IsClosed());
+  EXPECT_TRUE(top->isVisible());
+  EXPECT_TRUE(pw().IsStartupLock());
+  EXPECT_FALSE(DiaryShows());
+}
+
+TEST_F(PasswordWindow, QuittingFromTheLockKeepsThePassword) {
+  LockedApp locked;
+  Globali::pwutilizza = 1;
+  Globali::password = "Secret";
+  Globali::wordpass = "";
+  Globali::pref_autosave = false;
+  pw().Close();
+  fin_main::startup::LockThenStart(win());
+  QuitButton().Push();
+  EXPECT_TRUE(fw::QuitHasRun());
+  fw::ResetQuitForTesting();
+  const auto lines = testsupport::SplitLines(testsupport::ReadFile(prefs("velqora diary prefs/vlqprefs.txt")));
+  ASSERT_EQ(lines.size(), 15u);
+  EXPECT_EQ(lines[1], "1");
+  EXPECT_EQ(lines[2], "Secret");
+  EXPECT_EQ(testsupport::ReadFile(app("vlqprefs.txt")), testsupport::ReadFile(prefs("velqora diary prefs/vlqprefs.txt")));
+}
+
+TEST_F(PasswordWindow, WithAnEmptyStoredPasswordTheLockTakesAnyNewOne) {
+  Globali::pwutilizza = 1;
+  pw().Close();
+  fin_main::startup::LockThenStart(win());
+  Enter("");
+  EXPECT_EQ(fw::BeepCountForTesting(), 1);
+  Enter("fresh");
+  EXPECT_EQ(fw::BeepCountForTesting(), 1);
+  EXPECT_EQ(Globali::wordpass, "fresh");
+  EXPECT_TRUE(DiaryShows());
+}
+
+}  // namespace

@@ -1,0 +1,247 @@
+// Windows: construction order, members by name and index, event bindings by name,
+// the content area under the menu bar, closing, modality and drawing.
+#include <QMenuBar>
+#include <QTimer>
+#include "controls_fixture.h"
+#include "framework/menu.h"
+#include "framework/properties.h"
+#include "framework/timer.h"
+
+using namespace fw;
+using controls_test::ControlsFixture;
+
+namespace {
+
+// A window that records its construction steps and events.
+class StepWindow : public Window {
+ public:
+  std::vector<std::string> steps;
+  bool refuseClose = false;
+  void Layout() override { steps.push_back("Layout"); }
+  void CreateControls() override {
+    steps.push_back("CreateControls");
+    _AddControl("cal_day", std::make_unique<StaticText>()).Index = 7;
+  }
+  void AddMenuHandlers() override { steps.push_back("AddMenuHandlers"); }
+  void Event_Open() override {
+    steps.push_back("Open:" + std::to_string(MemberCount()));
+  }
+  bool Event_CancelClose() override {
+    steps.push_back("CancelClose");
+    return refuseClose;
+  }
+  void Event_Close() override { steps.push_back("Close"); }
+  void Event_Minimize() override { steps.push_back("Minimize"); }
+  bool Event_MouseDown(int32_t x, int32_t y) override {
+    steps.push_back("MouseDown " + std::to_string(x) + "," + std::to_string(y));
+    return true;
+  }
+};
+
+class MemberTimer : public Timer, public PaneChild {};
+
+using Steps = std::vector<std::string>;
+
+}  // namespace
+
+TEST(WindowConstruction, StepsRunInOrderAndOpenWaitsForTheApplication) {
+  ResetApplicationForTesting();
+  StepWindow w;
+  w.SetVisible(false);
+  w.Construct();
+  EXPECT_EQ(w.steps, (Steps{"Layout", "CreateControls", "AddMenuHandlers"}));
+  EXPECT_FALSE(w.HasOpened()) << "the application has not opened yet";
+  OpenApplication();
+  EXPECT_TRUE(w.HasOpened());
+  EXPECT_EQ(w.steps.back(), "Open:1") << "Open sees every member";
+  w.Construct();  // once only
+  EXPECT_EQ(w.steps.size(), 4u);
+}
+
+TEST(WindowConstruction, AVisibleWindowShowsAfterItsOpen) {
+  OpenApplication();
+  StepWindow w;
+  w.Construct();
+  EXPECT_TRUE(w.HasOpened());
+  EXPECT_TRUE(TopWidgetOf(w)->isVisible());
+  // A window gone before the application opened never opens.
+  ResetApplicationForTesting();
+  { StepWindow gone; gone.Construct(); }
+  EXPECT_NO_THROW(OpenApplication());
+}
+
+TEST(WindowMembers, FoundByNameAndByNameAndIndex) {
+  Window w;
+  w._AddControl("cal_day", std::make_unique<StaticText>()).Index = 7;
+  w._AddControl("cal_day", std::make_unique<StaticText>()).Index = 0;
+  w._AddControl("Rectangle1", std::make_unique<Rectangle>());
+  w._AddControl("Timer1", std::make_unique<MemberTimer>());
+  EXPECT_EQ(w.MemberCount(), 4u);
+  EXPECT_EQ(w.MemberAt(0).Index, 7) << "creation order";
+  EXPECT_EQ(&w.Member<StaticText>("cal_day", 0), &w.MemberAt(1));
+  EXPECT_EQ(w.ControlByNameIndex("cal_day", 41), nullptr);
+  EXPECT_EQ(w.ControlByName("cal_day"), nullptr) << "an array has no single member";
+  EXPECT_EQ(w.ControlByName("Rectangle1"), &w.MemberAt(2));
+  EXPECT_EQ(&w.Member<Timer>("Timer1"), &w.MemberAt(3));
+  EXPECT_THROW(w.Member<EditField>("Rectangle1"), NilObjectException);
+  EXPECT_THROW(w.Member<Rectangle>("nothing"), NilObjectException);
+  EXPECT_EQ(static_cast<RectControl&>(w.MemberAt(2)).Window(), &w);
+}
+
+TEST(WindowMembers, EventsBindByNameWithTheSenderAndAreRecorded) {
+  Window w;
+  auto& a = static_cast<StaticText&>(w._AddControl("statex", std::make_unique<StaticText>()));
+  a.Index = 6;
+  auto& list = static_cast<Listbox&>(w._AddControl("ListBox1", std::make_unique<Listbox>()));
+  auto& timer = static_cast<MemberTimer&>(w._AddControl("Timer1", std::make_unique<MemberTimer>()));
+  std::vector<int32_t> senders;
+  w._InstallInstanceEventHandler(a, "MouseDown", [&](Object& s, int32_t, int32_t) {
+    senders.push_back(s.Index);
+    return false;
+  });
+  w._InstallInstanceEventHandler(list, "SortColumn", [](Object&, int32_t) { return false; });
+  w._InstallInstanceEventHandler(list, "CellClick", [](Object&, int32_t, int32_t, int32_t, int32_t) { return false; });
+  int ticks = 0;
+  w._InstallInstanceEventHandler(timer, "Action", [&](Object& s) { ticks += &s == &timer; });
+  ASSERT_EQ(w.EventBindings().size(), 4u);
+  EXPECT_EQ(w.EventBindings()[1].eventName, "SortColumn");
+  EXPECT_EQ(w.EventBindings()[2].eventName, "CellClick");
+  EXPECT_EQ(w.EventBindings()[3].member, &timer);
+
+  a._RaiseMouse("MouseDown", 1, 2);
+  EXPECT_EQ(senders, (std::vector<int32_t>{6}));
+  timer.FireForTesting();
+  EXPECT_EQ(ticks, 1);
+
+  // An event the class lacks, or a handler of the wrong form, names the object.
+  try {
+    w._InstallInstanceEventHandler(a, "TextChange", [](Object&) {});
+    ADD_FAILURE();
+  } catch (const EventBindingError& e) {
+    EXPECT_NE(std::string(e.what()).find("statex(6)"), std::string::npos) << e.what();
+  }
+  EXPECT_THROW(w._InstallInstanceEventHandler(a, "MouseDown", [](Object&) {}), EventBindingError);
+  EXPECT_THROW(w._InstallInstanceEventHandler(timer, "Run", [](Object&) {}), EventBindingError);
+  EXPECT_EQ(w.EventBindings().size(), 4u) << "failed bindings are not recorded";
+}
+
+TEST(WindowMembers, AFailingHandlerIsContainedAndAnswersFalse) {
+  Window w;
+  auto& c = static_cast<Canvas&>(w._AddControl("Canvasic", std::make_unique<Canvas>()));
+  w._InstallInstanceEventHandler(c, "MouseDown", [](Object&, int32_t, int32_t) -> bool {
+    throw std::runtime_error("boom");
+  });
+  EXPECT_FALSE(c._RaiseMouse("MouseDown", 0, 0));
+}
+
+TEST(WindowMembers, HandlerFormsArePickedFromTheCallable) {
+  EXPECT_EQ(MakeEventHandler([](Object&, const String&) { return false; }).index(),
+            static_cast<size_t>(EventKind::Key));
+  EXPECT_EQ(MakeEventHandler([](Object&, const String&) {}).index(), static_cast<size_t>(EventKind::Item));
+  EXPECT_EQ(MakeEventHandler([](Object&, int32_t) { return false; }).index(),
+            static_cast<size_t>(EventKind::Column));
+}
+
+class WindowShown : public ControlsFixture {};
+
+TEST_F(WindowShown, ContentAreaLiesUnderTheMenuBar) {
+  auto bar = std::make_shared<MenuItem>();
+  auto file = std::make_shared<MenuItem>();
+  file->SetName("Archivio");
+  file->SetText("File");
+  bar->Append(file);
+  window->SetMenuBar(bar);
+  ShowActive();
+  QApplication::processEvents();
+  EXPECT_EQ(content()->size(), QSize(400, 300));
+  EXPECT_EQ(window->Width(), 400);
+  QWidget* top = TopWidgetOf(*window);
+  ASSERT_NE(window->_View()->menuBar(), nullptr);
+  EXPECT_GT(top->height(), 300);
+  EXPECT_EQ(content()->y(), top->height() - 300);
+  EXPECT_EQ(window->MenuBar(), bar);
+
+  // Code changes the width of a window the user cannot resize.
+  window->SetWidth(258);
+  QApplication::processEvents();
+  EXPECT_EQ(content()->width(), 258);
+  EXPECT_EQ(top->width(), 258);
+}
+
+TEST_F(WindowShown, DrawIntoPaintsTheBackgroundAndControls) {
+  window->SetBackColor(RGB(230, 230, 230));
+  Rectangle& r = Add<Rectangle>("Rectangle1", 6, 17, 20, 20);
+  r.SetFillColor(RGB(0, 255, 255));
+  r.SetBorderWidth(0);
+  Picture pic = NewPicture(400, 300, 32);
+  window->DrawInto(pic.GetGraphics(), 0, 0);
+  EXPECT_EQ(pic.Pixel(100, 100), RGB(230, 230, 230));
+  EXPECT_EQ(pic.Pixel(10, 20), RGB(0, 255, 255));
+}
+
+TEST(WindowEvents, CloseBoxClosesOnceAndCancelCloseMayRefuse) {
+  OpenApplication();
+  StepWindow w;
+  w.Construct();
+  QWidget* top = TopWidgetOf(w);
+  w.refuseClose = true;
+  top->close();
+  EXPECT_FALSE(w.IsClosed());
+  EXPECT_TRUE(top->isVisible());
+  w.refuseClose = false;
+  top->close();
+  EXPECT_TRUE(w.IsClosed());
+  EXPECT_FALSE(top->isVisible());
+  w.Close();
+  EXPECT_EQ(std::count(w.steps.begin(), w.steps.end(), "Close"), 1);
+}
+
+TEST(WindowEvents, BackgroundClicksAndMinimizing) {
+  OpenApplication();
+  StepWindow w;
+  w.Construct();
+  QTest::mouseClick(ContentWidgetOf(w), Qt::LeftButton, Qt::NoModifier, QPoint(3, 4));
+  EXPECT_EQ(w.steps.back(), "MouseDown 3,4");
+  TopWidgetOf(w)->showMinimized();
+  QApplication::processEvents();
+  EXPECT_NE(std::find(w.steps.begin(), w.steps.end(), "Minimize"), w.steps.end());
+}
+
+TEST(WindowEvents, TimerTicksKeepComingWhileAModalWindowIsUp) {
+  OpenApplication();
+  StepWindow dialog;
+  dialog.SetFrame(1);
+  dialog.SetVisible(false);
+  dialog.Construct();
+  Timer timer;
+  int ticks = 0;
+  timer.OnAction = [&] {
+    if (++ticks == 3) dialog.Close();
+  };
+  timer.SetMode(2);
+  timer.SetPeriod(5);
+  timer.SetEnabled(true);
+  timer.Reset();
+  QTimer::singleShot(5000, [&] { dialog.Close(); });  // never hang
+  dialog.ShowModal();
+  EXPECT_GE(ticks, 3);
+  EXPECT_TRUE(dialog.IsClosed());
+  timer.SetEnabled(false);
+}
+
+TEST(WindowEvents, DestroyingAWindowRaisesNothing) {
+  OpenApplication();
+  int lost = 0;
+  {
+    Window w;
+    auto& a = static_cast<EditField&>(w._AddControl("nota_campo", std::make_unique<EditField>()));
+    w._AddControl("cerca_campo", std::make_unique<EditField>());
+    w._InstallInstanceEventHandler(a, "LostFocus", [&](Object&) { ++lost; });
+    w.Show();
+    TopWidgetOf(w)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(TopWidgetOf(w)));
+    a.SetFocus();
+    ASSERT_TRUE(a.HasFocus());
+  }
+  EXPECT_EQ(lost, 0);
+}

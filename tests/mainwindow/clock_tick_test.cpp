@@ -1,0 +1,133 @@
+// The main window's two-second tick at an injected clock: the time in the title and
+// on the small clock, when the alarm check starts, and the change of day.
+#include <gtest/gtest.h>
+
+#include "dialogs/reminder_fixture.h"
+#include "framework/controls.h"
+
+namespace {
+
+class ClockTick : public reminders_test::ReminderFixture {
+ protected:
+  fw::Canvas& SmallClock() const { return Member<fw::Canvas>("Canvas1"); }
+  void WipeSmallClock() const { SmallClock().Graphics().ClearRect(0, 0, 42, 42); }
+  bool SmallClockDrawn() const {
+    fw::Picture p = SmallClock().BackingPicture();
+    for (int y = 0; y < p.Height(); ++y)
+      for (int x = 0; x < p.Width(); ++x)
+        if (!(p.Pixel(x, y) == fw::Color{255, 255, 255})) return true;
+    return false;
+  }
+  void TickOn(int year, int month, int day, int hour, int minute, int second) {
+    FireTick({year, month, day, hour, minute, second});
+    fw::RunPendingThreadsForTesting();
+  }
+  bool IsToday(int day) const { return DayCell(CellOf(day)).Underline(); }
+  int CellOf(int day) const {
+    for (int k = 0; k < 42; ++k)
+      if (DayCell(k).Visible() && DayCell(k).Text() == fw::Str(int64_t{day})) return k;
+    return -1;
+  }
+};
+
+TEST_F(ClockTick, TheTitleAndTheSmallClockFollowTheMinute) {
+  win().SetTitle("Velqora");  // as designed, before the first tick
+  WipeSmallClock();
+  TickAt(9, 5, 1);
+  EXPECT_EQ(Globali::oraattuale, "09:05");
+  EXPECT_EQ(win().Title(), "Velqora 09:05");
+  EXPECT_TRUE(SmallClockDrawn());
+
+  WipeSmallClock();
+  TickAt(9, 5, 31);  // the same minute: nothing to redraw
+  EXPECT_EQ(win().Title(), "Velqora 09:05");
+  EXPECT_FALSE(SmallClockDrawn());
+
+  TickAt(9, 6, 1);
+  EXPECT_EQ(Globali::oraattuale, "09:06");
+  EXPECT_EQ(win().Title(), "Velqora 09:06");
+  EXPECT_TRUE(SmallClockDrawn());
+}
+
+TEST_F(ClockTick, TheCheckStartsOnlyWithRemindersOnAndANoteForToday) {
+  auto& check = win().Member<fin_main::timerizza>("timerizza");
+  WriteToday("10:05 a");
+  Globali::pref_reminder = false;
+  FireTick({2026, 12, 7, 10, 5, 1});
+  EXPECT_FALSE(check.IsQueuedOrRunning());
+
+  Globali::pref_reminder = true;
+  FireTick({2026, 12, 7, 10, 5, 3});
+  EXPECT_TRUE(check.IsQueuedOrRunning());
+  fw::RunPendingThreadsForTesting();
+
+  WriteToday("");
+  WipeSmallClock();
+  FireTick({2026, 12, 7, 10, 6, 1});
+  EXPECT_FALSE(check.IsQueuedOrRunning());
+  EXPECT_EQ(win().Title(), "Velqora 10:06");  // the clock goes on all the same
+  EXPECT_TRUE(SmallClockDrawn());
+}
+
+TEST_F(ClockTick, MidnightMovesThePanelToTheNewDayAndReArmsItsNote) {
+  Globali::nota(8, 12) = "9:00 gym";
+  WriteToday("9:00 gym");
+  TickAt(9, 0);
+  ASSERT_EQ(TakeReminder(), "09:00");
+  TickAt(23, 59, 59);
+
+  TickOn(2026, 12, 8, 0, 0, 1);
+  EXPECT_EQ(Globali::punta, Globali::stringacrea(8, 12, 2026));
+  EXPECT_EQ(Globali::oggi.Day(), 8);
+  EXPECT_EQ(Globali::testodioggi, "9:00 gym");
+  EXPECT_TRUE(IsToday(8));  // the grid was rebuilt with the new today
+  EXPECT_FALSE(IsToday(7));
+  const fw::Date newDay(2026, 12, 8);
+  EXPECT_EQ(Member<fw::PushButton>("PushButton3").Caption(), "GO TODAY: " + newDay.AbbreviatedDate());
+  EXPECT_EQ(Member<fw::StaticText>("oggi_testo").Text(),
+            "Week " + fw::Str(int64_t{newDay.WeekOfYear()}) + ", Day 342 of the year");
+
+  // The same text as yesterday's, fired yesterday, is listed afresh for the new day.
+  TickOn(2026, 12, 8, 9, 0, 1);
+  EXPECT_EQ(TakeReminder(), "09:00");
+}
+
+// Mend: the reminders follow the new today's note, not the note of whatever day the
+// browsed panel moves to.
+TEST_F(ClockTick, MidnightWithThePanelBrowsedElsewhereArmsTodaysNote) {
+  Globali::nota(8, 12) = "0:00 new day";
+  Globali::nota(11, 3) = "0:00 march";
+  SelectDay(10, 3, 2026);
+  fw::RunPendingThreadsForTesting();
+
+  TickOn(2026, 12, 8, 0, 0, 1);
+  EXPECT_EQ(Globali::punta, Globali::stringacrea(11, 3, 2026));
+  EXPECT_EQ(Globali::testodioggi, "0:00 new day");
+  fin_reminder::Window* w = fin_reminder::OpenWindowForTesting();
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->Member<fw::StaticText>("StaticText1").Text(), "00:00");
+  EXPECT_EQ(w->Member<fw::EditField>("EditField1").Text(), "0:00 new day");
+}
+
+class NewYearsEve : public ClockTick {
+ protected:
+  NewYearsEve() { today = {2026, 12, 31, 23, 59, 0}; }
+};
+
+TEST_F(NewYearsEve, MidnightLoadsTheNewYearAndArmsItsFirstNote) {
+  // The new year's notes wait in their files.
+  Globali::annoload = 2027;
+  Globali::nota(1, 1) = "0:00 happy new year";
+  ASSERT_TRUE(Globali::salvanote());
+  Globali::annoload = 2026;
+  Globali::ripristinanote();
+  SelectDay(31, 12, 2026);
+
+  TickOn(2027, 1, 1, 0, 0, 1);
+  EXPECT_EQ(Globali::annoload, 2027);
+  EXPECT_EQ(Globali::punta, Globali::stringacrea(1, 1, 2027));
+  EXPECT_EQ(Globali::testodioggi, "0:00 happy new year");
+  EXPECT_EQ(TakeReminder(), "00:00");
+}
+
+}  // namespace

@@ -1,5 +1,8 @@
 #include "dialogs/conferma.h"
 
+#include <memory>
+#include <utility>
+
 #include "dialogs/conferma_design.h"
 #include "framework/controls.h"
 #include "framework/properties.h"

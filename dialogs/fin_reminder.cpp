@@ -34,7 +34,9 @@ fw::Object& Window::AddDesigned(const Design& d) {
 // In creation order: a later member lies above an earlier one.
 void Window::CreateControls() {
   AddDesigned<fw::StaticText>(design::StaticText2());
-  AddDesigned<fw::EditField>(design::EditField1());
+  fw::Object& note = AddDesigned<fw::EditField>(design::EditField1());
+  _InstallInstanceEventHandler(note, "KeyDown",
+                               [this](fw::Object& s, const fw::String& key) { return EditField1_KeyDown(s, key); });
   fw::Object& ok = AddDesigned<fw::PushButton>(design::PushButton3());
   _InstallInstanceEventHandler(ok, "Action", [this](fw::Object& s) { PushButton3_Action(s); });
   AddDesigned<fw::StaticText>(design::StaticText1());
@@ -64,6 +66,12 @@ void Window::Timer1_Action(fw::Object&) {
 }
 
 void Window::PushButton3_Action(fw::Object&) { Close(); }
+
+bool Window::EditField1_KeyDown(fw::Object&, const fw::String& key) {
+  if (key != fw::Chr(13)) return false;
+  Member<fw::PushButton>("PushButton3").Push();
+  return true;
+}
 
 // A closed window keeps its members until the next reminder replaces it: its timer is
 // stopped here so that the beeping ends with the window.

@@ -24,6 +24,9 @@ class Window : public fw::Window {
   void Layout() override;
   void CreateControls() override;
   void PushButton3_Action(fw::Object& sender);
+  // Return in the note presses OK, the default button (a plain window gets no
+  // default button from the framework).
+  bool EditField1_KeyDown(fw::Object& sender, const fw::String& key);
   void Timer1_Action(fw::Object& sender);
   void AddMenuHandlers() override;
   void Event_Open() override;

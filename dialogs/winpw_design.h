@@ -1,6 +1,6 @@
 #pragma once
 // The password window's design: the window's property blob and its four controls in
-// creation order, each with its blob and its Action binding.
+// creation order, each with its blob and its bindings.
 #include <functional>
 #include <memory>
 #include <vector>
@@ -17,6 +17,7 @@ struct ControlPlan {
   std::function<std::unique_ptr<fw::Object>()> make;
   Blob blob;
   void (Window::*action)(fw::Object&);  // bound to the control's Action
+  bool (Window::*keyDown)(fw::Object&, const fw::String&) = nullptr;
 };
 
 Blob WindowBlob();

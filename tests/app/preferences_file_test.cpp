@@ -72,26 +72,6 @@ TEST_F(PreferencesFile, WithoutAFileTheDefaultsApplyAndNothingIsCreated) {
   EXPECT_FALSE(testsupport::FileExists(appCopy()));
 }
 
-TEST_F(PreferencesFile, ReadsTheFifteenLinesInFileOrder) {
-  WriteFile(appCopy(), Joined(kSample));
-  EXPECT_TRUE(prefs::Read(hooks));
-  using namespace Globali;
-  EXPECT_EQ(lingua, 2);
-  EXPECT_EQ(pwutilizza, 1);
-  EXPECT_EQ(password, "Secret");
-  EXPECT_EQ(col_r, 200);
-  EXPECT_EQ(col_g, 100);
-  EXPECT_EQ(col_b, 80);
-  EXPECT_EQ(visua, 1);
-  EXPECT_FALSE(pref_autosave);
-  EXPECT_TRUE(pref_warning);
-  EXPECT_FALSE(pref_reminder);
-  EXPECT_TRUE(pref_sound);
-  EXPECT_FALSE(pref_skin);
-  EXPECT_TRUE(pref_reverse);
-  EXPECT_EQ(iconCalls, 1);
-}
-
 TEST_F(PreferencesFile, OnOffLinesFallBackInOppositeDirections) {
   std::vector<std::string> lines = kSample;
   lines[7] = "";       // auto-save: on unless "false"
@@ -142,24 +122,23 @@ TEST_F(PreferencesFile, WritesBothCopiesAlikeAndReadsThemBack) {
 
   prefs::SetDefaults();
   password = "";
-  prefs::Read(hooks);
+  EXPECT_TRUE(prefs::Read(hooks));
+  EXPECT_EQ(iconCalls, 1) << "the season icons follow a file that was read";
   EXPECT_EQ(lingua, 4);
+  EXPECT_EQ(pwutilizza, 1);
+  EXPECT_EQ(visua, 2);
+  EXPECT_FALSE(pref_warning);
   EXPECT_EQ(password, "new pass");
   EXPECT_EQ(col_b, 30);
   EXPECT_EQ(pref_soundf, "/no/such/sound.wav") << "a path naming no file stays as it is";
   EXPECT_TRUE(pref_skin);
 }
 
-TEST_F(PreferencesFile, AnExistingFileIsReplacedNotAppended) {
-  WriteFile(appCopy(), Joined(kSample) + Joined(kSample));
-  prefs::WriteBothCopies();
-  EXPECT_EQ(LinesOf(appCopy()).size(), 15u);
-}
-
 TEST_F(PreferencesFile, BothCopiesAreReadableByTheirOwnerOnly) {
-  WriteFile(appCopy(), Joined(kSample));
+  WriteFile(appCopy(), Joined(kSample) + Joined(kSample));
   ::chmod(appCopy().c_str(), 0644);
   prefs::WriteBothCopies();
+  EXPECT_EQ(LinesOf(appCopy()).size(), 15u) << "replaced, not appended to";
   for (const std::string& path : {appCopy(), prefsCopy()}) {
     struct stat st{};
     ASSERT_EQ(::stat(path.c_str(), &st), 0) << path;

@@ -87,6 +87,15 @@ TEST_F(ReminderWindow, BeepsEverySecondUntilOk) {
   EXPECT_TRUE(sounds.empty());
 }
 
+TEST_F(ReminderWindow, ReturnInTheNotePressesOk) {
+  fin_reminder::Window& w = fin_reminder::fin_reminder();
+  auto& note = w.Member<fw::EditField>("EditField1");
+  EXPECT_FALSE(note._RaiseKey("KeyDown", "x"));
+  EXPECT_FALSE(w.IsClosed());
+  EXPECT_TRUE(note._RaiseKey("KeyDown", fw::Chr(13)));
+  EXPECT_TRUE(w.IsClosed());
+}
+
 TEST_F(ReminderWindow, TheCloseBoxEndsTheBeeping) {
   fin_reminder::Window& w = fin_reminder::fin_reminder();
   Ticks(w, 10);

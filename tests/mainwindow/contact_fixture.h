@@ -50,6 +50,8 @@ class ContactFixture : public testsupport::MainWindowFixture {
     for (int32_t c = 1; c <= Globali::contquanti; ++c)
       for (int32_t k = 0; k < 10; ++k) Globali::contatto(c, k) = contacts[static_cast<size_t>(c - 1)][static_cast<size_t>(k)];
     List().DeleteAllRows();
+    List().SetSortedColumn(-1);  // the next heading click sorts upwards
+    List().SetSortAscending(true);
     for (int32_t c = 1; c <= Globali::contquanti; ++c) {
       List().AddRow(Globali::contatto(c, 0));
       for (int32_t k = 1; k < 10; ++k) List().SetCell(c - 1, k, Globali::contatto(c, k));

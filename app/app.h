@@ -20,6 +20,30 @@ class App : public fw::Application {
   // Command handlers, each bound to the menu item of the same name
   // (command_bindings.cpp). Each answers false.
   bool _ArchivioEsci_Action();
+  bool _ArchivioStampa_Action();
+  bool _ArchivioFormatopagina_Action();
+  bool _AppleInfosuVelqora_Action();
+  bool _EditPreferenze_Action();
+  bool _HelpUsefulinfo_Action();
+  bool _ArchivioPassword_Action();
+  bool _VisualizzazioneVistaCompleta_Action();
+  bool _VisualizzazioneNoteeCalendario_Action();
+  bool _VisualizzazioneSoltanonote_Action();
+  bool _VisualizzazioneListaContatti_Action();
+  bool _VisualizzazioneColorediSfondo_Action();
+  bool _VisualizzazioneRimuovicolore_Action();
+  bool _ArchivioSalvatuttiidatiadesso_Action();
+  bool _RipristinaTuttiidatisalvati_Action();
+  bool _RipristinaTuttelenote_Action();
+  bool _RipristinaTuttiicontatti_Action();
+  bool _EliminaTuttiidati_Action();
+  bool _EliminaTuttelenote_Action();
+  bool _EliminaTuttiicontatti_Action();
+  bool _EsportacometestoTuttelenote_Action();
+  bool _EsportacometestoSettenotemostrate_Action();
+  bool _VisualizzazioneRiduciadicona_Action();
+  bool _VisualizzazioneMassimizzaprimanota_Action();
+  bool _EsportacometestoTuttiicontatti_Action();
 
   // The named menu items the application enables, looked up by name anywhere in its
   // menu bar; none when no item has the name.

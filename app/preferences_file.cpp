@@ -97,13 +97,20 @@ const std::array<Line, kLineCount> kLines{{
 constexpr int kSoundFileLine = 12;
 constexpr int kPictureFileLine = 14;
 
+// The whole of the picture drawn stretched over a new one of the given size.
+fw::Picture Stretched(const fw::Picture& picture, int32_t width, int32_t height) {
+  fw::Picture p = fw::NewPicture(width, height, 32);
+  p.GetGraphics().DrawPicture(picture, 0, 0, width, height, 0, 0, picture.Width(), picture.Height());
+  return p;
+}
+
 // The stored sound is loaded whatever line 11 says; a file that is no sound clears
 // the choice, a file that is not there leaves it for another day.
 void LoadAlarmSound() {
   if (pref_soundf.empty()) return;
   const fw::FolderItem file = fw::GetFolderItem(pref_soundf);
   if (!file.Exists()) return;
-  suonodiallarme = fw::OpenAsSound(file.AbsolutePath());
+  suonodiallarme = OpenAlarmSound(file);
   if (!suonodiallarme) {
     pref_soundf = "";
     pref_sound = false;
@@ -124,13 +131,24 @@ void LoadBackgroundPicture(const WindowHooks& hooks) {
   }
   const int32_t w = hooks.width ? hooks.width() : picture.Width();
   const int32_t h = hooks.height ? hooks.height() : picture.Height();
-  immaginedisfondo = fw::NewPicture(w, h, 32);
-  immaginedisfondo.GetGraphics().DrawPicture(picture, 0, 0, w, h, 0, 0, picture.Width(),
-                                             picture.Height());
+  immaginedisfondo = Stretched(picture, w, h);
   if (hooks.setBackdrop) hooks.setBackdrop(immaginedisfondo);
 }
 
 }  // namespace
+
+bool StorablePath(const fw::String& path) { return OnOneLine(path); }
+
+std::shared_ptr<fw::Sound> OpenAlarmSound(const fw::FolderItem& file) {
+  if (!StorablePath(file.AbsolutePath())) return nullptr;
+  return fw::OpenAsSound(file.AbsolutePath());
+}
+
+fw::Picture OpenBackgroundPicture(const fw::FolderItem& file, int32_t width, int32_t height) {
+  if (!StorablePath(file.AbsolutePath())) return fw::Picture();
+  const fw::Picture picture = fw::OpenPictureFile(file.AbsolutePath());
+  return picture ? Stretched(picture, width, height) : fw::Picture();
+}
 
 fw::FolderItem ApplicationCopy() { return fw::GetFolderItem(kFileName); }
 

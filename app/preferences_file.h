@@ -5,8 +5,10 @@
 // reader, the writer and the defaults all follow it.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "framework/devices.h"
 #include "framework/files.h"
 #include "framework/graphics.h"
 #include "framework/text.h"
@@ -29,6 +31,15 @@ struct WindowHooks {
   std::function<void(const fw::Picture&)> setBackdrop;  // the stored background picture
   std::function<void()> afterLastLine;                // the season icons (reversemonthicons)
 };
+
+// The sound and picture files the preferences name, opened the same way at start-up
+// and in the preferences window. A path that does not fit on one line of the file
+// names no file the preferences could keep, so it opens as nothing.
+bool StorablePath(const fw::String& path);
+std::shared_ptr<fw::Sound> OpenAlarmSound(const fw::FolderItem& file);  // none: no sound
+// The picture in the file stretched over a new width x height picture (depth 32);
+// none when the file holds no picture.
+fw::Picture OpenBackgroundPicture(const fw::FolderItem& file, int32_t width, int32_t height);
 
 // Start-up: reads the chosen copy into Globali (loading the alarm sound and the
 // background picture on the way) and answers true; without a readable copy sets the

@@ -54,7 +54,11 @@ void trovas::Event_Run() {
   afresh_ = false;
   scanned_ = note;
 
-  rebuilding_ = true;
+  // Cleared however the scan ends, so that a failed scan cannot hold the check off.
+  struct Rebuild {
+    Rebuild() { rebuilding_ = true; }
+    ~Rebuild() { rebuilding_ = false; }
+  } rebuild;
   const std::vector<fw::String> chars = Characters(note);
   std::vector<fw::String> found;
   // A colon first in the note, or in its last two places, makes no candidate.
@@ -63,7 +67,6 @@ void trovas::Event_Run() {
     fw::YieldToNextThread();
   }
   Publish(found);
-  rebuilding_ = false;
 }
 
 void trovas::RunAfresh() {

@@ -145,11 +145,14 @@ void EditFieldView::TextEdited() {
   field_._RaiseAction("TextChange");
 }
 
-bool EditFieldView::HandleEvent(QWidget*, QEvent* event) {
+bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
   switch (event->type()) {
     case QEvent::ContextMenu:
       return true;  // the field has no contextual menu of its own
     case QEvent::KeyPress: {
+      // A key the line editor leaves alone (Return, Escape) travels on to the frame;
+      // it was raised once already, when the editor had it.
+      if (from != editor_) return false;
       auto* k = static_cast<QKeyEvent*>(event);
       String key = KeyDownText(k->key(), k->modifiers(), k->text());
       if (key.empty()) return false;
@@ -255,13 +258,20 @@ void EditField::ApplyLook() {
   QWidget* editor = v->editor();
   QPalette pal = editor->palette();
   QColor text = QCol(textColor_), base = QCol(backColor_);
-  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) pal.setColor(group, QPalette::Base, base);
-  pal.setColor(QPalette::Active, QPalette::Text, text);
-  pal.setColor(QPalette::Inactive, QPalette::Text, text);
-  // Disabled text is drawn halfway to the background, as the toolkit greys text.
+  for (auto group : {QPalette::Active, QPalette::Inactive}) {
+    pal.setColor(group, QPalette::Base, base);
+    pal.setColor(group, QPalette::Text, text);
+  }
+  // Disabled, the field is greyed as desktop programs grey theirs: the background goes
+  // halfway to a light grey (an empty field must look disabled too) and the text two
+  // thirds of the way to that background.
+  const QColor grey(0xD8, 0xD8, 0xD8);
+  const QColor greyBase((base.red() + grey.red()) / 2, (base.green() + grey.green()) / 2,
+                        (base.blue() + grey.blue()) / 2);
+  pal.setColor(QPalette::Disabled, QPalette::Base, greyBase);
   pal.setColor(QPalette::Disabled, QPalette::Text,
-               QColor((text.red() + base.red() * 2) / 3, (text.green() + base.green() * 2) / 3,
-                      (text.blue() + base.blue() * 2) / 3));
+               QColor((text.red() + greyBase.red() * 2) / 3, (text.green() + greyBase.green() * 2) / 3,
+                      (text.blue() + greyBase.blue() * 2) / 3));
   editor->setPalette(pal);
   Qt::Alignment align = alignment_ == 2 ? Qt::AlignHCenter : alignment_ == 3 ? Qt::AlignRight : Qt::AlignLeft;
   if (auto* line = v->line()) {

@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include "framework/buttons.h"
 #include "framework/control.h"
 #include "framework/control_widget_qt.h"
 #include "framework/graphics_qt.h"
@@ -19,12 +22,70 @@ namespace fw {
 
 namespace {
 
+// The push button that answers Escape (a cancel button) or Return (the default
+// button); none when the window has no such button the user could click now.
+PushButton* AnsweringButton(const Window& w, bool cancel) {
+  for (size_t i = 0; i < w.MemberCount(); ++i) {
+    auto* b = dynamic_cast<PushButton*>(&w.MemberAt(i));
+    if (b && (cancel ? b->Cancel() : b->Default()) && b->Visible() && b->Enabled()) return b;
+  }
+  return nullptr;
+}
+
+// The modal kinds (movable modal, modal dialog, sheet) keep the user out of the
+// application's other windows while they are up; showing one does not wait.
+bool IsModalFrame(int32_t frame) { return frame == 1 || frame == 2 || frame == 8; }
+bool IsFloatingFrame(int32_t frame) { return frame == 3 || frame == 7; }
+
+bool AnotherModalWindowIsUp(const QWidget* top) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != top && w->isVisible() && w->windowModality() == Qt::ApplicationModal) return true;
+  return false;
+}
+
+Qt::WindowModality ModalityFor(int32_t frame, const WindowView& view) {
+  if (view.modalLoop || IsModalFrame(frame)) return Qt::ApplicationModal;
+  // A floating window (a reminder) that comes up over a modal one must stay usable:
+  // it joins the modal windows, in front of them, for as long as it is up.
+  if (IsFloatingFrame(frame) && AnotherModalWindowIsUp(view.top())) return Qt::ApplicationModal;
+  return Qt::NonModal;
+}
+
+// The window system takes a new modality only at a showing, so a shown window is
+// shown again.
+void ApplyModality(const WindowView& view, Qt::WindowModality modality) {
+  QWidget* top = view.top();
+  if (top->windowModality() == modality) return;
+  const bool shown = top->isVisible();
+  if (shown) top->hide();
+  top->setWindowModality(modality);
+  if (shown) top->show();
+}
+
 // The top-level window: the close box, minimising and activation.
 class TopWidget : public QWidget {
  public:
   explicit TopWidget(Window& w) : window_(w) {}
 
  protected:
+  // Keys no control took: Return presses the default button and Escape the cancel
+  // button, in any window (the toolkit does this only for its own dialogs). A
+  // multi-line field keeps Return for its line breaks, even a read-only one.
+  void keyPressEvent(QKeyEvent* e) override {
+    const bool isReturn = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool isEscape = e->key() == Qt::Key_Escape;
+    const bool plain = e->modifiers() == Qt::NoModifier ||
+                       (e->key() == Qt::Key_Enter && e->modifiers() == Qt::KeypadModifier);
+    const bool multiLineFocus = qobject_cast<QPlainTextEdit*>(focusWidget()) != nullptr;
+    if (plain && (isEscape || (isReturn && !multiLineFocus))) {
+      if (PushButton* b = AnsweringButton(window_, isEscape)) {
+        e->accept();
+        b->Push();
+        return;
+      }
+    }
+    QWidget::keyPressEvent(e);
+  }
   void closeEvent(QCloseEvent* e) override {
     window_._UserClose();
     if (window_.IsClosed()) e->accept(); else e->ignore();
@@ -99,7 +160,10 @@ WindowView::WindowView(Window& w) {
   layout_->addWidget(content_);
 }
 
-WindowView::~WindowView() { delete top_.data(); }
+WindowView::~WindowView() {
+  if (modalLoop) modalLoop->quit();  // ShowModal returns when its window is destroyed
+  delete top_.data();
+}
 
 void WindowView::SetMenuBar(QMenuBar* bar) {
   if (menuBar_) delete menuBar_;
@@ -282,8 +346,9 @@ void Window::ApplyFlags() {
   if (maximizeButton_ && resizeable_) flags |= Qt::WindowMaximizeButtonHint;
   QWidget* top = view_->top();
   bool shown = top->isVisible();
-  top->setWindowFlags(flags);
-  if (shown) top->show();  // changing flags hides a window
+  top->setWindowFlags(flags);  // this hides a shown window
+  top->setWindowModality(ModalityFor(frame_, *view_));
+  if (shown) top->show();
 }
 
 void Window::SetBackdrop(Picture p) { backdrop_ = std::move(p); view_->content()->update(); }
@@ -314,6 +379,7 @@ void Window::Show() {
       }
     }
   }
+  ApplyModality(*view_, ModalityFor(frame_, *view_));
   if (fullScreen_) top->showFullScreen(); else top->show();
   top->raise();
   top->activateWindow();
@@ -321,16 +387,19 @@ void Window::Show() {
 
 void Window::ShowModal() {
   if (closed_) return;
-  QWidget* top = view_->top();
-  top->setWindowModality(Qt::ApplicationModal);
-  Show();
-  if (top->isVisible() && !view_->modalLoop) {
-    QEventLoop loop;
-    view_->modalLoop = &loop;
-    loop.exec(QEventLoop::DialogExec);
-    view_->modalLoop = nullptr;
+  if (view_->modalLoop) {  // already waited for further up
+    Show();
+    return;
   }
-  if (view_ && view_->top()) view_->top()->setWindowModality(Qt::NonModal);
+  QEventLoop loop;
+  view_->modalLoop = &loop;  // from here on the window shows application-modal
+  Show();
+  std::weak_ptr<bool> alive = alive_;
+  if (view_->top()->isVisible()) loop.exec(QEventLoop::DialogExec);
+  if (!alive.lock()) return;  // a handler destroyed the window meanwhile
+  view_->modalLoop = nullptr;
+  // Hidden now: the next showing takes the modality of the window's kind.
+  if (!view_->top()->isVisible()) view_->top()->setWindowModality(ModalityFor(frame_, *view_));
 }
 
 void Window::Hide() {

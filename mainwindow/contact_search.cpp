@@ -55,12 +55,10 @@ void Window::cercontatto() {
 }
 
 // Return searches on; any other key changes the needle, so the next search starts over.
-// Return is kept here: the one-line field has no use for it, and passed on, the key
-// would come back through the field's frame and search a second time.
 bool Window::cerca_campo_KeyDown(fw::Object&, const fw::String& key) {
   if (fw::Asc(key) == 13) {
     cercontatto();
-    return true;
+    return false;
   }
   Globali::cercapunta = 0;
   return false;

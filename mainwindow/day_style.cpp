@@ -25,6 +25,17 @@ DayStyle StyleOfDay(int32_t day, int32_t month) {
   return {code[0] - '0', (code[1] - '0') * 10 + (code[2] - '0')};
 }
 
+fw::Color NoteColour(int32_t styleColour, int32_t column) {
+  const double x = column == 0 ? 1.0 : 0.5;
+  switch (styleColour) {
+    case 1: return fw::HSV(0, 0, 1 - x);
+    case 2: return fw::HSV(0, x, 0.5);
+    case 3: return fw::HSV(0.33, x, 0.5);
+    case 4: return fw::HSV(0.66, x, 0.5);
+    default: return fw::HSV(0, 0, 0);
+  }
+}
+
 void RepairDayStyles() {
   for (int32_t month = 1; month <= 12; ++month)
     for (int32_t day = 1; day <= 31; ++day) RepairedCell(day, month);

@@ -5,6 +5,7 @@
 // no reader of the table ever meets a colour or size that does not exist.
 #include <cstdint>
 
+#include "framework/graphics.h"
 #include "framework/text.h"
 
 namespace fin_main::diary {
@@ -23,5 +24,9 @@ DayStyle StyleOfDay(int32_t day, int32_t month);
 
 // Repairs every damaged cell of the loaded year's styles.
 void RepairDayStyles();
+
+// The text colour of style colour 1..4 in panel column 0..6: column 0 at full
+// strength, the later columns paler; anything else is black.
+fw::Color NoteColour(int32_t styleColour, int32_t column);
 
 }  // namespace fin_main::diary

@@ -28,17 +28,6 @@ HeaderColours HeaderColoursFor(const fw::Window& w) {
   return {fw::HSV(0, 0, 0), fw::HSV(0, 1, 0.5)};
 }
 
-// Column 0 at full strength, the later columns paler.
-fw::Color NoteColour(int32_t styleColour, int32_t column) {
-  const double x = column == 0 ? 1.0 : 0.5;
-  switch (styleColour) {
-    case 2: return fw::HSV(0, x, 0.5);
-    case 3: return fw::HSV(0.33, x, 0.5);
-    case 4: return fw::HSV(0.66, x, 0.5);
-    default: return fw::HSV(0, 0, 1 - x);
-  }
-}
-
 // Presses the selected day's month button when the selection moved to another month.
 void FollowMonth(Window& w, int32_t month) {
   if (month == Globali::mese) return;
@@ -59,7 +48,7 @@ void ShowNote(fw::EditField& field, const diary::DayDate& date, int32_t column) 
   }
   const diary::DayStyle style = diary::StyleOfDay(date.day, date.month);
   field.SetTextSize(style.size);
-  field.SetTextColor(NoteColour(style.colour, column));
+  field.SetTextColor(diary::NoteColour(style.colour, column));
   field.SetEnabled(true);
   field.SetText(Globali::nota(date.day, date.month));
 }

@@ -302,3 +302,54 @@ TEST_F(EditFieldTest, LimitTextBindsTheUserNotTheCode) {
     EXPECT_EQ(f.Text(), "abc") << (multi ? "multi-line" : "single-line");
   }
 }
+
+TEST_F(EditFieldTest, AOneLineFieldRaisesKeyDownOncePerKeyItLeavesAlone) {
+  EditField& f = Field(false);
+  ShowActive();
+  f.SetFocus();
+  std::vector<std::string> keys;
+  window->_InstallInstanceEventHandler(f, "KeyDown", [&](Object&, const String& key) {
+    keys.push_back(key);
+    return false;
+  });
+  // The line editor has no use for these keys and passes them on to its frame.
+  QTest::keyClick(Editor(f), Qt::Key_Return);
+  QTest::keyClick(Editor(f), Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(Editor(f), Qt::Key_Escape);
+  QTest::keyClick(Editor(f), Qt::Key_Up);
+  QTest::keyClick(Editor(f), Qt::Key_Z);
+  EXPECT_EQ(keys, (std::vector<std::string>{"\r", "\r", "\x1b", "\x1e", "z"}));
+  EXPECT_EQ(f.Text(), "z");
+}
+
+// A disabled field is greyed, the empty note field of a day of another year included.
+TEST_F(EditFieldTest, ADisabledFieldLooksDisabled) {
+  const Color cream = RGB(0xFF, 0xFB, 0xEF);
+  EditField& empty = Field(true, "nota_campo", 1);
+  EditField& line = Field(false, "line", kNoArrayIndex, 100);
+  EditField& text = Field(true, "text", kNoArrayIndex, 200);
+  for (EditField* f : {&empty, &line, &text}) f->SetBackColor(cream);
+  text.SetTextSize(30);
+  text.SetText("MMMM");
+  ShowActive();
+  const QPoint inEmpty(150, 40), inLine(150, 40 + 90), inLetters(30, 220);
+  auto lightness = [](QRgb c) { return QColor(c).lightness(); };
+  auto saturation = [](QRgb c) { return QColor(c).hsvSaturation(); };
+  QImage on = Snapshot();
+  EXPECT_EQ(QColor(on.pixel(inEmpty)), QCol(cream));
+  EXPECT_EQ(QColor(on.pixel(inLine)), QCol(cream));
+  ASSERT_LT(lightness(on.pixel(inLetters)), 60) << "black letters at this point";
+
+  for (EditField* f : {&empty, &line, &text}) f->SetEnabled(false);
+  QImage off = Snapshot();
+  for (QPoint p : {inEmpty, inLine}) {
+    EXPECT_LT(lightness(off.pixel(p)), lightness(on.pixel(p))) << "a greyer background";
+    EXPECT_LT(saturation(off.pixel(p)), saturation(on.pixel(p)));
+  }
+  EXPECT_GT(lightness(off.pixel(inLetters)), 120) << "grey letters";
+  // Colours set while disabled keep the greyed look; enabling brings the colours back.
+  text.SetTextColor(RGB(0, 0, 0x80));
+  EXPECT_GT(lightness(Snapshot().pixel(inLetters)), 100);
+  for (EditField* f : {&empty, &line, &text}) f->SetEnabled(true);
+  EXPECT_EQ(QColor(Snapshot().pixel(inEmpty)), QCol(cream));
+}

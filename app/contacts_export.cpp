@@ -1,0 +1,51 @@
+#include "app/contacts_export.h"
+
+#include <memory>
+#include <optional>
+
+#include "app/app.h"
+#include "framework/files.h"
+#include "framework/thread.h"
+#include "store/globali.h"
+
+namespace contacts_export {
+
+namespace {
+constexpr int32_t kFields = 10;
+constexpr int32_t kItalian = 2;
+}  // namespace
+
+fw::String DefaultName(int32_t language) { return language == kItalian ? "contatti.txt" : "contacts.txt"; }
+
+// Yields after each field, so the clock and the reminders keep running through a
+// long address book.
+fw::String LineOf(int32_t k) {
+  fw::String line = Globali::contatto(k, 0);
+  for (int32_t j = 1; j < kFields; ++j) {
+    line += fw::Chr(9) + Globali::contatto(k, j);
+    fw::YieldToNextThread();
+  }
+  return line;
+}
+
+// The stream writes beside the chosen name and renames on Close, so a failure half way
+// leaves the file that was there before.
+bool Export() {
+  const std::optional<fw::FolderItem> file = fw::GetSaveFolderItem("text", DefaultName(Globali::lingua));
+  if (!file) return true;
+  std::unique_ptr<fw::TextOutputStream> out = file->CreateTextFile();
+  if (!out) return false;
+  for (int32_t k = 1; k <= Globali::contquanti; ++k) {
+    out->WriteLine(LineOf(k));
+    fw::YieldToNextThread();
+  }
+  return out->Close();
+}
+
+}  // namespace contacts_export
+
+// No command shows a message.
+bool App::_EsportacometestoTuttiicontatti_Action() {
+  contacts_export::Export();
+  return false;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The address book as a plain text file the user names: one line per contact, the ten
+// fields joined by tabs. Nothing reads the file back.
+#include <cstdint>
+
+#include "framework/text.h"
+
+namespace contacts_export {
+
+// "contatti.txt" in Italian, "contacts.txt" in every other language.
+fw::String DefaultName(int32_t language);
+
+// The line of contact k of Globali::contatto: field 0, then a tab and each of the
+// fields 1 to 9, empty ones included.
+fw::String LineOf(int32_t k);
+
+// Asks for the file and writes contacts 1..contquanti. A cancelled dialog writes
+// nothing. False when the chosen file could not be written, in which case a file
+// already there keeps its content.
+bool Export();
+
+}  // namespace contacts_export

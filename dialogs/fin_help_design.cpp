@@ -1,0 +1,51 @@
+// The help window's design values and its text, which is the same in every language.
+#include "dialogs/fin_help_design.h"
+
+#include <array>
+
+namespace fin_help::design {
+
+namespace {
+
+constexpr std::array<const char*, 11> kLines{
+    "Auto-Save:",
+    "As default, auto-save is on (in preferences) and velqora saves all data on quit (in velqora folder and a safety/update backup in preferences' folder). But beware, even if you turn auto-save off, when you switch year, previous displayed year will be auto-saved.",
+    "",
+    "Reminder:",
+    "To use reminder (alarm) feature, check it on in preferences, then simply write a time in a note field; you can use 24h formate (18:25) or am/pm (6:25pm). Beware, am is usually assumed as default, while pm (or PM, Pm) must be written next to time, with no spaces (6:25pm is ok, 6:25 pm is ignored). Always use : as hours/minutes separator or your reminder time will be ignored.",
+    "",
+    "Custom sound / color / skin:",
+    "You can choose a custom sound for reminder in preferences (quicktime required) instead of default system beep; you can choose a background color, from view menu, or background image (quicktime required) from preferences. If you choose a dark color (not image!), velqora window's writings will be changed to white to be more visible. Use this as a trick if you choose a dark background image.",
+    "",
+    "Auto-Localization:",
+    "If you edit the included \"LANGUAGE.txt\" text file, within velqora, and translate it in your language, quit and relaunch velqora, you could choose the fourth (?) language radio-button (bottom-center of velqora window) to have velqora localized in your language (this help text excluded!)",
+};
+
+}  // namespace
+
+// A floating window (frame 3): it stays above the main window.
+records::WindowDesign Window() {
+  return {.placement = 0,
+          .width = 600,
+          .height = 360,
+          .minHeight = 64,
+          .frame = 3,
+          .hasBackColor = false,
+          .title = "Help and tips",
+          .menuBarVisible = false,
+          .minimizeButton = false};
+}
+
+records::EditFieldDesign EditField1() {
+  return {.name = "EditField1", .left = 10, .top = 10, .width = 580, .height = 340,
+          .text = HelpText(), .multiLine = true, .textSize = 14, .bold = false,
+          .readOnly = true, .alignment = 2};
+}
+
+fw::String HelpText() {
+  fw::String text;
+  for (const char* line : kLines) text += fw::String(line) + '\r';
+  return text + '\r';
+}
+
+}  // namespace fin_help::design

@@ -1,0 +1,188 @@
+#include "dialogs/finfind.h"
+
+#include <memory>
+#include <optional>
+
+#include "dialogs/finfind_design.h"
+#include "framework/controls.h"
+#include "framework/devices.h"
+#include "framework/properties.h"
+#include "framework/thread.h"
+#include "mainwindow/field_dates.h"
+#include "mainwindow/fin_main.h"
+#include "mainwindow/layout/blob_encoders.h"
+#include "store/globali.h"
+
+namespace finfind {
+
+namespace {
+
+namespace layout = fin_main::layout;
+
+constexpr int32_t kCells = 31 * 12;  // every day 1..31 of every month, once
+
+Window*& Current() {
+  static Window* current = nullptr;
+  return current;
+}
+
+struct Cell {
+  int32_t day, month;
+};
+
+// Exact text equality, piece by piece, yielding after each position tried.
+bool Contains(const fw::String& note, const fw::String& needle) {
+  const int64_t length = fw::Len(needle);
+  const int64_t noteLength = fw::Len(note);
+  if (length > noteLength) return false;
+  if (note == needle) return true;
+  for (int64_t j = 1; j <= noteLength - length + 1; ++j) {
+    const bool found = fw::Mid(note, j, length) == needle;
+    fw::YieldToNextThread();
+    if (found) return true;
+  }
+  return false;
+}
+
+// A day the month lacks cannot be shown, so its cell is never a hit, whatever a
+// damaged notes file may have put there.
+bool IsDayOfLoadedYear(const Cell& c) {
+  return c.day >= 1 && c.day <= fin_main::diary::MonthLength(c.month, fin_main::diary::LeapFlag(Globali::annoload));
+}
+
+// At most one walk through the year from Globali::d_find / m_find, which are left on
+// the cell after the hit, or where the walk ended. `progress` gets the cell count.
+template <class Progress>
+std::optional<Cell> FindNext(const fw::String& needle, Progress progress) {
+  using Globali::d_find, Globali::m_find;
+  int32_t count = 1;
+  std::optional<Cell> hit;
+  do {
+    do {
+      const Cell here{d_find, m_find};
+      const fw::String note = Globali::nota(here.day, here.month);
+      if (IsDayOfLoadedYear(here) && Contains(note, needle)) hit = here;
+      ++count;
+      ++d_find;
+      progress(count);
+      fw::YieldToNextThread();
+    } while (d_find <= 31 && count <= kCells && !hit);
+    if (d_find > 31) {
+      d_find = 1;
+      m_find = m_find % 12 + 1;
+    }
+    fw::YieldToNextThread();
+  } while (count <= kCells && !hit);
+  return hit;
+}
+
+// The fields are locked while the window is open. Unlocked, a field takes the state
+// the panel gives it: a day after 31 December stays disabled, as its text would not
+// be kept.
+void LockNoteFields(bool locked) {
+  fin_main::Window& main = fin_main::fin_main();
+  for (int32_t i = 0; i <= 6; ++i) {
+    const auto date = fin_main::diary::FieldDate(i);
+    const bool editable = !locked && date && date->year == Globali::annoload;
+    main.Member<fw::EditField>("nota_campo", i).SetEnabled(editable);
+    fw::YieldToNextThread();
+  }
+}
+
+}  // namespace
+
+void Window::Layout() { fw::_SetProperties(*this, layout::Encode(design::Window())); }
+
+void Window::CreateControls() {
+  fw::Object& field = _AddControl("EditField1", std::make_unique<fw::EditField>());
+  fw::_SetProperties(field, layout::Encode(design::EditField1()));
+  _InstallInstanceEventHandler(field, "TextChange", [this](fw::Object& s) { EditField1_TextChange(s); });
+  _InstallInstanceEventHandler(field, "KeyDown",
+                               [this](fw::Object& s, const fw::String& key) { return EditField1_KeyDown(s, key); });
+  const std::pair<layout::PushButtonDesign, void (Window::*)(fw::Object&)> buttons[] = {
+      {design::PushButton1(), &Window::PushButton1_Action},
+      {design::PushButton2(), &Window::PushButton2_Action},
+  };
+  for (const auto& [d, action] : buttons) {
+    fw::Object& button = _AddControl(d.name, std::make_unique<fw::PushButton>());
+    fw::_SetProperties(button, layout::Encode(d));
+    _InstallInstanceEventHandler(button, "Action", [this, a = action](fw::Object& s) { (this->*a)(s); });
+  }
+  fw::_SetProperties(_AddControl("ProgressBar1", std::make_unique<fw::ProgressBar>()),
+                     layout::Encode(design::ProgressBar1()));
+}
+
+void Window::Event_Open() {
+  LockNoteFields(true);
+  const fin_main::Window& main = fin_main::fin_main();
+  SetTop(main.Top() + 30);
+  SetLeft(main.Left() + 280);
+  SetTitle(Globali::testo(107));
+  Member<fw::PushButton>("PushButton1").SetCaption(Globali::testo(108));
+  Member<fw::PushButton>("PushButton2").SetCaption(Globali::testo(109));
+  Member<fw::EditField>("EditField1").SetFocus();
+}
+
+void Window::Event_Close() { LockNoteFields(false); }
+
+void Window::EditField1_TextChange(fw::Object&) {
+  Globali::d_find = Globali::oggi.Day();
+  Globali::m_find = Globali::oggi.Month();
+}
+
+bool Window::EditField1_KeyDown(fw::Object&, const fw::String& key) {
+  if (key == fw::Chr(13)) {
+    Member<fw::PushButton>("PushButton2").Push();
+    return true;
+  }
+  if (key == fw::Chr(27)) {
+    Member<fw::PushButton>("PushButton1").Push();
+    return true;
+  }
+  return false;
+}
+
+void Window::PushButton1_Action(fw::Object&) { Close(); }
+
+void Window::PushButton2_Action(fw::Object&) {
+  const fw::String needle = Member<fw::EditField>("EditField1").Text();
+  const auto hit = needle.empty() ? std::nullopt : FindNext(needle, [this](int32_t c) { ShowProgress(c); });
+  if (!hit) {
+    ShowProgress(0);
+    fw::Beep();
+    return;
+  }
+  // The hit is a day of the loaded year, the only one whose notes are searched.
+  Globali::punta = Globali::stringacrea(hit->day, hit->month, Globali::annoload);
+  fin_main::Window& main = fin_main::fin_main();
+  main.creamese();
+  main.aggiorni();
+  LockNoteFields(true);  // the panel's refill has enabled them
+}
+
+void Window::ShowProgress(int32_t cells) {
+  auto& bar = Member<fw::ProgressBar>("ProgressBar1");
+  bar.SetValue(cells);
+  bar.Refresh();
+}
+
+Window& finfind() {
+  // A closed window is kept until the next one replaces it: its own Close button
+  // handler is still running when it closes.
+  static Window* retired = nullptr;
+  Window*& current = Current();
+  if (!current || current->IsClosed()) {
+    delete retired;
+    retired = current;
+    current = new Window();
+    current->Construct();
+  }
+  return *current;
+}
+
+Window* OpenWindowForTesting() {
+  Window* w = Current();
+  return w && !w->IsClosed() ? w : nullptr;
+}
+
+}  // namespace finfind

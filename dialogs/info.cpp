@@ -1,0 +1,97 @@
+#include "dialogs/info.h"
+
+#include "dialogs/info_design.h"
+#include "framework/controls.h"
+#include "framework/devices.h"
+#include "framework/graphics.h"
+#include "framework/properties.h"
+#include "framework/thread.h"
+#include "mainwindow/layout/blob_encoders.h"
+
+namespace info {
+
+namespace {
+
+Window*& Current() {
+  static Window* current = nullptr;
+  return current;
+}
+
+fw::StaticText& Label(fw::Object& sender) { return dynamic_cast<fw::StaticText&>(sender); }
+
+}  // namespace
+
+void Window::Layout() { fw::_SetProperties(*this, fin_main::layout::Encode(design::Window())); }
+
+void Window::CreateControls() {
+  for (const fin_main::layout::StaticTextDesign& d : design::Texts())
+    fw::_SetProperties(_AddControl(d.name, std::make_unique<fw::StaticText>()), fin_main::layout::Encode(d));
+  fw::Object& web = *ControlByName("StaticText2");
+  _InstallInstanceEventHandler(web, "MouseEnter", [this](fw::Object& s) { StaticText2_MouseEnter(s); });
+  _InstallInstanceEventHandler(web, "MouseExit", [this](fw::Object& s) { StaticText2_MouseExit(s); });
+  _InstallInstanceEventHandler(web, "MouseDown", [this](fw::Object& s, int32_t x, int32_t y) {
+    return StaticText2_MouseDown(s, x, y);
+  });
+  fw::Object& mail = *ControlByName("StaticText3");
+  _InstallInstanceEventHandler(mail, "MouseEnter", [this](fw::Object& s) { StaticText3_MouseEnter(s); });
+  _InstallInstanceEventHandler(mail, "MouseExit", [this](fw::Object& s) { StaticText3_MouseExit(s); });
+  _InstallInstanceEventHandler(mail, "MouseDown", [this](fw::Object& s, int32_t x, int32_t y) {
+    return StaticText3_MouseDown(s, x, y);
+  });
+}
+
+// Hue round the whole circle from red at the left, saturation falling from 0.5 to
+// nearly 0 at the right: pastel fading to white. One column at a time, yielding after
+// each, so that the alarm threads keep running while the window opens.
+void Window::Event_Open() {
+  const int32_t w = Width(), h = Height();
+  fw::Picture p = fw::NewPicture(w, h, 32);
+  fw::Graphics& g = p.GetGraphics();
+  for (int32_t x = 0; x < w; ++x) {
+    const double hue = (1.0 / w) * x;
+    g.ForeColor = fw::HSV(hue, (1.0 - hue) / 2.0, 1.0);
+    g.FillRect(x, 0, 1, h);
+    fw::YieldToNextThread();
+  }
+  SetBackdrop(p);
+}
+
+bool Window::Event_MouseDown(int32_t, int32_t) {
+  Close();
+  return false;
+}
+
+void Window::StaticText2_MouseEnter(fw::Object& s) { Label(s).SetUnderline(true); }
+void Window::StaticText2_MouseExit(fw::Object& s) { Label(s).SetUnderline(false); }
+bool Window::StaticText2_MouseDown(fw::Object&, int32_t, int32_t) {
+  fw::ShowURL(design::kWebPage);
+  return false;
+}
+
+void Window::StaticText3_MouseEnter(fw::Object& s) { Label(s).SetUnderline(true); }
+void Window::StaticText3_MouseExit(fw::Object& s) { Label(s).SetUnderline(false); }
+bool Window::StaticText3_MouseDown(fw::Object&, int32_t, int32_t) {
+  fw::ShowURL(design::kMail);
+  return false;
+}
+
+Window& info() {
+  // A closed window is kept until the next one replaces it: it closes from its own
+  // mouse handler.
+  static Window* retired = nullptr;
+  Window*& current = Current();
+  if (!current || current->IsClosed()) {
+    delete retired;
+    retired = current;
+    current = new Window();
+    current->Construct();
+  }
+  return *current;
+}
+
+Window* OpenWindowForTesting() {
+  Window* w = Current();
+  return w && !w->IsClosed() ? w : nullptr;
+}
+
+}  // namespace info

@@ -1,0 +1,29 @@
+#pragma once
+// The preferences window's design: the window's property blob and its ten controls in
+// creation order, each with its blob and the window's handler of its Action.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "dialogs/prefwin.h"
+#include "mainwindow/layout/blob_encoders.h"
+
+namespace prefwin::design {
+
+using Blob = fin_main::layout::Blob;
+
+struct ControlPlan {
+  fw::String name;
+  std::function<std::unique_ptr<fw::Object>()> make;
+  Blob blob;
+  void (Window::*action)(fw::Object&) = nullptr;  // bound to the control's Action
+};
+
+Blob WindowBlob();
+const std::vector<ControlPlan>& Controls();
+
+// The two labels' texts when no file is chosen; English in every language.
+inline constexpr char kDefaultSoundLabel[] = "(default system beep)";
+inline constexpr char kDefaultPictureLabel[] = "(color)";
+
+}  // namespace prefwin::design

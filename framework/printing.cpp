@@ -1,0 +1,412 @@
+#include "framework/printing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QStringList>
+#include <optional>
+
+#include "framework/graphics_qt.h"
+
+namespace fw {
+
+struct PrinterSetup::Impl {
+  std::optional<QPageLayout> layout;  // none: the printer's defaults
+  String unread;                      // a setup text that did not read as one
+};
+
+namespace {
+
+// --- Setup text --------------------------------------------------------------------------
+
+QPageLayout DefaultLayout() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+}
+
+String Encode(const QPageLayout& layout) {
+  const QSize size = layout.pageSize().sizePoints();
+  const QMargins m = layout.marginsPoints();
+  return QString("size=%1x%2;orientation=%3;margins=%4,%5,%6,%7")
+      .arg(size.width())
+      .arg(size.height())
+      .arg(layout.orientation() == QPageLayout::Landscape ? "landscape" : "portrait")
+      .arg(m.left())
+      .arg(m.top())
+      .arg(m.right())
+      .arg(m.bottom())
+      .toStdString();
+}
+
+// Every number must read and the margins must leave room for a printable area.
+std::optional<QPageLayout> Decode(const String& text) {
+  int w = 0, h = 0;
+  std::optional<QPageLayout::Orientation> orientation;
+  std::optional<QMarginsF> margins;
+  for (const QString& entry : QString::fromStdString(text).split(';')) {
+    const QString key = entry.section('=', 0, 0).trimmed();
+    const QString value = entry.section('=', 1).trimmed();
+    bool ok = true;
+    if (key == "size") {
+      const QStringList wh = value.split('x');
+      if (wh.size() != 2) return std::nullopt;
+      bool okW = false, okH = false;
+      w = wh[0].toInt(&okW);
+      h = wh[1].toInt(&okH);
+      ok = okW && okH;
+    } else if (key == "orientation") {
+      if (value == "portrait") orientation = QPageLayout::Portrait;
+      else if (value == "landscape") orientation = QPageLayout::Landscape;
+      else ok = false;
+    } else if (key == "margins") {
+      const QStringList parts = value.split(',');
+      if (parts.size() != 4) return std::nullopt;
+      int v[4] = {};
+      for (int i = 0; i < 4 && ok; ++i) {
+        v[i] = parts[i].toInt(&ok);
+        ok = ok && v[i] >= 0;
+      }
+      margins = QMarginsF(v[0], v[1], v[2], v[3]);
+    } else {
+      ok = false;
+    }
+    if (!ok) return std::nullopt;
+  }
+  if (w <= 0 || h <= 0 || !orientation || !margins) return std::nullopt;
+  QPageLayout layout(QPageSize(QSize(w, h), QString(), QPageSize::FuzzyMatch), *orientation, QMarginsF(0, 0, 0, 0),
+                     QPageLayout::Point);
+  if (!layout.setMargins(*margins) || layout.paintRectPoints().isEmpty()) return std::nullopt;
+  return layout;
+}
+
+PageSetupDialogHandler& SetupHandler() {
+  static PageSetupDialogHandler handler;
+  return handler;
+}
+
+PrinterDialogHandler& PrintHandler() {
+  static PrinterDialogHandler handler;
+  return handler;
+}
+
+std::vector<PrintedJob>& Jobs() {
+  static std::vector<PrintedJob> jobs;
+  return jobs;
+}
+
+// --- Pages -------------------------------------------------------------------------------
+
+void CopyState(const Graphics& from, Graphics& to) {
+  to.ForeColor = from.ForeColor;
+  to.PenWidth = from.PenWidth;
+  to.PenHeight = from.PenHeight;
+  to.TextFont = from.TextFont;
+  to.TextSize = from.TextSize;
+  to.Bold = from.Bold;
+  to.Italic = from.Italic;
+  to.Underline = from.Underline;
+}
+
+// Where a job's pages go: a printer, or the record kept for tests.
+class PageSink {
+ public:
+  virtual ~PageSink() = default;
+  // The graphics of a new page (the first one on the first call); none when the
+  // output cannot take it, and the drawing is then dropped.
+  virtual Graphics* StartPage() = 0;
+  virtual void NextPageCalled() {}
+  virtual void Finish() = 0;
+};
+
+class PrinterSink : public PageSink {
+ public:
+  PrinterSink(std::unique_ptr<QPrinter> printer, int w, int h) : printer_(std::move(printer)), w_(w), h_(h) {}
+  ~PrinterSink() override { PrinterSink::Finish(); }
+
+  Graphics* StartPage() override {
+    if (broken_) return nullptr;
+    if (!painter_.isActive()) {
+      broken_ = !painter_.begin(printer_.get());
+      if (broken_) return nullptr;
+      graphics_ = GraphicsForPainter(&painter_, w_, h_);
+    } else if (!printer_->newPage()) {
+      broken_ = true;
+      return nullptr;
+    }
+    // Page units are points whatever the printer's resolution.
+    const double scale = printer_->resolution() / 72.0;
+    painter_.resetTransform();
+    painter_.scale(scale, scale);
+    return graphics_.get();
+  }
+  void Finish() override {
+    if (painter_.isActive()) painter_.end();
+  }
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  QPainter painter_;
+  std::unique_ptr<Graphics> graphics_;
+  int w_, h_;
+  bool broken_ = false;
+};
+
+// Records each call, and draws it into the page's picture.
+class RecordingGraphics : public Graphics {
+ public:
+  RecordingGraphics(size_t job, int w, int h) : job_(job), w_(w), h_(h) {}
+  int Width() const override { return w_; }
+  int Height() const override { return h_; }
+
+  void DrawLine(int x1, int y1, int x2, int y2) override {
+    Record(PrintedItem::Kind::Line, "", x1, y1, x2, y2, [&](Graphics& g) { g.DrawLine(x1, y1, x2, y2); });
+  }
+  void DrawRect(int x, int y, int w, int h) override {
+    Record(PrintedItem::Kind::Rect, "", x, y, w, h, [&](Graphics& g) { g.DrawRect(x, y, w, h); });
+  }
+  void FillRect(int x, int y, int w, int h) override {
+    Record(PrintedItem::Kind::FillRect, "", x, y, w, h, [&](Graphics& g) { g.FillRect(x, y, w, h); });
+  }
+  void DrawOval(int x, int y, int w, int h) override {
+    Record(PrintedItem::Kind::Oval, "", x, y, w, h, [&](Graphics& g) { g.DrawOval(x, y, w, h); });
+  }
+  void FillOval(int x, int y, int w, int h) override {
+    Record(PrintedItem::Kind::FillOval, "", x, y, w, h, [&](Graphics& g) { g.FillOval(x, y, w, h); });
+  }
+  void DrawString(const String& text, int x, int y) override {
+    Record(PrintedItem::Kind::Text, text, x, y, 0, 0, [&](Graphics& g) { g.DrawString(text, x, y); });
+  }
+  int StringWidth(const String& text) override { return Synced().StringWidth(text); }
+  int TextAscent() override { return Synced().TextAscent(); }
+  int TextHeight() override { return Synced().TextHeight(); }
+  void DrawPicture(const Picture& p, int x, int y) override {
+    if (p.IsNull()) return;
+    Record(PrintedItem::Kind::Picture, "", x, y, p.Width(), p.Height(), [&](Graphics& g) { g.DrawPicture(p, x, y); });
+  }
+  void DrawPicture(const Picture& p, int x, int y, int destW, int destH, int srcX, int srcY, int srcW,
+                   int srcH) override {
+    Record(PrintedItem::Kind::Picture, "", x, y, destW, destH,
+           [&](Graphics& g) { g.DrawPicture(p, x, y, destW, destH, srcX, srcY, srcW, srcH); });
+  }
+  void ClearRect(int x, int y, int w, int h) override {
+    Record(PrintedItem::Kind::Clear, "", x, y, w, h, [&](Graphics& g) { g.ClearRect(x, y, w, h); });
+  }
+
+ private:
+  PrintedPage* Page() {
+    std::vector<PrintedJob>& jobs = Jobs();
+    if (job_ >= jobs.size() || jobs[job_].pages.empty()) return nullptr;  // forgotten meanwhile
+    return &jobs[job_].pages.back();
+  }
+  Graphics& Synced() {
+    if (!scratch_) scratch_ = NewPicture(1, 1, 24);
+    PrintedPage* page = Page();
+    Graphics& g = page ? page->picture.GetGraphics() : scratch_.GetGraphics();
+    CopyState(*this, g);
+    return g;
+  }
+  template <class F>
+  void Record(PrintedItem::Kind kind, const String& text, int x, int y, int w, int h, F draw) {
+    PrintedPage* page = Page();
+    if (!page) return;
+    page->items.push_back({kind, text, x, y, w, h, TextSize, Bold});
+    draw(Synced());
+  }
+
+  size_t job_;
+  int w_, h_;
+  Picture scratch_;
+};
+
+class RecordingSink : public PageSink {
+ public:
+  RecordingSink(int w, int h) : job_(Jobs().size()), graphics_(job_, w, h), w_(w), h_(h) { Jobs().emplace_back(); }
+  ~RecordingSink() override { RecordingSink::Finish(); }
+
+  Graphics* StartPage() override {
+    PrintedJob* job = Job();
+    if (!job || job->finished) return nullptr;
+    job->pages.push_back({{}, NewPicture(w_, h_, 24)});
+    return &graphics_;
+  }
+  void NextPageCalled() override {
+    if (PrintedJob* job = Job()) ++job->nextPageCalls;
+  }
+  void Finish() override {
+    if (PrintedJob* job = Job()) job->finished = true;
+  }
+
+ private:
+  PrintedJob* Job() { return job_ < Jobs().size() ? &Jobs()[job_] : nullptr; }
+
+  size_t job_;
+  RecordingGraphics graphics_;
+  int w_, h_;
+};
+
+// The port the program draws on. A page starts with its first drawing, so pages that
+// would stay blank are never made.
+class PrinterPort : public PrinterGraphics {
+ public:
+  PrinterPort(std::unique_ptr<PageSink> sink, int w, int h) : sink_(std::move(sink)), w_(w), h_(h) {}
+  ~PrinterPort() override { PrinterPort::Finish(); }
+
+  int Width() const override { return w_; }
+  int Height() const override { return h_; }
+
+  void NextPage() override {
+    if (finished_) return;
+    sink_->NextPageCalled();
+    pageStarted_ = false;
+  }
+  void Finish() override {
+    if (finished_) return;
+    finished_ = true;
+    target_ = nullptr;
+    sink_->Finish();
+  }
+
+  void DrawLine(int x1, int y1, int x2, int y2) override {
+    if (Graphics* g = Target()) g->DrawLine(x1, y1, x2, y2);
+  }
+  void DrawRect(int x, int y, int w, int h) override {
+    if (Graphics* g = Target()) g->DrawRect(x, y, w, h);
+  }
+  void FillRect(int x, int y, int w, int h) override {
+    if (Graphics* g = Target()) g->FillRect(x, y, w, h);
+  }
+  void DrawOval(int x, int y, int w, int h) override {
+    if (Graphics* g = Target()) g->DrawOval(x, y, w, h);
+  }
+  void FillOval(int x, int y, int w, int h) override {
+    if (Graphics* g = Target()) g->FillOval(x, y, w, h);
+  }
+  // Text is not wrapped; each of its lines goes one line height below the one before.
+  void DrawString(const String& text, int x, int y) override {
+    Graphics* g = Target();
+    if (!g) return;
+    const int step = g->TextHeight();
+    const QStringList lines = QString::fromStdString(text).split(QRegularExpression("\r\n|\r|\n"));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+      if (!lines[i].isEmpty()) g->DrawString(lines[i].toStdString(), x, y + static_cast<int>(i) * step);
+  }
+  int StringWidth(const String& text) override { return Measure().StringWidth(text); }
+  int TextAscent() override { return Measure().TextAscent(); }
+  int TextHeight() override { return Measure().TextHeight(); }
+  void DrawPicture(const Picture& p, int x, int y) override {
+    if (Graphics* g = Target()) g->DrawPicture(p, x, y);
+  }
+  void DrawPicture(const Picture& p, int x, int y, int destW, int destH, int srcX, int srcY, int srcW,
+                   int srcH) override {
+    if (Graphics* g = Target()) g->DrawPicture(p, x, y, destW, destH, srcX, srcY, srcW, srcH);
+  }
+  void ClearRect(int x, int y, int w, int h) override {
+    if (Graphics* g = Target()) g->ClearRect(x, y, w, h);
+  }
+
+ private:
+  Graphics* Target() {
+    if (finished_) return nullptr;
+    if (!pageStarted_) {
+      pageStarted_ = true;
+      target_ = sink_->StartPage();
+    }
+    if (target_) CopyState(*this, *target_);
+    return target_;
+  }
+  // Measuring starts no page. Fonts are sized in page units, so a 1:1 picture
+  // measures as the page does.
+  Graphics& Measure() {
+    if (!scratch_) scratch_ = NewPicture(1, 1, 24);
+    Graphics& g = scratch_.GetGraphics();
+    CopyState(*this, g);
+    return g;
+  }
+
+  std::unique_ptr<PageSink> sink_;
+  int w_, h_;
+  Graphics* target_ = nullptr;
+  bool pageStarted_ = false;
+  bool finished_ = false;
+  Picture scratch_;
+};
+
+QPageLayout LayoutOf(const PrinterSetup* setup) {
+  return setup && setup->impl().layout ? *setup->impl().layout : DefaultLayout();
+}
+
+}  // namespace
+
+// --- PrinterSetup ------------------------------------------------------------------------
+
+PrinterSetup::PrinterSetup() : impl_(std::make_unique<Impl>()) {}
+PrinterSetup::~PrinterSetup() = default;
+
+String PrinterSetup::SetupString() const { return impl_->layout ? Encode(*impl_->layout) : impl_->unread; }
+
+void PrinterSetup::SetSetupString(const String& text) {
+  impl_->layout = Decode(text);
+  impl_->unread = impl_->layout ? String() : text;
+}
+
+bool PrinterSetup::PageSetupDialog() {
+  if (SetupHandler()) return SetupHandler()(*this);
+  QPrinter printer(QPrinter::HighResolution);
+  if (impl_->layout) printer.setPageLayout(*impl_->layout);
+  QPageSetupDialog dialog(&printer, nullptr);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  impl_->layout = printer.pageLayout();
+  impl_->unread.clear();
+  return true;
+}
+
+int PrinterSetup::PageWidth() const { return LayoutOf(this).paintRectPoints().width(); }
+int PrinterSetup::PageHeight() const { return LayoutOf(this).paintRectPoints().height(); }
+
+// --- The printer dialog ------------------------------------------------------------------
+
+std::unique_ptr<PrinterGraphics> OpenPrinterDialog(PrinterSetup* setup) {
+  if (PrintHandler()) {
+    if (!PrintHandler()(setup)) return nullptr;
+    const QRect area = LayoutOf(setup).paintRectPoints();
+    return std::make_unique<PrinterPort>(std::make_unique<RecordingSink>(area.width(), area.height()),
+                                         area.width(), area.height());
+  }
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setDocName(QStringLiteral("Velqora"));
+  if (setup && setup->impl().layout) printer->setPageLayout(*setup->impl().layout);
+  {
+    QPrintDialog dialog(printer.get(), nullptr);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+  }
+  // Some desktops' dialogs offer only a folder for printing to a file, which would
+  // write nothing: the document then goes into that folder under its own name.
+  if (printer->outputFormat() == QPrinter::PdfFormat) {
+    const QString file = printer->outputFileName();
+    if (file.isEmpty() || QFileInfo(file).isDir())
+      printer->setOutputFileName(QDir(file.isEmpty() ? QDir::homePath() : file).filePath(printer->docName() + ".pdf"));
+  }
+  const QRect area = printer->pageLayout().paintRectPoints();
+  return std::make_unique<PrinterPort>(std::make_unique<PrinterSink>(std::move(printer), area.width(), area.height()),
+                                       area.width(), area.height());
+}
+
+// --- Tests -------------------------------------------------------------------------------
+
+void SetPageSetupDialogHandlerForTesting(PageSetupDialogHandler handler) { SetupHandler() = std::move(handler); }
+
+void SetPrinterDialogHandlerForTesting(PrinterDialogHandler handler) {
+  PrintHandler() = std::move(handler);
+  Jobs().clear();
+}
+
+const std::vector<PrintedJob>& PrintedJobsForTesting() { return Jobs(); }
+
+}  // namespace fw

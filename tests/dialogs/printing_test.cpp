@@ -1,0 +1,275 @@
+// Printing and page setup, through the framework's printing seam: no dialog shows,
+// the test answers for the user and reads the recorded pages.
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "dialogs/stampafin.h"
+#include "framework/application.h"
+#include "framework/controls.h"
+#include "framework/printing.h"
+#include "store/globali.h"
+#include "support/main_window_fixture.h"
+
+namespace {
+
+using Kind = fw::PrintedItem::Kind;
+
+class Printing : public testsupport::MainWindowFixture {
+ protected:
+  void SetUp() override {
+    MainWindowFixture::SetUp();
+    // The application has opened, as in the running program, so the dialog's open
+    // step runs when it is built.
+    fw::ResetApplicationForTesting();
+    fw::OpenApplication();
+    fw::SetPrinterDialogHandlerForTesting([this](const fw::PrinterSetup* setup) {
+      ++printerDialogs;
+      setupPassed = setup != nullptr;
+      return userPrints;
+    });
+  }
+  void TearDown() override {
+    if (stampafin::Window* d = stampafin::OpenDialogForTesting()) d->Close();
+    fw::SetPrinterDialogHandlerForTesting(nullptr);
+    fw::SetPageSetupDialogHandlerForTesting(nullptr);
+    fw::ResetApplicationForTesting();
+    MainWindowFixture::TearDown();
+  }
+
+  static App& app() {
+    static App* a = new App();  // its handlers need no registration
+    return *a;
+  }
+  // The Print command, then one of the dialog's buttons.
+  static void PrintCommandThenPress(const char* button) {
+    app()._ArchivioStampa_Action();
+    stampafin::Window* d = stampafin::OpenDialogForTesting();
+    ASSERT_NE(d, nullptr);
+    d->Member<fw::PushButton>(button).Push();
+  }
+  static void Contacts(int count) {
+    Globali::contquanti = count;
+    Globali::contatto.Redim(-1, -1);
+    Globali::contatto.Redim(count, 9);
+    for (int k = 1; k <= count; ++k)
+      for (int f = 0; f <= 9; ++f) Globali::contatto(k, f) = "c" + std::to_string(k) + "f" + std::to_string(f);
+  }
+  static const fw::PrintedJob& OnlyJob() {
+    const auto& jobs = fw::PrintedJobsForTesting();
+    EXPECT_EQ(jobs.size(), 1u);
+    static const fw::PrintedJob none;
+    return jobs.empty() ? none : jobs.front();
+  }
+  static std::vector<fw::PrintedItem> Of(const fw::PrintedPage& page, Kind kind) {
+    std::vector<fw::PrintedItem> found;
+    for (const auto& item : page.items)
+      if (item.kind == kind) found.push_back(item);
+    return found;
+  }
+  static void ExpectText(const fw::PrintedItem& item, const std::string& text, int x, int y, int size,
+                         bool bold = false) {
+    EXPECT_EQ(item.kind, Kind::Text);
+    EXPECT_EQ(item.text, text);
+    EXPECT_EQ(item.x, x) << text;
+    EXPECT_EQ(item.y, y) << text;
+    EXPECT_EQ(item.textSize, size) << text;
+    EXPECT_EQ(item.bold, bold) << text;
+  }
+  static void ExpectRect(const fw::PrintedItem& item, int x, int y, int w, int h) {
+    EXPECT_EQ(item.kind, Kind::Rect);
+    EXPECT_EQ(item.x, x);
+    EXPECT_EQ(item.y, y);
+    EXPECT_EQ(item.w, w);
+    EXPECT_EQ(item.h, h);
+  }
+  static bool Dark(const fw::PrintedPage& page, int x, int y) {
+    const fw::Color c = page.picture.Pixel(x, y);
+    return c.r + c.g + c.b < 384;
+  }
+
+  bool userPrints = true;
+  int printerDialogs = 0;
+  bool setupPassed = false;
+};
+
+const char kLandscape[] = "size=595x842;orientation=landscape;margins=20,20,20,20";
+const char kLetter[] = "size=612x792;orientation=portrait;margins=0,0,0,0";
+
+TEST_F(Printing, PageSetupKeepsTheSettingsOnAcceptAndNotOnCancel) {
+  Globali::Settings = "";
+  fw::SetPageSetupDialogHandlerForTesting([](fw::PrinterSetup& s) {
+    s.SetSetupString(kLandscape);
+    return true;
+  });
+  app()._ArchivioFormatopagina_Action();
+  EXPECT_EQ(Globali::Settings, kLandscape);
+
+  // The next page setup starts from the stored one; cancelling it keeps it.
+  fw::String offered;
+  fw::SetPageSetupDialogHandlerForTesting([&](fw::PrinterSetup& s) {
+    offered = s.SetupString();
+    s.SetSetupString(kLetter);
+    return false;
+  });
+  app()._ArchivioFormatopagina_Action();
+  EXPECT_EQ(offered, kLandscape);
+  EXPECT_EQ(Globali::Settings, kLandscape);
+
+  fw::SetPageSetupDialogHandlerForTesting([](fw::PrinterSetup& s) {
+    s.SetSetupString(kLetter);
+    return true;
+  });
+  app()._ArchivioFormatopagina_Action();
+  EXPECT_EQ(Globali::Settings, kLetter);
+}
+
+TEST_F(Printing, SetupTextsReadBackAndUnreadableOnesAreKeptAsGiven) {
+  fw::PrinterSetup setup;
+  EXPECT_EQ(setup.PageWidth(), 595);  // A4 portrait, no margins
+  EXPECT_EQ(setup.PageHeight(), 842);
+  setup.SetSetupString(kLandscape);
+  EXPECT_EQ(setup.SetupString(), kLandscape);
+  EXPECT_EQ(setup.PageWidth(), 842 - 40);
+  EXPECT_EQ(setup.PageHeight(), 595 - 40);
+  for (const char* unread : {"nonsense", "size=0x0;orientation=portrait;margins=0,0,0,0",
+                             "size=595x842;orientation=sideways;margins=0,0,0,0",
+                             "size=595x842;orientation=portrait;margins=400,0,400,0"}) {
+    setup.SetSetupString(unread);
+    EXPECT_EQ(setup.SetupString(), unread);
+    EXPECT_EQ(setup.PageWidth(), 595) << unread;
+  }
+}
+
+TEST_F(Printing, TheDialogSpeaksTheCurrentLanguage) {
+  app()._ArchivioStampa_Action();
+  stampafin::Window* d = stampafin::OpenDialogForTesting();
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(d->Title(), "Printing");
+  EXPECT_EQ(d->Member<fw::StaticText>("StaticText1").Text(), "A4 PORTRAIT ORIENTED NEEDED");
+  EXPECT_EQ(d->Member<fw::StaticText>("StaticText2").Text(), "Choose what to print:");
+  EXPECT_EQ(d->Member<fw::PushButton>("PushButton1").Caption(), "Notes");
+  EXPECT_EQ(d->Member<fw::PushButton>("PushButton2").Caption(), "Cancel");
+  EXPECT_EQ(d->Member<fw::PushButton>("PushButton3").Caption(), "Contacts");
+  EXPECT_TRUE(d->Member<fw::PushButton>("PushButton1").Default());
+  EXPECT_TRUE(d->Member<fw::PushButton>("PushButton2").Cancel());
+}
+
+TEST_F(Printing, NotesPrintTheSevenShownDaysOnOnePage) {
+  // A day after today, so the panel does not start on the first day of the year's notes.
+  for (int d = 9; d <= 15; ++d) Globali::nota(d, 12) = "note of " + std::to_string(d);
+  SelectDay(9, 12, 2026);
+  PrintCommandThenPress("PushButton1");
+
+  EXPECT_EQ(printerDialogs, 1);
+  EXPECT_FALSE(setupPassed);  // the page setup of the run is not passed on
+  EXPECT_EQ(stampafin::OpenDialogForTesting(), nullptr);
+  const fw::PrintedJob& job = OnlyJob();
+  EXPECT_TRUE(job.finished);
+  ASSERT_EQ(job.pages.size(), 1u);
+  const fw::PrintedPage& page = job.pages[0];
+  const auto texts = Of(page, Kind::Text);
+  const auto frames = Of(page, Kind::Rect);
+  ASSERT_EQ(texts.size(), 21u);
+  ASSERT_EQ(frames.size(), 7u);
+  for (int i = 0; i < 7; ++i) {
+    const int y = 110 * i;
+    const auto at = static_cast<size_t>(3 * i);
+    ExpectText(texts[at], Member<fw::StaticText>("day_testo", i).Text(), 14, y + 20, 12);
+    ExpectText(texts[at + 1], Member<fw::StaticText>("day_testo", i + 7).Text(), 104, y + 20, 12);
+    ExpectText(texts[at + 2], "note of " + std::to_string(9 + i), 14, y + 36, 9);
+    ExpectRect(frames[static_cast<size_t>(i)], 10, y + 24, 520, 88);
+  }
+  EXPECT_EQ(texts[1].text, Globali::stringacrea(9, 12, 2026));
+  EXPECT_EQ(texts[19].text, Globali::stringacrea(15, 12, 2026));
+  EXPECT_TRUE(Dark(page, 10, 24 + 40));     // day 0's frame, left edge
+  EXPECT_TRUE(Dark(page, 300, 684 + 88 - 1));  // day 6's frame, bottom edge
+}
+
+TEST_F(Printing, ANoteOfSeveralLinesPrintsLineUnderLine) {
+  Globali::nota(9, 12) = fw::String("first") + '\r' + "second";
+  SelectDay(9, 12, 2026);
+  PrintCommandThenPress("PushButton1");
+  const auto texts = Of(OnlyJob().pages.at(0), Kind::Text);
+  ASSERT_GE(texts.size(), 4u);
+  EXPECT_EQ(texts[2].text, "first");
+  EXPECT_EQ(texts[3].text, "second");
+  EXPECT_EQ(texts[3].x, 14);
+  EXPECT_GT(texts[3].y, texts[2].y);
+  EXPECT_LT(texts[3].y, texts[2].y + 24);
+}
+
+TEST_F(Printing, ContactsPrintFifteenBlocksToAPage) {
+  Contacts(16);
+  PrintCommandThenPress("PushButton3");
+
+  EXPECT_EQ(stampafin::OpenDialogForTesting(), nullptr);
+  const fw::PrintedJob& job = OnlyJob();
+  ASSERT_EQ(job.pages.size(), 2u);
+  EXPECT_EQ(job.nextPageCalls, 1);
+  ASSERT_EQ(Of(job.pages[0], Kind::Rect).size(), 15u);
+  ASSERT_EQ(Of(job.pages[1], Kind::Rect).size(), 1u);
+
+  const auto first = Of(job.pages[0], Kind::Text);
+  ExpectRect(Of(job.pages[0], Kind::Rect)[0], 24, 8, 520, 48);
+  ExpectText(first[0], "c1f0  -  c1f2 / c1f3", 40, 22, 9, true);
+  ExpectText(first[1], "E-mail: c1f7  -  URL: c1f8", 54, 36, 9);
+  ExpectText(first[2], "TEL: c1f4  -  FAX: c1f5  -  CELL: c1f6", 68, 50, 9);
+  ExpectRect(Of(job.pages[0], Kind::Rect)[14], 24, 736, 520, 48);
+  ExpectText(first[42], "c15f0  -  c15f2 / c15f3", 40, 750, 9, true);
+
+  // The sixteenth block opens the second page where the first block sat.
+  const auto second = Of(job.pages[1], Kind::Text);
+  ASSERT_EQ(second.size(), 3u);
+  ExpectRect(Of(job.pages[1], Kind::Rect)[0], 24, 8, 520, 48);
+  ExpectText(second[0], "c16f0  -  c16f2 / c16f3", 40, 22, 9, true);
+  ExpectText(second[2], "TEL: c16f4  -  FAX: c16f5  -  CELL: c16f6", 68, 50, 9);
+  EXPECT_TRUE(Dark(job.pages[1], 24, 30));
+}
+
+TEST_F(Printing, AFullLastPageLeavesNoBlankPageAndNoContactsDrawNothing) {
+  Contacts(15);
+  PrintCommandThenPress("PushButton3");
+  EXPECT_EQ(OnlyJob().pages.size(), 1u);
+  EXPECT_EQ(OnlyJob().nextPageCalls, 1);
+
+  fw::SetPrinterDialogHandlerForTesting([this](const fw::PrinterSetup*) { return ++printerDialogs > 0; });
+  printerDialogs = 0;
+  Contacts(0);
+  PrintCommandThenPress("PushButton3");
+  EXPECT_EQ(printerDialogs, 1);
+  EXPECT_TRUE(OnlyJob().pages.empty());
+  EXPECT_EQ(stampafin::OpenDialogForTesting(), nullptr);
+}
+
+TEST_F(Printing, AContactWithEmptyFieldsStillPrintsItsFrameAndLabels) {
+  Contacts(1);
+  for (int f = 0; f <= 9; ++f) Globali::contatto(1, f) = "";
+  PrintCommandThenPress("PushButton3");
+  const fw::PrintedPage& page = OnlyJob().pages.at(0);
+  ASSERT_EQ(Of(page, Kind::Rect).size(), 1u);
+  const auto texts = Of(page, Kind::Text);
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0].text, "  -   / ");
+  EXPECT_EQ(texts[1].text, "E-mail:   -  URL: ");
+  EXPECT_EQ(texts[2].text, "TEL:   -  FAX:   -  CELL: ");
+}
+
+TEST_F(Printing, CancellingPrintsNothingAndClosesTheDialog) {
+  userPrints = false;
+  Contacts(3);
+  for (const char* button : {"PushButton1", "PushButton3"}) {
+    PrintCommandThenPress(button);
+    EXPECT_EQ(stampafin::OpenDialogForTesting(), nullptr) << button;
+  }
+  EXPECT_EQ(printerDialogs, 2);
+  EXPECT_TRUE(fw::PrintedJobsForTesting().empty());
+
+  userPrints = true;
+  PrintCommandThenPress("PushButton2");  // the dialog's own cancel
+  EXPECT_EQ(printerDialogs, 2);
+  EXPECT_TRUE(fw::PrintedJobsForTesting().empty());
+  EXPECT_EQ(stampafin::OpenDialogForTesting(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,401 @@
+// The application's menu commands on the real main window: the views, the contact
+// list switch, the background colour, saving, restoring and deleting (with and
+// without the confirmation dialog), the first-note layout and the two exports.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/command_bindings.h"
+#include "dialogs/conferma.h"
+#include "dialogs/winpw.h"
+#include "framework/application.h"
+#include "framework/controls.h"
+#include "framework/files.h"
+#include "framework/graphics.h"
+#include "store/contact_list_switch.h"
+#include "store/globali.h"
+#include "support/main_window_fixture.h"
+
+namespace {
+
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+class MenuCommands : public testsupport::MainWindowFixture {
+ protected:
+  void SetUp() override {
+    MainWindowFixture::SetUp();
+    previous_ = fw::TheApplication();
+    fw::ResetApplicationForTesting();  // drops the main window's waiting open step
+    fw::RegisterApplication(&App());
+    _ApplicationAddMenuHandlers();
+    fw::OpenApplication();
+  }
+  void TearDown() override {
+    if (conferma::Window* d = conferma::OpenDialogForTesting()) d->Close();
+    fw::SetColorDialogHandlerForTesting(nullptr);
+    fw::SetFileDialogHandlerForTesting(nullptr);
+    fw::ResetApplicationForTesting();
+    fw::RegisterApplication(previous_);
+    MainWindowFixture::TearDown();
+  }
+
+  static ::App& App() {
+    static ::App app;
+    return app;
+  }
+  static bool Choose(const char* item) { return TheApp().ChooseMenuItem(item); }
+
+  static void Contacts(const std::vector<std::vector<std::string>>& rows) {
+    Globali::contquanti = static_cast<int32_t>(rows.size());
+    Globali::contatto.Redim(-1, -1);
+    Globali::contatto.Redim(Globali::contquanti, 9);
+    for (int32_t c = 1; c <= Globali::contquanti; ++c)
+      for (int32_t f = 0; f < static_cast<int32_t>(rows[c - 1].size()); ++f) Globali::contatto(c, f) = rows[c - 1][f];
+    Globali::contpunta = 1;
+  }
+
+  // Dialogs answer with this path (nullopt: cancelled) and record what they were asked.
+  void AnswerFileDialogsWith(std::optional<std::string> path) {
+    fw::SetFileDialogHandlerForTesting([this, path](const fw::FileDialogRequest& r) -> std::optional<fw::String> {
+      requests.push_back(r);
+      return path;
+    });
+  }
+  std::vector<fw::FileDialogRequest> requests;
+
+  fw::Color LabelColour() const { return Member<fw::StaticText>("mese_label").TextColor(); }
+  std::string appNotes() const { return app("diary database/2026n.txt"); }
+  std::string prefsNotes() const { return prefs("velqora diary database/2026n.txt"); }
+  std::string appContacts() const { return app("vlqcont.txt"); }
+
+ private:
+  fw::Application* previous_ = nullptr;
+};
+
+// --- Views and the contact column ----------------------------------------------------
+
+TEST_F(MenuCommands, ViewsStoreTheModeAndCutTheWindow) {
+  const struct {
+    const char* item;
+    int32_t mode, width;
+  } views[] = {{"VisualizzazioneSoltanonote", 2, 258},
+               {"VisualizzazioneNoteeCalendario", 1, 522},
+               {"VisualizzazioneVistaCompleta", 0, 786}};
+  for (const auto& v : views) {
+    Globali::visua = 9;
+    ASSERT_TRUE(TheApp().HasMenuHandler(v.item)) << v.item;
+    EXPECT_FALSE(Choose(v.item)) << "every handler answers false";
+    EXPECT_EQ(Globali::visua, v.mode) << v.item;
+    EXPECT_EQ(win().Width(), v.width) << v.item;
+  }
+}
+
+TEST_F(MenuCommands, ListOfContactsTwiceReturnsToTheCard) {
+  Contacts({{"Anna"}, {"Bruno"}});
+  fw::MenuItem* tick = TheApp().VisualizzazioneListaContatti();
+  ASSERT_NE(tick, nullptr);
+  tick->SetChecked(false);
+  Globali::listaosingle();
+  const int32_t cardListLeft = Member<fw::Listbox>("ListBox1").Left();
+
+  Choose("VisualizzazioneListaContatti");
+  EXPECT_TRUE(tick->Checked());
+  EXPECT_EQ(win().VisualizzazioneListaContatti(), tick) << "one tick for the window and the application";
+  EXPECT_NE(Member<fw::Listbox>("ListBox1").Left(), cardListLeft) << "the list slid in";
+
+  Choose("VisualizzazioneListaContatti");
+  EXPECT_FALSE(tick->Checked());
+  EXPECT_EQ(Member<fw::Listbox>("ListBox1").Left(), cardListLeft);
+}
+
+// --- Background colour ---------------------------------------------------------------
+
+TEST_F(MenuCommands, ChosenColourBecomesTheBackgroundAndDarkLightensTheLabels) {
+  std::vector<fw::Color> started;
+  std::vector<fw::String> prompts;
+  fw::SetColorDialogHandlerForTesting([&](fw::Color initial, const fw::String& prompt) -> std::optional<fw::Color> {
+    started.push_back(initial);
+    prompts.push_back(prompt);
+    return fw::RGB(200, 100, 80);  // sum 380: dark
+  });
+  Choose("VisualizzazioneColorediSfondo");
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0], fw::RGB(0, 0, 0)) << "no colour of the user's starts the picker on black";
+  EXPECT_EQ(prompts[0], "Select a color");
+  EXPECT_EQ(win().BackColor(), fw::RGB(200, 100, 80));
+  EXPECT_EQ((std::vector<int32_t>{Globali::col_r, Globali::col_g, Globali::col_b}), (std::vector<int32_t>{200, 100, 80}));
+  EXPECT_EQ(LabelColour(), fw::HSV(0, 0, 0.9));
+
+  // The next pick starts from the stored colour.
+  fw::SetColorDialogHandlerForTesting([&](fw::Color initial, const fw::String&) -> std::optional<fw::Color> {
+    started.push_back(initial);
+    return fw::RGB(200, 100, 81);  // sum 381: light
+  });
+  Choose("VisualizzazioneColorediSfondo");
+  EXPECT_EQ(started.back(), fw::RGB(200, 100, 80));
+  EXPECT_EQ(LabelColour(), fw::HSV(0, 0, 0));
+}
+
+TEST_F(MenuCommands, CancelledPickerChangesNothing) {
+  Globali::col_r = 10, Globali::col_g = 20, Globali::col_b = 30;
+  win().SetBackColor(fw::RGB(10, 20, 30));
+  fw::SetColorDialogHandlerForTesting([](fw::Color, const fw::String&) -> std::optional<fw::Color> { return std::nullopt; });
+  Choose("VisualizzazioneColorediSfondo");
+  EXPECT_EQ(win().BackColor(), fw::RGB(10, 20, 30));
+  EXPECT_EQ((std::vector<int32_t>{Globali::col_r, Globali::col_g, Globali::col_b}), (std::vector<int32_t>{10, 20, 30}));
+}
+
+TEST_F(MenuCommands, PureBlackIsStoredAsNoColour) {
+  fw::SetColorDialogHandlerForTesting([](fw::Color, const fw::String&) -> std::optional<fw::Color> { return fw::RGB(0, 0, 0); });
+  Globali::col_r = 50;
+  Choose("VisualizzazioneColorediSfondo");
+  EXPECT_EQ(win().BackColor(), fw::RGB(0, 0, 0));
+  EXPECT_EQ((std::vector<int32_t>{Globali::col_r, Globali::col_g, Globali::col_b}), (std::vector<int32_t>{0, 0, 0}));
+  EXPECT_EQ(LabelColour(), fw::HSV(0, 0, 0.9));
+}
+
+TEST_F(MenuCommands, RemoveBackgroundGoesGreyAndClearsTheStoredColour) {
+  fw::SetColorDialogHandlerForTesting([](fw::Color, const fw::String&) -> std::optional<fw::Color> { return fw::RGB(20, 20, 20); });
+  Choose("VisualizzazioneColorediSfondo");
+  ASSERT_EQ(LabelColour(), fw::HSV(0, 0, 0.9));
+  Choose("VisualizzazioneRimuovicolore");
+  EXPECT_EQ(win().BackColor(), fw::RGB(230, 230, 230));
+  EXPECT_EQ((std::vector<int32_t>{Globali::col_r, Globali::col_g, Globali::col_b}), (std::vector<int32_t>{0, 0, 0}));
+  EXPECT_EQ(LabelColour(), fw::HSV(0, 0, 0));
+}
+
+// --- Saving, restoring, deleting -----------------------------------------------------
+
+TEST_F(MenuCommands, SaveAllWritesNotesAndContactsWithAutoSaveOff) {
+  Globali::pref_autosave = false;
+  Globali::nota(3, 12) = "Saved note";
+  Globali::notequante = 1;
+  Contacts({{"Anna", "Painter"}});
+  Choose("ArchivioSalvatuttiidatiadesso");
+  EXPECT_NE(ReadFile(appNotes()).find("Saved note"), std::string::npos);
+  EXPECT_NE(ReadFile(prefsNotes()).find("Saved note"), std::string::npos);
+  EXPECT_NE(ReadFile(appContacts()).find("Painter"), std::string::npos);
+}
+
+TEST_F(MenuCommands, RestoreAllWithoutWarningReloadsBothThenRefreshes) {
+  Globali::nota(3, 12) = "On disk";
+  Globali::notequante = 1;
+  Contacts({{"Disk contact"}});
+  Globali::salvanote();
+  Globali::salvacontatti();
+  Globali::nota(3, 12) = "";
+  Globali::nota(4, 12) = "Unsaved";
+  Contacts({{"Unsaved A"}, {"Unsaved B"}});
+  Member<fw::StaticText>("mese_label").SetText("stale");
+
+  Globali::pref_warning = false;
+  Choose("RipristinaTuttiidatisalvati");
+  EXPECT_EQ(conferma::OpenDialogForTesting(), nullptr);
+  EXPECT_EQ(Globali::nota(3, 12), "On disk");
+  EXPECT_EQ(Globali::nota(4, 12), "");
+  EXPECT_EQ(Globali::contquanti, 1);
+  EXPECT_EQ(Globali::contatto(1, 0), "Disk contact");
+  EXPECT_EQ(Member<fw::StaticText>("mese_label").Text(), "CALENDAR - (1 notes)");
+}
+
+TEST_F(MenuCommands, RestoreNotesOrContactsAloneLeavesTheOtherInMemory) {
+  Globali::nota(3, 12) = "On disk";
+  Contacts({{"Disk contact"}});
+  Globali::salvanote();
+  Globali::salvacontatti();
+  Globali::pref_warning = false;
+
+  Globali::nota(3, 12) = "Changed";
+  Contacts({{"Changed contact"}});
+  Choose("RipristinaTuttelenote");
+  EXPECT_EQ(Globali::nota(3, 12), "On disk");
+  EXPECT_EQ(Globali::contatto(1, 0), "Changed contact");
+
+  Globali::nota(3, 12) = "Changed";
+  Choose("RipristinaTuttiicontatti");
+  EXPECT_EQ(Globali::contatto(1, 0), "Disk contact");
+  EXPECT_EQ(Globali::nota(3, 12), "Changed");
+}
+
+TEST_F(MenuCommands, DeletesWithoutWarningActAtOnce) {
+  Globali::pref_warning = false;
+  Globali::nota(3, 12) = "Note";
+  Contacts({{"Anna"}, {"Bruno"}});
+  Choose("EliminaTuttelenote");
+  EXPECT_EQ(Globali::nota(3, 12), "");
+  EXPECT_EQ(Globali::contquanti, 2);
+
+  Choose("EliminaTuttiicontatti");
+  EXPECT_EQ(Globali::contquanti, 1) << "the one sample contact";
+  EXPECT_NE(Globali::contatto(1, 0), "Anna");
+
+  Globali::nota(5, 12) = "Note";
+  Contacts({{"Anna"}, {"Bruno"}});
+  Choose("EliminaTuttiidati");
+  EXPECT_EQ(Globali::nota(5, 12), "");
+  EXPECT_EQ(Globali::contquanti, 1);
+  EXPECT_EQ(conferma::OpenDialogForTesting(), nullptr);
+}
+
+TEST_F(MenuCommands, WithWarningEachCommandOnlyAsksWithItsCodeAndObject) {
+  const struct {
+    const char* item;
+    int32_t code;
+    const char* object;
+  } commands[] = {{"RipristinaTuttiidatisalvati", 4, "all data (notes and contacts)?"},
+                  {"RipristinaTuttelenote", 5, "all notes?"},
+                  {"RipristinaTuttiicontatti", 6, "all contacts?"},
+                  {"EliminaTuttiidati", 1, "all data (notes and contacts)?"},
+                  {"EliminaTuttelenote", 2, "all notes?"},
+                  {"EliminaTuttiicontatti", 3, "all contacts?"}};
+  Globali::pref_warning = true;
+  for (const auto& c : commands) {
+    Globali::nota(3, 12) = "Kept";
+    Contacts({{"Anna"}, {"Bruno"}});
+    Choose(c.item);
+    conferma::Window* d = conferma::OpenDialogForTesting();
+    ASSERT_NE(d, nullptr) << c.item;
+    EXPECT_EQ(Globali::ok, c.code) << c.item;
+    EXPECT_EQ(d->Member<fw::StaticText>("staticosa").Text(), c.object) << c.item;
+    EXPECT_EQ(Globali::nota(3, 12), "Kept") << c.item;
+    EXPECT_EQ(Globali::contquanti, 2) << c.item;
+    d->Close();
+  }
+}
+
+// --- Password ------------------------------------------------------------------------
+
+TEST_F(MenuCommands, PasswordOpensTheWindowWithItsSwitchUsable) {
+  Choose("ArchivioPassword");
+  winpw::Window& w = winpw::winpw();
+  EXPECT_TRUE(w.Visible());
+  EXPECT_TRUE(w.Member<fw::CheckBox>("CheckBox1").Enabled());
+  EXPECT_FALSE(w.IsStartupLock());
+  w.Close();
+}
+
+// --- Maximize first note -------------------------------------------------------------
+
+struct PanelPlace {
+  int32_t firstHeight, frameHeight;
+  std::vector<int32_t> labelTops, noteTops, noteHeights;
+  bool operator==(const PanelPlace&) const = default;
+};
+
+PanelPlace PlaceOf(const fin_main::Window& w) {
+  PanelPlace p{w.Member<fw::EditField>("nota_campo", 0).Height(), w.Member<fw::RectControl>("Rectangle1").Height(), {}, {}, {}};
+  for (int32_t k = 1; k <= 6; ++k) {
+    for (int32_t label : {k, k + 7, k + 14}) p.labelTops.push_back(w.Member<fw::RectControl>("day_testo", label).Top());
+    p.noteTops.push_back(w.Member<fw::EditField>("nota_campo", k).Top());
+    p.noteHeights.push_back(w.Member<fw::EditField>("nota_campo", k).Height());
+  }
+  return p;
+}
+
+TEST_F(MenuCommands, MaximizeFirstNoteTwiceRestoresTheDesignLayout) {
+  const PanelPlace design = PlaceOf(win());
+  ASSERT_EQ(design.firstHeight, 90);
+  const int32_t firstTop = NoteField(0).Top(), firstWidth = NoteField(0).Width();
+
+  Choose("VisualizzazioneMassimizzaprimanota");
+  const PanelPlace tall = PlaceOf(win());
+  EXPECT_EQ(tall.firstHeight, 306);
+  EXPECT_EQ(tall.frameHeight, 314);
+  EXPECT_EQ(tall.noteTops, (std::vector<int32_t>{348, 383, 418, 453, 488, 523}));
+  EXPECT_EQ(tall.noteHeights, std::vector<int32_t>(6, 18));
+  EXPECT_EQ(tall.labelTops[0], 334);
+  EXPECT_EQ(tall.labelTops[17], 509);
+  EXPECT_EQ(NoteField(0).Top(), firstTop);
+  EXPECT_EQ(NoteField(0).Width(), firstWidth);
+
+  Choose("VisualizzazioneMassimizzaprimanota");
+  EXPECT_EQ(PlaceOf(win()), design);
+}
+
+TEST_F(MenuCommands, MaximizeFromAnyOtherHeightGoesToTheNormalLayout) {
+  const PanelPlace design = PlaceOf(win());
+  NoteField(0).SetHeight(120);
+  Choose("VisualizzazioneMassimizzaprimanota");
+  EXPECT_EQ(PlaceOf(win()), design);
+}
+
+// --- Exports -------------------------------------------------------------------------
+
+TEST_F(MenuCommands, ContactsExportWritesOneTabbedLinePerContact) {
+  Contacts({{"Anna", "Painter", "Via Roma 1", "Milano", "02 1", "02 2", "333", "a@x.it", "x.it", "Friend"},
+            {},
+            {"Bruno", "", "", "", "", "", "", "", "", "Line 1\rLine 2"}});
+  const std::string out = app("out.txt");
+  AnswerFileDialogsWith(out);
+  Choose("EsportacometestoTuttiicontatti");
+  ASSERT_EQ(requests.size(), 1u);
+  EXPECT_TRUE(requests[0].save);
+  EXPECT_EQ(requests[0].fileType, "text");
+  EXPECT_EQ(requests[0].defaultName, "contacts.txt");
+  // A line break inside the notes goes out as the framework writes every line break.
+  EXPECT_EQ(ReadFile(out),
+            "Anna\tPainter\tVia Roma 1\tMilano\t02 1\t02 2\t333\ta@x.it\tx.it\tFriend\n"
+            "\t\t\t\t\t\t\t\t\t\n"
+            "Bruno\t\t\t\t\t\t\t\t\tLine 1\nLine 2\n");
+}
+
+TEST_F(MenuCommands, ContactsExportNamesTheFileByLanguage) {
+  AnswerFileDialogsWith(std::nullopt);
+  for (int32_t language : {1, 2, 3, 4}) {
+    Globali::lingua = language;
+    Choose("EsportacometestoTuttiicontatti");
+  }
+  ASSERT_EQ(requests.size(), 4u);
+  EXPECT_EQ(requests[0].defaultName, "contacts.txt");
+  EXPECT_EQ(requests[1].defaultName, "contatti.txt");
+  EXPECT_EQ(requests[2].defaultName, "contacts.txt");
+  EXPECT_EQ(requests[3].defaultName, "contacts.txt");
+}
+
+TEST_F(MenuCommands, ContactsExportCancelledWritesNothingAndNoContactsGivesAnEmptyFile) {
+  Contacts({{"Anna"}});
+  const std::string out = app("contacts.txt");
+  AnswerFileDialogsWith(std::nullopt);
+  Choose("EsportacometestoTuttiicontatti");
+  EXPECT_FALSE(FileExists(out));
+
+  Contacts({});
+  AnswerFileDialogsWith(out);
+  Choose("EsportacometestoTuttiicontatti");
+  ASSERT_TRUE(FileExists(out));
+  EXPECT_EQ(ReadFile(out), "");
+}
+
+TEST_F(MenuCommands, ContactsExportReplacesAFileAndCannotWriteIntoAMissingFolder) {
+  const std::string out = app("contacts.txt");
+  WriteFile(out, "old\n");
+  Contacts({{"Anna"}});
+  AnswerFileDialogsWith(out);
+  Choose("EsportacometestoTuttiicontatti");
+  EXPECT_EQ(ReadFile(out), "Anna\t\t\t\t\t\t\t\t\t\n");
+
+  const size_t shown = messages.size();  // the fixture's start may show one
+  AnswerFileDialogsWith(app("no such folder/contacts.txt"));
+  Choose("EsportacometestoTuttiicontatti");
+  EXPECT_FALSE(FileExists(app("no such folder/contacts.txt")));
+  EXPECT_EQ(messages.size(), shown) << "no command shows a message";
+}
+
+TEST_F(MenuCommands, NotesExportsWriteAllOrTheComingWeek) {
+  Globali::nota(7, 12) = "Today";
+  Globali::nota(20, 12) = "Later";
+  AnswerFileDialogsWith(app("all.txt"));
+  Choose("EsportacometestoTuttelenote");
+  AnswerFileDialogsWith(app("week.txt"));
+  Choose("EsportacometestoSettenotemostrate");
+  const std::string all = ReadFile(app("all.txt")), week = ReadFile(app("week.txt"));
+  EXPECT_NE(all.find("Today"), std::string::npos);
+  EXPECT_NE(all.find("Later"), std::string::npos);
+  EXPECT_NE(week.find("Today"), std::string::npos);
+  EXPECT_EQ(week.find("Later"), std::string::npos);
+}
+
+}  // namespace

@@ -17,11 +17,6 @@ void Window::CreateControls() {
     if (c.action)
       _InstallInstanceEventHandler(member, "Action",
                                    [this, a = c.action](fw::Object& sender) { (this->*a)(sender); });
-    if (c.keyDown)
-      _InstallInstanceEventHandler(member, "KeyDown",
-                                   [this, k = c.keyDown](fw::Object& sender, const fw::String& key) {
-                                     return (this->*k)(sender, key);
-                                   });
   }
 }
 
@@ -65,14 +60,6 @@ void Window::PushButton1_Action(fw::Object&) {
 }
 
 void Window::PushButton2_Action(fw::Object&) { fw::Quit(); }
-
-// The framework gives a default button Return only in its dialogs; this window is a
-// plain window, so its entry passes Return on itself.
-bool Window::EditField1_KeyDown(fw::Object&, const fw::String& key) {
-  if (key != fw::Chr(13)) return false;
-  Member<fw::PushButton>("PushButton1").Push();
-  return true;
-}
 
 bool Window::Event_CancelClose() { return lockUp_; }
 

@@ -21,8 +21,6 @@ class Window : public fw::Window {
   void PushButton1_Action(fw::Object& sender);  // OK
   void CheckBox1_Action(fw::Object& sender);    // the lock on or off
   void PushButton2_Action(fw::Object& sender);  // quit
-  // Return in the entry presses OK, the window's default button.
-  bool EditField1_KeyDown(fw::Object& sender, const fw::String& key);
   void Event_Open() override;
   // The lock cannot be closed by the window manager, by Escape or by code; only the
   // right password or the quit button end it.

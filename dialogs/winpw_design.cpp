@@ -91,7 +91,7 @@ const std::vector<ControlPlan>& Controls() {
   static const std::vector<ControlPlan> plan{
       {"PushButton1", Maker<fw::PushButton>(), layout::Encode(PushButton1()), &Window::PushButton1_Action},
       {"CheckBox1", Maker<fw::CheckBox>(), Encode(CheckBox1()), &Window::CheckBox1_Action},
-      {"EditField1", Maker<fw::EditField>(), layout::Encode(EditField1()), nullptr, &Window::EditField1_KeyDown},
+      {"EditField1", Maker<fw::EditField>(), layout::Encode(EditField1()), nullptr},
       {"PushButton2", Maker<fw::PushButton>(), layout::Encode(PushButton2()), &Window::PushButton2_Action},
   };
   return plan;

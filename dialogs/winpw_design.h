@@ -17,7 +17,6 @@ struct ControlPlan {
   std::function<std::unique_ptr<fw::Object>()> make;
   Blob blob;
   void (Window::*action)(fw::Object&);  // bound to the control's Action
-  bool (Window::*keyDown)(fw::Object&, const fw::String&) = nullptr;
 };
 
 Blob WindowBlob();

@@ -1,10 +1,11 @@
 #include "mainwindow/field_dates.h"
 
+#include "framework/date.h"
 #include "store/globali.h"
 
 namespace fin_main::diary {
 
-bool IsLeapYear(int32_t year) { return year % 4 == 0; }
+bool IsLeapYear(int32_t year) { return fw::IsLeapYear(year); }
 
 int32_t LeapFlag(int32_t year) { return IsLeapYear(year) ? 1 : 0; }
 

@@ -1,8 +1,7 @@
 #pragma once
 // The diary's own calendar: the selected day read back from its date text, the date
 // of each note field, and the month arithmetic the grid, the panel and the
-// navigation share. Every fourth year is a leap year here, with no century rule, so
-// 29 February 2100 is a day of the diary.
+// navigation share. Leap years follow the Gregorian rule, as the framework's dates do.
 #include <cstdint>
 #include <optional>
 
@@ -15,14 +14,14 @@ struct DayDate {
   bool operator==(const DayDate&) const = default;
 };
 
-bool IsLeapYear(int32_t year);       // y / 4 has no fractional part
+bool IsLeapYear(int32_t year);       // Gregorian: 1900 and 2100 are not, 2000 is
 int32_t LeapFlag(int32_t year);      // 1 or 0, as Globali.bisestile holds it
 int32_t MonthLength(int32_t month, int32_t leapFlag);
 int32_t DayOfYear(const DayDate& date);  // 1..366 in the diary's calendar
 
-// Reads a date text made by Globali::stringacrea in the current date order. This is
-// its exact inverse rather than the system's parser, which refuses the century
-// leap days the diary has. None for any other text, or when no date order was found.
+// Reads a date text made by Globali::stringacrea in the current date order: its exact
+// inverse, so it reads back whatever the maker wrote. None for any other text, for a
+// day that does not exist, or when no date order was found.
 std::optional<DayDate> ReadDayText(const fw::String& text);
 
 // The selected day Globali.punta; sets Globali.bisestile for its year.

@@ -48,7 +48,8 @@ int64_t CommandOf(const fw::String& rows, const fw::String& chosen) {
 
 // The style the command leaves the day with; other commands keep it as it is.
 diary::DayStyle Restyled(diary::DayStyle style, int64_t command) {
-  if (command >= kNormalSize && command <= kGiantSize) style.size = static_cast<int32_t>(12 + 6 * (command - kNormalSize));
+  if (command >= kNormalSize && command <= kGiantSize)
+    style.size = static_cast<int32_t>(12 + 6 * (command - kNormalSize));
   if (command >= kBlack && command <= kBlue) style.colour = static_cast<int32_t>(command - kBlack + 1);
   return style;
 }
@@ -85,7 +86,8 @@ void Window::ContextualMenu1_Action(fw::Object&, const fw::String& item) {
   // A day after 31 December has no cell in the loaded year's tables: nothing is
   // written for it, and its field keeps the panel's blank look.
   const bool inLoadedYear = date->year == Globali::annoload;
-  const diary::DayStyle style = Restyled(inLoadedYear ? diary::StyleOfDay(date->day, date->month) : diary::DayStyle{}, command);
+  const diary::DayStyle current = inLoadedYear ? diary::StyleOfDay(date->day, date->month) : diary::DayStyle{};
+  const diary::DayStyle style = Restyled(current, command);
   const fw::String code = CodeOf(style);
   auto& field = Member<fw::EditField>("nota_campo", i);
   const diary::NoteSource note = [&field] { return field.Text(); };

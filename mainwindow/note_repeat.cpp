@@ -25,8 +25,8 @@ void RepeatMonthly(const DayDate& from, const fw::String& style, const NoteSourc
   }
 }
 
-// Dates are probed in the diary's own calendar, where every fourth year is a leap
-// year: a date shares the note's weekday when it lies a whole number of weeks away.
+// A date shares the note's weekday when it lies a whole number of weeks away in the
+// same year.
 void RepeatWeekly(const DayDate& from, const fw::String& style, const NoteSource& note) {
   const int32_t leap = LeapFlag(from.year);
   const int32_t fromDay = DayOfYear(from);

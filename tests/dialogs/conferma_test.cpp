@@ -5,6 +5,7 @@
 
 #include "dialogs/conferma.h"
 #include "framework/application.h"
+#include "framework/control_widget_qt.h"
 #include "framework/controls.h"
 #include "store/globali.h"
 #include "support/main_window_fixture.h"
@@ -171,6 +172,23 @@ TEST_F(Confirmation, DeletingTheCardsContact) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"Anna", "Carla"}));
   EXPECT_EQ(Member<fw::EditField>("contatto_campo", 0).Text(), "Carla");
   EXPECT_EQ(Globali::ok, 7);  // kept
+}
+
+// The keys answer as the buttons do: Escape cancels, Return proceeds. The dialog is
+// modal: the main window is blocked behind it, but the caller was not kept waiting.
+TEST_F(Confirmation, EscapeCancelsAndReturnProceeds) {
+  Globali::nota(7, 12) = "dentist";
+  conferma::Window& asked = Ask(2, 89);
+  EXPECT_EQ(QApplication::activeModalWidget(), fw::TopWidgetOf(asked));
+  QTest::keyClick(fw::TopWidgetOf(asked), Qt::Key_Escape);
+  EXPECT_EQ(conferma::OpenDialogForTesting(), nullptr);
+  EXPECT_EQ(Globali::nota(7, 12), "dentist");
+
+  conferma::Window& again = Ask(2, 89);
+  QTest::keyClick(fw::TopWidgetOf(again), Qt::Key_Return);
+  EXPECT_EQ(conferma::OpenDialogForTesting(), nullptr);
+  EXPECT_EQ(Globali::nota(7, 12), "");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(Confirmation, CancelAndUnknownCodesChangeNothing) {

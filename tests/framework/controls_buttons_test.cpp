@@ -112,3 +112,72 @@ TEST_F(ButtonTest, CheckBoxValueFromCodeRaisesAction) {
   EXPECT_FALSE(static_cast<QCheckBox*>(WidgetOf(box))->isChecked());
   EXPECT_EQ(senders.size(), 2u);
 }
+
+// Any window, not only the toolkit's dialogs: Return presses the default button and
+// Escape the cancel button, as a click would, unless the focused control takes the key.
+TEST_F(ButtonTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
+  PushButton& cancel = Add<PushButton>("PushButton2", 10, 110, 120, 20, 2);
+  PushButton& proceed = Add<PushButton>("PushButton1", 190, 110, 120, 20, 1);
+  PushButton& other = Add<PushButton>("PushButton3", 190, 140, 120, 20, 3);
+  EditField& line = Add<EditField>("EditField1", 10, 10, 200, 22);
+  EditField& note = Add<EditField>("EditField2", 10, 40, 200, 60);
+  note.SetMultiLine(true);
+  cancel.SetCancel(true);
+  proceed.SetDefault(true);
+  for (PushButton* b : {&cancel, &proceed, &other}) CountActions(*b);
+  int keyDowns = 0;
+  bool keepReturn = false;
+  window->_InstallInstanceEventHandler(line, "KeyDown", [&](Object&, const String& key) {
+    ++keyDowns;
+    return keepReturn && key == "\r";
+  });
+  ShowActive();
+
+  line.SetFocus();
+  QTest::keyClick(EditorOf(line), Qt::Key_Return);
+  EXPECT_EQ(senders, (std::vector<int32_t>{1}));
+  EXPECT_EQ(keyDowns, 1) << "the field sees the key once, before the button";
+  QTest::keyClick(EditorOf(line), Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(EditorOf(line), Qt::Key_Escape);
+  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1, 2}));
+
+  keepReturn = true;  // the field's KeyDown takes Return: no button
+  QTest::keyClick(EditorOf(line), Qt::Key_Return);
+  EXPECT_EQ(senders.size(), 3u);
+
+  // A multi-line field keeps Return for its line breaks; Escape still cancels.
+  note.SetFocus();
+  QTest::keyClick(EditorOf(note), Qt::Key_Return);
+  EXPECT_EQ(note.Text(), "\r");
+  note.SetReadOnly(true);
+  QTest::keyClick(EditorOf(note), Qt::Key_Return);
+  EXPECT_EQ(senders.size(), 3u);
+  QTest::keyClick(EditorOf(note), Qt::Key_Escape);
+  EXPECT_EQ(senders.size(), 4u);
+
+  // Return on another focused button, or with nothing focused, still means the default.
+  WidgetOf(other)->setFocus();
+  QTest::keyClick(WidgetOf(other), Qt::Key_Return);
+  QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return);
+  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1, 2, 2, 1, 1}));
+
+  // Keys with modifiers, and buttons the user could not click, answer nothing.
+  QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return, Qt::ShiftModifier);
+  proceed.SetEnabled(false);
+  cancel.SetVisible(false);
+  QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return);
+  QTest::keyClick(TopWidgetOf(*window), Qt::Key_Escape);
+  EXPECT_EQ(senders.size(), 6u);
+}
+
+TEST_F(ButtonTest, AWindowWithoutSuchButtonsIgnoresReturnAndEscape) {
+  PushButton& plain = Add<PushButton>("PushButton1", 10, 10, 100, 20);
+  EditField& line = Add<EditField>("EditField1", 10, 40, 200, 22);
+  CountActions(plain);
+  ShowActive();
+  line.SetFocus();
+  QTest::keyClick(EditorOf(line), Qt::Key_Return);
+  QTest::keyClick(EditorOf(line), Qt::Key_Escape);
+  EXPECT_TRUE(senders.empty());
+  EXPECT_TRUE(TopWidgetOf(*window)->isVisible());
+}

@@ -2,6 +2,7 @@
 // the content area under the menu bar, closing, modality and drawing.
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 #include "controls_fixture.h"
 #include "framework/menu.h"
 #include "framework/properties.h"
@@ -244,4 +245,130 @@ TEST(WindowEvents, DestroyingAWindowRaisesNothing) {
     ASSERT_TRUE(a.HasFocus());
   }
   EXPECT_EQ(lost, 0);
+}
+
+namespace {
+
+// A window of the given kind with one push button, the way the program's windows
+// are built and opened.
+class ButtonWindow : public Window {
+ public:
+  explicit ButtonWindow(int32_t frame) {
+    SetFrame(frame);
+    SetWidth(200);
+    SetHeight(100);
+  }
+  void CreateControls() override {
+    auto& b = static_cast<PushButton&>(_AddControl("PushButton1", std::make_unique<PushButton>()));
+    b.SetLeft(20);
+    b.SetTop(20);
+    b.SetWidth(100);
+    b.SetHeight(24);
+    _InstallInstanceEventHandler(b, "Action", [this](Object&) { ++clicks; });
+  }
+  // A click on the button as the window system delivers it: a window that a modal
+  // one blocks does not get it.
+  void ClickButton() {
+    QWidget* top = TopWidgetOf(*this);
+    QWidget* button = WidgetOf(Member<PushButton>("PushButton1"));
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, Qt::NoModifier, button->mapTo(top, QPoint(10, 10)));
+    QApplication::processEvents();
+  }
+  int clicks = 0;
+};
+
+bool IsModalNow(const Window& w) { return TopWidgetOf(w)->windowModality() == Qt::ApplicationModal; }
+
+}  // namespace
+
+// A modal kind shown with Show keeps the user out of the other windows, but the code
+// that shows it goes on at once and timers keep ticking.
+TEST(WindowModality, AModalKindBlocksTheOtherWindowsWithoutWaiting) {
+  OpenApplication();
+  ButtonWindow main(0);
+  main.Construct();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(TopWidgetOf(main)));
+  main.ClickButton();
+  ASSERT_EQ(main.clicks, 1) << "clicks reach a window no modal one blocks";
+  EXPECT_FALSE(IsModalNow(main));
+
+  Timer timer;
+  int ticks = 0;
+  timer.OnAction = [&] { ++ticks; };
+  timer.SetMode(2);
+  timer.SetPeriod(5);
+  timer.SetEnabled(true);
+  for (int32_t frame : {1, 2, 8}) {
+    ButtonWindow dialog(frame);
+    dialog.Construct();  // opens and shows it; returns at once
+    EXPECT_TRUE(TopWidgetOf(dialog)->isVisible()) << frame;
+    EXPECT_TRUE(IsModalNow(dialog)) << frame;
+    EXPECT_EQ(QApplication::activeModalWidget(), TopWidgetOf(dialog)) << frame;
+    main.ClickButton();
+    EXPECT_EQ(main.clicks, 1) << "blocked behind frame " << frame;
+    dialog.ClickButton();
+    EXPECT_EQ(dialog.clicks, 1) << "the modal window itself takes clicks, frame " << frame;
+    const int before = ticks;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= before + 3; }, 5000)) << frame;
+    dialog.Close();
+    main.ClickButton();
+    EXPECT_EQ(main.clicks, 2) << "usable again after frame " << frame;
+    main.clicks = 1;
+  }
+  timer.SetEnabled(false);
+
+  // A plain kind stays modeless.
+  ButtonWindow document(0);
+  document.Construct();
+  EXPECT_FALSE(IsModalNow(document));
+  main.ClickButton();
+  EXPECT_EQ(main.clicks, 2);
+}
+
+// ShowModal waits; the window keeps the modality of its kind for its next showing.
+TEST(WindowModality, ShowModalStillWaitsAndLeavesTheKindsModality) {
+  OpenApplication();
+  ButtonWindow plain(0), dialog(1);
+  for (ButtonWindow* w : {&plain, &dialog}) {
+    w->SetVisible(false);
+    w->Construct();
+    bool sawModal = false;
+    QTimer::singleShot(20, [&] {
+      sawModal = IsModalNow(*w) && TopWidgetOf(*w)->isVisible();
+      w->Hide();
+    });
+    QTimer::singleShot(5000, [&] { w->Hide(); });  // never hang
+    w->ShowModal();
+    EXPECT_TRUE(sawModal);
+    EXPECT_FALSE(TopWidgetOf(*w)->isVisible());
+  }
+  plain.Show();
+  dialog.Show();
+  EXPECT_FALSE(IsModalNow(plain));
+  EXPECT_TRUE(IsModalNow(dialog));
+}
+
+// A reminder (a floating window) that comes up while a modal window is open must be
+// answerable: it goes in front of the modal one until it is closed.
+TEST(WindowModality, AFloatingWindowOverAModalOneStaysUsable) {
+  OpenApplication();
+  ButtonWindow main(0), lock(1), reminder(7), help(3);
+  help.SetVisible(false);
+  main.Construct();
+  lock.Construct();
+  reminder.Construct();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(TopWidgetOf(reminder)));
+  reminder.ClickButton();
+  EXPECT_EQ(reminder.clicks, 1);
+  main.ClickButton();
+  EXPECT_EQ(main.clicks, 0);
+  reminder.Close();
+  lock.ClickButton();
+  EXPECT_EQ(lock.clicks, 1) << "the modal window is usable again";
+  lock.Close();
+  help.Construct();
+  help.Show();
+  EXPECT_FALSE(IsModalNow(help)) << "with no modal window up a floating one is modeless";
+  main.ClickButton();
+  EXPECT_EQ(main.clicks, 1);
 }

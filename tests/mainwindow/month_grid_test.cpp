@@ -35,10 +35,13 @@ TEST_F(MonthGrid, FebruaryHas29DaysInEveryFourthYearCenturiesIncluded) {
   EXPECT_EQ(VisibleCells().size(), 29u);
   SelectDay(1, 2, 2027);
   EXPECT_EQ(VisibleCells().size(), 28u);
-  SelectDay(1, 2, 2100);
+  SelectDay(1, 2, 2000);
   EXPECT_EQ(VisibleCells().size(), 29u);
   EXPECT_EQ(Globali::bisestile, 1);
   EXPECT_NE(CellOf(29), -1);
+  SelectDay(1, 2, 2100);  // a century year that 400 does not divide
+  EXPECT_EQ(VisibleCells().size(), 28u);
+  EXPECT_EQ(Globali::bisestile, 0);
 }
 
 TEST_F(MonthGrid, MarksTodaysWeekBoldAndTodayUnderlined) {

@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "dialogs/fin_icona.h"
 #include "framework/graphics.h"
+#include "framework/screen.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
 
@@ -32,7 +33,7 @@ bool App::_VisualizzazioneRiduciadicona_Action() {
   icon.SetWidth(w);
   icon.SetHeight(h);
   icon.SetTop(kTop);
-  icon.SetLeft(icon.MainScreenWidth() - icon.Width() - kRightMargin);
+  icon.SetLeft(fw::ScreenWidth() - icon.Width() - kRightMargin);
   icon.SetMinWidth(w);
   icon.SetMinHeight(h);
   icon.SetBackdrop(thumbnail);

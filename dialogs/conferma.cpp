@@ -1,11 +1,10 @@
 #include "dialogs/conferma.h"
 
-#include <memory>
-#include <utility>
-
 #include "dialogs/conferma_design.h"
+#include "dialogs/designed_members.h"
 #include "framework/controls.h"
 #include "framework/properties.h"
+#include "framework/window_instance.h"
 #include "mainwindow/fin_main.h"
 #include "mainwindow/layout/blob_encoders.h"
 #include "store/contact_list_switch.h"
@@ -27,28 +26,15 @@ constexpr Wording kRestore{96, 97, 98};
 // Restoring reloads from disk; everything else deletes from memory.
 const Wording& WordingOf(int32_t code) { return code >= 4 && code <= 6 ? kRestore : kDelete; }
 
-Window*& Current() {
-  static Window* current = nullptr;
-  return current;
-}
-
 }  // namespace
 
 void Window::Layout() { fw::_SetProperties(*this, layout::Encode(design::Window())); }
 
 // In creation order: the four lines, then cancel and proceed.
 void Window::CreateControls() {
-  for (const layout::StaticTextDesign& d : design::Texts())
-    fw::_SetProperties(_AddControl(d.name, std::make_unique<fw::StaticText>()), layout::Encode(d));
-  const std::pair<layout::PushButtonDesign, void (Window::*)(fw::Object&)> buttons[] = {
-      {design::PushButton2(), &Window::PushButton2_Action},
-      {design::PushButton1(), &Window::PushButton1_Action},
-  };
-  for (const auto& [d, action] : buttons) {
-    fw::Object& button = _AddControl(d.name, std::make_unique<fw::PushButton>());
-    fw::_SetProperties(button, layout::Encode(d));
-    _InstallInstanceEventHandler(button, "Action", [this, a = action](fw::Object& s) { (this->*a)(s); });
-  }
+  for (const layout::StaticTextDesign& d : design::Texts()) dialogs::AddDesigned<fw::StaticText>(*this, d);
+  dialogs::AddDesigned<fw::PushButton>(*this, design::PushButton2(), &Window::PushButton2_Action);
+  dialogs::AddDesigned<fw::PushButton>(*this, design::PushButton1(), &Window::PushButton1_Action);
 }
 
 void Window::Event_Open() { Reword(); }
@@ -85,27 +71,18 @@ void Window::PushButton1_Action(fw::Object&) {
 
 void Window::PushButton2_Action(fw::Object&) { conferma().Close(); }
 
+using Instance = fw::SingleWindow<Window>;
+
 Window& conferma() {
-  // A closed dialog is kept until the next one replaces it: its own proceed handler
-  // is still running when it closes.
-  static Window* retired = nullptr;
-  Window*& current = Current();
-  if (!current || current->IsClosed()) {
-    delete retired;
-    retired = current;
-    current = new Window();
-    current->Construct();
-  } else if (current->HasOpened()) {
-    // The main window stays usable behind the dialog, so another command may have
-    // stored its own code while this question was up.
-    current->Reword();
+  // Code may ask again while the question is up (the user cannot: the dialog is
+  // modal); the open dialog then takes the wording of the code stored now.
+  if (Window* open = Instance::Open(); open && open->HasOpened()) {
+    open->Reword();
+    return *open;
   }
-  return *current;
+  return Instance::Get();
 }
 
-Window* OpenDialogForTesting() {
-  Window* w = Current();
-  return w && !w->IsClosed() ? w : nullptr;
-}
+Window* OpenDialogForTesting() { return Instance::Open(); }
 
 }  // namespace conferma

@@ -3,19 +3,11 @@
 #include "dialogs/fin_icona_design.h"
 #include "framework/graphics.h"
 #include "framework/properties.h"
+#include "framework/window_instance.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
 
 namespace fin_icona {
-
-namespace {
-
-Window*& Current() {
-  static Window* current = nullptr;
-  return current;
-}
-
-}  // namespace
 
 void Window::Layout() { fw::_SetProperties(*this, design::WindowBlob()); }
 
@@ -43,32 +35,8 @@ void Window::Event_Resizing() {
   SetBackdrop(thumbnail);
 }
 
-// The design centres the window on the main screen at its first showing. Qt's centre
-// of an even width W lies at W / 2 - 1, which is where this window's middle went.
-void Window::_NoteScreenWidth() {
-  if (!HasOpened() || !Visible()) return;
-  const int32_t centre = Left() + Width() / 2;
-  screenWidth_ = 2 * (centre + 1);
-}
+Window& fin_icona() { return fw::SingleWindow<Window>::Get(); }
 
-Window& fin_icona() {
-  // A closed window is kept until the next one replaces it, as its own handler may
-  // still be running when it closes.
-  static Window* retired = nullptr;
-  Window*& current = Current();
-  if (!current || current->IsClosed()) {
-    delete retired;
-    retired = current;
-    current = new Window();
-    current->Construct();
-    current->_NoteScreenWidth();
-  }
-  return *current;
-}
-
-Window* OpenWindowForTesting() {
-  Window* w = Current();
-  return w && !w->IsClosed() ? w : nullptr;
-}
+Window* OpenWindowForTesting() { return fw::SingleWindow<Window>::Open(); }
 
 }  // namespace fin_icona

@@ -20,14 +20,6 @@ class Window : public fw::Window {
   bool Event_MouseDown(int32_t x, int32_t y) override;
   void Event_Close() override;
   void Event_Resizing() override;
-
-  // The main screen's width, taken from where the design centred this window on it
-  // when it first showed (the framework names no screen sizes).
-  int32_t MainScreenWidth() const { return screenWidth_; }
-  void _NoteScreenWidth();
-
- private:
-  int32_t screenWidth_ = 0;
 };
 
 // The open window, or a new one built from its design (its open step hides the main

@@ -1,9 +1,11 @@
 // The reminder window: construction from its design, the alarm and its ending.
 #include "dialogs/fin_reminder.h"
 
+#include "dialogs/designed_members.h"
 #include "dialogs/fin_reminder_design.h"
 #include "framework/controls.h"
 #include "framework/properties.h"
+#include "framework/window_instance.h"
 #include "mainwindow/layout/blob_encoders.h"
 #include "store/globali.h"
 
@@ -11,36 +13,21 @@ namespace fin_reminder {
 
 namespace {
 
-// The window of the run: replaced by a new one once it has closed. The last one is
-// never destroyed, so that no window outlives the toolkit at exit.
-Window*& Instance() {
-  static Window* instance = nullptr;
-  return instance;
-}
-
 bool CustomSoundPlays() { return Globali::pref_sound && Globali::suonodiallarme; }
 
 }  // namespace
 
 void Window::Layout() { fw::_SetProperties(*this, fin_main::layout::Encode(design::Window())); }
 
-template <class Member, class Design>
-fw::Object& Window::AddDesigned(const Design& d) {
-  fw::Object& member = _AddControl(d.name, std::make_unique<Member>());
-  fw::_SetProperties(member, fin_main::layout::Encode(d));
-  return member;
-}
-
 // In creation order: a later member lies above an earlier one.
 void Window::CreateControls() {
-  AddDesigned<fw::StaticText>(design::StaticText2());
-  fw::Object& note = AddDesigned<fw::EditField>(design::EditField1());
+  dialogs::AddDesigned<fw::StaticText>(*this, design::StaticText2());
+  fw::Object& note = dialogs::AddDesigned<fw::EditField>(*this, design::EditField1());
   _InstallInstanceEventHandler(note, "KeyDown",
                                [this](fw::Object& s, const fw::String& key) { return EditField1_KeyDown(s, key); });
-  fw::Object& ok = AddDesigned<fw::PushButton>(design::PushButton3());
-  _InstallInstanceEventHandler(ok, "Action", [this](fw::Object& s) { PushButton3_Action(s); });
-  AddDesigned<fw::StaticText>(design::StaticText1());
-  AddDesigned<fw::Canvas>(design::Canvas1());
+  dialogs::AddDesigned<fw::PushButton>(*this, design::PushButton3(), &Window::PushButton3_Action);
+  dialogs::AddDesigned<fw::StaticText>(*this, design::StaticText1());
+  dialogs::AddDesigned<fw::Canvas>(*this, design::Canvas1());
   fw::Object& timer = _AddControl("Timer1", std::make_unique<Timer1>());
   fw::_SetProperties(timer, fin_main::layout::Encode(design::Timer1()));
   _InstallInstanceEventHandler(timer, "Action", [this](fw::Object& s) { Timer1_Action(s); });
@@ -73,8 +60,8 @@ bool Window::EditField1_KeyDown(fw::Object&, const fw::String& key) {
   return true;
 }
 
-// A closed window keeps its members until the next reminder replaces it: its timer is
-// stopped here so that the beeping ends with the window.
+// A closed window is not destroyed at once (it keeps its members a while): its timer
+// is stopped here so that the beeping ends with the window.
 void Window::Event_Close() {
   Member<Timer1>("Timer1").SetEnabled(false);
   if (suono_) {
@@ -83,22 +70,8 @@ void Window::Event_Close() {
   }
 }
 
-Window& fin_reminder() {
-  Window*& instance = Instance();
-  if (instance && instance->IsClosed()) {
-    delete instance;
-    instance = nullptr;
-  }
-  if (!instance) {
-    instance = new Window();
-    instance->Construct();
-  }
-  return *instance;
-}
+Window& fin_reminder() { return fw::SingleWindow<Window>::Get(); }
 
-Window* OpenWindowForTesting() {
-  Window* w = Instance();
-  return w && !w->IsClosed() ? w : nullptr;
-}
+Window* OpenWindowForTesting() { return fw::SingleWindow<Window>::Open(); }
 
 }  // namespace fin_reminder

@@ -24,8 +24,8 @@ class Window : public fw::Window {
   void Layout() override;
   void CreateControls() override;
   void PushButton3_Action(fw::Object& sender);
-  // Return in the note presses OK, the default button (a plain window gets no
-  // default button from the framework).
+  // Return in the note presses OK, the default button: the framework leaves Return to
+  // a multi-line field, even a read-only one.
   bool EditField1_KeyDown(fw::Object& sender, const fw::String& key);
   void Timer1_Action(fw::Object& sender);
   void AddMenuHandlers() override;
@@ -36,9 +36,6 @@ class Window : public fw::Window {
   int32_t quaqua = 0;  // timer ticks since the last beep, 0..9
 
  private:
-  template <class Member, class Design>
-  fw::Object& AddDesigned(const Design& design);
-
   // The sound this window set looping, none when it beeps. The window stops exactly
   // this sound when it closes, whatever the preferences say by then.
   std::shared_ptr<fw::Sound> suono_;

@@ -1,13 +1,14 @@
 #include "dialogs/finfind.h"
 
-#include <memory>
 #include <optional>
 
+#include "dialogs/designed_members.h"
 #include "dialogs/finfind_design.h"
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/properties.h"
 #include "framework/thread.h"
+#include "framework/window_instance.h"
 #include "mainwindow/field_dates.h"
 #include "mainwindow/fin_main.h"
 #include "mainwindow/layout/blob_encoders.h"
@@ -20,11 +21,6 @@ namespace {
 namespace layout = fin_main::layout;
 
 constexpr int32_t kCells = 31 * 12;  // every day 1..31 of every month, once
-
-Window*& Current() {
-  static Window* current = nullptr;
-  return current;
-}
 
 struct Cell {
   int32_t day, month;
@@ -94,22 +90,11 @@ void LockNoteFields(bool locked) {
 void Window::Layout() { fw::_SetProperties(*this, layout::Encode(design::Window())); }
 
 void Window::CreateControls() {
-  fw::Object& field = _AddControl("EditField1", std::make_unique<fw::EditField>());
-  fw::_SetProperties(field, layout::Encode(design::EditField1()));
+  fw::Object& field = dialogs::AddDesigned<fw::EditField>(*this, design::EditField1());
   _InstallInstanceEventHandler(field, "TextChange", [this](fw::Object& s) { EditField1_TextChange(s); });
-  _InstallInstanceEventHandler(field, "KeyDown",
-                               [this](fw::Object& s, const fw::String& key) { return EditField1_KeyDown(s, key); });
-  const std::pair<layout::PushButtonDesign, void (Window::*)(fw::Object&)> buttons[] = {
-      {design::PushButton1(), &Window::PushButton1_Action},
-      {design::PushButton2(), &Window::PushButton2_Action},
-  };
-  for (const auto& [d, action] : buttons) {
-    fw::Object& button = _AddControl(d.name, std::make_unique<fw::PushButton>());
-    fw::_SetProperties(button, layout::Encode(d));
-    _InstallInstanceEventHandler(button, "Action", [this, a = action](fw::Object& s) { (this->*a)(s); });
-  }
-  fw::_SetProperties(_AddControl("ProgressBar1", std::make_unique<fw::ProgressBar>()),
-                     layout::Encode(design::ProgressBar1()));
+  dialogs::AddDesigned<fw::PushButton>(*this, design::PushButton1(), &Window::PushButton1_Action);
+  dialogs::AddDesigned<fw::PushButton>(*this, design::PushButton2(), &Window::PushButton2_Action);
+  dialogs::AddDesigned<fw::ProgressBar>(*this, design::ProgressBar1());
 }
 
 void Window::Event_Open() {
@@ -128,18 +113,6 @@ void Window::Event_Close() { LockNoteFields(false); }
 void Window::EditField1_TextChange(fw::Object&) {
   Globali::d_find = Globali::oggi.Day();
   Globali::m_find = Globali::oggi.Month();
-}
-
-bool Window::EditField1_KeyDown(fw::Object&, const fw::String& key) {
-  if (key == fw::Chr(13)) {
-    Member<fw::PushButton>("PushButton2").Push();
-    return true;
-  }
-  if (key == fw::Chr(27)) {
-    Member<fw::PushButton>("PushButton1").Push();
-    return true;
-  }
-  return false;
 }
 
 void Window::PushButton1_Action(fw::Object&) { Close(); }
@@ -166,23 +139,8 @@ void Window::ShowProgress(int32_t cells) {
   bar.Refresh();
 }
 
-Window& finfind() {
-  // A closed window is kept until the next one replaces it: its own Close button
-  // handler is still running when it closes.
-  static Window* retired = nullptr;
-  Window*& current = Current();
-  if (!current || current->IsClosed()) {
-    delete retired;
-    retired = current;
-    current = new Window();
-    current->Construct();
-  }
-  return *current;
-}
+Window& finfind() { return fw::SingleWindow<Window>::Get(); }
 
-Window* OpenWindowForTesting() {
-  Window* w = Current();
-  return w && !w->IsClosed() ? w : nullptr;
-}
+Window* OpenWindowForTesting() { return fw::SingleWindow<Window>::Open(); }
 
 }  // namespace finfind

@@ -17,9 +17,7 @@ class Window : public fw::Window {
   void CreateControls() override;
 
   void EditField1_TextChange(fw::Object& sender);
-  // Return presses Find (next) and Escape presses Close: the framework leaves a
-  // window's default and cancel buttons to the window.
-  bool EditField1_KeyDown(fw::Object& sender, const fw::String& key);
+  // Escape presses Close (the cancel button), Return Find (next) (the default one).
   void PushButton1_Action(fw::Object& sender);  // close
   void PushButton2_Action(fw::Object& sender);  // find (next)
   void AddMenuHandlers() override {}  // the window has no menu commands

@@ -1,21 +1,19 @@
 #include "dialogs/info.h"
 
+#include "dialogs/designed_members.h"
 #include "dialogs/info_design.h"
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/graphics.h"
 #include "framework/properties.h"
 #include "framework/thread.h"
+#include "framework/window_instance.h"
 #include "mainwindow/layout/blob_encoders.h"
 
 namespace info {
 
 namespace {
 
-Window*& Current() {
-  static Window* current = nullptr;
-  return current;
-}
 
 fw::StaticText& Label(fw::Object& sender) { return dynamic_cast<fw::StaticText&>(sender); }
 
@@ -24,8 +22,7 @@ fw::StaticText& Label(fw::Object& sender) { return dynamic_cast<fw::StaticText&>
 void Window::Layout() { fw::_SetProperties(*this, fin_main::layout::Encode(design::Window())); }
 
 void Window::CreateControls() {
-  for (const fin_main::layout::StaticTextDesign& d : design::Texts())
-    fw::_SetProperties(_AddControl(d.name, std::make_unique<fw::StaticText>()), fin_main::layout::Encode(d));
+  for (const fin_main::layout::StaticTextDesign& d : design::Texts()) dialogs::AddDesigned<fw::StaticText>(*this, d);
   fw::Object& web = *ControlByName("StaticText2");
   _InstallInstanceEventHandler(web, "MouseEnter", [this](fw::Object& s) { StaticText2_MouseEnter(s); });
   _InstallInstanceEventHandler(web, "MouseExit", [this](fw::Object& s) { StaticText2_MouseExit(s); });
@@ -75,23 +72,8 @@ bool Window::StaticText3_MouseDown(fw::Object&, int32_t, int32_t) {
   return false;
 }
 
-Window& info() {
-  // A closed window is kept until the next one replaces it: it closes from its own
-  // mouse handler.
-  static Window* retired = nullptr;
-  Window*& current = Current();
-  if (!current || current->IsClosed()) {
-    delete retired;
-    retired = current;
-    current = new Window();
-    current->Construct();
-  }
-  return *current;
-}
+Window& info() { return fw::SingleWindow<Window>::Get(); }
 
-Window* OpenWindowForTesting() {
-  Window* w = Current();
-  return w && !w->IsClosed() ? w : nullptr;
-}
+Window* OpenWindowForTesting() { return fw::SingleWindow<Window>::Open(); }
 
 }  // namespace info

@@ -6,6 +6,7 @@
 #include "framework/files.h"
 #include "framework/properties.h"
 #include "framework/timer.h"
+#include "framework/window_instance.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
 #include "store/localisation.h"
@@ -17,10 +18,6 @@ namespace {
 // Open dialogs offer every file; what the file holds decides.
 constexpr char kAnyFile[] = "special/any";
 
-Window*& Current() {
-  static Window* current = nullptr;
-  return current;
-}
 
 // The label of a stored path: the file's name while it names a file that is there.
 fw::String LabelOf(const fw::String& path, const char* none) {
@@ -33,15 +30,7 @@ fw::String LabelOf(const fw::String& path, const char* none) {
 
 void Window::Layout() { fw::_SetProperties(*this, design::WindowBlob()); }
 
-void Window::CreateControls() {
-  for (const design::ControlPlan& c : design::Controls()) {
-    fw::Object& member = _AddControl(c.name, c.make());
-    fw::_SetProperties(member, c.blob);
-    if (c.action)
-      _InstallInstanceEventHandler(member, "Action",
-                                   [this, a = c.action](fw::Object& sender) { (this->*a)(sender); });
-  }
-}
+void Window::CreateControls() { dialogs::AddPlanned(*this, design::Controls()); }
 
 void Window::Event_Open() {
   using namespace Globali;
@@ -176,23 +165,8 @@ void Window::StopPreview() {
   preview_.reset();
 }
 
-Window& prefwin() {
-  // A closed window is kept until the next one replaces it, as its own handler may
-  // still be running when it closes.
-  static Window* retired = nullptr;
-  Window*& current = Current();
-  if (!current || current->IsClosed()) {
-    delete retired;
-    retired = current;
-    current = new Window();
-    current->Construct();
-  }
-  return *current;
-}
+Window& prefwin() { return fw::SingleWindow<Window>::Get(); }
 
-Window* OpenWindowForTesting() {
-  Window* w = Current();
-  return w && !w->IsClosed() ? w : nullptr;
-}
+Window* OpenWindowForTesting() { return fw::SingleWindow<Window>::Open(); }
 
 }  // namespace prefwin

@@ -43,21 +43,16 @@ layout::PushButtonDesign Button(const char* name, int32_t left, const char* capt
           .bold = true, .textFont = kArial};
 }
 
-template <class T>
-std::function<std::unique_ptr<fw::Object>()> Maker() {
-  return [] { return std::make_unique<T>(); };
-}
-
 ControlPlan CheckBox(const CheckBoxDesign& d, void (Window::*action)(fw::Object&) = nullptr) {
-  return {d.name, Maker<fw::CheckBox>(), dialogs::design::Encode(d), action};
+  return {d.name, dialogs::Maker<fw::CheckBox>(), dialogs::design::Encode(d), action};
 }
 
 ControlPlan Label(const layout::StaticTextDesign& d) {
-  return {d.name, Maker<fw::StaticText>(), layout::Encode(d)};
+  return {d.name, dialogs::Maker<fw::StaticText>(), layout::Encode(d)};
 }
 
 ControlPlan PushButton(const layout::PushButtonDesign& d, void (Window::*action)(fw::Object&)) {
-  return {d.name, Maker<fw::PushButton>(), layout::Encode(d), action};
+  return {d.name, dialogs::Maker<fw::PushButton>(), layout::Encode(d), action};
 }
 
 }  // namespace

@@ -1,13 +1,14 @@
 #include "dialogs/stampafin.h"
 
 #include <memory>
-#include <utility>
 
+#include "dialogs/designed_members.h"
 #include "dialogs/printed_pages.h"
 #include "dialogs/stampafin_design.h"
 #include "framework/controls.h"
 #include "framework/printing.h"
 #include "framework/properties.h"
+#include "framework/window_instance.h"
 #include "mainwindow/layout/blob_encoders.h"
 #include "store/globali.h"
 
@@ -17,10 +18,6 @@ namespace {
 
 namespace layout = fin_main::layout;
 
-Window*& Current() {
-  static Window* current = nullptr;
-  return current;
-}
 
 // The printer dialog gets no page setup: the printouts are laid out for A4 portrait,
 // as the dialog's first line tells the user. The job ends when the page is let go.
@@ -34,20 +31,11 @@ void Window::Layout() { fw::_SetProperties(*this, layout::Encode(design::Window(
 
 // In creation order: the two lines, the separator, then cancel, contacts and notes.
 void Window::CreateControls() {
-  for (const layout::StaticTextDesign& d : design::Texts())
-    fw::_SetProperties(_AddControl(d.name, std::make_unique<fw::StaticText>()), layout::Encode(d));
-  const layout::RectangleDesign separator = design::Separator1();
-  fw::_SetProperties(_AddControl(separator.name, std::make_unique<fw::Rectangle>()), layout::Encode(separator));
-  const std::pair<layout::PushButtonDesign, void (Window::*)(fw::Object&)> buttons[] = {
-      {design::PushButton2(), &Window::PushButton2_Action},
-      {design::PushButton3(), &Window::PushButton3_Action},
-      {design::PushButton1(), &Window::PushButton1_Action},
-  };
-  for (const auto& [d, action] : buttons) {
-    fw::Object& button = _AddControl(d.name, std::make_unique<fw::PushButton>());
-    fw::_SetProperties(button, layout::Encode(d));
-    _InstallInstanceEventHandler(button, "Action", [this, a = action](fw::Object& s) { (this->*a)(s); });
-  }
+  for (const layout::StaticTextDesign& d : design::Texts()) dialogs::AddDesigned<fw::StaticText>(*this, d);
+  dialogs::AddDesigned<fw::Rectangle>(*this, design::Separator1());
+  dialogs::AddDesigned<fw::PushButton>(*this, design::PushButton2(), &Window::PushButton2_Action);
+  dialogs::AddDesigned<fw::PushButton>(*this, design::PushButton3(), &Window::PushButton3_Action);
+  dialogs::AddDesigned<fw::PushButton>(*this, design::PushButton1(), &Window::PushButton1_Action);
 }
 
 void Window::Event_Open() {
@@ -71,23 +59,8 @@ void Window::PushButton3_Action(fw::Object&) {
 
 void Window::PushButton2_Action(fw::Object&) { Close(); }
 
-Window& stampafin() {
-  // A closed dialog is kept until the next one replaces it: its own button handler is
-  // still running when it closes.
-  static Window* retired = nullptr;
-  Window*& current = Current();
-  if (!current || current->IsClosed()) {
-    delete retired;
-    retired = current;
-    current = new Window();
-    current->Construct();
-  }
-  return *current;
-}
+Window& stampafin() { return fw::SingleWindow<Window>::Get(); }
 
-Window* OpenDialogForTesting() {
-  Window* w = Current();
-  return w && !w->IsClosed() ? w : nullptr;
-}
+Window* OpenDialogForTesting() { return fw::SingleWindow<Window>::Open(); }
 
 }  // namespace stampafin

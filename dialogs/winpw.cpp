@@ -4,21 +4,14 @@
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/properties.h"
+#include "framework/window_instance.h"
 #include "store/globali.h"
 
 namespace winpw {
 
 void Window::Layout() { fw::_SetProperties(*this, design::WindowBlob()); }
 
-void Window::CreateControls() {
-  for (const design::ControlPlan& c : design::Controls()) {
-    fw::Object& member = _AddControl(c.name, c.make());
-    fw::_SetProperties(member, c.blob);
-    if (c.action)
-      _InstallInstanceEventHandler(member, "Action",
-                                   [this, a = c.action](fw::Object& sender) { (this->*a)(sender); });
-  }
-}
+void Window::CreateControls() { dialogs::AddPlanned(*this, design::Controls()); }
 
 void Window::Event_Open() {
   Member<fw::CheckBox>("CheckBox1").SetCaption(Globali::testo(106));
@@ -80,19 +73,7 @@ void Window::PassLock() {
   if (then) then();
 }
 
-Window& winpw() {
-  // A closed window is kept until the next one replaces it, as its own handler may
-  // still be running when it closes.
-  static Window* current = nullptr;
-  static Window* retired = nullptr;
-  if (!current || current->IsClosed()) {
-    delete retired;
-    retired = current;
-    current = new Window();
-    current->Construct();
-  }
-  return *current;
-}
+Window& winpw() { return fw::SingleWindow<Window>::Get(); }
 
 void RaiseStartupLock(std::function<void()> onPassed) {
   winpw().Member<fw::CheckBox>("CheckBox1").SetEnabled(false);

@@ -105,8 +105,9 @@ void InitFramework(int& argc, char** argv) {
   // The toolkit keeps references to argc and argv: main's own variables outlive it.
   // The application object lives until the process ends, so it is never deleted.
   new QApplication(argc, argv);
+  // No display name: the toolkit would append it to every window title, and the
+  // program writes its titles in full itself ("Velqora 18:25").
   QApplication::setApplicationName("velqora");
-  QApplication::setApplicationDisplayName("Velqora");
 }
 
 void RegisterApplication(Application* app) { State().app = app; }

@@ -17,7 +17,7 @@ class QVBoxLayout;
 class QMouseEvent;
 class QPlainTextEdit;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 
 namespace fw {
 
@@ -116,6 +116,6 @@ QWidget* ContentWidgetOf(const Window& w);
 QWidget* TopWidgetOf(const Window& w);
 // The line or text editor inside an edit field (QLineEdit or QPlainTextEdit).
 QWidget* EditorOf(const EditField& f);
-QTableWidget* TableOf(const Listbox& l);
+QTableView* TableOf(const Listbox& l);
 
 }  // namespace fw

@@ -13,6 +13,9 @@
 //   with Shift); a modifier pressed alone raises nothing. Keys without a character
 //   arrive as the classic codes: Backspace 8, Tab 9, Escape 27, arrows 28 to 31
 //   (left, right, up, down), Delete 127, Home 1, End 4, Page Up 11, Page Down 12.
+//   Each key press raises it once. A key a one-line field has no use for (Return,
+//   Escape) then goes on to the window, where it may press a default or cancel button.
+// - A disabled field is greyed, background and text.
 // - LostFocus: focus went to another control (not to the field's own contextual menu,
 //   not a window deactivation).
 // - MouseDown(x, y): false lets the field handle the click. The field shows no

@@ -1,36 +1,29 @@
 // The list box: a table of rows with an optional heading, sorted only on request.
 #include "framework/listbox.h"
 
+#include <algorithm>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include "framework/control_widget_qt.h"
+#include "framework/listbox_model_qt.h"
 #include "framework/text.h"
 
 namespace fw {
 
-namespace {
-// Rows sort by text, ignoring case first so "abc" and "Abd" sort as a reader expects.
-class ListItem : public QTableWidgetItem {
- public:
-  using QTableWidgetItem::QTableWidgetItem;
-  bool operator<(const QTableWidgetItem& other) const override {
-    int c = text().compare(other.text(), Qt::CaseInsensitive);
-    return c != 0 ? c < 0 : text() < other.text();
-  }
-};
-}  // namespace
-
 class ListboxView : public ControlView {
  public:
-  ListboxView(Listbox& owner, QTableWidget* table) : ControlView(owner, table), list_(owner), table_(table) {
+  ListboxView(Listbox& owner, QTableView* table, ListboxModel* model)
+      : ControlView(owner, table), list_(owner), table_(table), model_(model) {
     Watch(table->viewport());
     QObject::connect(table->horizontalHeader(), &QHeaderView::sectionClicked,
                      [this](int column) { list_._HeadingClicked(column); });
-    QObject::connect(table, &QTableWidget::itemSelectionChanged, [this] { list_._RaiseAction("Change"); });
+    QObject::connect(table->selectionModel(), &QItemSelectionModel::selectionChanged,
+                     [this] { list_._RaiseAction("Change"); });
   }
-  QTableWidget* table() const { return table_; }
+  QTableView* table() const { return table_; }
+  ListboxModel& model() const { return *model_; }
 
  protected:
   bool HandleMousePress(QWidget* from, QMouseEvent* e) override {
@@ -38,7 +31,7 @@ class ListboxView : public ControlView {
     if (from != table_->viewport()) return false;
     QPoint p = e->position().toPoint();
     QModelIndex index = table_->indexAt(p);
-    if (!index.isValid() || index.row() >= table_->rowCount()) return false;
+    if (!index.isValid() || index.row() >= model_->RowCount()) return false;
     QRect cell = table_->visualRect(index);
     ClickContext context(e->button() == Qt::RightButton);
     return list_._RaiseCell("CellClick", index.row(), index.column(), p.x() - cell.x(), p.y() - cell.y());
@@ -46,11 +39,14 @@ class ListboxView : public ControlView {
 
  private:
   Listbox& list_;
-  QTableWidget* table_;
+  QTableView* table_;
+  ListboxModel* model_;  // owned by the table
 };
 
 Listbox::Listbox() {
-  auto* table = new QTableWidget(0, 1);
+  auto* table = new QTableView;
+  auto* model = new ListboxModel(table);
+  table->setModel(model);
   table->verticalHeader()->hide();
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -59,8 +55,7 @@ Listbox::Listbox() {
   table->horizontalHeader()->setHighlightSections(false);
   table->setWordWrap(false);
   table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-  table->setHorizontalHeaderItem(0, new QTableWidgetItem(QString()));
-  SetView(std::make_unique<ListboxView>(*this, table));
+  SetView(std::make_unique<ListboxView>(*this, table, model));
   ApplyFont();
   SetSelectionType(0);
   SetHasHeading(false);
@@ -72,53 +67,54 @@ Listbox::Listbox() {
 Listbox::~Listbox() = default;
 
 ListboxView* Listbox::_ListView() const { return static_cast<ListboxView*>(_View()); }
-QTableWidget* TableOf(const Listbox& l) { return l._ListView()->table(); }
+QTableView* TableOf(const Listbox& l) { return l._ListView()->table(); }
+
+namespace {
+ListboxModel& ModelOf(const Listbox& l) { return l._ListView()->model(); }
+
+// A text as the table shows it and gives it back: its line breaks CR, and what the
+// toolkit cannot hold mended as it mends it.
+String AsShown(const String& text) { return LFToCR(CRToLF(text)); }
+}  // namespace
 
 void Listbox::DeleteAllRows() {
-  TableOf(*this)->setRowCount(0);
+  ModelOf(*this).RemoveAllRows();
   lastIndex_ = -1;
 }
 
 void Listbox::AddRow(const String& text) { InsertRow(ListCount(), text); }
 
 void Listbox::InsertRow(int32_t row, const String& text) {
-  QTableWidget* t = TableOf(*this);
   row = std::clamp(row, 0, ListCount());
-  t->insertRow(row);
-  for (int c = 0; c < t->columnCount(); ++c) t->setItem(row, c, new ListItem(c == 0 ? CRToLF(text) : QString()));
+  ModelOf(*this).InsertRow(row, text);
   lastIndex_ = row;
 }
 
-void Listbox::RemoveRow(int32_t row) {
-  if (row < 0 || row >= ListCount()) return;
-  TableOf(*this)->removeRow(row);
-}
+void Listbox::RemoveRow(int32_t row) { ModelOf(*this).RemoveRow(row); }
 
-int32_t Listbox::ListCount() const { return TableOf(*this)->rowCount(); }
+int32_t Listbox::ListCount() const { return ModelOf(*this).RowCount(); }
 
-String Listbox::Cell(int32_t row, int32_t column) const {
-  QTableWidgetItem* item = TableOf(*this)->item(row, column);
-  return item ? LFToCR(item->text()) : String();
-}
+String Listbox::Cell(int32_t row, int32_t column) const { return AsShown(ModelOf(*this).Cell(row, column)); }
 
 void Listbox::SetCell(int32_t row, int32_t column, const String& text) {
-  QTableWidget* t = TableOf(*this);
-  if (row < 0 || row >= t->rowCount() || column < 0 || column >= t->columnCount()) return;
-  if (QTableWidgetItem* item = t->item(row, column)) item->setText(CRToLF(text));
-  else t->setItem(row, column, new ListItem(CRToLF(text)));
+  ListboxModel& m = ModelOf(*this);
+  if (row < 0 || row >= m.RowCount() || column < 0 || column >= m.ColumnCount()) return;
+  m.SetCell(row, column, text);
 }
 
 int32_t Listbox::ListIndex() const {
-  QModelIndexList rows = TableOf(*this)->selectionModel()->selectedRows();
+  QTableView* t = TableOf(*this);
+  QModelIndexList rows = t->selectionModel()->selectedRows();
   if (rows.isEmpty()) return -1;
-  int current = TableOf(*this)->currentRow();
-  for (const QModelIndex& i : rows) if (i.row() == current) return current;
+  const QModelIndex current = t->selectionModel()->currentIndex();
+  for (const QModelIndex& i : rows)
+    if (current.isValid() && i.row() == current.row()) return current.row();
   return rows.first().row();
 }
 
 void Listbox::SetListIndex(int32_t row) {
-  QTableWidget* t = TableOf(*this);
-  if (row < 0 || row >= t->rowCount()) {
+  QTableView* t = TableOf(*this);
+  if (row < 0 || row >= ListCount()) {
     t->clearSelection();
     return;
   }
@@ -136,20 +132,13 @@ String Listbox::Text() const {
   return row < 0 ? String() : Cell(row, 0);
 }
 
-String Listbox::Heading(int32_t column) const {
-  QTableWidgetItem* item = TableOf(*this)->horizontalHeaderItem(column);
-  return item ? LFToCR(item->text()) : String();
-}
+String Listbox::Heading(int32_t column) const { return AsShown(ModelOf(*this).Heading(column)); }
 
-void Listbox::SetHeading(int32_t column, const String& text) {
-  QTableWidget* t = TableOf(*this);
-  if (column < 0 || column >= t->columnCount()) return;
-  t->setHorizontalHeaderItem(column, new QTableWidgetItem(CRToLF(text)));
-}
+void Listbox::SetHeading(int32_t column, const String& text) { ModelOf(*this).SetHeading(column, text); }
 
 void Listbox::Sort() {
   if (sortedColumn_ < 0 || sortedColumn_ >= columnCount_) return;
-  TableOf(*this)->sortItems(sortedColumn_, sortAscending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+  ModelOf(*this).SortBy(sortedColumn_, sortAscending_);
 }
 
 void Listbox::_HeadingClicked(int32_t column) {
@@ -161,21 +150,15 @@ void Listbox::_HeadingClicked(int32_t column) {
 
 int32_t Listbox::ScrollPosition() const { return TableOf(*this)->verticalScrollBar()->value(); }
 void Listbox::SetScrollPosition(int32_t row) {
-  QTableWidget* t = TableOf(*this);
-  if (row >= 0 && row < t->rowCount()) t->scrollTo(t->model()->index(row, 0), QAbstractItemView::PositionAtTop);
+  QTableView* t = TableOf(*this);
+  if (row >= 0 && row < ListCount()) t->scrollTo(t->model()->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 int32_t Listbox::ScrollPositionX() const { return TableOf(*this)->horizontalScrollBar()->value(); }
 void Listbox::SetScrollPositionX(int32_t x) { TableOf(*this)->horizontalScrollBar()->setValue(x); }
 
 void Listbox::SetColumnCount(int32_t n) {
   columnCount_ = std::max(1, n);
-  QTableWidget* t = TableOf(*this);
-  int old = t->columnCount();
-  t->setColumnCount(columnCount_);
-  for (int c = old; c < columnCount_; ++c) {
-    t->setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));  // not Qt's numbers
-    for (int r = 0; r < t->rowCount(); ++r) t->setItem(r, c, new ListItem(QString()));
-  }
+  ModelOf(*this).SetColumnCount(columnCount_);
   ApplyColumns();
 }
 
@@ -185,15 +168,16 @@ void Listbox::SetColumnWidths(const String& w) {
 }
 
 void Listbox::ApplyColumns() {
-  QTableWidget* t = TableOf(*this);
+  QTableView* t = TableOf(*this);
   QStringList parts = ToQ(columnWidths_).split(',', Qt::SkipEmptyParts);
   int total = std::max(1, Width());
-  for (int c = 0; c < t->columnCount(); ++c) {
+  const int columns = ModelOf(*this).ColumnCount();
+  for (int c = 0; c < columns; ++c) {
     QString p = c < parts.size() ? parts[c].trimmed() : QString();
     int width;
     if (p.endsWith('%')) width = total * p.chopped(1).toDouble() / 100.0;
     else if (!p.isEmpty() && p != "*") width = p.toInt();
-    else width = total / t->columnCount();
+    else width = total / columns;
     t->setColumnWidth(c, std::max(0, width));
   }
 }
@@ -231,7 +215,7 @@ void Listbox::SetScrollBarVertical(bool v) { scrollV_ = v; ApplyScrollBars(); }
 void Listbox::SetAutoHideScrollbars(bool v) { autoHideScrollbars_ = v; ApplyScrollBars(); }
 
 void Listbox::ApplyScrollBars() {
-  QTableWidget* t = TableOf(*this);
+  QTableView* t = TableOf(*this);
   auto policy = [this](bool on) {
     if (!on) return Qt::ScrollBarAlwaysOff;
     return autoHideScrollbars_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;

@@ -136,10 +136,7 @@ class ContentWidget : public QWidget {
   }
   void resizeEvent(QResizeEvent* e) override {
     QWidget::resizeEvent(e);
-    if (window_.HasOpened() && window()->isVisible()) {
-      window_._RaiseWindowEvent(&Window::Event_Resizing, "Resizing");
-      window_._RaiseWindowEvent(&Window::Event_Resized, "Resized");
-    }
+    if (window()->isVisible()) window_._ContentResized(e->size().width(), e->size().height());
   }
 
  private:
@@ -291,7 +288,24 @@ void Window::SetMaxWidth(int32_t v) { maxWidth_ = v; ApplySize(); }
 void Window::SetMaxHeight(int32_t v) { maxHeight_ = v; ApplySize(); }
 void Window::SetResizeable(bool v) { resizeable_ = v; ApplySize(); ApplyFlags(); }
 
+void Window::_ContentResized(int32_t width, int32_t height) {
+  if (!applyingSize_) {
+    width_ = width;
+    height_ = height;
+  }
+  if (opened_) {
+    _RaiseWindowEvent(&Window::Event_Resizing, "Resizing");
+    _RaiseWindowEvent(&Window::Event_Resized, "Resized");
+  }
+}
+
 void Window::ApplySize() {
+  struct Applying {
+    bool& flag;
+    bool was;
+    explicit Applying(bool& f) : flag(f), was(f) { flag = true; }
+    ~Applying() { flag = was; }
+  } applying(applyingSize_);
   QWidget* content = view_->content();
   QLayout* layout = view_->top()->layout();
   if (resizeable_) {

@@ -82,7 +82,9 @@ class Window : public Object {
   void SetLeft(int32_t v);
   int32_t Top() const;
   void SetTop(int32_t v);
-  int32_t Width() const { return width_; }  // content area
+  // Width and Height: the content area, as code set it or as the user (through the
+  // window manager) resized it.
+  int32_t Width() const { return width_; }
   void SetWidth(int32_t v);
   int32_t Height() const { return height_; }
   void SetHeight(int32_t v);
@@ -106,6 +108,9 @@ class Window : public Object {
   void SetMinimizeButton(bool v);
   // 0 document window; 1 movable modal, 2 modal dialog, 8 sheet (dialogs); 3 and 7
   // floating; 4, 5, 6 plain boxes; 9 document; 11 modeless dialog.
+  // The modal kinds, when shown, keep the user out of the application's other windows.
+  // A floating window shown while a modal one is up comes in front of it and stays
+  // usable.
   int32_t Frame() const { return frame_; }
   void SetFrame(int32_t f);
   bool Composite() const { return composite_; }  // kept, no effect here
@@ -135,6 +140,9 @@ class Window : public Object {
   void SetMenuBar(std::shared_ptr<MenuItem> bar);
 
   // --- Operations -----------------------------------------------------------------
+  // Returns at once, for the modal kinds too (timers and threads go on meanwhile).
+  // In any window Return presses the default push button (unless a multi-line field
+  // has the focus) and Escape the cancel button, when no control takes the key.
   void Show();
   // Shows the window modally and returns when it is hidden or closed. Timers keep
   // ticking meanwhile.
@@ -165,6 +173,7 @@ class Window : public Object {
   // Framework-internal.
   WindowView* _View() const { return view_.get(); }
   void _UserClose();      // the close box
+  void _ContentResized(int32_t width, int32_t height);  // on screen, by code or the user
   void _RaiseWindowEvent(void (Window::*event)(), const char* name);
 
  private:
@@ -183,6 +192,7 @@ class Window : public Object {
   std::vector<EventBinding> bindings_;
   int blobApplications_ = 0;
   bool opened_ = false, closed_ = false, constructed_ = false;
+  bool applyingSize_ = false;  // the size on screen is catching up with width_, height_
 
   bool visible_ = true;
   int32_t width_ = 300, height_ = 300, placement_ = 0;

@@ -86,22 +86,36 @@ void Store(const std::vector<Contact>& contacts) {
     for (int32_t f = 0; f < kFields; ++f) contatto(c, f) = contacts[static_cast<size_t>(c - 1)][static_cast<size_t>(f)];
 }
 
-std::vector<fw::String> FileLines() {
-  std::vector<fw::String> lines{fw::String(fmt::kContactsVersion), fw::Str(static_cast<int64_t>(contquanti))};
-  lines.reserve(2 + static_cast<size_t>(contquanti) * (kFields + 1));
+// Most values hold no line break: they are their own line, and skip the rewriting
+// that the line rules need for the others.
+bool OneLine(const fw::String& value) {
+  return value.find('\r') == fw::String::npos && value.find('\n') == fw::String::npos;
+}
+
+textfiles::LinePieces FileText() {
+  textfiles::LinePieces text;
+  text.AddLine(fmt::kContactsVersion);
+  text.AddLine(fw::Str(static_cast<int64_t>(contquanti)));
   for (int32_t c = 1; c <= contquanti; ++c) {
     // Fields 0..8 are one line each: a line break in them would shift every later value.
     for (int32_t f = 0; f < kFields - 1; ++f) {
-      lines.push_back(fmt::OnOneLine(contatto(c, f)));
+      const fw::String& value = contatto(c, f);
+      if (OneLine(value)) text.AddLine(value);
+      else text.AddLine(fmt::OnOneLine(value));
       fw::YieldToNextThread();
     }
-    const std::vector<fw::String> notes = fmt::LinesOf(contatto(c, kFields - 1));
-    for (size_t i = 0; i < notes.size(); ++i)
-      lines.push_back(i == 0 ? notes[i] : fmt::GuardMarker(notes[i], fmt::kContactEnd));
-    lines.emplace_back(fmt::kContactEnd);
+    const fw::String& notes = contatto(c, kFields - 1);
+    if (OneLine(notes)) {
+      text.AddLine(notes);  // the first line is never guarded
+    } else {
+      const std::vector<fw::String> lines = fmt::LinesOf(notes);
+      for (size_t i = 0; i < lines.size(); ++i)
+        text.AddLine(i == 0 ? lines[i] : fmt::GuardMarker(lines[i], fmt::kContactEnd));
+    }
+    text.AddLine(fmt::kContactEnd);
     fw::YieldToNextThread();
   }
-  return lines;
+  return text;
 }
 
 void RefreshListAndCard() {
@@ -112,10 +126,12 @@ void RefreshListAndCard() {
 }  // namespace
 
 void ripristinacontatti() {
-  const fw::FolderItem prefsCopy = PrefsCopy();
-  std::vector<Contact> contacts = ReadFile(prefsCopy.Exists() ? prefsCopy : AppCopy());
-  // No file, an unreadable one or one without contacts: the sample contact, as when
-  // there is no file at all.
+  // The Preferences copy wins; when it is missing or unusable (unreadable, no contacts)
+  // the application copy is read, so that a damaged copy is not replaced by the sample
+  // contact at the next save while the other still holds the address book.
+  std::vector<Contact> contacts = ReadFile(PrefsCopy());
+  if (contacts.empty()) contacts = ReadFile(AppCopy());
+  // Neither copy usable: the sample contact, as when there is no file at all.
   if (contacts.empty()) {
     contacts.push_back(kSampleContact);
     contpunta = 1;
@@ -128,10 +144,11 @@ void ripristinacontatti() {
 }
 
 bool salvacontatti() {
-  const std::vector<fw::String> lines = FileLines();
-  const bool app = textfiles::WriteLines(AppCopy(), lines);
+  // Put together once, written twice.
+  const textfiles::LinePieces text = FileText();
+  const bool app = textfiles::WritePieces(AppCopy(), text);
   const fw::FolderItem prefsCopy = PrefsCopy();
-  const bool prefs = textfiles::EnsureFolder(prefsCopy.Parent()) && textfiles::WriteLines(prefsCopy, lines);
+  const bool prefs = textfiles::EnsureFolder(prefsCopy.Parent()) && textfiles::WritePieces(prefsCopy, text);
   return app && prefs;
 }
 

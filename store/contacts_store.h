@@ -6,9 +6,9 @@
 
 namespace Globali {
 
-// Loads the contacts (one sample contact when there is no usable file), refills the
-// contact list and shows the card. Afterwards 1 <= contpunta <= contquanti and
-// cercapunta is 0.
+// Loads the contacts (the application copy when the Preferences copy is missing or
+// unusable; one sample contact when neither is usable), refills the contact list and
+// shows the card. Afterwards 1 <= contpunta <= contquanti and cercapunta is 0.
 void ripristinacontatti();
 // Writes both copies, each on its own. True when both were written.
 bool salvacontatti();

@@ -1,5 +1,7 @@
 #include "store/notes_store.h"
 
+#include <memory>
+
 #include "framework/files.h"
 #include "framework/thread.h"
 #include "store/file_formats.h"
@@ -31,26 +33,32 @@ void ClearYear() {
 struct NotesSource {
   fw::FolderItem notes, styles;
   bool older = false;  // the single files of the older layout
+  std::unique_ptr<fw::TextInputStream> notesIn;  // nullptr: no notes to read
 };
 
 NotesSource FromFolder(const fw::FolderItem& folder) {
-  return {folder.Child(fmt::YearNotesFileName(annoload)), folder.Child(fmt::YearStylesFileName(annoload))};
+  return {folder.Child(fmt::YearNotesFileName(annoload)), folder.Child(fmt::YearStylesFileName(annoload)), false,
+          nullptr};
 }
 
 // The application copy first, then the Preferences copy, then the older single files.
-// Each notes folder that is looked into and missing is created.
+// A copy whose notes file is there but cannot be read counts as missing: read as an
+// empty year, it would be written over the other copy at the next save. Each notes
+// folder that is looked into and missing is created.
 NotesSource ChooseSource() {
   for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
                                        fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
     if (folder.Exists()) {
       NotesSource source = FromFolder(folder);
-      if (source.notes.Exists()) return source;
+      if (source.notes.Exists()) source.notesIn = textfiles::OpenForReading(source.notes);
+      if (source.notesIn) return source;
     } else {
       folder.CreateAsFolder();
     }
   }
   const fw::FolderItem app = fw::ApplicationFolder();
-  return {app.Child(fmt::kOldNotesFile), app.Child(fmt::kOldStylesFile), true};
+  const fw::FolderItem oldNotes = app.Child(fmt::kOldNotesFile);
+  return {oldNotes, app.Child(fmt::kOldStylesFile), true, textfiles::OpenForReading(oldNotes)};
 }
 
 void CloseCell(int cell, fw::String& text) {
@@ -135,11 +143,11 @@ SaveResult SaveYear() {
 void ripristinanote() {
   notequante = 0;
   ClearYear();
-  const NotesSource source = ChooseSource();
+  NotesSource source = ChooseSource();
   bool notesRead = false, stylesRead = false;
-  if (auto in = textfiles::OpenForReading(source.notes)) {
-    ReadNotes(*in);
-    in->Close();
+  if (source.notesIn) {
+    ReadNotes(*source.notesIn);
+    source.notesIn->Close();
     notesRead = true;
   }
   if (auto in = textfiles::OpenForReading(source.styles)) {

@@ -6,9 +6,10 @@
 namespace Globali {
 
 // Loads annoload into nota / fontecolore and counts its notes into notequante. The
-// application copy wins; the older "vlqnote.txt" / "vlqfont.txt" are taken for this
-// year when neither copy has the year. Touches no control: the callers set the month
-// label and rebuild the month grid and the note panel.
+// application copy wins; a copy whose notes file cannot be read counts as missing. The
+// older "vlqnote.txt" / "vlqfont.txt" are taken for this year when neither copy has the
+// year. Touches no control: the callers set the month label and rebuild the month
+// grid and the note panel.
 void ripristinanote();
 // Writes annoload to both copies, each on its own. True when both were written.
 bool salvanote();

@@ -4,6 +4,12 @@
 
 namespace Globali::textfiles {
 
+namespace {
+// One stream write per line costs more than the rest of a save of 10,000 contacts
+// together: lines go out in pieces of this size.
+constexpr size_t kPieceSize = 64 * 1024;
+}  // namespace
+
 std::unique_ptr<fw::TextInputStream> OpenForReading(const fw::FolderItem& file) {
   if (!file.Exists() || file.Directory()) return nullptr;
   auto in = file.OpenAsTextFile();
@@ -11,24 +17,41 @@ std::unique_ptr<fw::TextInputStream> OpenForReading(const fw::FolderItem& file) 
   return in;
 }
 
-// Lines go out in chunks: one stream write per line costs more than the rest of a
-// save of 10,000 contacts together.
 bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines) {
-  constexpr size_t kChunk = 64 * 1024;
   auto out = file.CreateTextFile();
   if (!out) return false;
   fw::String chunk;
-  chunk.reserve(kChunk + 1024);
+  chunk.reserve(kPieceSize + 1024);
   for (const fw::String& line : lines) {
     chunk += line;
     chunk += '\n';
-    if (chunk.size() >= kChunk) {
+    if (chunk.size() >= kPieceSize) {
       out->Write(chunk);
       chunk.clear();
     }
     fw::YieldToNextThread();
   }
   out->Write(chunk);
+  return out->Close();
+}
+
+void LinePieces::AddLine(std::string_view line) {
+  if (pieces_.empty() || pieces_.back().size() >= kPieceSize) {
+    pieces_.emplace_back();
+    pieces_.back().reserve(kPieceSize + 1024);
+  }
+  fw::String& piece = pieces_.back();
+  piece += line;
+  piece += '\n';
+}
+
+bool WritePieces(const fw::FolderItem& file, const LinePieces& text) {
+  auto out = file.CreateTextFile();
+  if (!out) return false;
+  for (const fw::String& piece : text.Pieces()) {
+    out->Write(piece);
+    fw::YieldToNextThread();
+  }
   return out->Close();
 }
 

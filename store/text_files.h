@@ -2,6 +2,7 @@
 // Reading and writing the store's text files. Writing goes beside the final name and
 // renames into place, so a failed write leaves the old file whole.
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "framework/files.h"
@@ -15,6 +16,21 @@ std::unique_ptr<fw::TextInputStream> OpenForReading(const fw::FolderItem& file);
 // Writes every line and commits; yields once per line. False when the file could not
 // be created or committed (the old file, if any, is then unchanged).
 bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines);
+
+// A file's text put together line by line (each line ended by LF) in pieces of about
+// 64 KiB, so that a large file costs a few stream writes and no string per line, and
+// one text can be written to several copies.
+class LinePieces {
+ public:
+  void AddLine(std::string_view line);
+  const std::vector<fw::String>& Pieces() const { return pieces_; }
+
+ private:
+  std::vector<fw::String> pieces_;
+};
+
+// Writes the text and commits, as WriteLines does; yields once per piece.
+bool WritePieces(const fw::FolderItem& file, const LinePieces& text);
 
 // The folder, created when missing; false when it is not there afterwards.
 bool EnsureFolder(const fw::FolderItem& folder);

@@ -1,28 +1,27 @@
 #pragma once
-// One encoder per design record: the property blob of that class, its entries in the
-// order the window's blobs of that class list them.
+// The one encoder: a design record's property blob is its class's blob order
+// (blob_orders.h) with, for each id, the value the record gives for it
+// (record_values.h).
 #include <cstdint>
 #include <vector>
+#include "framework/properties.h"
+#include "mainwindow/layout/blob_orders.h"
 #include "mainwindow/layout/design_records.h"
+#include "mainwindow/layout/record_values.h"
 
 namespace fin_main::layout {
 
 using Blob = std::vector<uint8_t>;
 
-Blob Encode(const WindowDesign& d);
-Blob Encode(const CanvasDesign& d);
-Blob Encode(const RectangleDesign& d);
-Blob Encode(const OvalDesign& d);
-Blob Encode(const LineDesign& d);
-Blob Encode(const StaticTextDesign& d);
-Blob Encode(const EditFieldDesign& d);
-Blob Encode(const PushButtonDesign& d);
-Blob Encode(const RadioButtonDesign& d);
-Blob Encode(const BevelButtonDesign& d);
-Blob Encode(const ListboxDesign& d);
-Blob Encode(const ProgressBarDesign& d);
-Blob Encode(const ContextualMenuDesign& d);
-Blob Encode(const TimerDesign& d);
-Blob Encode(const ThreadDesign& d);
+template <class Design>
+  requires requires(const Design& d) {
+    OrderOf(d);
+    ValueOf(d, 0);
+  }
+Blob Encode(const Design& d) {
+  fw::BlobWriter w;
+  for (int id : OrderOf(d)) w.Add(id, ValueOf(d, id));
+  return w.bytes();
+}
 
 }  // namespace fin_main::layout

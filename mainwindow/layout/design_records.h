@@ -2,7 +2,7 @@
 // One design record per control class of the main window. Each field's default is the
 // value that the window's design gives most of its controls, so a control's design
 // states only what differs (C++20 designated initialisers, fields in declaration
-// order). The encoders (blob_encoders.h) turn a record into the class's property blob.
+// order). The encoder (blob_encoders.h) turns a record into its class's property blob.
 #include <cstdint>
 #include "framework/graphics.h"
 #include "framework/object.h"

@@ -94,7 +94,7 @@ TEST_F(Confirmation, WithoutAnObjectLineItShowsADashAndEachUseStartsAfresh) {
   EXPECT_EQ(Button(conferma::conferma(), "PushButton1").Caption(), "Restore");
 }
 
-// The main window stays usable behind the dialog: a second command's code rewords it.
+// Asked again while the question is up, the open dialog takes the new code's wording.
 TEST_F(Confirmation, AnOpenDialogTakesTheWordingOfANewCode) {
   conferma::Window& first = Ask(5, 89);
   conferma::Window& second = Ask(7, 85);

@@ -1,5 +1,6 @@
 // Iconize window: the thumbnail's size for each view, its place at the top right of
 // the main screen, the main window hidden while it is up, and the ways it closes.
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -58,6 +59,12 @@ class Iconise : public testsupport::MainWindowFixture {
     QWidget* content = fw::TopWidgetOf(w)->childAt(5, 5);
     ASSERT_NE(content, nullptr);
     QTest::mouseClick(content, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+  }
+  // The window manager makes the window this wide, keeping its height.
+  static void UserResize(fin_icona::Window& w, int width) {
+    QWidget* top = fw::TopWidgetOf(w);
+    top->resize(width, top->height());
+    QApplication::processEvents();
   }
   static int ScreenWidth() { return QGuiApplication::primaryScreen()->geometry().width(); }
 };
@@ -118,11 +125,9 @@ TEST_F(Iconise, ResizingKeepsTheMainWindowsProportions) {
   int32_t heightAtFull = 0, heightAtMiddle = 0, backdropAtFull = 0;
   bool clickedAfterResize = false;
   RunIconise([&](fin_icona::Window& w) {
-    w.SetWidth(393);
-    w.Event_Resizing();
+    UserResize(w, 393);
     heightAtMiddle = w.Height();
-    w.SetWidth(w.MaxWidth());
-    w.Event_Resizing();
+    UserResize(w, w.MaxWidth());
     heightAtFull = w.Height();
     backdropAtFull = w.Backdrop().Width();
     ClickOn(w);

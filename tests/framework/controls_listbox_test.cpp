@@ -1,6 +1,7 @@
 // The list box through the real widget: heading clicks, sorting and cell clicks.
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QSignalSpy>
+#include <QTableView>
 #include "controls_fixture.h"
 
 using namespace fw;
@@ -28,7 +29,7 @@ class ListboxTest : public ControlsFixture {
                       QPoint(h->sectionViewportPosition(column) + 5, h->height() / 2));
   }
   void ClickCell(Listbox& l, int row, int column, QPoint offset = QPoint(4, 3)) {
-    QTableWidget* t = TableOf(l);
+    QTableView* t = TableOf(l);
     QRect r = t->visualRect(t->model()->index(row, column));
     QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, r.topLeft() + offset);
   }
@@ -53,7 +54,7 @@ TEST_F(ListboxTest, RowsAndCells) {
   l.SetCell(9, 0, "x");
   l.SetHeading(0, "Sort by name");
   EXPECT_EQ(l.Heading(0), "Sort by name");
-  EXPECT_EQ(TableOf(l)->horizontalHeaderItem(1)->text(), "") << "no numbers in empty headings";
+  EXPECT_EQ(TableOf(l)->model()->headerData(1, Qt::Horizontal).toString(), "") << "no numbers in empty headings";
   l.RemoveRow(0);
   EXPECT_EQ(Column(l, 0), (Strings{"bianchi", "Verdi"}));
   l.RemoveRow(5);
@@ -123,7 +124,7 @@ TEST_F(ListboxTest, CellClickOnlyForExistingRowsInTheirCurrentOrder) {
 
 TEST_F(ListboxTest, DesignPropertiesShapeTheTable) {
   Listbox& l = List();
-  QTableWidget* t = TableOf(l);
+  QTableView* t = TableOf(l);
   EXPECT_EQ(t->columnWidth(0), 100);
   EXPECT_EQ(t->columnWidth(2), 60);
   EXPECT_EQ(t->verticalHeader()->defaultSectionSize(), 18);
@@ -135,4 +136,59 @@ TEST_F(ListboxTest, DesignPropertiesShapeTheTable) {
   l.SetInitialValue("a\tb\rc\td");
   EXPECT_EQ(l.ListCount(), 2);
   EXPECT_EQ(l.Cell(1, 1), "d");
+}
+
+TEST_F(ListboxTest, SelectionFollowsItsRowThroughASort) {
+  Listbox& l = List();
+  ShowActive();
+  l.SetListIndex(0);  // "Rossi"
+  l.SetSortedColumn(0);
+  l.Sort();
+  EXPECT_EQ(Column(l, 0), (Strings{"bianchi", "Rossi", "Verdi"}));
+  EXPECT_EQ(l.ListIndex(), 1);
+  EXPECT_EQ(l.Text(), "Rossi");
+  EXPECT_EQ(l.SelCount(), 1);
+}
+
+TEST_F(ListboxTest, TextsKeepTheirLineBreaksAndCaseDecidesOnlyBetweenEquals) {
+  Listbox& l = List();
+  l.SetCell(0, 2, "one\rtwo");
+  l.SetCell(1, 2, "a\r\nb");
+  EXPECT_EQ(l.Cell(0, 2), "one\rtwo");
+  EXPECT_EQ(l.Cell(1, 2), "a\rb");
+  l.AddRow("rossi");
+  l.SetCell(l.LastIndex(), 1, "4");
+  l.SetSortedColumn(0);
+  l.Sort();
+  EXPECT_EQ(Column(l, 0), (Strings{"bianchi", "Rossi", "rossi", "Verdi"}));
+  l.SetSortAscending(false);
+  l.Sort();
+  EXPECT_EQ(Column(l, 0), (Strings{"Verdi", "rossi", "Rossi", "bianchi"}));
+}
+
+// Written cells reach the view together from the event loop, so that filling a long
+// list does not notify the view cell by cell; before rows move, in their old numbers.
+TEST_F(ListboxTest, WrittenCellsReachTheViewTogether) {
+  Listbox& l = List();
+  ShowActive();
+  QAbstractItemModel* model = TableOf(l)->model();
+  QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+  l.SetCell(0, 1, "a");
+  l.SetCell(0, 2, "b");
+  l.SetCell(1, 1, "c");
+  EXPECT_EQ(model->data(model->index(0, 2)).toString(), "b") << "read at once";
+  EXPECT_EQ(changed.count(), 0);
+  QApplication::processEvents();
+  ASSERT_EQ(changed.count(), 1);
+  const auto topLeft = changed[0].at(0).value<QModelIndex>(), bottomRight = changed[0].at(1).value<QModelIndex>();
+  EXPECT_EQ(std::vector<int>({topLeft.row(), topLeft.column(), bottomRight.row(), bottomRight.column()}),
+            std::vector<int>({0, 1, 1, 2}));
+
+  l.SetCell(2, 1, "x");
+  l.AddRow("after it: no notice yet");
+  EXPECT_EQ(changed.count(), 1);
+  l.RemoveRow(0);
+  ASSERT_EQ(changed.count(), 2);
+  EXPECT_EQ(changed[1].at(0).value<QModelIndex>().row(), 2);
+  EXPECT_EQ(l.Cell(1, 1), "x");
 }

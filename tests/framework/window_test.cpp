@@ -230,6 +230,33 @@ TEST(WindowEvents, TimerTicksKeepComingWhileAModalWindowIsUp) {
   timer.SetEnabled(false);
 }
 
+// The window manager resizes the window: the size follows it, the window hears of
+// it, and a later change of the height from code keeps the user's width.
+TEST(WindowEvents, AResizeByTheUserIsTheWindowsSize) {
+  OpenApplication();
+  class SizedWindow : public Window {
+   public:
+    void Event_Resizing() override { seen.push_back({Width(), Height()}); }
+    std::vector<std::pair<int32_t, int32_t>> seen;
+  } w;
+  w.SetWidth(300);
+  w.SetHeight(200);
+  w.Construct();
+  QWidget* top = TopWidgetOf(w);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+  top->resize(420, 260);
+  QApplication::processEvents();
+  EXPECT_EQ(w.Width(), 420);
+  EXPECT_EQ(w.Height(), 260);
+  ASSERT_FALSE(w.seen.empty());
+  EXPECT_EQ(w.seen.back(), (std::pair<int32_t, int32_t>{420, 260}));
+
+  w.SetHeight(150);
+  QApplication::processEvents();
+  EXPECT_EQ(w.Width(), 420);
+  EXPECT_EQ(ContentWidgetOf(w)->size(), QSize(420, 150));
+}
+
 TEST(WindowEvents, DestroyingAWindowRaisesNothing) {
   OpenApplication();
   int lost = 0;

@@ -2,7 +2,7 @@
 // The main window with an address book of the test's own, the card showing and the
 // links and beeps observed through the framework's seams.
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QTableView>
 #include <array>
 #include <string>
 #include <vector>
@@ -95,7 +95,7 @@ class ContactFixture : public testsupport::MainWindowFixture {
                       QPoint(header->sectionViewportPosition(column) + 3, header->height() / 2));
   }
   void ClickRow(int row) {
-    QTableWidget* table = fw::TableOf(List());
+    QTableView* table = fw::TableOf(List());
     QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier,
                       table->visualRect(table->model()->index(row, 0)).center());
   }

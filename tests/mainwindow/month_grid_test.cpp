@@ -30,7 +30,7 @@ TEST_F(MonthGrid, PlacesMonthsByTheirFirstWeekday) {
   EXPECT_EQ(DayCell(0).Text(), "1");
 }
 
-TEST_F(MonthGrid, FebruaryHas29DaysInEveryFourthYearCenturiesIncluded) {
+TEST_F(MonthGrid, FebruaryHas29DaysInLeapYearsByTheGregorianRule) {
   SelectDay(1, 2, 2028);
   EXPECT_EQ(VisibleCells().size(), 29u);
   SelectDay(1, 2, 2027);

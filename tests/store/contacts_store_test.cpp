@@ -201,6 +201,31 @@ TEST_F(ContactsStore, PositionStaysInsideAndBadCountsGiveTheSampleContact) {
   EXPECT_EQ(Globali::contpunta, 1);
 }
 
+// Mend: a Preferences copy that is there but unusable (no positive count, no contacts
+// file, cannot be read) gives way to the application copy, so the next save writes the
+// address book back rather than the sample contact over both copies.
+TEST_F(ContactsStore, UnusablePreferencesCopyFallsBackToTheApplicationCopy) {
+  const std::string app = Version15({Person("from app"), Person("second")});
+  for (const std::string prefs : {Version15({Person("p")}, "0"), Version15({Person("p")}, "-3"),
+                                  Version15({Person("p")}, "many"), std::string("not a contacts file\n")}) {
+    WriteFile(prefCopy(), prefs);
+    WriteFile(appCopy(), app);
+    Globali::ripristinacontatti();
+    ASSERT_EQ(Globali::contquanti, 2) << prefs;
+    EXPECT_EQ(Globali::contatto(1, 0), "from app") << prefs;
+  }
+
+  std::filesystem::remove(prefCopy());
+  testsupport::MakeDirs(prefCopy());  // cannot be opened, even by root
+  Globali::ripristinacontatti();
+  ASSERT_EQ(Globali::contquanti, 2);
+  EXPECT_EQ(Globali::contatto(2, 0), "second");
+
+  // The quit-time save keeps the address book in the copy that can still be written.
+  EXPECT_FALSE(Globali::salvacontatti());
+  EXPECT_NE(ReadFile(appCopy()).find("from app"), std::string::npos);
+}
+
 // Mend: what the layout cannot hold (a line break in a one-line field, a notes line
 // equal to the end line) is written so that no later value moves.
 TEST_F(ContactsStore, FieldContentThatLooksLikeTheLayoutShiftsNothing) {

@@ -122,6 +122,23 @@ TEST_F(NotesStore, PreferencesCopyIsReadWhenTheApplicationCopyLacksTheYear) {
   EXPECT_EQ(Globali::fontecolore(5, 5), "324");
 }
 
+// Mend: an application copy of the year that is there but cannot be read counts as
+// missing; read as an empty year, the next save would write it over the other copy.
+TEST_F(NotesStore, UnreadableApplicationCopyFallsBackToThePreferencesCopy) {
+  testsupport::MakeDirs(appNotes());  // cannot be opened, even by root
+  WriteFile(prefNotes(), NotesFile({{1, "prefs"}, {Cell(31, 12), "last"}}));
+  WriteFile(prefStyles(), StylesFile("324"));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "prefs");
+  EXPECT_EQ(Globali::nota(31, 12), "last");
+  EXPECT_EQ(Globali::notequante, 2);
+  EXPECT_EQ(Globali::fontecolore(5, 5), "324");
+
+  EXPECT_FALSE(Globali::salvanote()) << "the application copy still cannot be written";
+  EXPECT_NE(ReadFile(prefNotes()).find("prefs"), std::string::npos);
+  EXPECT_NE(ReadFile(prefNotes()).find("last"), std::string::npos);
+}
+
 TEST_F(NotesStore, OlderSingleFilesAreTakenForTheYearAndRemovedOnceTheYearFilesHoldThem) {
   WriteFile(app("vlqnote.txt"), NotesFile({{3, "old note"}}));
   WriteFile(app("vlqfont.txt"), StylesFile("218"));

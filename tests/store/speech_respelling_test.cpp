@@ -1,4 +1,4 @@
-// The respelling rules on the Part's own examples.
+// The respelling rules on examples of Italian words.
 #include <gtest/gtest.h>
 
 #include "store/globali.h"

@@ -79,6 +79,7 @@ void MainWindowFixture::ResetGlobali() {
   pref_autosave = pref_warning = pref_reminder = pref_sound = pref_skin = pref_reverse = false;
   pref_soundf = pref_skinf = "";
   suonodiallarme.reset();
+  orologio_analogico = winpict = immaginedisfondo = fw::Picture();
 }
 
 void MainWindowFixture::ApplicationOpenStep() {

@@ -12,31 +12,11 @@
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/files.h"
+#include "bench/bench_folders.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
 
 namespace {
-
-// Private application and preferences folders for the run, removed at the end.
-class BenchFolders {
- public:
-  BenchFolders() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "velqora-bench-XXXXXX").string();
-    root_ = mkdtemp(tmpl.data());
-    std::filesystem::create_directories(root_ + "/app");
-    std::filesystem::create_directories(root_ + "/prefs");
-    fw::SetApplicationFolderForTesting(root_ + "/app");
-    fw::SetPreferencesFolderForTesting(root_ + "/prefs");
-  }
-  ~BenchFolders() {
-    fw::SetApplicationFolderForTesting("");
-    fw::SetPreferencesFolderForTesting("");
-    std::filesystem::remove_all(root_);
-  }
-
- private:
-  std::string root_;
-};
 
 // A busy year: a note of a few lines on every other day, styles of every kind.
 void FillYear() {

@@ -14,32 +14,13 @@
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/files.h"
+#include "bench/bench_folders.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
 
 namespace {
 
 constexpr int kContacts = 10000;
-
-class BenchFolders {
- public:
-  BenchFolders() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "velqora-store-bench-XXXXXX").string();
-    root_ = mkdtemp(tmpl.data());
-    std::filesystem::create_directories(root_ + "/app");
-    std::filesystem::create_directories(root_ + "/prefs");
-    fw::SetApplicationFolderForTesting(root_ + "/app");
-    fw::SetPreferencesFolderForTesting(root_ + "/prefs");
-  }
-  ~BenchFolders() {
-    fw::SetApplicationFolderForTesting("");
-    fw::SetPreferencesFolderForTesting("");
-    std::filesystem::remove_all(root_);
-  }
-
- private:
-  std::string root_;
-};
 
 // The main window shown, in Italian, as the contact routines find it in the program.
 fin_main::Window& OpenMainWindow() {

@@ -6,12 +6,13 @@
 #include "app/app.h"
 #include "framework/files.h"
 #include "framework/thread.h"
+#include "store/file_formats.h"
 #include "store/globali.h"
 
 namespace contacts_export {
 
 namespace {
-constexpr int32_t kFields = 10;
+constexpr int32_t kFields = Globali::formats::kContactFields;
 constexpr int32_t kItalian = 2;
 }  // namespace
 

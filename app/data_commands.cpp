@@ -4,8 +4,8 @@
 #include "app/app.h"
 #include "dialogs/conferma.h"
 #include "framework/controls.h"
-#include "mainwindow/fin_main.h"
 #include "store/globali.h"
+#include "store/window_refresh.h"
 
 namespace {
 
@@ -16,24 +16,17 @@ struct Destructive {
   void (*atOnce)();
 };
 
-// After loading notes the window is refreshed here; the delete routines and the
-// contacts loader refresh it themselves.
-void ShowReloadedNotes() {
-  fin_main::Window& w = fin_main::fin_main();
-  w.Member<fw::StaticText>("mese_label").SetText(Globali::calendarHeading());
-  w.creamese();
-  w.aggiorni();
-}
-
+// The notes loader leaves the window to its caller (it also runs inside the grid's
+// rebuild); the delete routines and the contacts loader refresh it themselves.
 void RestoreAll() {
   Globali::ripristinanote();
   Globali::ripristinacontatti();
-  ShowReloadedNotes();
+  Globali::window::showLoadedNotes();
 }
 
 void RestoreNotes() {
   Globali::ripristinanote();
-  ShowReloadedNotes();
+  Globali::window::showLoadedNotes();
 }
 
 void DeleteAll() {

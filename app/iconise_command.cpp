@@ -26,6 +26,7 @@ bool App::_VisualizzazioneRiduciadicona_Action() {
 
   Globali::winpict = fw::NewPicture(W, H, 32);
   fw::Picture thumbnail = fw::NewPicture(w, h, 32);
+  if (!Globali::winpict || !thumbnail) return false;  // a window too small to shrink stays as it is
   main.DrawInto(Globali::winpict.GetGraphics(), 0, 0);
   thumbnail.GetGraphics().DrawPicture(Globali::winpict, 0, 0, w, h, 0, 0, W, H);
 

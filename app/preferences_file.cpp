@@ -97,9 +97,11 @@ const std::array<Line, kLineCount> kLines{{
 constexpr int kSoundFileLine = 12;
 constexpr int kPictureFileLine = 14;
 
-// The whole of the picture drawn stretched over a new one of the given size.
+// The whole of the picture drawn stretched over a new one of the given size; none for
+// a size with no pixels (a window not laid out yet), which has nothing to draw into.
 fw::Picture Stretched(const fw::Picture& picture, int32_t width, int32_t height) {
   fw::Picture p = fw::NewPicture(width, height, 32);
+  if (!p) return p;
   p.GetGraphics().DrawPicture(picture, 0, 0, width, height, 0, 0, picture.Width(), picture.Height());
   return p;
 }

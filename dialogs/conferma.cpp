@@ -5,10 +5,10 @@
 #include "framework/controls.h"
 #include "framework/properties.h"
 #include "framework/window_instance.h"
-#include "mainwindow/fin_main.h"
 #include "mainwindow/layout/blob_encoders.h"
 #include "store/contact_list_switch.h"
 #include "store/globali.h"
+#include "store/window_refresh.h"
 
 namespace conferma {
 
@@ -57,9 +57,7 @@ void Window::PushButton1_Action(fw::Object&) {
   if (code == 1 || code == 3) Globali::eliminacontatti();
   if (code == 4 || code == 5) {
     Globali::ripristinanote();
-    fin_main::fin_main().Member<fw::StaticText>("mese_label").SetText(Globali::calendarHeading());
-    fin_main::fin_main().creamese();
-    fin_main::fin_main().aggiorni();
+    Globali::window::showLoadedNotes();
   }
   if (code == 4 || code == 6) Globali::ripristinacontatti();
   if (code == 7) {

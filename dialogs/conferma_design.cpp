@@ -2,6 +2,8 @@
 // the open step replaces every one but the object line in the current language.
 #include "dialogs/conferma_design.h"
 
+#include "dialogs/modal_dialog_design.h"
+
 namespace conferma::design {
 
 namespace {
@@ -17,17 +19,7 @@ records::StaticTextDesign Line(const char* name, int32_t top, const char* text) 
 
 }  // namespace
 
-records::WindowDesign Window() {
-  return {.width = 320,
-          .height = 140,
-          .minHeight = 64,
-          .frame = 1,  // movable modal dialog
-          .hasBackColor = false,
-          .title = "conferma",
-          .menuBarVisible = false,
-          .closeButton = false,
-          .minimizeButton = false};
-}
+records::WindowDesign Window() { return dialogs::design::ModalDialog(320, 140, "conferma"); }
 
 std::vector<records::StaticTextDesign> Texts() {
   records::StaticTextDesign attention = Line("StaticText1", 5, "ATTENZIONE!!!");

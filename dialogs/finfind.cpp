@@ -26,7 +26,7 @@ struct Cell {
   int32_t day, month;
 };
 
-// Exact text equality, piece by piece, yielding after each position tried.
+// Exact text equality at each position in turn, yielding after each one tried.
 bool Contains(const fw::String& note, const fw::String& needle) {
   const int64_t length = fw::Len(needle);
   const int64_t noteLength = fw::Len(note);

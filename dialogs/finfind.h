@@ -1,5 +1,5 @@
 #pragma once
-// The find window: walks the loaded year's notes for a piece of text, one press of
+// The find window: walks the loaded year's notes for a text, one press of
 // "Find (next)" at a time, and shows the day of each hit in the main window. While it
 // is open the main window's note fields cannot be edited, so the notes stay as they
 // were between two searches. Where the next search starts is Globali::d_find and

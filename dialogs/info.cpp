@@ -14,7 +14,6 @@ namespace info {
 
 namespace {
 
-
 fw::StaticText& Label(fw::Object& sender) { return dynamic_cast<fw::StaticText&>(sender); }
 
 }  // namespace
@@ -43,6 +42,7 @@ void Window::CreateControls() {
 void Window::Event_Open() {
   const int32_t w = Width(), h = Height();
   fw::Picture p = fw::NewPicture(w, h, 32);
+  if (!p) return;  // a window with no pixels has no backdrop to paint
   fw::Graphics& g = p.GetGraphics();
   for (int32_t x = 0; x < w; ++x) {
     const double hue = (1.0 / w) * x;

@@ -18,7 +18,6 @@ namespace {
 // Open dialogs offer every file; what the file holds decides.
 constexpr char kAnyFile[] = "special/any";
 
-
 // The label of a stored path: the file's name while it names a file that is there.
 fw::String LabelOf(const fw::String& path, const char* none) {
   if (path.empty()) return none;

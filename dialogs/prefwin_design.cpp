@@ -3,6 +3,7 @@
 #include "dialogs/prefwin_design.h"
 
 #include "dialogs/check_box_design.h"
+#include "dialogs/modal_dialog_design.h"
 #include "framework/controls.h"
 #include "mainwindow/layout/design_records.h"
 
@@ -15,17 +16,7 @@ using dialogs::design::CheckBoxDesign;
 constexpr char kArial[] = "Arial";
 constexpr fw::Color kNavy{0x00, 0x00, 0x80};
 
-layout::WindowDesign Design() {
-  return {.width = 380,
-          .height = 210,
-          .minHeight = 64,
-          .frame = 1,  // movable modal dialog
-          .hasBackColor = false,
-          .title = "Preferences",
-          .menuBarVisible = false,
-          .closeButton = false,
-          .minimizeButton = false};
-}
+layout::WindowDesign Design() { return dialogs::design::ModalDialog(380, 210, "Preferences"); }
 
 CheckBoxDesign Box(const char* name, int32_t left, int32_t top, int32_t width, const char* caption) {
   return {.name = name, .left = left, .top = top, .width = width, .height = 20, .caption = caption,

@@ -18,7 +18,6 @@ namespace {
 
 namespace layout = fin_main::layout;
 
-
 // The printer dialog gets no page setup: the printouts are laid out for A4 portrait,
 // as the dialog's first line tells the user. The job ends when the page is let go.
 void PrintWith(void (*printout)(fw::PrinterGraphics&)) {

@@ -2,6 +2,8 @@
 // open step replaces them in the current language.
 #include "dialogs/stampafin_design.h"
 
+#include "dialogs/modal_dialog_design.h"
+
 namespace stampafin::design {
 
 namespace {
@@ -15,17 +17,7 @@ records::PushButtonDesign Button(const char* name, int32_t left, const char* cap
 
 }  // namespace
 
-records::WindowDesign Window() {
-  return {.width = 320,
-          .height = 100,
-          .minHeight = 64,
-          .frame = 1,  // movable modal dialog
-          .hasBackColor = false,
-          .title = "stampa",
-          .menuBarVisible = false,
-          .closeButton = false,
-          .minimizeButton = false};
-}
+records::WindowDesign Window() { return dialogs::design::ModalDialog(320, 100, "stampa"); }
 
 std::vector<records::StaticTextDesign> Texts() {
   return {{.name = "StaticText1", .left = 41, .top = 8, .width = 240, .height = 16,

@@ -3,6 +3,7 @@
 #include "dialogs/winpw_design.h"
 
 #include "dialogs/check_box_design.h"
+#include "dialogs/modal_dialog_design.h"
 #include "framework/controls.h"
 #include "mainwindow/layout/design_records.h"
 
@@ -13,17 +14,7 @@ namespace layout = fin_main::layout;
 
 constexpr char kSystem[] = "System";
 
-layout::WindowDesign Design() {
-  return {.width = 260,
-          .height = 120,
-          .minHeight = 64,
-          .frame = 1,  // movable modal dialog
-          .hasBackColor = false,
-          .title = "Password",
-          .menuBarVisible = false,
-          .closeButton = false,
-          .minimizeButton = false};
-}
+layout::WindowDesign Design() { return dialogs::design::ModalDialog(260, 120, "Password"); }
 
 layout::PushButtonDesign PushButton1() {
   return {.name = "PushButton1", .left = 160, .top = 92, .width = 80, .height = 20,

@@ -120,12 +120,14 @@ void OpenApplication() {
   if (s.app) Guarded("Open", [&] { s.app->Event_Open(); });
   s.opening = false;
   s.opened = true;
-  // A waiting window may create another one; that one waits its turn here as well.
-  for (size_t i = 0; i < s.afterOpen.size() && !s.quitRun; ++i) {
-    auto fn = std::move(s.afterOpen[i]);
+  // From here on CallAfterApplicationOpen runs its call at once, so nothing joins the
+  // waiting calls while they run.
+  std::vector<std::function<void()>> waiting;
+  waiting.swap(s.afterOpen);
+  for (const auto& fn : waiting) {
+    if (s.quitRun) break;
     Guarded("Open", fn);
   }
-  s.afterOpen.clear();
 }
 
 int RunEventLoop() {

@@ -25,7 +25,7 @@ PushButton::PushButton() {
 
 void PushButton::SetCaption(const String& c) {
   caption_ = c;
-  static_cast<QPushButton*>(_View()->widget())->setText(CRToLF(c).replace('&', "&&"));
+  static_cast<QPushButton*>(_View()->widget())->setText(CaptionText(c));
 }
 
 void PushButton::SetDefault(bool v) {
@@ -118,18 +118,17 @@ BevelButton::BevelButton() {
   ApplyFont();
 }
 
-void BevelButton::Repaint() { Refresh(); }
-void BevelButton::SetCaption(const String& c) { caption_ = c; Repaint(); }
-void BevelButton::SetCaptionAlign(int32_t v) { captionAlign_ = v; Repaint(); }
-void BevelButton::SetCaptionPlacement(int32_t v) { captionPlacement_ = v; Repaint(); }
-void BevelButton::SetCaptionDelta(int32_t v) { captionDelta_ = v; Repaint(); }
-void BevelButton::SetIcon(Picture p) { icon_ = std::move(p); Repaint(); }
-void BevelButton::SetIconAlign(int32_t v) { iconAlign_ = v; Repaint(); }
-void BevelButton::SetIconDX(int32_t v) { iconDX_ = v; Repaint(); }
-void BevelButton::SetIconDY(int32_t v) { iconDY_ = v; Repaint(); }
-void BevelButton::SetBevel(int32_t v) { bevel_ = v; Repaint(); }
-void BevelButton::SetValue(bool v) { value_ = v; Repaint(); }
-void BevelButton::SetButtonType(int32_t v) { buttonType_ = v; Repaint(); }
+void BevelButton::SetCaption(const String& c) { caption_ = c; Refresh(); }
+void BevelButton::SetCaptionAlign(int32_t v) { captionAlign_ = v; Refresh(); }
+void BevelButton::SetCaptionPlacement(int32_t v) { captionPlacement_ = v; Refresh(); }
+void BevelButton::SetCaptionDelta(int32_t v) { captionDelta_ = v; Refresh(); }
+void BevelButton::SetIcon(Picture p) { icon_ = std::move(p); Refresh(); }
+void BevelButton::SetIconAlign(int32_t v) { iconAlign_ = v; Refresh(); }
+void BevelButton::SetIconDX(int32_t v) { iconDX_ = v; Refresh(); }
+void BevelButton::SetIconDY(int32_t v) { iconDY_ = v; Refresh(); }
+void BevelButton::SetBevel(int32_t v) { bevel_ = v; Refresh(); }
+void BevelButton::SetValue(bool v) { value_ = v; Refresh(); }
+void BevelButton::SetButtonType(int32_t v) { buttonType_ = v; Refresh(); }
 
 void BevelButton::SetAcceptFocus(bool v) {
   acceptFocus_ = v;
@@ -139,7 +138,7 @@ void BevelButton::SetAcceptFocus(bool v) {
 void BevelButton::_Clicked() {
   if (buttonType_ == 1) value_ = !value_;
   if (buttonType_ == 2) value_ = true;  // sticky: only code releases it
-  Repaint();
+  Refresh();
   _RaiseAction("Action");
 }
 
@@ -165,7 +164,7 @@ RadioButton::RadioButton() {
 
 void RadioButton::SetCaption(const String& c) {
   caption_ = c;
-  RadioOf(*this)->setText(CRToLF(c).replace('&', "&&"));
+  RadioOf(*this)->setText(CaptionText(c));
 }
 
 void RadioButton::SetValue(bool v) {
@@ -208,7 +207,7 @@ CheckBox::CheckBox() {
 
 void CheckBox::SetCaption(const String& c) {
   caption_ = c;
-  CheckOf(*this)->setText(CRToLF(c).replace('&', "&&"));
+  CheckOf(*this)->setText(CaptionText(c));
 }
 
 void CheckBox::SetValue(bool v) {

@@ -77,7 +77,6 @@ class BevelButton : public TextStyledControl {
   void _Clicked();
 
  private:
-  void Repaint();
   String caption_;
   int32_t captionAlign_ = 3, captionPlacement_ = 1, captionDelta_ = 0;
   Picture icon_;

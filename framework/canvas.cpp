@@ -19,16 +19,21 @@ Canvas::Canvas() {
 
 Canvas::~Canvas() = default;
 
-fw::Graphics& Canvas::Graphics() {
-  if (!backing_) backing_ = NewPicture(std::max(1, Width()), std::max(1, Height()), 32);
-  Refresh();  // whatever is drawn next shows at the coming repaint
-  return backing_.GetGraphics();
-}
+namespace {
+Picture BlankBacking(const Canvas& c) { return NewPicture(std::max(1, c.Width()), std::max(1, c.Height()), 32); }
+}  // namespace
 
-Picture Canvas::BackingPicture() const {
-  if (!backing_) backing_ = NewPicture(std::max(1, Width()), std::max(1, Height()), 32);
+Picture& Canvas::Backing() const {
+  if (!backing_) backing_ = BlankBacking(*this);
   return backing_;
 }
+
+fw::Graphics& Canvas::Graphics() {
+  Refresh();  // whatever is drawn next shows at the coming repaint
+  return Backing().GetGraphics();
+}
+
+Picture Canvas::BackingPicture() const { return Backing(); }
 
 void Canvas::SetBackdrop(Picture p) {
   backdrop_ = std::move(p);
@@ -44,7 +49,7 @@ void Canvas::SyncGeometry() {
   RectControl::SyncGeometry();
   // A resized canvas keeps what was drawn, at the top left.
   if (backing_ && (backing_.Width() != std::max(1, Width()) || backing_.Height() != std::max(1, Height()))) {
-    Picture bigger = NewPicture(std::max(1, Width()), std::max(1, Height()), 32);
+    Picture bigger = BlankBacking(*this);
     QPainter p(&PictureImage(bigger));
     p.drawImage(0, 0, PictureImage(backing_));
     p.end();

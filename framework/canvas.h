@@ -34,6 +34,8 @@ class Canvas : public RectControl {
   void SyncGeometry() override;
 
  private:
+  // The backing picture, made at the canvas's size on first use.
+  Picture& Backing() const;
   Picture backdrop_;
   mutable Picture backing_;
   bool acceptFocus_ = false, acceptTabs_ = false, useFocusRing_ = true, eraseBackground_ = true;

@@ -31,14 +31,8 @@ void ContextualMenu::Open() {
   } else {
     QMenu menu;
     std::vector<QAction*> actions;
-    for (const String& r : rows) {
-      if (r == "-") {
-        actions.push_back(menu.addSeparator());
-      } else {
-        QString caption = CRToLF(r);
-        actions.push_back(menu.addAction(caption.replace('&', "&&")));
-      }
-    }
+    for (const String& r : rows)
+      actions.push_back(r == "-" ? menu.addSeparator() : menu.addAction(CaptionText(r)));
     QAction* picked = menu.exec(QCursor::pos());
     for (size_t i = 0; i < actions.size(); ++i)
       if (actions[i] == picked) chosen = static_cast<int32_t>(i);

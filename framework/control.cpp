@@ -15,14 +15,8 @@ std::optional<EventKind> Control::EventKindOf(const String&) const { return std:
 
 void Control::_BindEvent(const String& eventName, EventHandler handler) {
   auto kind = EventKindOf(eventName);
-  if (!kind) {
-    throw EventBindingError(DescribeObject(*this) + " (" + ClassName() + ") has no event \"" +
-                            eventName + "\"");
-  }
-  if (static_cast<size_t>(*kind) != handler.index()) {
-    throw EventBindingError("the handler bound to " + DescribeObject(*this) + "." + eventName +
-                            " must have the form " + EventKindName(*kind));
-  }
+  if (!kind) throw EventBindingError::NoSuchEvent(*this, ClassName(), eventName);
+  if (static_cast<size_t>(*kind) != handler.index()) throw EventBindingError::WrongForm(*this, eventName, *kind);
   handlers_[eventName] = std::move(handler);
 }
 
@@ -137,7 +131,7 @@ void TextStyledControl::SetItalic(bool v) { italic_ = v; ApplyFont(); }
 void TextStyledControl::SetUnderline(bool v) { underline_ = v; ApplyFont(); }
 
 void TextStyledControl::ApplyFont() {
-  if (_View()) _View()->widget()->setFont(MakeFont(textFont_, textSize_, bold_, italic_, underline_));
+  if (_View()) _View()->widget()->setFont(FontFor(textFont_, textSize_, bold_, italic_, underline_));
 }
 
 }  // namespace fw

@@ -136,8 +136,8 @@ class RectControl : public Control {
 namespace fw {
 
 // A rectangle control that shows text in one font: the font properties every text
-// control shares. TextSize is in points; 0 means the toolkit's default size. "Times"
-// and "Arial" resolve through the system's font substitution.
+// control shares. TextSize is in the designs' points, which were screen pixels; 0 is
+// the default size. "Times" and "Arial" resolve through the system's font substitution.
 class TextStyledControl : public RectControl {
  public:
   String TextFont() const { return textFont_; }

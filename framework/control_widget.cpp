@@ -1,54 +1,14 @@
-// The on-screen side shared by all controls: text conversions, fonts, and the
-// translation of mouse input into MouseDown, MouseEnter and MouseExit.
+// The on-screen side shared by all controls: captions, and the translation of mouse
+// input into MouseDown, MouseEnter and MouseExit.
 #include "framework/control_widget_qt.h"
-#include "framework/graphics_qt.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include "framework/window.h"
 
 namespace fw {
 
-QString ToQ(const String& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-String FromQ(const QString& s) { return s.toStdString(); }
-
-QString CRToLF(const String& s) {
-  QString q = ToQ(s);
-  q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return q;
-}
-
-String LFToCR(const QString& s) {
-  QString q = s;
-  q.replace(QChar(0x2029), QLatin1Char('\n'));
-  q.replace(QChar(0x2028), QLatin1Char('\n'));
-  q.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-  return FromQ(q);
-}
-
-int CodePointsBefore(const QString& s, int utf16Pos) {
-  int n = 0;
-  for (int i = 0; i < utf16Pos && i < s.size(); ++i) {
-    if (!(s.at(i).isLowSurrogate() && i > 0 && s.at(i - 1).isHighSurrogate())) ++n;
-  }
-  return n;
-}
-
-int Utf16PosOf(const QString& s, int codePoints) {
-  int i = 0;
-  for (int n = 0; n < codePoints && i < s.size(); ++n) {
-    i += (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) ? 2 : 1;
-  }
-  return i;
-}
-
-// The designs give text sizes in pixels (a point was a pixel on the screens they were
-// drawn for); the pictures' ports and the controls share one font rule.
-QFont MakeFont(const String& family, int32_t size, bool bold, bool italic, bool underline) {
-  return FontFor(family, size, bold, italic, underline);
-}
+QString CaptionText(const String& s) { return CRToLF(s).replace('&', "&&"); }
 
 // --- ControlView -------------------------------------------------------------------------
 

@@ -1,16 +1,14 @@
 #pragma once
 // Qt side of windows and controls, for framework sources (and tests) only.
-#include <QColor>
 #include <QEventLoop>
-#include <QFont>
 #include <QObject>
 #include <QPointer>
-#include <QString>
 #include <QWidget>
 #include <functional>
 #include <vector>
 #include "framework/control.h"
-#include "framework/graphics.h"
+#include "framework/graphics_qt.h"
+#include "framework/text_qt.h"
 
 class QMenuBar;
 class QVBoxLayout;
@@ -25,16 +23,9 @@ class Window;
 class EditField;
 class Listbox;
 
-inline QColor QCol(Color c) { return QColor(c.r, c.g, c.b); }
-QString ToQ(const String& s);
-String FromQ(const QString& s);
-// The program keeps CR between lines; Qt widgets keep LF.
-QString CRToLF(const String& s);
-String LFToCR(const QString& s);
-// Characters (code points) <-> UTF-16 positions of a QString.
-int CodePointsBefore(const QString& s, int utf16Pos);
-int Utf16PosOf(const QString& s, int codePoints);
-QFont MakeFont(const String& family, int32_t size, bool bold, bool italic, bool underline);
+// A caption as a button or menu row shows it: its line breaks LF, and '&' a plain
+// character (the program's captions carry no mnemonics).
+QString CaptionText(const String& s);
 
 // The on-screen side of a RectControl: its widget, and the translation of the widget's
 // input into the control's events. The widget is deleted with the view.

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <cstdio>
 
+#include "framework/text_qt.h"
+
 namespace fw {
 
 namespace {
@@ -34,8 +36,7 @@ void MsgBox(const String& text) {
     MsgBoxHandler()(text);
     return;
   }
-  QString shown = QString::fromStdString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+  const QString shown = CRToLF(text);
   if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
     std::fprintf(stderr, "%s\n", shown.toStdString().c_str());
     return;

@@ -7,6 +7,7 @@
 #include <QMediaPlayer>
 #include <QUrl>
 #include <cstring>
+#include <memory>
 
 #include "framework/devices.h"
 
@@ -44,10 +45,6 @@ bool LooksLikeSound(const QByteArray& head) {
 class MediaSound : public Sound {
  public:
   explicit MediaSound(String path) : path_(std::move(path)) {}
-  ~MediaSound() override {
-    delete player_;
-    delete output_;
-  }
 
   void Play() override { Start("play", 1); }
   void PlayLooping() override { Start("loop", QMediaPlayer::Infinite); }
@@ -73,9 +70,9 @@ class MediaSound : public Sound {
     testPlaying_ = true;
     if (Report(what) || !QCoreApplication::instance()) return;
     if (!player_) {  // made on first use: a sound that never plays needs no device
-      output_ = new QAudioOutput();
-      player_ = new QMediaPlayer();
-      player_->setAudioOutput(output_);
+      output_ = std::make_unique<QAudioOutput>();
+      player_ = std::make_unique<QMediaPlayer>();
+      player_->setAudioOutput(output_.get());
       player_->setSource(QUrl::fromLocalFile(QString::fromStdString(path_)));
     }
     player_->stop();
@@ -84,8 +81,8 @@ class MediaSound : public Sound {
   }
 
   String path_;
-  QAudioOutput* output_ = nullptr;
-  QMediaPlayer* player_ = nullptr;
+  std::unique_ptr<QAudioOutput> output_;
+  std::unique_ptr<QMediaPlayer> player_;  // after the output: it goes first
   bool testPlaying_ = false;
 };
 

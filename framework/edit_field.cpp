@@ -48,6 +48,15 @@ String KeyDownText(int key, Qt::KeyboardModifiers mods, const QString& text) {
 
 // --- EditFieldView -------------------------------------------------------------------------
 
+namespace {
+// A focus change that is not the field's own contextual menu popping up or its window
+// going to the background (or coming back).
+bool MovedBetweenControls(QEvent* focusEvent) {
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(focusEvent)->reason();
+  return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+}  // namespace
+
 EditFieldView::EditFieldView(EditField& owner, QWidget* frame) : ControlView(owner, frame), field_(owner) {
   auto* layout = new QVBoxLayout(frame);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -159,21 +168,12 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
       KeyContext context(k->modifiers() & Qt::ControlModifier, k->modifiers() & Qt::ShiftModifier);
       return field_._RaiseKey("KeyDown", key);
     }
-    case QEvent::FocusOut: {
-      if (quiet_) return false;
-      auto reason = static_cast<QFocusEvent*>(event)->reason();
-      // Not a loss: the field's own contextual menu popping up, or the window
-      // going to the background.
-      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-        field_._RaiseAction("LostFocus");
+    case QEvent::FocusOut:
+      if (!quiet_ && MovedBetweenControls(event)) field_._RaiseAction("LostFocus");
       return false;
-    }
-    case QEvent::FocusIn: {
-      auto reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-        field_._RaiseAction("GotFocus");
+    case QEvent::FocusIn:
+      if (MovedBetweenControls(event)) field_._RaiseAction("GotFocus");
       return false;
-    }
     default:
       return false;
   }
@@ -235,7 +235,7 @@ void EditField::SetPassword(bool v) { password_ = v; ApplyLook(); }
 void EditField::SetAcceptTabs(bool v) { acceptTabs_ = v; ApplyLook(); }
 void EditField::SetScrollBarHorizontal(bool v) { scrollH_ = v; ApplyLook(); }
 void EditField::SetScrollBarVertical(bool v) { scrollV_ = v; ApplyLook(); }
-void EditField::SetLimitText(int32_t n) { limitText_ = n; ApplyLook(); }
+void EditField::SetLimitText(int32_t n) { limitText_ = n; }  // checked at each edit
 void EditField::SetAlignment(int32_t a) { alignment_ = a; ApplyLook(); }
 
 void EditField::SetMultiLine(bool v) {
@@ -248,7 +248,7 @@ void EditField::SetMultiLine(bool v) {
 void EditField::ApplyFont() {
   TextStyledControl::ApplyFont();
   // The editor takes the font as a whole, so size and style cover all of the text.
-  QFont f = MakeFont(TextFont(), TextSize(), Bold(), Italic(), Underline());
+  QFont f = FontFor(TextFont(), TextSize(), Bold(), Italic(), Underline());
   _EditView()->editor()->setFont(f);
   if (auto* plain = _EditView()->plain()) plain->document()->setDefaultFont(f);
 }
@@ -257,7 +257,7 @@ void EditField::ApplyLook() {
   EditFieldView* v = _EditView();
   QWidget* editor = v->editor();
   QPalette pal = editor->palette();
-  QColor text = QCol(textColor_), base = QCol(backColor_);
+  QColor text = ToQColor(textColor_), base = ToQColor(backColor_);
   for (auto group : {QPalette::Active, QPalette::Inactive}) {
     pal.setColor(group, QPalette::Base, base);
     pal.setColor(group, QPalette::Text, text);

@@ -25,6 +25,16 @@ const char* EventKindName(EventKind kind) {
   return "?";
 }
 
+EventBindingError EventBindingError::NoSuchEvent(const Object& obj, const String& className,
+                                                 const String& eventName) {
+  return EventBindingError(DescribeObject(obj) + " (" + className + ") has no event \"" + eventName + "\"");
+}
+
+EventBindingError EventBindingError::WrongForm(const Object& obj, const String& eventName, EventKind kind) {
+  return EventBindingError("the handler bound to " + DescribeObject(obj) + "." + eventName + " must have the form " +
+                           EventKindName(kind));
+}
+
 String DescribeObject(const Object& obj) {
   String name = obj.Name.empty() ? "<unnamed " + obj.ClassName() + ">" : obj.Name;
   if (obj.Index != kNoArrayIndex) name += "(" + std::to_string(obj.Index) + ")";

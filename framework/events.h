@@ -65,6 +65,8 @@ EventHandler MakeEventHandler(F&& f) {
 // handler of the wrong form. The message names the object and the event.
 struct EventBindingError : std::runtime_error {
   using std::runtime_error::runtime_error;
+  static EventBindingError NoSuchEvent(const Object& obj, const String& className, const String& eventName);
+  static EventBindingError WrongForm(const Object& obj, const String& eventName, EventKind kind);
 };
 
 // "name" or "name(index)" for messages.

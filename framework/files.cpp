@@ -9,14 +9,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "framework/text_qt.h"
 #include "framework/text_streams_qt.h"
 
 namespace fw {
 
 namespace {
-
-QString Q(const String& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-String S(const QString& q) { return q.toUtf8().toStdString(); }
 
 struct FolderSeams {
   String application, preferences;
@@ -51,46 +49,46 @@ QString FilterFor(const String& fileType) {
 }  // namespace
 
 FolderItem::FolderItem(String absolutePath)
-    : path_(absolutePath.empty() ? String() : S(QDir::cleanPath(Q(absolutePath)))) {}
+    : path_(absolutePath.empty() ? String() : FromQ(QDir::cleanPath(ToQ(absolutePath)))) {}
 
-String FolderItem::Name() const { return S(QFileInfo(Q(path_)).fileName()); }
+String FolderItem::Name() const { return FromQ(QFileInfo(ToQ(path_)).fileName()); }
 String FolderItem::DisplayName() const { return Name(); }
 
-FolderItem FolderItem::Parent() const { return FolderItem(S(QFileInfo(Q(path_)).absolutePath())); }
+FolderItem FolderItem::Parent() const { return FolderItem(FromQ(QFileInfo(ToQ(path_)).absolutePath())); }
 
 FolderItem FolderItem::Child(const String& name) const {
   return FolderItem(path_ == "/" ? "/" + name : path_ + "/" + name);
 }
 
-bool FolderItem::Exists() const { return !path_.empty() && QFileInfo::exists(Q(path_)); }
-bool FolderItem::Directory() const { return !path_.empty() && QFileInfo(Q(path_)).isDir(); }
+bool FolderItem::Exists() const { return !path_.empty() && QFileInfo::exists(ToQ(path_)); }
+bool FolderItem::Directory() const { return !path_.empty() && QFileInfo(ToQ(path_)).isDir(); }
 
 bool FolderItem::IsWriteable() const {
   if (path_.empty()) return false;
-  if (Directory()) return CanWriteInto(Q(path_));
+  if (Directory()) return CanWriteInto(ToQ(path_));
   if (Exists() && ::access(path_.c_str(), W_OK) != 0) return false;
-  return CanWriteInto(Q(Parent().path_));
+  return CanWriteInto(ToQ(Parent().path_));
 }
 
 bool FolderItem::CreateAsFolder() const {
   if (path_.empty()) return false;
-  QDir().mkpath(Q(path_));
+  QDir().mkpath(ToQ(path_));
   return Directory();
 }
 
 bool FolderItem::Delete() const {
   if (path_.empty()) return false;
-  const QFileInfo info(Q(path_));
-  if (info.isDir() && !info.isSymLink()) QDir().rmdir(Q(path_));
-  else QFile::remove(Q(path_));
-  return !QFileInfo(Q(path_)).exists() && !QFileInfo(Q(path_)).isSymLink();
+  const QFileInfo info(ToQ(path_));
+  if (info.isDir() && !info.isSymLink()) QDir().rmdir(ToQ(path_));
+  else QFile::remove(ToQ(path_));
+  return !QFileInfo(ToQ(path_)).exists() && !QFileInfo(ToQ(path_)).isSymLink();
 }
 
 bool FolderItem::Rename(const String& newName) const {
   if (!Exists() || newName.empty() || newName.find('/') != String::npos) return false;
   const FolderItem target = Parent().Child(newName);
   if (target.Exists()) return false;  // never replaces another file
-  return QDir().rename(Q(path_), Q(target.path_));
+  return QDir().rename(ToQ(path_), ToQ(target.path_));
 }
 
 // The copy is written whole beside its final name first, like every other file.
@@ -98,9 +96,9 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
   if (!Exists() || Directory() || destination.path_.empty()) return false;
   const FolderItem target = destination.Directory() ? destination.Child(Name()) : destination;
   if (target.path_ == path_) return true;
-  QFile in(Q(path_));
+  QFile in(ToQ(path_));
   if (!in.open(QIODevice::ReadOnly)) return false;
-  QSaveFile out(Q(target.path_));
+  QSaveFile out(ToQ(target.path_));
   if (!out.open(QIODevice::WriteOnly)) return false;
   const QByteArray bytes = in.readAll();
   if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) return false;
@@ -108,8 +106,8 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  if (path_.empty() || !QFileInfo(Q(path_)).isFile()) return nullptr;  // no folders, pipes or devices
-  QFile file(Q(path_));
+  if (path_.empty() || !QFileInfo(ToQ(path_)).isFile()) return nullptr;  // no folders, pipes or devices
+  QFile file(ToQ(path_));
   if (!file.open(QIODevice::ReadOnly)) return nullptr;
   QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) return nullptr;
@@ -118,7 +116,7 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
   if (path_.empty()) return nullptr;
-  auto file = std::make_unique<QSaveFile>(Q(path_));
+  auto file = std::make_unique<QSaveFile>(ToQ(path_));
   if (!file->open(QIODevice::WriteOnly)) return nullptr;
   return std::make_unique<SaveFileTextOutput>(std::move(file));
 }
@@ -130,15 +128,15 @@ bool FolderItem::SetOwnerOnly() const {
 FolderItem ApplicationFolder() {
   if (!Seams().application.empty()) return FolderItem(Seams().application);
   const QString exeFolder = ExecutableFolder();
-  if (CanWriteInto(exeFolder)) return FolderItem(S(exeFolder));
+  if (CanWriteInto(exeFolder)) return FolderItem(FromQ(exeFolder));
   const QString data = XdgFolder("XDG_DATA_HOME", ".local/share") + "/velqora";
   QDir().mkpath(data);
-  return FolderItem(S(data));
+  return FolderItem(FromQ(data));
 }
 
 FolderItem PreferencesFolder() {
   if (!Seams().preferences.empty()) return FolderItem(Seams().preferences);
-  return FolderItem(S(XdgFolder("XDG_CONFIG_HOME", ".config")));
+  return FolderItem(FromQ(XdgFolder("XDG_CONFIG_HOME", ".config")));
 }
 
 FolderItem GetFolderItem(const String& name) {
@@ -146,27 +144,31 @@ FolderItem GetFolderItem(const String& name) {
   return ApplicationFolder().Child(name);
 }
 
-std::optional<FolderItem> GetOpenFolderItem(const String& fileType) {
+namespace {
+
+// The file the test seam answers while one is set, else the one the dialog returns;
+// none on cancel, and none without a desktop to show the dialog on.
+std::optional<FolderItem> AskForFile(const FileDialogRequest& request) {
+  std::optional<String> chosen;
   if (Seams().dialogs) {
-    auto chosen = Seams().dialogs({false, fileType, ""});
-    return chosen ? std::optional<FolderItem>(FolderItem(*chosen)) : std::nullopt;
+    chosen = Seams().dialogs(request);
+  } else if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    const QString filter = FilterFor(request.fileType);
+    const QString path =
+        request.save ? QFileDialog::getSaveFileName(nullptr, QString(),
+                                                    QDir::homePath() + "/" + ToQ(request.defaultName), filter)
+                     : QFileDialog::getOpenFileName(nullptr, QString(), QDir::homePath(), filter);
+    if (!path.isEmpty()) chosen = FromQ(path);
   }
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return std::nullopt;
-  const QString path = QFileDialog::getOpenFileName(nullptr, QString(), QDir::homePath(), FilterFor(fileType));
-  if (path.isEmpty()) return std::nullopt;
-  return FolderItem(S(path));
+  return chosen ? std::optional<FolderItem>(FolderItem(*chosen)) : std::nullopt;
 }
 
+}  // namespace
+
+std::optional<FolderItem> GetOpenFolderItem(const String& fileType) { return AskForFile({false, fileType, ""}); }
+
 std::optional<FolderItem> GetSaveFolderItem(const String& fileType, const String& defaultName) {
-  if (Seams().dialogs) {
-    auto chosen = Seams().dialogs({true, fileType, defaultName});
-    return chosen ? std::optional<FolderItem>(FolderItem(*chosen)) : std::nullopt;
-  }
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return std::nullopt;
-  const QString start = QDir::homePath() + "/" + Q(defaultName);
-  const QString path = QFileDialog::getSaveFileName(nullptr, QString(), start, FilterFor(fileType));
-  if (path.isEmpty()) return std::nullopt;
-  return FolderItem(S(path));
+  return AskForFile({true, fileType, defaultName});
 }
 
 void SetApplicationFolderForTesting(const String& path) { Seams().application = path; }

@@ -44,6 +44,8 @@ Color HSV(double h, double s, double v) {
 QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
 Color FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
 
+// The designs give text sizes in pixels (a point was a pixel on the screens they were
+// drawn for), so sizes are set in pixels: a control's text and a port's measure alike.
 QFont FontFor(const String& family, int size, bool bold, bool italic, bool underline) {
   QFont font = QGuiApplication::font();
   if (!family.empty() && family != "System" && family != "SmallSystem")

@@ -22,7 +22,8 @@ QImage PictureImageForDrawing(const Picture& p);
 Picture PictureFromImage(QImage image, int depth = 32);
 
 // The font a port or control uses for TextFont/TextSize/Bold/Italic/Underline. Sizes are
-// pixels, as the window layouts are; "System" (or "") is the desktop's font, size 0 is 12.
+// pixels, as the window layouts are; "System" (or "") is the desktop's font and
+// "SmallSystem" that font smaller: size 0 is 12, or 10 for "SmallSystem".
 QFont FontFor(const String& family, int size, bool bold, bool italic, bool underline);
 
 // A Graphics that draws through an existing painter (a canvas's paint event, a printed

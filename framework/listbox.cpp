@@ -71,10 +71,6 @@ QTableView* TableOf(const Listbox& l) { return l._ListView()->table(); }
 
 namespace {
 ListboxModel& ModelOf(const Listbox& l) { return l._ListView()->model(); }
-
-// A text as the table shows it and gives it back: its line breaks CR, and what the
-// toolkit cannot hold mended as it mends it.
-String AsShown(const String& text) { return LFToCR(CRToLF(text)); }
 }  // namespace
 
 void Listbox::DeleteAllRows() {
@@ -96,19 +92,15 @@ int32_t Listbox::ListCount() const { return ModelOf(*this).RowCount(); }
 
 String Listbox::Cell(int32_t row, int32_t column) const { return AsShown(ModelOf(*this).Cell(row, column)); }
 
-void Listbox::SetCell(int32_t row, int32_t column, const String& text) {
-  ListboxModel& m = ModelOf(*this);
-  if (row < 0 || row >= m.RowCount() || column < 0 || column >= m.ColumnCount()) return;
-  m.SetCell(row, column, text);
-}
+void Listbox::SetCell(int32_t row, int32_t column, const String& text) { ModelOf(*this).SetCell(row, column, text); }
 
 int32_t Listbox::ListIndex() const {
   QTableView* t = TableOf(*this);
   QModelIndexList rows = t->selectionModel()->selectedRows();
   if (rows.isEmpty()) return -1;
+  // Of several selected rows, the current one (where the user last clicked or moved).
   const QModelIndex current = t->selectionModel()->currentIndex();
-  for (const QModelIndex& i : rows)
-    if (current.isValid() && i.row() == current.row()) return current.row();
+  if (current.isValid() && t->selectionModel()->isRowSelected(current.row(), QModelIndex())) return current.row();
   return rows.first().row();
 }
 
@@ -224,6 +216,7 @@ void Listbox::ApplyScrollBars() {
   t->setVerticalScrollBarPolicy(policy(scrollV_));
 }
 
+// The table draws all its grid lines or none.
 void Listbox::SetGridLinesHorizontal(int32_t v) {
   gridH_ = v;
   TableOf(*this)->setShowGrid(gridH_ > 0 || gridV_ > 0);

@@ -162,12 +162,14 @@ class MenuBarBinding : public QObject {
     }
   }
 
+  // Whether an item below the root changed its kind (separator, menu, command) or its
+  // number of children: the bar is then built afresh.
   bool NeedsRebuild(MenuItem& item) const {
     auto it = actions_.find(&item);
     if (it == actions_.end()) return true;
-    const bool isMenu = it->second->menu() != nullptr || &item == root_;
+    const bool isMenu = it->second->menu() != nullptr;
     if (it->second->isSeparator() != item.IsSeparator()) return true;
-    if (isMenu != (item.Count() > 0 || item.Parent() == root_) && &item != root_) return true;
+    if (isMenu != (item.Count() > 0 || item.Parent() == root_)) return true;
     auto count = childCount_.find(&item);
     return isMenu && count != childCount_.end() && count->second != item.Count();
   }

@@ -114,6 +114,15 @@ void CopyState(const Graphics& from, Graphics& to) {
   to.Underline = from.Underline;
 }
 
+// A port for measuring text with `state`'s font, on a 1x1 picture made on first use.
+// Fonts are sized in page units, so a 1:1 picture measures as the page does.
+Graphics& MeasuringPort(Picture& scratch, const Graphics& state) {
+  if (!scratch) scratch = NewPicture(1, 1, 24);
+  Graphics& g = scratch.GetGraphics();
+  CopyState(state, g);
+  return g;
+}
+
 // Where a job's pages go: a printer, or the record kept for tests.
 class PageSink {
  public:
@@ -206,9 +215,9 @@ class RecordingGraphics : public Graphics {
     return &jobs[job_].pages.back();
   }
   Graphics& Synced() {
-    if (!scratch_) scratch_ = NewPicture(1, 1, 24);
     PrintedPage* page = Page();
-    Graphics& g = page ? page->picture.GetGraphics() : scratch_.GetGraphics();
+    if (!page) return MeasuringPort(scratch_, *this);
+    Graphics& g = page->picture.GetGraphics();
     CopyState(*this, g);
     return g;
   }
@@ -321,14 +330,8 @@ class PrinterPort : public PrinterGraphics {
     if (target_) CopyState(*this, *target_);
     return target_;
   }
-  // Measuring starts no page. Fonts are sized in page units, so a 1:1 picture
-  // measures as the page does.
-  Graphics& Measure() {
-    if (!scratch_) scratch_ = NewPicture(1, 1, 24);
-    Graphics& g = scratch_.GetGraphics();
-    CopyState(*this, g);
-    return g;
-  }
+  // Measuring starts no page.
+  Graphics& Measure() { return MeasuringPort(scratch_, *this); }
 
   std::unique_ptr<PageSink> sink_;
   int w_, h_;

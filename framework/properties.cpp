@@ -9,17 +9,6 @@
 
 namespace fw {
 
-const char* PropertyTypeName(PropertyType t) {
-  switch (t) {
-    case PropertyType::Boolean: return "Boolean";
-    case PropertyType::Int32: return "Int32";
-    case PropertyType::String: return "String";
-    case PropertyType::Color: return "Color";
-    case PropertyType::Object: return "Object";
-  }
-  return "?";
-}
-
 namespace {
 
 [[noreturn]] void Fail(const Object& obj, const String& problem, uint64_t at) {
@@ -128,12 +117,7 @@ BlobWriter& BlobWriter::AddInt32(int id, int32_t v) {
 }
 
 BlobWriter& BlobWriter::AddString(int id, const String& s) {
-  String text;
-  text.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') continue;  // CRLF: one CR (from the LF)
-    text += s[i] == '\n' ? '\r' : s[i];
-  }
+  const String text = LinesToCR(s);
   AddInt32(id, static_cast<int32_t>(text.size()));
   bytes_.insert(bytes_.end(), text.begin(), text.end());
   return *this;
@@ -201,15 +185,6 @@ std::optional<String> PropertyText(const Object& obj, int id) {
   auto v = GetProperty(obj, id);
   if (!v) return std::nullopt;
   return FormatPropertyValue(*v);
-}
-
-void SetProperty(Object& obj, int id, const PropertyValue& v) {
-  const PropertyTable& table = PropertyTableOf(obj);
-  if (id < 0 || id >= static_cast<int>(table.entries.size()))
-    throw BlobError(DescribeObject(obj) + ": unknown property id " + std::to_string(id));
-  const Property& prop = table.entries[static_cast<size_t>(id)];
-  if (!prop.set) throw BlobError(DescribeObject(obj) + ": property " + prop.name + " cannot be set");
-  prop.set(obj, v);
 }
 
 }  // namespace fw

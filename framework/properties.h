@@ -26,7 +26,6 @@
 namespace fw {
 
 enum class PropertyType { Boolean, Int32, String, Color, Object };
-const char* PropertyTypeName(PropertyType t);
 
 // A property's value. Pictures appear only as read-back values of object properties.
 using PropertyValue = std::variant<bool, int32_t, String, Color, Picture>;
@@ -42,7 +41,6 @@ struct Property {
 struct PropertyTable {
   String className;
   std::vector<Property> entries;  // position = id
-  int IdOf(const String& name) const;  // -1 when absent
 };
 
 // The table of the object's class (the nearest framework class it derives from).
@@ -97,7 +95,5 @@ std::optional<PropertyValue> GetProperty(const Object& obj, int id);
 // "picture WxH" or "none". nullopt when the entry has no getter.
 std::optional<String> PropertyText(const Object& obj, int id);
 String FormatPropertyValue(const PropertyValue& v);
-// Sets one property by id through its setter (BlobError when it cannot be set).
-void SetProperty(Object& obj, int id, const PropertyValue& v);
 
 }  // namespace fw

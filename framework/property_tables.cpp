@@ -44,6 +44,12 @@ Property U(int id) {
   return N(name);
 }
 
+// Every object's array index, whichever table holds it.
+Property IndexEntry() {
+  return {"Index", PropertyType::Int32, [](Object& o, const PropertyValue& v) { o.Index = std::get<int32_t>(v); },
+          [](const Object& o) { return PropertyValue(o.Index); }};
+}
+
 PropertyTable Extend(const PropertyTable& base, const char* className, std::vector<Property> own) {
   PropertyTable t{className, base.entries};
   for (auto& p : own) t.entries.push_back(std::move(p));
@@ -58,8 +64,7 @@ PropertyTable MakeControl() {
           {
               /* 00 */ {"Name", PT::String, [](Object& o, const PropertyValue& v) { o.Name = std::get<String>(v); },
                         [](const Object& o) { return PropertyValue(o.Name); }},
-              /* 01 */ {"Index", PT::Int32, [](Object& o, const PropertyValue& v) { o.Index = std::get<int32_t>(v); },
-                        [](const Object& o) { return PropertyValue(o.Index); }},
+              /* 01 */ IndexEntry(),
               /* 02 */ P("TabPanelIndex", &Control::TabPanelIndex, &Control::SetTabPanelIndex),
               /* 03 */ U(0x03), U(0x04), U(0x05),
               /* 06 */ N("Window"),
@@ -394,9 +399,7 @@ PropertyTable MakeThread() {
 PropertyTable MakePaneChild(const PropertyTable& base) {
   return Extend(base, base.className.c_str(),
                 {
-                    /* 04 */ {"Index", PT::Int32,
-                              [](Object& o, const PropertyValue& v) { o.Index = std::get<int32_t>(v); },
-                              [](const Object& o) { return PropertyValue(o.Index); }},
+                    /* 04 */ IndexEntry(),
                     /* 05 */ N("ownerWindow"),
                 });
 }
@@ -427,12 +430,6 @@ const Tables& AllTables() {
 }
 
 }  // namespace
-
-int PropertyTable::IdOf(const String& name) const {
-  for (size_t i = 0; i < entries.size(); ++i)
-    if (entries[i].name == name) return static_cast<int>(i);
-  return -1;
-}
 
 const PropertyTable* PropertyTableNamed(const String& className) {
   auto& t = AllTables().byName;

@@ -19,13 +19,13 @@ std::unique_ptr<ControlView> ShapeView(RectControl& owner,
 
 Rectangle::Rectangle() {
   SetView(ShapeView(*this, [this](QPainter& p, QWidget& w) {
-    p.fillRect(w.rect(), QCol(fill_));
+    p.fillRect(w.rect(), ToQColor(fill_));
     int b = std::min({borderWidth_, w.width() / 2, w.height() / 2});
     if (b <= 0) return;
-    p.fillRect(0, 0, w.width(), b, QCol(topLeft_));
-    p.fillRect(0, 0, b, w.height(), QCol(topLeft_));
-    p.fillRect(0, w.height() - b, w.width(), b, QCol(bottomRight_));
-    p.fillRect(w.width() - b, 0, b, w.height(), QCol(bottomRight_));
+    p.fillRect(0, 0, w.width(), b, ToQColor(topLeft_));
+    p.fillRect(0, 0, b, w.height(), ToQColor(topLeft_));
+    p.fillRect(0, w.height() - b, w.width(), b, ToQColor(bottomRight_));
+    p.fillRect(w.width() - b, 0, b, w.height(), ToQColor(bottomRight_));
   }));
 }
 
@@ -39,10 +39,10 @@ void Rectangle::SetBottomRightColor(Color c) { bottomRight_ = c; Refresh(); }
 Oval::Oval() {
   SetView(ShapeView(*this, [this](QPainter& p, QWidget& w) {
     p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QCol(fill_));
+    p.setBrush(ToQColor(fill_));
     if (borderWidth_ > 0) {
       double half = borderWidth_ / 2.0;
-      p.setPen(QPen(QCol(border_), borderWidth_));
+      p.setPen(QPen(ToQColor(border_), borderWidth_));
       p.drawEllipse(QRectF(half, half, w.width() - borderWidth_, w.height() - borderWidth_));
     } else {
       p.setPen(Qt::NoPen);
@@ -61,11 +61,11 @@ Line::Line() {
   SetView(ShapeView(*this, [this](QPainter& p, QWidget&) {
     int b = std::max(1, borderWidth_);
     // A point covers b x b pixels to the right of and below it, both ends included.
-    QPen pen(QCol(lineColor_), b, Qt::SolidLine, Qt::SquareCap);
+    QPen pen(ToQColor(lineColor_), b, Qt::SolidLine, Qt::SquareCap);
     p.setPen(pen);
     p.translate(b / 2.0 - Left(), b / 2.0 - Top());
     if (x1_ == x2_ && y1_ == y2_) {
-      p.fillRect(QRectF(x1_ - b / 2.0, y1_ - b / 2.0, b, b), QCol(lineColor_));
+      p.fillRect(QRectF(x1_ - b / 2.0, y1_ - b / 2.0, b, b), ToQColor(lineColor_));
     } else {
       p.drawLine(QPointF(x1_, y1_), QPointF(x2_, y2_));
     }

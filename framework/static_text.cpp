@@ -22,7 +22,7 @@ StaticText::StaticText() {
 static QLabel* LabelOf(const StaticText& t) { return static_cast<QLabel*>(t._View()->widget()); }
 
 void StaticText::SetText(const String& t) {
-  text_ = LFToCR(CRToLF(t));
+  text_ = AsShown(t);
   ApplyText();
 }
 
@@ -42,8 +42,8 @@ void StaticText::SetTextAlign(int32_t a) {
 void StaticText::SetTextColor(Color c) {
   textColor_ = c;
   QPalette pal = LabelOf(*this)->palette();
-  pal.setColor(QPalette::Active, QPalette::WindowText, QCol(c));
-  pal.setColor(QPalette::Inactive, QPalette::WindowText, QCol(c));
+  pal.setColor(QPalette::Active, QPalette::WindowText, ToQColor(c));
+  pal.setColor(QPalette::Inactive, QPalette::WindowText, ToQColor(c));
   LabelOf(*this)->setPalette(pal);
 }
 

@@ -1,9 +1,11 @@
+// Text functions counted in characters, and the program's texts as the toolkit's strings.
 #include "framework/text.h"
 
 #include <QString>
 #include <charconv>
 #include <cmath>
 
+#include "framework/text_qt.h"
 #include "framework/utf8.h"
 
 namespace fw {
@@ -34,9 +36,6 @@ size_t NumberLength(const String& s, size_t i) {
   }
   return j - i;
 }
-
-String FromQ(const QString& q) { return q.toUtf8().toStdString(); }
-QString ToQ(const String& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -172,6 +171,44 @@ bool IsValidUtf8(const String& s) {
     i += n;
   }
   return true;
+}
+
+// --- The toolkit's strings ---------------------------------------------------------
+
+QString ToQ(const String& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+String FromQ(const QString& s) { return s.toStdString(); }
+
+QString CRToLF(const String& s) {
+  QString q = ToQ(s);
+  q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return q;
+}
+
+String LFToCR(const QString& s) {
+  QString q = s;
+  q.replace(QChar(0x2029), QLatin1Char('\n'));
+  q.replace(QChar(0x2028), QLatin1Char('\n'));
+  q.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+  return FromQ(q);
+}
+
+String AsShown(const String& s) { return LFToCR(CRToLF(s)); }
+
+int CodePointsBefore(const QString& s, int utf16Pos) {
+  int n = 0;
+  for (int i = 0; i < utf16Pos && i < s.size(); ++i) {
+    if (!(s.at(i).isLowSurrogate() && i > 0 && s.at(i - 1).isHighSurrogate())) ++n;
+  }
+  return n;
+}
+
+int Utf16PosOf(const QString& s, int codePoints) {
+  int i = 0;
+  for (int n = 0; n < codePoints && i < s.size(); ++n) {
+    i += (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) ? 2 : 1;
+  }
+  return i;
 }
 
 }  // namespace fw

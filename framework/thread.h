@@ -30,7 +30,7 @@ class Thread : public Object {
 };
 
 void YieldToNextThread();
-// Runs every queued thread body now (tests, and the event loop's own idle step).
+// Tests: runs every queued thread body now, as the event loop would.
 void RunPendingThreadsForTesting();
 // How many bodies are queued (tests).
 int PendingThreadCount();

@@ -30,7 +30,7 @@ struct Timer::Impl {
 
 Timer::Timer() : impl_(std::make_unique<Impl>()) {
   LiveTimers().insert(this);
-  QObject::connect(&impl_->qtimer, &QTimer::timeout, [this] { FireForTesting(); });
+  QObject::connect(&impl_->qtimer, &QTimer::timeout, [this] { Tick(); });
   Rearm();  // ticks come from the event loop only, after the design is applied
 }
 
@@ -66,8 +66,9 @@ void Timer::Event_Action() {
   if (OnAction) OnAction();
 }
 
-// The tick goes through here whether it comes from the event loop or from a test.
-void Timer::FireForTesting() {
+void Timer::FireForTesting() { Tick(); }
+
+void Timer::Tick() {
   // A tick that comes while this timer's own action is still running (it opened a
   // modal dialog) would re-enter a half-done handler; it is dropped.
   if (impl_->inAction || gTimersStopped) return;

@@ -36,6 +36,7 @@ class Timer : public Object {
   void FireForTesting();
 
  private:
+  void Tick();  // from the event loop or a test
   friend void internal::StopAllTimers();
   friend void internal::ResumeTimers();
   void Rearm();

@@ -123,7 +123,7 @@ class ContentWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.fillRect(rect(), window_.HasBackColor() ? QCol(window_.BackColor()) : palette().color(QPalette::Window));
+    p.fillRect(rect(), window_.HasBackColor() ? ToQColor(window_.BackColor()) : palette().color(QPalette::Window));
     if (Picture b = window_.Backdrop()) p.drawImage(0, 0, PictureImageForDrawing(b));
   }
   void mousePressEvent(QMouseEvent* e) override {
@@ -163,7 +163,7 @@ WindowView::~WindowView() {
 }
 
 void WindowView::SetMenuBar(QMenuBar* bar) {
-  if (menuBar_) delete menuBar_;
+  delete menuBar_;
   menuBar_ = bar;
   layout_->setMenuBar(bar);
 }
@@ -245,16 +245,12 @@ void Window::_InstallInstanceEventHandler(Object& member, const String& eventNam
     c->_BindEvent(eventName, std::move(handler));
   } else if (auto* t = dynamic_cast<Timer*>(&member)) {
     auto* action = std::get_if<ActionHandler>(&handler);
-    if (eventName != "Action")
-      throw EventBindingError(DescribeObject(member) + " (Timer) has no event \"" + eventName + "\"");
-    if (!action)
-      throw EventBindingError("the handler bound to " + DescribeObject(member) + ".Action must have the form " +
-                              EventKindName(EventKind::Action));
+    if (eventName != "Action") throw EventBindingError::NoSuchEvent(member, "Timer", eventName);
+    if (!action) throw EventBindingError::WrongForm(member, eventName, EventKind::Action);
     String what = DescribeObject(member) + ".Action";
     t->OnAction = [h = *action, &member, what] { Guarded(what.c_str(), [&] { h(member); }); };
   } else {
-    throw EventBindingError(DescribeObject(member) + " (" + member.ClassName() + ") has no event \"" +
-                            eventName + "\"");
+    throw EventBindingError::NoSuchEvent(member, member.ClassName(), eventName);
   }
   bindings_.push_back({&member, eventName});
 }
@@ -449,16 +445,5 @@ void Window::DrawInto(Graphics& g, int32_t x, int32_t y) {
 }
 
 bool Window::IsActive() const { return view_->top()->isActiveWindow(); }
-
-// --- PaneChild --------------------------------------------------------------------------------------
-
-int32_t PaneChild::_Index() const {
-  auto* o = dynamic_cast<const Object*>(this);
-  return o ? o->Index : kNoArrayIndex;
-}
-
-void PaneChild::_SetIndex(int32_t i) {
-  if (auto* o = dynamic_cast<Object*>(this)) o->Index = i;
-}
 
 }  // namespace fw

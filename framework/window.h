@@ -89,7 +89,9 @@ class Window : public Object {
   int32_t Height() const { return height_; }
   void SetHeight(int32_t v);
   // 0 default, 1 over the parent window, 2 centred on the main screen, 3 centred on
-  // the parent window's screen, 4 staggered. Applies at the first showing.
+  // the parent window's screen, 4 staggered. Applies at the first showing. Windows
+  // here have no parent, so 1, 2 and 3 all centre on the main screen; 0 and 4 leave
+  // the place to the window manager.
   int32_t Placement() const { return placement_; }
   void SetPlacement(int32_t p) { placement_ = p; }
   String Title() const { return title_; }
@@ -218,8 +220,6 @@ class PaneChild {
   virtual ~PaneChild() = default;
   void _SetWindow(fw::Window* w) { ownerWindow_ = w; }
   fw::Window* Window() const { return ownerWindow_; }
-  int32_t _Index() const;
-  void _SetIndex(int32_t i);
 
  private:
   fw::Window* ownerWindow_ = nullptr;

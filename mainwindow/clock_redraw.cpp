@@ -2,21 +2,18 @@
 // time, scaled from the 103 x 103 face.
 #include "framework/canvas.h"
 #include "mainwindow/fin_main.h"
+#include "mainwindow/small_clock.h"
 #include "store/globali.h"
 
 namespace fin_main {
 
-namespace {
-
-void RedrawClock(Window& w) {
+void DrawSmallClock(Window& w) {
   const fw::Picture clock = Globali::disegna_analogico(Globali::oraattuale);
   w.Member<fw::Canvas>("Canvas1").Graphics().DrawPicture(clock, 0, 0, 42, 42, 0, 0, 103, 103);
 }
 
-}  // namespace
-
-void Window::Event_Minimize() { RedrawClock(*this); }
-void Window::Event_Maximize() { RedrawClock(*this); }
-void Window::Event_Resized() { RedrawClock(*this); }
+void Window::Event_Minimize() { DrawSmallClock(*this); }
+void Window::Event_Maximize() { DrawSmallClock(*this); }
+void Window::Event_Resized() { DrawSmallClock(*this); }
 
 }  // namespace fin_main

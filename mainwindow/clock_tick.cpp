@@ -3,6 +3,8 @@
 #include "framework/controls.h"
 #include "mainwindow/fin_main.h"
 #include "mainwindow/layout/member_classes.h"
+#include "mainwindow/small_clock.h"
+#include "mainwindow/today_labels.h"
 #include "store/globali.h"
 
 namespace fin_main {
@@ -26,17 +28,7 @@ void RollOverToNewDay(Window& w, const fw::Date& now) {
   w.vaiadomani();
   Globali::testodioggi = NoteOfToday();
   w.Member<trovasveglia>("trovasveglia").RunAfresh();
-  const fw::Date& today = Globali::oggi;
-  w.Member<fw::PushButton>("PushButton3").SetCaption(Globali::testo(68) + ": " + today.AbbreviatedDate());
-  w.Member<fw::StaticText>("oggi_testo")
-      .SetText(Globali::testo(69) + " " + fw::Str(int64_t{today.WeekOfYear()}) + ", " + Globali::testo(70) +
-               " " + fw::Str(int64_t{today.DayOfYear()}) + " " + Globali::testo(71));
-}
-
-// The 103 x 103 clock picture scaled into the 42 x 42 canvas.
-void DrawSmallClock(Window& w) {
-  fw::Graphics& g = w.Member<fw::Canvas>("Canvas1").Graphics();
-  g.DrawPicture(Globali::disegna_analogico(Globali::oraattuale), 0, 0, 42, 42, 0, 0, 103, 103);
+  diary::ShowToday(w);
 }
 
 }  // namespace

@@ -8,17 +8,18 @@
 #include "framework/controls.h"
 #include "framework/date.h"
 #include "framework/devices.h"
-#include "framework/events.h"
 #include "framework/thread.h"
 #include "mainwindow/fin_main.h"
+#include "mainwindow/select_all.h"
 #include "store/contact_list_switch.h"
+#include "store/file_formats.h"
 #include "store/globali.h"
 
 namespace fin_main {
 
 namespace {
 
-constexpr int32_t kFields = 10;
+constexpr int32_t kFields = Globali::formats::kContactFields;
 constexpr int32_t kMailLink = 6, kWebLink = 7, kNotesIcon = 8;  // label / icon indices
 constexpr int32_t kMailField = 7, kWebField = 8, kNotesField = 9;
 
@@ -99,12 +100,7 @@ void Window::contatto_campo_TextChange(fw::Object& sender) {
 }
 
 bool Window::contatto_campo_KeyDown(fw::Object& sender, const fw::String& key) {
-  // The command key comes with the letter as typed, "a" or, with Shift, "A".
-  if (fw::KeyboardCommandKey() && (key == "A" || key == "a")) {
-    auto& field = Member<fw::EditField>("contatto_campo", sender.Index);
-    field.SetSelStart(0);
-    field.SetSelLength(static_cast<int32_t>(fw::Len(field.Text())));
-  }
+  SelectAllOnCommandA(Member<fw::EditField>("contatto_campo", sender.Index), key);
   return false;
 }
 

@@ -5,13 +5,14 @@
 #include "framework/devices.h"
 #include "framework/thread.h"
 #include "mainwindow/fin_main.h"
+#include "store/file_formats.h"
 #include "store/globali.h"
 
 namespace fin_main {
 
 namespace {
 
-constexpr int32_t kFields = 10;
+constexpr int32_t kFields = Globali::formats::kContactFields;
 
 // Whether the needle stands anywhere in the field under the program's one (exact) text
 // equality. Both are UTF-8, so a byte match is a match of whole characters.

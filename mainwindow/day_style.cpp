@@ -1,8 +1,11 @@
 #include "mainwindow/day_style.h"
 
+#include "store/file_formats.h"
 #include "store/globali.h"
 
 namespace fin_main::diary {
+
+namespace {
 
 bool IsSoundDayStyle(const fw::String& code) {
   if (code.size() != 3 || code[0] < '1' || code[0] > '4') return false;
@@ -10,11 +13,9 @@ bool IsSoundDayStyle(const fw::String& code) {
   return size == "12" || size == "18" || size == "24";
 }
 
-namespace {
-
 fw::String& RepairedCell(int32_t day, int32_t month) {
   fw::String& cell = Globali::fontecolore(day, month);
-  if (!IsSoundDayStyle(cell)) cell = kDefaultDayStyle;
+  if (!IsSoundDayStyle(cell)) cell = Globali::formats::kDefaultStyle;
   return cell;
 }
 

@@ -10,14 +10,10 @@
 
 namespace fin_main::diary {
 
-inline constexpr char kDefaultDayStyle[] = "112";
-
 struct DayStyle {
   int32_t colour = 1;  // 1..4
   int32_t size = 12;   // 12, 18 or 24
 };
-
-bool IsSoundDayStyle(const fw::String& code);
 
 // The style of (day, month) of the loaded year; a damaged cell is repaired first.
 DayStyle StyleOfDay(int32_t day, int32_t month);

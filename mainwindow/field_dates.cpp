@@ -5,9 +5,7 @@
 
 namespace fin_main::diary {
 
-bool IsLeapYear(int32_t year) { return fw::IsLeapYear(year); }
-
-int32_t LeapFlag(int32_t year) { return IsLeapYear(year) ? 1 : 0; }
+int32_t LeapFlag(int32_t year) { return fw::IsLeapYear(year) ? 1 : 0; }
 
 int32_t MonthLength(int32_t month, int32_t leapFlag) {
   switch (month) {

@@ -14,7 +14,6 @@ struct DayDate {
   bool operator==(const DayDate&) const = default;
 };
 
-bool IsLeapYear(int32_t year);       // Gregorian: 1900 and 2100 are not, 2000 is
 int32_t LeapFlag(int32_t year);      // 1 or 0, as Globali.bisestile holds it
 int32_t MonthLength(int32_t month, int32_t leapFlag);
 int32_t DayOfYear(const DayDate& date);  // 1..366 in the diary's calendar

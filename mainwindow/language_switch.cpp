@@ -3,11 +3,11 @@
 // it from the text table.
 #include <array>
 
-#include "framework/contextual_menu.h"
 #include "framework/controls.h"
-#include "framework/thread.h"
 #include "mainwindow/fin_main.h"
 #include "mainwindow/grid_heading.h"
+#include "mainwindow/note_menu.h"
+#include "mainwindow/today_labels.h"
 #include "store/globali.h"
 
 namespace fin_main {
@@ -61,18 +61,6 @@ void CaptionMenus(Window& w) {
     if (fw::MenuItem* item = kCaptionedMenuItems[i](w)) item->SetText(Globali::testo(static_cast<int32_t>(i) + 1));
 }
 
-// The note menu's rows until a right click fills it again with the day.
-void FillNoteMenu(Window& w) {
-  const fw::String rows = Globali::testo(0);
-  const int64_t n = fw::CountFields(rows, ",");
-  auto& menu = w.Member<fw::ContextualMenu>("ContextualMenu1");
-  menu.DeleteAllRows();
-  for (int64_t i = 1; i <= n; ++i) {
-    menu.AddRow(fw::NthField(rows, ",", i));
-    fw::YieldToNextThread();
-  }
-}
-
 void CaptionContactCard(Window& w) {
   for (int32_t k = 0; k <= 5; ++k) w.Member<fw::StaticText>("statex", k).SetText(Globali::testo(34 + k));
   w.Member<fw::StaticText>("statex", 8).SetText(Globali::testo(40));
@@ -90,11 +78,7 @@ void CaptionCalendar(Window& w) {
   w.Member<fw::PushButton>("PushButton2").SetCaption(Globali::testo(65));
   w.Member<fw::PushButton>("PushButton4").SetCaption(Globali::testo(66));
   w.Member<fw::PushButton>("PushButton5").SetCaption(Globali::testo(67));
-  const fw::Date& today = Globali::oggi;
-  w.Member<fw::PushButton>("PushButton3").SetCaption(Globali::testo(68) + ": " + today.AbbreviatedDate());
-  w.Member<fw::StaticText>("oggi_testo")
-      .SetText(Globali::testo(69) + " " + fw::Str(int64_t{today.WeekOfYear()}) + ", " + Globali::testo(70) + " " +
-               fw::Str(int64_t{today.DayOfYear()}) + " " + Globali::testo(71));
+  diary::ShowToday(w);
 }
 
 void CaptionCounters(Window& w) {
@@ -110,7 +94,8 @@ void CaptionCounters(Window& w) {
 }  // namespace
 
 void Window::localeng() {
-  FillNoteMenu(*this);
+  // The plain rows until a right click fills the menu again with the day.
+  FillNoteMenu(*this, Globali::testo(0));
   CaptionMenus(*this);
   CaptionContactCard(*this);
   CaptionCalendar(*this);

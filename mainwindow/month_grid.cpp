@@ -37,10 +37,9 @@ struct Week {
   int32_t first, last;
 };
 
-Week TodaysWeek() {
-  const int32_t doy = diary::DayOfYear(diary::Today());
+Week WeekAround(int32_t todayOfYear) {
   const int32_t dow = Globali::oggi.DayOfWeek();
-  return {doy - dow + 1, doy + 7 - dow};
+  return {todayOfYear - dow + 1, todayOfYear + 7 - dow};
 }
 
 }  // namespace
@@ -56,9 +55,9 @@ void Window::creamese() {
   diary::RepairDayStyles();
 
   const int32_t offset = fw::Date(y, m, 1).DayOfWeek() - 1;
-  const Week week = TodaysWeek();
   const bool todaysYear = Globali::oggi.Year() == Globali::annoload;
   const int32_t todayOfYear = diary::DayOfYear(diary::Today());
+  const Week week = WeekAround(todayOfYear);
   const int32_t selectedOfYear = diary::DayOfYear(*selected);
   Globali::bisestile = diary::LeapFlag(y);
   const int32_t length = diary::MonthLength(m, Globali::bisestile);

@@ -17,16 +17,6 @@ void Select(Window& w, int32_t day, int32_t month, int32_t year) {
   w.aggiorni();
 }
 
-// Length of the month before `month`, chosen from `month` itself (January's is
-// December's).
-int32_t LengthOfMonthBefore(int32_t month) {
-  switch (month) {
-    case 5: case 7: case 10: case 12: return 30;
-    case 3: return 28 + Globali::bisestile;
-    default: return 31;
-  }
-}
-
 void StepYear(Window& w, int32_t step) {
   auto d = diary::SelectedDay();
   if (!d) return;
@@ -40,7 +30,8 @@ void Window::PushButton1_Action(fw::Object&) {
   auto d = diary::SelectedDay();
   if (!d) return;
   if (--d->day < 1) {
-    d->day = LengthOfMonthBefore(d->month);
+    // January's month before is December, whose length needs no leap flag.
+    d->day = diary::MonthLength(d->month == 1 ? 12 : d->month - 1, Globali::bisestile);
     --d->month;
   }
   if (d->month < 1) {

@@ -2,10 +2,10 @@
 // table; today's field also feeds the reminder scan; Return or leaving a field brings
 // the month grid's note ovals up to date.
 #include "framework/controls.h"
-#include "framework/events.h"
 #include "framework/thread.h"
 #include "mainwindow/field_dates.h"
 #include "mainwindow/fin_main.h"
+#include "mainwindow/select_all.h"
 #include "store/globali.h"
 
 namespace fin_main {
@@ -28,12 +28,7 @@ void Window::nota_campo_LostFocus(fw::Object&) { creamese(); }
 
 bool Window::nota_campo_KeyDown(fw::Object& sender, const fw::String& key) {
   if (fw::Asc(key) == 13) creamese();
-  // The command key comes with the letter as typed, "a" or, with Shift, "A".
-  if (fw::KeyboardCommandKey() && (key == "A" || key == "a")) {
-    auto& field = Member<fw::EditField>("nota_campo", sender.Index);
-    field.SetSelStart(0);
-    field.SetSelLength(static_cast<int32_t>(fw::Len(field.Text())));
-  }
+  SelectAllOnCommandA(Member<fw::EditField>("nota_campo", sender.Index), key);
   return false;
 }
 

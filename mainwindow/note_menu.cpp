@@ -10,6 +10,7 @@
 #include "mainwindow/day_style.h"
 #include "mainwindow/field_dates.h"
 #include "mainwindow/fin_main.h"
+#include "mainwindow/note_menu.h"
 #include "mainwindow/note_repeat.h"
 #include "store/globali.h"
 
@@ -63,18 +64,21 @@ void SpeakNote(const fw::String& note) {
 
 }  // namespace
 
-bool Window::nota_campo_MouseDown(fw::Object& sender, int32_t, int32_t) {
-  if (!fw::IsContextualClick()) return false;
-  Globali::indexo = sender.Index;
-  auto& menu = Member<fw::ContextualMenu>("ContextualMenu1");
+void FillNoteMenu(Window& w, const fw::String& rows) {
+  auto& menu = w.Member<fw::ContextualMenu>("ContextualMenu1");
   menu.DeleteAllRows();
-  const fw::String rows = MenuRows(*this, sender.Index);
   const int64_t n = fw::CountFields(rows, ",");
   for (int64_t k = 1; k <= n; ++k) {
     menu.AddRow(fw::NthField(rows, ",", k));
     fw::YieldToNextThread();
   }
-  menu.Open();
+}
+
+bool Window::nota_campo_MouseDown(fw::Object& sender, int32_t, int32_t) {
+  if (!fw::IsContextualClick()) return false;
+  Globali::indexo = sender.Index;
+  FillNoteMenu(*this, MenuRows(*this, sender.Index));
+  Member<fw::ContextualMenu>("ContextualMenu1").Open();
   return false;
 }
 

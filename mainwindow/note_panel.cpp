@@ -3,6 +3,7 @@
 // year can be written; the others are shown blank and disabled.
 #include "framework/controls.h"
 #include "framework/thread.h"
+#include "mainwindow/dark_window.h"
 #include "mainwindow/day_style.h"
 #include "mainwindow/field_dates.h"
 #include "mainwindow/fin_main.h"
@@ -20,11 +21,8 @@ struct HeaderColours {
   fw::Color normal, sunday;
 };
 
-// Dark: the window has its own colour and its components add up to less than 381.
 HeaderColours HeaderColoursFor(const fw::Window& w) {
-  const fw::Color c = w.BackColor();
-  const bool dark = w.HasBackColor() && int{c.r} + int{c.g} + int{c.b} < 381;
-  if (dark) return {fw::HSV(0, 0, 0.9), fw::HSV(0, 0.4, 0.9)};
+  if (IsDarkWindow(w)) return {fw::HSV(0, 0, 0.9), fw::HSV(0, 0.4, 0.9)};
   return {fw::HSV(0, 0, 0), fw::HSV(0, 1, 0.5)};
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "framework/controls.h"
+#include "mainwindow/dark_window.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
 
@@ -14,12 +15,6 @@ namespace {
 // those on the right.
 constexpr std::array<int32_t, 3> kWidthOfView{786, 522, 258};
 
-// The window counts as dark when it has a colour of its own that sums below 381.
-bool IsDark(const Window& w) {
-  const fw::Color c = w.BackColor();
-  return w.HasBackColor() && c.r + c.g + c.b < 381;
-}
-
 }  // namespace
 
 void Window::visuafinestra() {
@@ -30,7 +25,7 @@ void Window::visuafinestra() {
 // The free-standing labels only: the grid heading keeps its designed colour and the day
 // panel's headers follow the same rule in aggiorni.
 void Window::coloratesti() {
-  const fw::Color colour = IsDark(*this) ? fw::HSV(0, 0, 0.9) : fw::HSV(0, 0, 0);
+  const fw::Color colour = IsDarkWindow(*this) ? fw::HSV(0, 0, 0.9) : fw::HSV(0, 0, 0);
   for (const char* label : {"mese_label", "contatti_label", "oggi_testo", "ENG", "ITA", "FRA", "CUS"})
     Member<fw::StaticText>(label).SetTextColor(colour);
 }

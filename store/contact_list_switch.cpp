@@ -7,6 +7,7 @@
 #include "framework/thread.h"
 #include "mainwindow/fin_main.h"
 #include "mainwindow/layout/designs.h"
+#include "store/file_formats.h"
 #include "store/globali.h"
 
 namespace Globali {
@@ -15,7 +16,7 @@ namespace {
 
 namespace design = fin_main::layout;
 
-constexpr int32_t kFields = 10;
+constexpr int32_t kFields = formats::kContactFields;
 constexpr int32_t kSlide = 300;           // how far the list and the card move
 constexpr int32_t kListFrameHeight = 490;  // the card's frame and shadow around the list
 
@@ -33,6 +34,7 @@ int32_t RowHolding(const fw::Listbox& list, int32_t c) {
     bool same = true;
     for (int32_t k = 0; k < kFields && same; ++k) same = list.Cell(r, k) == contatto(c, k);
     if (same) return r;
+    fw::YieldToNextThread();
   }
   return -1;
 }

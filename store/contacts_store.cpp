@@ -82,8 +82,10 @@ std::vector<Contact> ReadFile(const fw::FolderItem& file) {
 void Store(const std::vector<Contact>& contacts) {
   contquanti = static_cast<int32_t>(contacts.size());
   contatto.Redim(contquanti, kFields - 1);
-  for (int32_t c = 1; c <= contquanti; ++c)
+  for (int32_t c = 1; c <= contquanti; ++c) {
     for (int32_t f = 0; f < kFields; ++f) contatto(c, f) = contacts[static_cast<size_t>(c - 1)][static_cast<size_t>(f)];
+    fw::YieldToNextThread();
+  }
 }
 
 // Most values hold no line break: they are their own line, and skip the rewriting
@@ -92,8 +94,8 @@ bool OneLine(const fw::String& value) {
   return value.find('\r') == fw::String::npos && value.find('\n') == fw::String::npos;
 }
 
-textfiles::LinePieces FileText() {
-  textfiles::LinePieces text;
+textfiles::LineChunks FileText() {
+  textfiles::LineChunks text;
   text.AddLine(fmt::kContactsVersion);
   text.AddLine(fw::Str(static_cast<int64_t>(contquanti)));
   for (int32_t c = 1; c <= contquanti; ++c) {
@@ -145,10 +147,10 @@ void ripristinacontatti() {
 
 bool salvacontatti() {
   // Put together once, written twice.
-  const textfiles::LinePieces text = FileText();
-  const bool app = textfiles::WritePieces(AppCopy(), text);
+  const textfiles::LineChunks text = FileText();
+  const bool app = textfiles::WriteChunks(AppCopy(), text);
   const fw::FolderItem prefsCopy = PrefsCopy();
-  const bool prefs = textfiles::EnsureFolder(prefsCopy.Parent()) && textfiles::WritePieces(prefsCopy, text);
+  const bool prefs = textfiles::EnsureFolder(prefsCopy.Parent()) && textfiles::WriteChunks(prefsCopy, text);
   return app && prefs;
 }
 
@@ -167,17 +169,16 @@ void cancellauncontatto() {
     return;
   }
   const int32_t row = contpunta - 1;
-  if (contpunta < contquanti) {
-    for (int32_t c = contpunta; c < contquanti; ++c) {
-      for (int32_t f = 0; f < kFields; ++f) {
-        contatto(c, f) = std::move(contatto(c + 1, f));
-        fw::YieldToNextThread();
-      }
+  for (int32_t c = contpunta; c < contquanti; ++c) {
+    for (int32_t f = 0; f < kFields; ++f) {
+      contatto(c, f) = std::move(contatto(c + 1, f));
       fw::YieldToNextThread();
     }
-  } else {
-    --contpunta;
+    fw::YieldToNextThread();
   }
+  // The card moves back only when the last contact went; otherwise the next one has
+  // moved up into its place.
+  if (contpunta == contquanti) --contpunta;
   --contquanti;
   contatto.Redim(contquanti, kFields - 1);
   window::removeContactRow(row);

@@ -30,8 +30,8 @@ std::vector<fw::String> ExportLines(bool all) {
   const int32_t year = YearToWalk();
   const int64_t today = DayNumber(oggi);
   std::vector<fw::String> lines;
+  bisestile = fw::IsLeapYear(year) ? 1 : 0;
   for (int32_t month = 1; month <= 12; ++month) {
-    bisestile = fw::IsLeapYear(year) ? 1 : 0;
     const int32_t length = fw::DaysInMonth(year, month);
     for (int32_t day = 1; day <= length; ++day) {
       const fw::Date date(year, month, day);

@@ -173,8 +173,7 @@ bool salvanote() {
 void eliminanote() {
   notequante = 0;
   ClearYear();
-  window::setMonthLabel(calendarHeading());
-  window::rebuildMonthAndPanel();
+  window::showLoadedNotes();
 }
 
 fw::String calendarHeading() {

@@ -6,8 +6,8 @@ namespace Globali::textfiles {
 
 namespace {
 // One stream write per line costs more than the rest of a save of 10,000 contacts
-// together: lines go out in pieces of this size.
-constexpr size_t kPieceSize = 64 * 1024;
+// together: lines go out in chunks of this size.
+constexpr size_t kChunkSize = 64 * 1024;
 }  // namespace
 
 std::unique_ptr<fw::TextInputStream> OpenForReading(const fw::FolderItem& file) {
@@ -21,11 +21,11 @@ bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines
   auto out = file.CreateTextFile();
   if (!out) return false;
   fw::String chunk;
-  chunk.reserve(kPieceSize + 1024);
+  chunk.reserve(kChunkSize + 1024);
   for (const fw::String& line : lines) {
     chunk += line;
     chunk += '\n';
-    if (chunk.size() >= kPieceSize) {
+    if (chunk.size() >= kChunkSize) {
       out->Write(chunk);
       chunk.clear();
     }
@@ -35,21 +35,21 @@ bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines
   return out->Close();
 }
 
-void LinePieces::AddLine(std::string_view line) {
-  if (pieces_.empty() || pieces_.back().size() >= kPieceSize) {
-    pieces_.emplace_back();
-    pieces_.back().reserve(kPieceSize + 1024);
+void LineChunks::AddLine(std::string_view line) {
+  if (chunks_.empty() || chunks_.back().size() >= kChunkSize) {
+    chunks_.emplace_back();
+    chunks_.back().reserve(kChunkSize + 1024);
   }
-  fw::String& piece = pieces_.back();
-  piece += line;
-  piece += '\n';
+  fw::String& chunk = chunks_.back();
+  chunk += line;
+  chunk += '\n';
 }
 
-bool WritePieces(const fw::FolderItem& file, const LinePieces& text) {
+bool WriteChunks(const fw::FolderItem& file, const LineChunks& text) {
   auto out = file.CreateTextFile();
   if (!out) return false;
-  for (const fw::String& piece : text.Pieces()) {
-    out->Write(piece);
+  for (const fw::String& chunk : text.Chunks()) {
+    out->Write(chunk);
     fw::YieldToNextThread();
   }
   return out->Close();

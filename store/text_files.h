@@ -17,20 +17,20 @@ std::unique_ptr<fw::TextInputStream> OpenForReading(const fw::FolderItem& file);
 // be created or committed (the old file, if any, is then unchanged).
 bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines);
 
-// A file's text put together line by line (each line ended by LF) in pieces of about
+// A file's text put together line by line (each line ended by LF) in chunks of about
 // 64 KiB, so that a large file costs a few stream writes and no string per line, and
 // one text can be written to several copies.
-class LinePieces {
+class LineChunks {
  public:
   void AddLine(std::string_view line);
-  const std::vector<fw::String>& Pieces() const { return pieces_; }
+  const std::vector<fw::String>& Chunks() const { return chunks_; }
 
  private:
-  std::vector<fw::String> pieces_;
+  std::vector<fw::String> chunks_;
 };
 
-// Writes the text and commits, as WriteLines does; yields once per piece.
-bool WritePieces(const fw::FolderItem& file, const LinePieces& text);
+// Writes the text and commits, as WriteLines does; yields once per chunk.
+bool WriteChunks(const fw::FolderItem& file, const LineChunks& text);
 
 // The folder, created when missing; false when it is not there afterwards.
 bool EnsureFolder(const fw::FolderItem& folder);

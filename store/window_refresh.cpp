@@ -36,6 +36,11 @@ void rebuildMonthAndPanel() {
   if (!Observed("aggiorni")) fin_main::fin_main().aggiorni();
 }
 
+void showLoadedNotes() {
+  setMonthLabel(calendarHeading());
+  rebuildMonthAndPanel();
+}
+
 void refillContactList() {
   if (Observed("ListBox1 refill")) return;
   fw::Listbox& list = ContactList();

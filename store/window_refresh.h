@@ -12,6 +12,9 @@ namespace Globali::window {
 
 void setMonthLabel(const fw::String& text);  // mese_label
 void rebuildMonthAndPanel();                 // creamese, then aggiorni
+// After the notes were loaded or emptied: mese_label from calendarHeading, then the
+// grid and the panel.
+void showLoadedNotes();
 void refillContactList();                    // ListBox1 from contatto, one row per contact
 void removeContactRow(int32_t row);          // ListBox1 row, counted from 0
 void showCurrentContact();                   // apparecchia

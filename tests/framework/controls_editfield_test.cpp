@@ -336,8 +336,8 @@ TEST_F(EditFieldTest, ADisabledFieldLooksDisabled) {
   auto lightness = [](QRgb c) { return QColor(c).lightness(); };
   auto saturation = [](QRgb c) { return QColor(c).hsvSaturation(); };
   QImage on = Snapshot();
-  EXPECT_EQ(QColor(on.pixel(inEmpty)), QCol(cream));
-  EXPECT_EQ(QColor(on.pixel(inLine)), QCol(cream));
+  EXPECT_EQ(QColor(on.pixel(inEmpty)), ToQColor(cream));
+  EXPECT_EQ(QColor(on.pixel(inLine)), ToQColor(cream));
   ASSERT_LT(lightness(on.pixel(inLetters)), 60) << "black letters at this point";
 
   for (EditField* f : {&empty, &line, &text}) f->SetEnabled(false);
@@ -351,5 +351,5 @@ TEST_F(EditFieldTest, ADisabledFieldLooksDisabled) {
   text.SetTextColor(RGB(0, 0, 0x80));
   EXPECT_GT(lightness(Snapshot().pixel(inLetters)), 100);
   for (EditField* f : {&empty, &line, &text}) f->SetEnabled(true);
-  EXPECT_EQ(QColor(Snapshot().pixel(inEmpty)), QCol(cream));
+  EXPECT_EQ(QColor(Snapshot().pixel(inEmpty)), ToQColor(cream));
 }

@@ -206,7 +206,7 @@ TEST_F(ContactsStore, PositionStaysInsideAndBadCountsGiveTheSampleContact) {
 // address book back rather than the sample contact over both copies.
 TEST_F(ContactsStore, UnusablePreferencesCopyFallsBackToTheApplicationCopy) {
   const std::string app = Version15({Person("from app"), Person("second")});
-  for (const std::string prefs : {Version15({Person("p")}, "0"), Version15({Person("p")}, "-3"),
+  for (const std::string& prefs : {Version15({Person("p")}, "0"), Version15({Person("p")}, "-3"),
                                   Version15({Person("p")}, "many"), std::string("not a contacts file\n")}) {
     WriteFile(prefCopy(), prefs);
     WriteFile(appCopy(), app);

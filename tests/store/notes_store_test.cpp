@@ -254,7 +254,7 @@ TEST_F(NotesStore, ClearingEmptiesMemoryOnlyAndRefreshesTheWindow) {
   EXPECT_EQ(Globali::fontecolore(1, 1), "112");
   EXPECT_EQ(Globali::notequante, 0);
   EXPECT_NE(ReadFile(appNotes()).find("on disk"), std::string::npos);
-  // The heading needs the text table; without it the pieces are empty.
+  // The heading needs the text table; without it its words are empty.
   Globali::carica_localizzazione();
   refreshes.clear();
   Globali::eliminanote();

@@ -107,7 +107,7 @@ TEST(TextTable, MonthsAndWeekdaysRunInCalendarOrder) {
   EXPECT_EQ(french[52], "Ao\xC3\xBBt");
 }
 
-TEST(TextTable, CaptionPiecesAndHeadings) {
+TEST(TextTable, CaptionWordsAndHeadings) {
   auto english = Column(0), italian = Column(1), french = Column(2);
   EXPECT_EQ(english[72], "CALENDAR");
   EXPECT_EQ(english[73], "notes");

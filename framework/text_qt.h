@@ -1,0 +1,21 @@
+#pragma once
+// Qt side of text, for framework sources (and tests) only: the program's UTF-8 texts as
+// the toolkit's strings and back.
+#include <QString>
+#include "framework/text.h"
+
+namespace fw {
+
+QString ToQ(const String& s);
+String FromQ(const QString& s);
+// The program keeps CR between lines; Qt widgets keep LF.
+QString CRToLF(const String& s);
+String LFToCR(const QString& s);
+// A text as a widget shows it and gives it back: CR between lines, and what the
+// toolkit cannot hold mended as it mends it.
+String AsShown(const String& s);
+// Characters (code points) <-> UTF-16 positions of a QString.
+int CodePointsBefore(const QString& s, int utf16Pos);
+int Utf16PosOf(const QString& s, int codePoints);
+
+}  // namespace fw

@@ -1,5 +1,7 @@
 #include "support/main_window_fixture.h"
 
+#include "app/app.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -83,15 +85,8 @@ void MainWindowFixture::ResetGlobali() {
 }
 
 void MainWindowFixture::ApplicationOpenStep() {
-  using namespace Globali;
-  formatodata = verificaformatodata();
-  oggi = fw::Date();
-  mese = oggi.Month();
-  anno = oggi.Year();
-  annoload = anno;
-  punta = stringacrea(oggi.Day(), oggi.Month(), oggi.Year());
-  cercapunta = 0;
-  contpunta = 1;
+  // The application object's own open step, without registering it as the application.
+  App().Event_Open();
 }
 
 void MainWindowFixture::ShowDiary() {

@@ -39,9 +39,22 @@ struct Started {
   std::vector<fw::String> messages;
 };
 
+Started* started = nullptr;
+
+// The program is started once for the whole test program; its folders go at the end.
+class RemoveProgramFolders : public ::testing::Environment {
+ public:
+  void TearDown() override {
+    delete started;
+    started = nullptr;
+  }
+};
+const ::testing::Environment* const kRemoveProgramFolders =
+    ::testing::AddGlobalTestEnvironment(new RemoveProgramFolders);
+
 // Today is Monday 7 December 2026; the year's notes hold one note, today's.
 Started& Program() {
-  static Started* started = [] {
+  if (!started) started = [] {
     auto* s = new Started();
     fw::SetClockForTesting([] { return fw::DateTimeParts{2026, 12, 7, 10, 0, 0}; });
     fw::SetDateOrderForTesting(fw::DateOrder::DMY);

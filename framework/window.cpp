@@ -163,7 +163,12 @@ WindowView::~WindowView() {
 }
 
 void WindowView::SetMenuBar(QMenuBar* bar) {
-  delete menuBar_;
+  // Later, not now: a menu command may be what replaces the bar, and its menu is
+  // still open while the command runs.
+  if (menuBar_) {
+    menuBar_->hide();
+    menuBar_->deleteLater();
+  }
   menuBar_ = bar;
   layout_->setMenuBar(bar);
 }

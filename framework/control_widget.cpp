@@ -30,7 +30,17 @@ void ControlView::Watch(QWidget* inner) {
 
 bool ControlView::HandleEvent(QWidget*, QEvent*) { return false; }
 
+bool ControlView::IsPropagatedCopy(QWidget* from, const QMouseEvent& e) const {
+  return lastPress_.from && from != lastPress_.from && from->isAncestorOf(lastPress_.from) &&
+         lastPress_.timestamp == e.timestamp() && lastPress_.type == e.type() &&
+         lastPress_.button == e.button() && lastPress_.global == e.globalPosition();
+}
+
 bool ControlView::HandleMousePress(QWidget* from, QMouseEvent* e) {
+  // Raised again, a contextual click would pop its menu up a second time once the first
+  // menu closes (the copy reaches the parent only after the handler has returned).
+  if (IsPropagatedCopy(from, *e)) return swallowsClicks_;
+  lastPress_ = {from, e->timestamp(), e->type(), e->button(), e->globalPosition()};
   QPoint p = from->mapTo(widget_, e->position().toPoint());
   bool handled;
   {

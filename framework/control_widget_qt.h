@@ -1,5 +1,6 @@
 #pragma once
 // Qt side of windows and controls, for framework sources (and tests) only.
+#include <QEvent>
 #include <QEventLoop>
 #include <QObject>
 #include <QPointer>
@@ -50,10 +51,22 @@ class ControlView : public QObject {
   virtual bool HandleMousePress(QWidget* from, QMouseEvent* event);
 
  private:
+  // The last press raised as MouseDown. A press that an inner widget leaves unaccepted
+  // travels on to its parent, which is watched too; that copy is the same click.
+  struct Press {
+    QPointer<QWidget> from;
+    unsigned long long timestamp = 0;
+    QEvent::Type type = QEvent::None;
+    Qt::MouseButton button = Qt::NoButton;
+    QPointF global;
+  };
+  bool IsPropagatedCopy(QWidget* from, const QMouseEvent& e) const;
+
   RectControl& owner_;
   QPointer<QWidget> widget_;
   std::vector<QPointer<QWidget>> watched_;
   bool swallowsClicks_ = false;
+  Press lastPress_;
 };
 
 // A widget painted by a function (shapes, canvases).

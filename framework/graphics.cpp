@@ -46,10 +46,21 @@ Color FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
 
 // The designs give text sizes in pixels (a point was a pixel on the screens they were
 // drawn for), so sizes are set in pixels: a control's text and a port's measure alike.
+// The designs name the classic faces. The Liberation faces share their widths and come
+// closest to their line spacing (other stand-ins for "Times" set lines further apart
+// and overflow the designed boxes), so they are asked for first where installed.
+static QStringList FamiliesFor(const String& family) {
+  const QString named = QString::fromStdString(family);
+  if (family == "Times" || family == "Times New Roman") return {"Liberation Serif", named};
+  if (family == "Arial" || family == "Helvetica") return {"Liberation Sans", named};
+  if (family == "Courier" || family == "Courier New") return {"Liberation Mono", named};
+  return {named};
+}
+
 QFont FontFor(const String& family, int size, bool bold, bool italic, bool underline) {
   QFont font = QGuiApplication::font();
   if (!family.empty() && family != "System" && family != "SmallSystem")
-    font.setFamily(QString::fromStdString(family));
+    font.setFamilies(FamiliesFor(family));
   font.setPixelSize(size > 0 ? size : (family == "SmallSystem" ? 10 : 12));
   font.setBold(bold);
   font.setItalic(italic);

@@ -242,6 +242,29 @@ TEST_F(EditFieldTest, MouseDownGetsFieldCoordinatesAndFalseLetsTheFieldHandleIt)
   EXPECT_FALSE(IsContextualClick()) << "only while the handler runs";
 }
 
+// The multi-line editor's viewport leaves a right press unaccepted, so it travels on to
+// the editor: the control still hears of the click once, and a menu opened by the
+// handler does not pop up again when it closes.
+TEST_F(EditFieldTest, EachPressRaisesMouseDownOnce) {
+  for (bool multi : {true, false}) {
+    EditField& f = Field(multi, multi ? "m" : "s");
+    ShowActive();
+    std::vector<bool> contextual;
+    window->_InstallInstanceEventHandler(f, "MouseDown", [&](Object&, int32_t, int32_t) {
+      contextual.push_back(IsContextualClick());
+      return false;
+    });
+    QWidget* target = ClickTarget(f);
+    QTest::mouseClick(target, Qt::RightButton, Qt::NoModifier, QPoint(20, 15));
+    ASSERT_EQ(contextual.size(), 1u) << (multi ? "multi-line" : "single line");
+    EXPECT_TRUE(contextual[0]);
+    QTest::mouseClick(target, Qt::RightButton, Qt::NoModifier, QPoint(20, 15));
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(20, 15));
+    ASSERT_EQ(contextual.size(), 3u) << "a new press is a new click";
+    EXPECT_FALSE(contextual[2]);
+  }
+}
+
 TEST_F(EditFieldTest, NoContextMenuOfItsOwn) {
   for (bool multi : {true, false}) {
     EditField& f = Field(multi, multi ? "m" : "s");

@@ -12,7 +12,7 @@
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/files.h"
-#include "bench/bench_folders.h"
+#include "bench/bench_main.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
 
@@ -112,12 +112,5 @@ BENCHMARK(BM_YearSaveAndLoad)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  fw::InitFramework(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  BenchFolders folders;
-  OpenDiary();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunBenchmarks(argc, argv, [] { OpenDiary(); });
 }

@@ -1,10 +1,15 @@
 #pragma once
-// Private application and preferences folders for a benchmark run, removed at the end,
-// so that no benchmark touches the user's files.
+// What every benchmark program shares: the framework started headless and private
+// application and preferences folders, removed at the end, so that no benchmark
+// touches the user's files.
+#include <benchmark/benchmark.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 
+#include "framework/application.h"
 #include "framework/files.h"
 
 class BenchFolders {
@@ -28,3 +33,15 @@ class BenchFolders {
  private:
   std::string root_;
 };
+
+// Runs the registered benchmarks after `prepare` (which builds what they measure).
+inline int RunBenchmarks(int argc, char** argv, const std::function<void()>& prepare) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  fw::InitFramework(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  BenchFolders folders;
+  prepare();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

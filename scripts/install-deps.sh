@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Velqora needs on Debian 12.
-# Idempotent: packages already present are left alone.
+# Idempotent: packages already present are left alone. Another package manager at work
+# (on a fresh desktop the automatic updates often are, at boot) is waited for, not failed on.
 set -eu
 pkgs=(
   g++ cmake make pkg-config
@@ -11,14 +12,31 @@ pkgs=(
   fonts-liberation
   googletest libgtest-dev libgmock-dev libbenchmark-dev
 )
+lock_wait_seconds=300
+
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -q
-  $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+[ ${#missing[@]} -gt 0 ] || exit 0
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+export DEBIAN_FRONTEND=noninteractive
+
+# apt-get update gives up at once on a held package-list lock (DPkg::Lock::Timeout
+# covers only the install's own locks), so it is retried here until the deadline.
+deadline=$((SECONDS + lock_wait_seconds))
+until out=$($SUDO apt-get -o DPkg::Lock::Timeout="$lock_wait_seconds" update -q 2>&1); do
+  if ! grep -q "Could not get lock" <<<"$out" || [ "$SECONDS" -ge "$deadline" ]; then
+    printf '%s\n' "$out" >&2
+    exit 1
+  fi
+  [ -n "${told:-}" ] || echo "Another package manager is at work (often the automatic" \
+    "updates at boot); waiting for it to finish, up to $lock_wait_seconds s..."
+  told=1
+  sleep 5
+done
+printf '%s\n' "$out" | tail -n 1
+$SUDO apt-get -o DPkg::Lock::Timeout="$lock_wait_seconds" install -y -q \
+  --no-install-recommends "${missing[@]}"

@@ -3,5 +3,5 @@
 set -eu
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh
+bash scripts/build.sh velqora
 exec ./build/velqora "$@"

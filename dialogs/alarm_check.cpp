@@ -11,6 +11,7 @@
 
 #include "dialogs/alarm_scan.h"
 #include "dialogs/fin_reminder.h"
+#include "dialogs/winpw.h"
 #include "framework/canvas.h"
 #include "framework/edit_field.h"
 #include "framework/static_text.h"
@@ -25,36 +26,58 @@ std::vector<fw::String> Entries(const Globali::TextList& list) {
   return entries;
 }
 
-// The clock time "hh:mm" that a candidate stands for. Only "pm" right after the
-// minutes counts (any letter case). Noon stays 12 ("12:30pm" is half past noon);
-// 1 to 11 pm are the afternoon hours. A one-digit hour after a blank, tab or line
-// break takes a leading "0".
+bool IsLetter(const fw::String& c) { return fw::Uppercase(c) != fw::Lowercase(c); }
+
+bool IsDigit(const fw::String& c) { return c.size() == 1 && c[0] >= '0' && c[0] <= '9'; }
+
+// "hh:mm" in digits.
+bool IsClockText(const fw::String& t) {
+  if (fw::Len(t) != 5 || fw::Mid(t, 3, 1) != ":") return false;
+  for (int64_t at : {1, 2, 4, 5})
+    if (!IsDigit(fw::Mid(t, at, 1))) return false;
+  return true;
+}
+
+// "am" or "pm" right after the minutes or after one blank, in any letter case; ""
+// when there is none, or when a letter follows it (a word such as "amber").
+fw::String HalfOfDay(const fw::String& afterMinutes) {
+  const fw::String rest = fw::Left(afterMinutes, 1) == " " ? fw::Mid(afterMinutes, 2) : afterMinutes;
+  const fw::String half = fw::Lowercase(fw::Left(rest, 2));
+  if ((half != "am" && half != "pm") || IsLetter(fw::Mid(rest, 3, 1))) return "";
+  return half;
+}
+
+// The clock time "hh:mm" that a candidate stands for. A one-digit hour after a blank,
+// tab or line break takes a leading "0". With "pm" the hours 1 to 11 are the
+// afternoon's (noon stays 12); with "am" hour 12 is midnight's, 0.
 fw::String TimeOf(const fw::String& candidate) {
-  fw::String t;
-  if (fw::Lowercase(fw::Right(candidate, 2)) == "pm") {
-    auto hour = static_cast<int64_t>(fw::Val(fw::Left(candidate, 2)));
-    if (hour >= 1 && hour <= 11) hour += 12;
-    t = fw::Left(fw::Str(hour) + fw::Right(candidate, 5), 5);
-  } else {
-    t = fw::Left(candidate, 5);
-  }
+  fw::String t = fw::Left(candidate, 5);
   const uint32_t first = fw::Asc(t);
   if (first == ' ' || first == 13 || first == 9) t = "0" + fw::Right(t, 4);
-  return t;
+  if (!IsClockText(t)) return t;
+  const fw::String half = HalfOfDay(fw::Mid(candidate, 6));
+  auto hour = static_cast<int64_t>(fw::Val(fw::Left(t, 2)));
+  if (half == "pm" && hour >= 1 && hour <= 11)
+    hour += 12;
+  else if (half == "am" && hour == 12)
+    hour = 0;
+  else
+    return t;
+  return (hour < 10 ? "0" : "") + fw::Str(hour) + fw::Mid(t, 3);
 }
 
 // Hidden while it is filled, then shown beside the main window.
-void RaiseReminder() {
+void RaiseReminder(const fw::String& time, const fw::String& note) {
   fin_reminder::Window& w = fin_reminder::fin_reminder();
   w.Hide();
   w.SetTitle(Globali::testo(86));
   const fin_main::Window& main = fin_main::fin_main();
   w.SetLeft(main.Left() + 153);
   w.SetTop(main.Top() + 100);
-  w.Member<fw::StaticText>("StaticText1").SetText(Globali::oraattuale);
-  w.Member<fw::StaticText>("StaticText2").SetText(Globali::oraattuale);
-  w.Member<fw::Canvas>("Canvas1").SetBackdrop(Globali::disegna_analogico(Globali::oraattuale));
-  w.Member<fw::EditField>("EditField1").SetText(Globali::testodioggi);
+  w.Member<fw::StaticText>("StaticText1").SetText(time);
+  w.Member<fw::StaticText>("StaticText2").SetText(time);
+  w.Member<fw::Canvas>("Canvas1").SetBackdrop(Globali::disegna_analogico(time));
+  w.Member<fw::EditField>("EditField1").SetText(note);
   w.Show();
 }
 
@@ -84,5 +107,18 @@ void timeriz::Event_Run() {
   }
   if (fired.empty()) return;
   for (int32_t k : fired) Globali::allarme(k) = "";
-  RaiseReminder();
+  // Behind the lock, and behind reminders still waiting from it, a reminder waits its
+  // turn; otherwise it shows at once, refilling a reminder window that is open.
+  if (!held_.empty() || winpw::StartupLockIsUp()) {
+    held_.push_back({Globali::oraattuale, Globali::testodioggi});
+    return;
+  }
+  RaiseReminder(Globali::oraattuale, Globali::testodioggi);
+}
+
+void timeriz::RingNextHeld() {
+  if (held_.empty() || winpw::StartupLockIsUp() || fin_reminder::IsOpen()) return;
+  const Held next = std::move(held_.front());
+  held_.pop_front();
+  RaiseReminder(next.time, next.note);
 }

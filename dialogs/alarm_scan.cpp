@@ -22,12 +22,16 @@ std::vector<fw::String> Characters(const fw::String& s) {
   return chars;
 }
 
+// Enough after the colon for the minutes, a blank, "am" or "pm" and the character
+// after that, which tells "am" from the start of a word such as "amber".
+constexpr size_t kAfterColon = 6;
+
 // The excerpt around the colon at position i (from 1): the two characters before it,
-// the colon and up to four after it. A colon in second place takes a "0" in front of
-// the one-digit hour instead.
+// the colon and up to kAfterColon after it. A colon in second place takes a "0" in
+// front of the one-digit hour instead.
 fw::String Excerpt(const std::vector<fw::String>& chars, size_t i) {
   fw::String w = i == 2 ? "0" : "";
-  const size_t from = i == 2 ? 1 : i - 2, count = i == 2 ? 6 : 7;
+  const size_t from = i == 2 ? 1 : i - 2, count = (i == 2 ? 2 : 3) + kAfterColon;
   for (size_t p = from; p < from + count && p <= chars.size(); ++p) w += chars[p - 1];
   return w;
 }

@@ -72,6 +72,8 @@ void Window::Event_Close() {
 
 Window& fin_reminder() { return fw::SingleWindow<Window>::Get(); }
 
+bool IsOpen() { return fw::SingleWindow<Window>::Open() != nullptr; }
+
 Window* OpenWindowForTesting() { return fw::SingleWindow<Window>::Open(); }
 
 }  // namespace fin_reminder

@@ -44,6 +44,9 @@ class Window : public fw::Window {
 // The open reminder window, or a new one (whose open step starts the alarm).
 Window& fin_reminder();
 
+// A reminder window is open (one that is closed or was never built is not).
+bool IsOpen();
+
 // Tests: the open reminder window, none when there is none.
 Window* OpenWindowForTesting();
 

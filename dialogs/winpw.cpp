@@ -82,4 +82,9 @@ void RaiseStartupLock(std::function<void()> onPassed) {
   winpw().HoldAsStartupLock(std::move(onPassed));
 }
 
+bool StartupLockIsUp() {
+  const Window* w = fw::SingleWindow<Window>::Open();
+  return w && w->IsStartupLock();
+}
+
 }  // namespace winpw

@@ -45,4 +45,7 @@ Window& winpw();
 // enabled and its quit button shown, holding the lock until `onPassed`.
 void RaiseStartupLock(std::function<void()> onPassed);
 
+// The start-up lock is up: the password has not been given yet.
+bool StartupLockIsUp();
+
 }  // namespace winpw

@@ -1,5 +1,6 @@
 // The main window's two-second tick: the current time, the change of day, the alarm
-// check, and the time in the title and on the small analog clock.
+// check and the reminders that waited behind the start-up lock, and the time in the
+// title and on the small analog clock.
 #include "framework/controls.h"
 #include "mainwindow/fin_main.h"
 #include "mainwindow/layout/member_classes.h"
@@ -37,7 +38,9 @@ void Window::Timer1_Action(fw::Object&) {
   const fw::Date now;  // one reading for the whole tick
   Globali::oraattuale = fw::Left(fw::Right(now.SQLDateTime(), 8), 5);
   if (now.DayOfYear() != Globali::oggi.DayOfYear()) RollOverToNewDay(*this, now);
-  if (!Globali::testodioggi.empty() && Globali::pref_reminder) Member<timerizza>("timerizza").Run();
+  auto& check = Member<timerizza>("timerizza");
+  if (!Globali::testodioggi.empty() && Globali::pref_reminder) check.Run();
+  check.RingNextHeld();  // one that waited behind the lock, once the one before it is dismissed
 
   // Redrawn only when the short time changes, and at the first tick after start-up.
   const fw::String title = kTitlePrefix + now.ShortTime();

@@ -6,6 +6,7 @@
 #include "framework/controls.h"
 #include "framework/thread.h"
 #include "framework/timer.h"
+#include "mainwindow/layout/member_classes.h"
 #include "store/globali.h"
 
 namespace fin_main {
@@ -39,11 +40,11 @@ void StartClockAndAlarms(Window& w) {
   timer.SetEnabled(true);
 }
 
-void LockThenStart(Window& w) {
+void RaiseLock(Window& w) {
   w.Hide();  // inside the open step this also keeps the window from showing after it
   winpw::RaiseStartupLock([&w] {
     w.Show();
-    StartClockAndAlarms(w);
+    w.Member<timerizza>("timerizza").RingNextHeld();
   });
 }
 
@@ -75,10 +76,8 @@ void Window::Event_Open() {
   aggiorni();
   coloratesti();
   wordpass = "";
-  if (pwutilizza == 1)
-    startup::LockThenStart(*this);
-  else
-    startup::StartClockAndAlarms(*this);
+  if (pwutilizza == 1) startup::RaiseLock(*this);
+  startup::StartClockAndAlarms(*this);
 }
 
 void Window::Event_Close() { fw::Quit(); }

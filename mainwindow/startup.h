@@ -11,11 +11,12 @@ void ReadPreferences(Window& w);
 // The user's background colour, or RGB(230, 230, 230) when there is none.
 void ApplyBackgroundColour(Window& w);
 // The clock tick and the reminders: the timer's period starts anew, today's note is
-// taken from the first day field, the alarm scan runs and the timer starts.
+// taken from the first day field, the alarm scan runs and the timer starts. They run
+// behind the start-up lock too, so that a reminder falling due then is not lost.
 void StartClockAndAlarms(Window& w);
 // With the lock on: the window hides its content and the password window holds the
-// program until the password is given; then the window shows and the clock and the
-// reminders start (a reminder cannot show a note while the diary is locked).
-void LockThenStart(Window& w);
+// program until the password is given; then the window shows and the reminders that
+// fell due behind the lock begin to ring (a locked diary shows no note).
+void RaiseLock(Window& w);
 
 }  // namespace fin_main::startup

@@ -63,7 +63,6 @@ NotesSource ChooseSource() {
 
 void CloseCell(int cell, fw::String& text) {
   if (cell < 1 || cell > fmt::kCellCount) return;  // lines outside the 372 records belong to no day
-  if (text == "\r") text.clear();
   if (!text.empty()) ++notequante;
   nota(DayOfCell(cell), MonthOfCell(cell)) = std::move(text);
 }
@@ -71,17 +70,20 @@ void CloseCell(int cell, fw::String& text) {
 void ReadNotes(fw::TextInputStream& in) {
   int cell = 0;  // before January 1; the first start line moves onto it
   fw::String text;
+  bool hasFirstLine = false;
   while (!in.EOF()) {
     fw::String line = in.ReadLine();
     if (line == fmt::kNoteStart) {
       CloseCell(cell, text);
       ++cell;
       text.clear();
-    } else if (text.empty()) {
-      text = std::move(line);
+      hasFirstLine = false;
     } else {
-      text += '\r';
+      // The first line is the note's first line even when empty, so that a note that
+      // begins with empty lines keeps them; each later line follows a line break.
+      if (hasFirstLine) text += '\r';
       text += line;
+      hasFirstLine = true;
     }
     fw::YieldToNextThread();
   }

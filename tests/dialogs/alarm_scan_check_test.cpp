@@ -14,22 +14,30 @@ TEST_F(ReminderFixture, EveryFormFiresOnceAtItsMinuteAndNotBefore) {
   WriteToday(
       "9:30 standup\r18:25 dentist\rcall at 6:40pm\r\t7:15 run\rlate 11:59Pm\r13:05pm "
       "meeting\rsix 6:10 pm\rends 8:05");
-  EXPECT_EQ(WalkTheDay(), (Fired{"06:10@06:10", "07:15@07:15", "08:05@08:05", "09:30@09:30",
-                                 "13:05@13:05", "18:25@18:25", "18:40@18:40", "23:59@23:59"}));
+  EXPECT_EQ(WalkTheDay(), (Fired{"07:15@07:15", "08:05@08:05", "09:30@09:30", "13:05@13:05",
+                                 "18:10@18:10", "18:25@18:25", "18:40@18:40", "23:59@23:59"}));
 }
 
-// Mend: "12:30pm" is half past noon. "am" is ordinary text, so "12:30am" reads 12:30.
-TEST_F(ReminderFixture, PmAddsTwelveToTheMorningHoursAndLeavesNoonAlone) {
-  WriteToday("lunch 12:30pm\rx 12:30am\rtea 6:25pm\rpost 6:26PM\rcall 6:27pM");
-  EXPECT_EQ(WalkTheDay(), (Fired{"12:30@12:30", "18:25@18:25", "18:26@18:26", "18:27@18:27"}));
+// Mend: "pm" or "am" counts right after the minutes or after one blank, in any letter
+// case. With pm the hours 1 to 11 are the afternoon's and noon stays 12; with am hour
+// 12 is midnight. A word that merely begins with "am" or "pm" is no such mark.
+TEST_F(ReminderFixture, PmAndAmCountRightAfterTheMinutesOrAfterOneBlank) {
+  WriteToday(
+      "lunch 12:30pm\rx 12:30am\rtea 6:25pm\rpost 6:26 PM\rcall 6:27 pm\rlate 12:05 am\rsee 12:15 "
+      "amber\rbus 6:28 pmt\rends 6:29 pM");
+  EXPECT_EQ(WalkTheDay(), (Fired{"00:05@00:05", "00:30@00:30", "06:28@06:28", "12:15@12:15", "12:30@12:30",
+                                 "18:25@18:25", "18:26@18:26", "18:27@18:27", "18:29@18:29"}));
+  WriteToday("night 00:30");
+  TickAt(0, 30);
+  EXPECT_EQ(TakeReminder(), "00:30");
 }
 
 TEST_F(ReminderFixture, TheAlarmListHoldsTheExcerptAroundEachColon) {
-  WriteToday("9:30 a\rb 7:15");
+  WriteToday("9:30 a\rb 7:15 pm.");
   ASSERT_EQ(Globali::allarme.Ubound(), 2);
   EXPECT_EQ(Globali::allarme(0), "2");
-  EXPECT_EQ(Globali::allarme(1), "09:30 a");
-  EXPECT_EQ(Globali::allarme(2), " 7:15");
+  EXPECT_EQ(Globali::allarme(1), "09:30 a\rb");
+  EXPECT_EQ(Globali::allarme(2), " 7:15 pm.");
   for (const char* none : {"1:3", ":30 x", "ab 1:", "ab 1:2", ""}) {
     WriteToday(none);
     EXPECT_EQ(Globali::allarme(0), "0") << none;
@@ -37,8 +45,8 @@ TEST_F(ReminderFixture, TheAlarmListHoldsTheExcerptAroundEachColon) {
 }
 
 TEST_F(ReminderFixture, NonTimesGiveNothingThatFires) {
-  WriteToday("a:30 x\r8:0");
-  EXPECT_EQ(Globali::allarme(0), "1");  // "0a:30 x"; 8:0 at the very end makes none
+  WriteToday("a:30 pm\r8:0");
+  EXPECT_EQ(Globali::allarme(0), "1");  // "0a:30 pm\r"; 8:0 at the very end makes none
   EXPECT_EQ(WalkTheDay(), Fired{});
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QtTest/QTest>
 
+#include "reminder_fixture.h"
 #include "app/app.h"
 #include "dialogs/winpw.h"
 #include "framework/control_widget_qt.h"
@@ -12,18 +13,17 @@
 #include "framework/devices.h"
 #include "mainwindow/startup.h"
 #include "store/globali.h"
-#include "support/main_window_fixture.h"
 #include "support/test_support.h"
 
 namespace {
 
-class PasswordWindow : public testsupport::MainWindowFixture {
+class PasswordWindow : public reminders_test::ReminderFixture {
  protected:
   // The password window opens as in the running program, where the application has
   // opened; an open step of the main window still waiting is dropped, as the fixture
   // has done the diary's share of it.
   void SetUp() override {
-    MainWindowFixture::SetUp();
+    ReminderFixture::SetUp();
     fw::ResetApplicationForTesting();
     fw::OpenApplication();
     Globali::pwutilizza = 0;
@@ -39,7 +39,7 @@ class PasswordWindow : public testsupport::MainWindowFixture {
     }
     w.Close();
     fw::ResetApplicationForTesting();
-    MainWindowFixture::TearDown();
+    ReminderFixture::TearDown();
   }
 
   winpw::Window& pw() { return winpw::winpw(); }
@@ -49,6 +49,13 @@ class PasswordWindow : public testsupport::MainWindowFixture {
   void Enter(const fw::String& text) {
     Entry().SetText(text);
     pw().Member<fw::PushButton>("PushButton1").Push();
+  }
+  // The open step's end with the lock on: the lock, then the clock and the reminders,
+  // which run behind it.
+  void StartLocked() {
+    pw().Close();
+    fin_main::startup::RaiseLock(win());
+    fin_main::startup::StartClockAndAlarms(win());
   }
   bool DiaryShows() { return win().Visible() && fw::TopWidgetOf(win())->isVisible(); }
 };
@@ -136,9 +143,7 @@ TEST_F(PasswordWindow, TheLockHidesTheDiaryAndRefusesMenuCommands) {
   LockedApp locked;
   Globali::pwutilizza = 1;
   Globali::password = "Secret";
-  Globali::testodioggi = "";
-  pw().Close();
-  fin_main::startup::LockThenStart(win());
+  StartLocked();
   winpw::Window& lock = pw();
   ProcessEvents();
   EXPECT_FALSE(DiaryShows());
@@ -146,7 +151,6 @@ TEST_F(PasswordWindow, TheLockHidesTheDiaryAndRefusesMenuCommands) {
   EXPECT_FALSE(Box().Enabled());
   EXPECT_TRUE(Entry().Enabled());
   EXPECT_TRUE(QuitButton().Visible());
-  EXPECT_EQ(Globali::testodioggi, "") << "no reminder scans today's note yet";
   EXPECT_FALSE(locked.app.ChooseMenuItem("HelpUsefulinfo"));
   EXPECT_EQ(locked.chosen, 0);
 
@@ -156,16 +160,47 @@ TEST_F(PasswordWindow, TheLockHidesTheDiaryAndRefusesMenuCommands) {
   EXPECT_FALSE(fw::TopWidgetOf(lock)->isVisible());
   EXPECT_EQ(Globali::password, "");
   EXPECT_EQ(Globali::wordpass, "Secret");
-  EXPECT_EQ(Globali::testodioggi, NoteField(0).Text());
   locked.app.ChooseMenuItem("HelpUsefulinfo");
   EXPECT_EQ(locked.chosen, 1);
+}
+
+// A locked diary shows no note. The reminders due as the program starts and while the
+// password is awaited wait hidden, and ring once each, in order, when it is given; one
+// due before the program started does not ring, as without the lock.
+TEST_F(PasswordWindow, RemindersDueBehindTheLockRingInOrderOnceItIsPassed) {
+  Globali::pwutilizza = 1;
+  Globali::password = "Secret";
+  WriteToday("9:59 before\r10:00 standup\r10:20 call\r10:50 later");
+  StartLocked();  // at 10:00:00
+  fw::RunPendingThreadsForTesting();
+  for (int m = 0; m <= 40; ++m)
+    for (int s : {1, 31}) {
+      TickAt(10, m, s);
+      ASSERT_FALSE(fin_reminder::IsOpen()) << Clock(10, m);
+    }
+  ProcessEvents();
+  EXPECT_FALSE(DiaryShows());
+
+  Enter("Secret");
+  ASSERT_TRUE(fin_reminder::IsOpen());
+  EXPECT_EQ(fin_reminder::OpenWindowForTesting()->Member<fw::EditField>("EditField1").Text(),
+            "9:59 before\r10:00 standup\r10:20 call\r10:50 later");
+  EXPECT_EQ(TakeReminder(), "10:00");
+  TickAt(10, 41, 1);  // the next one once the first is dismissed
+  EXPECT_EQ(TakeReminder(), "10:20");
+  std::vector<std::string> after;
+  for (int m = 41; m <= 59; ++m)
+    for (int s : {3, 33}) {
+      TickAt(10, m, s);
+      if (auto shown = TakeReminder()) after.push_back(*shown + "@" + Clock(10, m));
+    }
+  EXPECT_EQ(after, std::vector<std::string>{"10:50@10:50"});
 }
 
 TEST_F(PasswordWindow, OnlyTheExactPasswordOpensTheLock) {
   Globali::pwutilizza = 1;
   Globali::password = "Secret";
-  pw().Close();
-  fin_main::startup::LockThenStart(win());
+  StartLocked();
   for (const char* wrong : {"secret", "Secret ", ""}) {
     Enter(wrong);
     EXPECT_TRUE(pw().IsStartupLock()) << wrong;
@@ -183,8 +218,7 @@ TEST_F(PasswordWindow, OnlyTheExactPasswordOpensTheLock) {
 TEST_F(PasswordWindow, EscapeAndTheWindowManagerCannotDismissTheLock) {
   Globali::pwutilizza = 1;
   Globali::password = "Secret";
-  pw().Close();
-  fin_main::startup::LockThenStart(win());
+  StartLocked();
   QWidget* top = fw::TopWidgetOf(pw());
   QTest::keyClick(fw::EditorOf(Entry()), Qt::Key_Escape);
   QTest::keyClick(top, Qt::Key_Escape);
@@ -203,8 +237,7 @@ TEST_F(PasswordWindow, QuittingFromTheLockKeepsThePassword) {
   Globali::password = "Secret";
   Globali::wordpass = "";
   Globali::pref_autosave = false;
-  pw().Close();
-  fin_main::startup::LockThenStart(win());
+  StartLocked();
   QuitButton().Push();
   EXPECT_TRUE(fw::QuitHasRun());
   fw::ResetQuitForTesting();
@@ -217,8 +250,7 @@ TEST_F(PasswordWindow, QuittingFromTheLockKeepsThePassword) {
 
 TEST_F(PasswordWindow, WithAnEmptyStoredPasswordTheLockTakesAnyNewOne) {
   Globali::pwutilizza = 1;
-  pw().Close();
-  fin_main::startup::LockThenStart(win());
+  StartLocked();
   Enter("");
   EXPECT_EQ(fw::BeepCountForTesting(), 1);
   Enter("fresh");

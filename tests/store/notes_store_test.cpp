@@ -85,13 +85,37 @@ TEST_F(NotesStore, EmptyYearIsSevenHundredFortyFourAndThreeHundredSeventyTwoLine
   EXPECT_EQ(ReadFile(appStyles()), StylesFile("112"));
 }
 
-TEST_F(NotesStore, LeadingEmptyLinesAreLostAndLineBreaksAloneReadEmpty) {
-  WriteFile(appNotes(), NotesFile({{1, "\rafter a blank"}, {2, "\r\r"}, {Cell(31, 12), "dec"}}));
+// Mend: a note that begins with empty lines keeps them, so it no longer changes at
+// every start; a note of line breaks alone stays as written too.
+TEST_F(NotesStore, LeadingEmptyLinesSurviveSaveAndLoad) {
   Globali::ripristinanote();
-  EXPECT_EQ(Globali::nota(1, 1), "after a blank");
-  EXPECT_EQ(Globali::nota(2, 1), "");
+  Globali::nota(1, 1) = "\rafter one empty line";
+  Globali::nota(2, 1) = "\r\r\rafter three\r\rinner and trailing\r";
+  Globali::nota(3, 1) = "\r\r";
+  ASSERT_TRUE(Globali::salvanote());
+  const std::string saved = ReadFile(appNotes());
+
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "\rafter one empty line");
+  EXPECT_EQ(Globali::nota(2, 1), "\r\r\rafter three\r\rinner and trailing\r");
+  EXPECT_EQ(Globali::nota(3, 1), "\r\r");
+  EXPECT_EQ(Globali::nota(4, 1), "");
+  EXPECT_EQ(Globali::notequante, 3);
+  ASSERT_TRUE(Globali::salvanote());
+  EXPECT_EQ(ReadFile(appNotes()), saved) << "a load and a save change nothing";
+}
+
+// A file written before reads as it always did: notes that start with text, inner and
+// trailing empty lines, and each empty note one empty line.
+TEST_F(NotesStore, AnOlderFileReadsAsBefore) {
+  WriteFile(appNotes(), NotesFile({{1, "one line"}, {2, "inner\r\rand trailing\r"}, {Cell(31, 12), "dec"}}));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "one line");
+  EXPECT_EQ(Globali::nota(2, 1), "inner\r\rand trailing\r");
+  EXPECT_EQ(Globali::nota(3, 1), "");
+  EXPECT_EQ(Globali::nota(30, 12), "");
   EXPECT_EQ(Globali::nota(31, 12), "dec");
-  EXPECT_EQ(Globali::notequante, 2);
+  EXPECT_EQ(Globali::notequante, 3);
 }
 
 TEST_F(NotesStore, ReadsFilesWithCrOrCrlfLineEnds) {

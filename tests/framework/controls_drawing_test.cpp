@@ -134,7 +134,8 @@ TEST_F(ControlDrawing, DesignFontsResolveToMetricCompatibleFaces) {
 
 namespace {
 
-// `picture`'s image as it shows on white, against the window's pixels from `at` on.
+// Whether `picture`'s image, as it shows on white, is what `window` holds from `at` on,
+// device pixel for device pixel.
 bool ShowsPixelForPixel(const QImage& window, QPoint at, const QImage& picture) {
   for (int y = 0; y < picture.height(); ++y)
     for (int x = 0; x < picture.width(); ++x) {
@@ -153,12 +154,11 @@ bool ShowsPixelForPixel(const QImage& window, QPoint at, const QImage& picture) 
 // The "hidpi" test run starts this program with QT_SCALE_FACTOR=2.
 TEST_F(ControlDrawing, PicturesHoldTheScreensPixelRatioAndKeepTheirDesignSize) {
   if (qApp->devicePixelRatio() < 2) GTEST_SKIP() << "needs a screen with a device pixel ratio of 2";
-  Picture flag = LoadPictureResource(180);
-  EXPECT_EQ(flag.Width(), 16);
-  EXPECT_EQ(flag.Height(), 11);
-  EXPECT_EQ(PictureImage(flag).size(), QSize(32, 22));
-  Canvas& flagCanvas = Add<Canvas>("flag", 20, 20, 16, 11);
-  flagCanvas.SetBackdrop(flag);
+  Picture icon = LoadPictureResource(170);  // a snowflake: finer than its design pixels
+  EXPECT_EQ(icon.Width(), 16);
+  EXPECT_EQ(icon.Height(), 16);
+  EXPECT_EQ(PictureImage(icon).size(), QSize(32, 32));
+  Add<Canvas>("icon", 20, 20, 16, 16).SetBackdrop(icon);
 
   // The clock's way: a large picture drawn scaled into a canvas.
   Canvas& clock = Add<Canvas>("Canvas1", 60, 20, 42, 42);
@@ -171,6 +171,11 @@ TEST_F(ControlDrawing, PicturesHoldTheScreensPixelRatioAndKeepTheirDesignSize) {
   ShowActive();
   const QImage shown = Snapshot();
   ASSERT_EQ(shown.size(), QSize(800, 600));
-  EXPECT_TRUE(ShowsPixelForPixel(shown, {40, 40}, PictureImage(flag)));
+  EXPECT_TRUE(ShowsPixelForPixel(shown, {40, 40}, PictureImage(icon)));
   EXPECT_TRUE(ShowsPixelForPixel(shown, {120, 40}, PictureImage(clock.BackingPicture())));
+
+  // A snapshot of the window (the iconised window's picture) is as sharp.
+  Picture snapshot = NewPicture(400, 300, 32);
+  window->DrawInto(snapshot.GetGraphics(), 0, 0);
+  EXPECT_TRUE(ShowsPixelForPixel(PictureImage(snapshot), {40, 40}, PictureImage(icon)));
 }

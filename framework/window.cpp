@@ -123,6 +123,7 @@ class ContentWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);  // for screens of fractional ratio
     p.fillRect(rect(), window_.HasBackColor() ? ToQColor(window_.BackColor()) : palette().color(QPalette::Window));
     if (Picture b = window_.Backdrop()) p.drawImage(0, 0, PictureImageForDrawing(b));
   }

@@ -29,8 +29,9 @@ void App::Event_Open() {
 }
 
 // No command depends on the view or the data: the same 31 items every time. Menu
-// titles and submenus are always enabled by the framework; the editing items and the
-// separators keep their AutoEnable flag.
+// titles and submenus are always enabled by the framework, and so are the editing
+// items while the focused text field can act on them (the field then does the edit);
+// otherwise they and the separators keep their AutoEnable flag.
 void App::Event_EnableMenuItems() {
   static constexpr const char* kEnabled[] = {
       "ArchivioImportaRubricaIndirizziMacOSX", "ArchivioRipristina",

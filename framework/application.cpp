@@ -32,7 +32,7 @@ bool Application::HasMenuHandler(const String& itemName) const {
 bool Application::ChooseMenuItem(const String& itemName) {
   if (!impl_->commandsAllowed) return false;
   auto it = impl_->handlers.find(itemName);
-  if (it == impl_->handlers.end()) return false;
+  if (it == impl_->handlers.end()) return internal::ChooseEditingItem(itemName);
   bool handled = false;
   auto handler = it->second;  // a handler may rebind its own name while it runs
   Guarded(itemName.c_str(), [&] { handled = handler(); });
@@ -76,6 +76,7 @@ void Application::UpdateMenuItems(MenuItem& root) {
   impl_->updatingMenus = true;
   root.SetEnabled(true);
   for (int i = 0; i < root.Count(); ++i) ResetToAutoEnable(*root.Item(i), true);
+  internal::EnableEditingItems(root);
   Guarded("EnableMenuItems", [this] { Event_EnableMenuItems(); });
   if (!impl_->commandsAllowed)
     for (int i = 0; i < root.Count(); ++i) DisableCommands(*root.Item(i));

@@ -21,7 +21,9 @@ class Application {
   // Binds a command handler to the menu item of this name (anywhere in the tree).
   void _AddMenuHandler(const String& itemName, std::function<bool()> handler);
   bool HasMenuHandler(const String& itemName) const;
-  // What choosing the item does: runs its handler (guarded). False when none is bound.
+  // What choosing the item does: runs its handler (guarded). An editing item without a
+  // handler (EditUndo, EditCut, EditCopy, EditPaste, EditClear) edits the focused text
+  // field instead, as the field's own keys do. False when nothing was done.
   bool ChooseMenuItem(const String& itemName);
   // While false, menu commands and their shortcuts are not delivered (the lock screen):
   // every command item shows disabled and ChooseMenuItem refuses.
@@ -30,7 +32,8 @@ class Application {
 
   // Brings the menus up to date, as the framework does before a menu shows: every item
   // takes its AutoEnable flag as its enabled state, menu titles and submenus are
-  // enabled, then Event_EnableMenuItems runs (guarded). Without an argument: MenuBar.
+  // enabled, the editing items the focused text field offers are enabled, then
+  // Event_EnableMenuItems runs (guarded). Without an argument: MenuBar.
   void UpdateMenuItems();
   void UpdateMenuItems(MenuItem& root);
 

@@ -1,6 +1,8 @@
 #pragma once
 // Framework-internal hooks between the application's lifecycle and the timers and
-// threads it stops at quit. Only framework sources include this.
+// threads it stops at quit, and between its menus and the focused text field. Only
+// framework sources include this.
+#include "framework/menu.h"
 
 namespace fw::internal {
 
@@ -9,5 +11,14 @@ void StopAllTimers();
 void ResumeTimers();
 void StopAllThreads();
 void ResumeThreads();
+
+// The standard editing items, by name: EditUndo, EditCut, EditCopy, EditPaste and
+// EditClear. While a text field has the keyboard focus, EnableEditingItems enables
+// those the field offers now, as its own contextual menu would: Undo when it can undo,
+// Cut and Clear with a selection, Paste when the clipboard holds text (these four only
+// in an editable field), Copy with a selection; Cut and Copy never in a password field.
+// ChooseEditingItem does the edit on the field, answering whether it did one.
+void EnableEditingItems(MenuItem& root);
+bool ChooseEditingItem(const String& name);
 
 }  // namespace fw::internal

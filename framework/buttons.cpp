@@ -71,27 +71,29 @@ class BevelWidget : public QAbstractButton {
     QRect inner = r.adjusted(depth + 1, depth, -depth - 1, -depth);
     QRect textArea = inner;
     if (Picture icon = owner_.Icon()) {
-      QImage img = PictureImageForDrawing(icon);
+      const QImage img = PictureImageForDrawing(icon);
+      const QSize size = DesignSize(img);
       int x = inner.left();
       switch (owner_.IconAlign()) {
         case 2: x = inner.left(); break;
-        case 3: x = inner.right() - img.width() + 1; break;
-        default: x = inner.left() + (inner.width() - img.width()) / 2; break;
+        case 3: x = inner.right() - size.width() + 1; break;
+        default: x = inner.left() + (inner.width() - size.width()) / 2; break;
       }
-      int y = inner.top() + (inner.height() - img.height()) / 2;
+      int y = inner.top() + (inner.height() - size.height()) / 2;
       x += owner_.IconDX();
       y += owner_.IconDY();
       p.setOpacity(isEnabled() ? 1.0 : 0.5);
+      p.setRenderHint(QPainter::SmoothPixmapTransform);  // for screens of fractional ratio
       p.drawImage(x, y, img);
       p.setOpacity(1.0);
       switch (owner_.CaptionPlacement()) {
         case 2: textArea.setRight(x - 2); break;
-        case 3: textArea.setTop(y + img.height()); break;
+        case 3: textArea.setTop(y + size.height()); break;
         case 4: textArea.setBottom(y - 1); break;
         default:
           // Beside the icon: centred captions keep the whole width unless the icon sits
           // in the middle; aligned ones start after (or end before) the icon.
-          if (owner_.IconAlign() == 2 && owner_.CaptionAlign() != 3) textArea.setLeft(x + img.width() + 2);
+          if (owner_.IconAlign() == 2 && owner_.CaptionAlign() != 3) textArea.setLeft(x + size.width() + 2);
           if (owner_.IconAlign() == 3 && owner_.CaptionAlign() != 3) textArea.setRight(x - 2);
           break;
       }

@@ -155,9 +155,11 @@ class PortBase : public Graphics {
                    int srcW, int srcH) override {
     if (pic.IsNull() || destW <= 0 || destH <= 0 || srcW <= 0 || srcH <= 0) return;
     const QImage image = PictureImageForDrawing(pic);
+    const qreal ratio = image.devicePixelRatio();  // the source rectangle counts device pixels
     Paint([&](QPainter& p) {
       p.setRenderHint(QPainter::SmoothPixmapTransform);
-      p.drawImage(QRectF(x, y, destW, destH), image, QRectF(srcX, srcY, srcW, srcH));
+      p.drawImage(QRectF(x, y, destW, destH), image,
+                  QRectF(srcX * ratio, srcY * ratio, srcW * ratio, srcH * ratio));
     });
   }
 
@@ -180,8 +182,8 @@ class PortBase : public Graphics {
 class ImageGraphics : public PortBase {
  public:
   ImageGraphics(QImage* image, bool clearsToWhite) : image_(image), clearsToWhite_(clearsToWhite) {}
-  int Width() const override { return image_->width(); }
-  int Height() const override { return image_->height(); }
+  int Width() const override { return DesignSize(*image_).width(); }
+  int Height() const override { return DesignSize(*image_).height(); }
   void ClearRect(int x, int y, int w, int h) override {
     if (w <= 0 || h <= 0) return;
     QPainter p(image_);

@@ -2,6 +2,9 @@
 // Colours, pictures and drawing. A Picture is a shared handle (copies refer to the
 // same image, as objects do in the program's vocabulary); a null Picture is "none", and
 // using one (its size, graphics, transparency) throws the framework's NilObjectException.
+// Sizes and coordinates are design pixels; on a high-density screen a picture holds
+// more device pixels per design pixel (see PictureRatio in graphics_qt.h), so it
+// shows sharp there.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -61,7 +64,8 @@ class Picture {
   int Transparent() const;
   void SetTransparent(int mode);
   Graphics& GetGraphics();  // drawing into the picture
-  Color Pixel(int x, int y) const;  // as it shows on white; white outside the picture
+  // As it shows on white (a design pixel's top left device pixel); white outside.
+  Color Pixel(int x, int y) const;
   bool Save(const String& pngPath) const;
 
   struct Impl;

@@ -3,10 +3,13 @@
 #include <QColorDialog>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSvgRenderer>
+#include <cmath>
 #include "framework/application.h"
 #include "framework/graphics.h"
 #include "framework/graphics_qt.h"
@@ -41,14 +44,18 @@ QImage WhiteMadeTransparent(QImage image) {
   return image;
 }
 
-// An SVG at the size it declares, on a transparent ground.
+// An SVG at the size it declares in design pixels, rendered at the picture ratio, on a
+// transparent ground.
 QImage RenderSvg(const QString& path) {
   QSvgRenderer svg(path);
   if (!svg.isValid() || svg.defaultSize().isEmpty()) return {};
-  QImage image(svg.defaultSize(), kFormat);
+  const int ratio = PictureRatio();
+  QImage image(svg.defaultSize() * ratio, kFormat);
+  if (image.isNull()) return {};
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   QPainter painter(&image);
-  svg.render(&painter);
+  svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(svg.defaultSize())));
   return image;
 }
 
@@ -59,8 +66,8 @@ ColorDialogHandler& ColorHandler() {
 
 }  // namespace
 
-int Picture::Width() const { return ImplOf(*this).image.width(); }
-int Picture::Height() const { return ImplOf(*this).image.height(); }
+int Picture::Width() const { return DesignSize(ImplOf(*this).image).width(); }
+int Picture::Height() const { return DesignSize(ImplOf(*this).image).height(); }
 int Picture::Depth() const { return ImplOf(*this).depth; }
 int Picture::Transparent() const { return ImplOf(*this).transparent; }
 void Picture::SetTransparent(int mode) { ImplOf(*this).transparent = mode; }
@@ -73,6 +80,11 @@ Graphics& Picture::GetGraphics() {
 
 Color Picture::Pixel(int x, int y) const {
   const QImage& image = ImplOf(*this).image;
+  if (x < 0 || y < 0) return RGB(255, 255, 255);
+  // A design pixel is a square of device pixels; its top left one stands for it.
+  const int ratio = static_cast<int>(image.devicePixelRatio());
+  x *= ratio;
+  y *= ratio;
   if (!image.valid(x, y)) return RGB(255, 255, 255);
   // Premultiplied, so adding the missing alpha as white gives the colour seen on white.
   const QRgb px = image.pixel(x, y);
@@ -91,6 +103,21 @@ bool Picture::Save(const String& pngPath) const {
 }
 
 QImage& PictureImage(const Picture& p) { return ImplOf(p).image; }
+
+int PictureRatio() {
+  qreal sharpest = 1;
+  if (qGuiApp)
+    for (const QScreen* screen : QGuiApplication::screens())
+      sharpest = std::max(sharpest, screen->devicePixelRatio());
+  // A little slack, so that a ratio computed as 2.0000001 stays 2.
+  return static_cast<int>(std::ceil(sharpest - 0.01));
+}
+
+QSize DesignSize(const QImage& image) {
+  const qreal ratio = image.devicePixelRatio();
+  return QSize(static_cast<int>(std::lround(image.width() / ratio)),
+               static_cast<int>(std::lround(image.height() / ratio)));
+}
 
 QImage PictureImageForDrawing(const Picture& p) {
   Picture::Impl& impl = ImplOf(p);
@@ -112,8 +139,10 @@ Picture PictureFromImage(QImage image, int depth) {
 
 Picture NewPicture(int width, int height, int depth) {
   if (width <= 0 || height <= 0) return Picture();
-  QImage image(width, height, kFormat);
+  const int ratio = PictureRatio();
+  QImage image(width * ratio, height * ratio, kFormat);
   if (image.isNull()) return Picture();  // too large to allocate
+  image.setDevicePixelRatio(ratio);
   image.fill(depth == 32 ? QColor(Qt::transparent) : QColor(Qt::white));
   return PictureFromImage(std::move(image), depth);
 }

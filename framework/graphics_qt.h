@@ -15,7 +15,16 @@ QColor ToQColor(Color c);
 Color FromQColor(const QColor& c);
 
 // The image behind a picture (ARGB32 premultiplied). The picture must not be none.
+// Sizes and coordinates are design pixels; the image holds PictureRatio() device pixels
+// per design pixel (its device pixel ratio), so a painter on it and drawImage of it
+// work in design pixels, while a source rectangle and pixel access count device pixels.
 QImage& PictureImage(const Picture& p);
+// Device pixels per design pixel for new pictures: the sharpest screen's ratio rounded
+// up to a whole number (1 without screens), so a picture is sharp on every screen and
+// every design size stays whole.
+int PictureRatio();
+// An image's size in design pixels.
+QSize DesignSize(const QImage& image);
 // The picture as it should be shown elsewhere: with transparency 1, white made transparent.
 QImage PictureImageForDrawing(const Picture& p);
 // Wraps an image as a picture (converted to ARGB32 premultiplied); a null image gives none.

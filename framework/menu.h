@@ -4,8 +4,9 @@
 //
 // Enabling follows the original framework's rule: before a menu shows (and before a
 // shortcut is taken) every item is reset to its AutoEnable flag, menu titles and
-// submenus are enabled, and then the application's EnableMenuItems event enables
-// what it wants (see Application::UpdateMenuItems).
+// submenus are enabled, the focused text field enables the editing items it can act
+// on, and then the application's EnableMenuItems event enables what it wants (see
+// Application::UpdateMenuItems).
 #include <functional>
 #include <memory>
 #include <vector>

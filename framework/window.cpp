@@ -123,6 +123,7 @@ class ContentWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);  // for screens of fractional ratio
     p.fillRect(rect(), window_.HasBackColor() ? ToQColor(window_.BackColor()) : palette().color(QPalette::Window));
     if (Picture b = window_.Backdrop()) p.drawImage(0, 0, PictureImageForDrawing(b));
   }
@@ -443,7 +444,10 @@ void Window::Refresh(bool) {
 void Window::DrawInto(Graphics& g, int32_t x, int32_t y) {
   QWidget* content = view_->content();
   content->ensurePolished();
-  QImage image(content->size(), QImage::Format_ARGB32_Premultiplied);
+  // At the pictures' ratio, so the snapshot is as sharp as the screen it came from.
+  const int ratio = PictureRatio();
+  QImage image(content->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
   image.fill(Qt::transparent);
   content->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
   g.DrawPicture(PictureFromImage(image), x, y);

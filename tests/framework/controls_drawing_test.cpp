@@ -2,6 +2,7 @@
 // labels, lines, ovals and canvases are transparent, the frontmost control takes the
 // click, and a canvas keeps what was drawn on it.
 #include "controls_fixture.h"
+#include "framework/graphics_qt.h"
 
 using namespace fw;
 using controls_test::ControlsFixture;
@@ -129,4 +130,52 @@ TEST_F(ControlDrawing, DesignFontsResolveToMetricCompatibleFaces) {
   EXPECT_EQ(QFontInfo(WidgetOf(t)->font()).pixelSize(), 12);
   t.SetTextFont("Arial");
   EXPECT_NE(std::find(arial.begin(), arial.end(), resolved(WidgetOf(t))), arial.end()) << resolved(WidgetOf(t));
+}
+
+namespace {
+
+// Whether `picture`'s image, as it shows on white, is what `window` holds from `at` on,
+// device pixel for device pixel.
+bool ShowsPixelForPixel(const QImage& window, QPoint at, const QImage& picture) {
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const QRgb p = picture.pixel(x, y);
+      const int blank = 255 - qAlpha(p);
+      const QColor seen = window.pixelColor(at.x() + x, at.y() + y);
+      if (std::abs(seen.red() - (qRed(p) + blank)) > 2 || std::abs(seen.green() - (qGreen(p) + blank)) > 2 ||
+          std::abs(seen.blue() - (qBlue(p) + blank)) > 2)
+        return false;
+    }
+  return true;
+}
+
+}  // namespace
+
+// The "hidpi" test run starts this program with QT_SCALE_FACTOR=2.
+TEST_F(ControlDrawing, PicturesHoldTheScreensPixelRatioAndKeepTheirDesignSize) {
+  if (qApp->devicePixelRatio() < 2) GTEST_SKIP() << "needs a screen with a device pixel ratio of 2";
+  Picture icon = LoadPictureResource(170);  // a snowflake: finer than its design pixels
+  EXPECT_EQ(icon.Width(), 16);
+  EXPECT_EQ(icon.Height(), 16);
+  EXPECT_EQ(PictureImage(icon).size(), QSize(32, 32));
+  Add<Canvas>("icon", 20, 20, 16, 16).SetBackdrop(icon);
+
+  // The clock's way: a large picture drawn scaled into a canvas.
+  Canvas& clock = Add<Canvas>("Canvas1", 60, 20, 42, 42);
+  Graphics& g = clock.Graphics();
+  EXPECT_EQ(g.Width(), 42);
+  g.DrawPicture(LoadPictureResource(186), 0, 0, 42, 42, 0, 0, 103, 103);
+  EXPECT_EQ(clock.BackingPicture().Width(), 42);
+  EXPECT_EQ(PictureImage(clock.BackingPicture()).size(), QSize(84, 84));
+
+  ShowActive();
+  const QImage shown = Snapshot();
+  ASSERT_EQ(shown.size(), QSize(800, 600));
+  EXPECT_TRUE(ShowsPixelForPixel(shown, {40, 40}, PictureImage(icon)));
+  EXPECT_TRUE(ShowsPixelForPixel(shown, {120, 40}, PictureImage(clock.BackingPicture())));
+
+  // A snapshot of the window (the iconised window's picture) is as sharp.
+  Picture snapshot = NewPicture(400, 300, 32);
+  window->DrawInto(snapshot.GetGraphics(), 0, 0);
+  EXPECT_TRUE(ShowsPixelForPixel(PictureImage(snapshot), {40, 40}, PictureImage(icon)));
 }

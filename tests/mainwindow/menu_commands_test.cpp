@@ -1,6 +1,11 @@
 // The application's menu commands on the real main window: the views, the contact
 // list switch, the background colour, saving, restoring and deleting (with and
 // without the confirmation dialog), the first-note layout and the two exports.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +15,7 @@
 #include "dialogs/conferma.h"
 #include "dialogs/winpw.h"
 #include "framework/application.h"
+#include "framework/control_widget_qt.h"
 #include "framework/controls.h"
 #include "framework/files.h"
 #include "framework/graphics.h"
@@ -396,6 +402,118 @@ TEST_F(MenuCommands, NotesExportsWriteAllOrTheComingWeek) {
   EXPECT_NE(all.find("Later"), std::string::npos);
   EXPECT_NE(week.find("Today"), std::string::npos);
   EXPECT_EQ(week.find("Later"), std::string::npos);
+}
+
+// --- The Edit menu ---------------------------------------------------------------------
+
+// The main window's Edit menu as the user sees it, item by item.
+class EditMenu : public MenuCommands {
+ protected:
+  void SetUp() override {
+    MenuCommands::SetUp();
+    QApplication::clipboard()->clear();
+  }
+  QAction* Item(fw::MenuItem* item) const {
+    QMenuBar* bar = fw::TopWidgetOf(win())->findChild<QMenuBar*>();
+    for (QAction* a : bar->findChildren<QAction*>())
+      if (a->text() == QString::fromStdString(item->Text())) return a;
+    ADD_FAILURE() << item->Name() << " is not on the menu bar";
+    return nullptr;
+  }
+  // Opens the menu (which brings it up to date) and answers which of Undo, Cut, Copy,
+  // Paste and Clear show enabled, as a word of five letters: "UXCVL", "-" for disabled.
+  std::string Offered() {
+    QMenuBar* bar = fw::TopWidgetOf(win())->findChild<QMenuBar*>();
+    for (QMenu* m : bar->findChildren<QMenu*>())
+      if (m->title() == "Edit") emit m->aboutToShow();
+    std::string shown;
+    const char* letters = "UXCVL";
+    int k = 0;
+    for (fw::MenuItem* item : {win().EditUndo(), win().EditCut(), win().EditCopy(), win().EditPaste(), win().EditClear()}) {
+      QAction* a = Item(item);
+      shown += a && a->isEnabled() ? letters[k] : '-';
+      ++k;
+    }
+    return shown;
+  }
+  void Choose(fw::MenuItem* item) {
+    Offered();
+    Item(item)->trigger();
+  }
+  static std::string Clipboard() { return QApplication::clipboard()->text().toStdString(); }
+};
+
+TEST_F(EditMenu, ItsItemsActOnTheFocusedNoteWhenItCanTakeThem) {
+  fw::EditField& note = NoteField(0);
+  EXPECT_EQ(Offered(), "-----") << "no field has the focus";
+  Type(note, "Dentist");
+  EXPECT_EQ(Offered(), "U----");
+  note.SetSelStart(0);
+  note.SetSelLength(7);
+  EXPECT_EQ(Offered(), "UXC-L");
+
+  Choose(win().EditCopy());
+  EXPECT_EQ(Clipboard(), "Dentist");
+  note.SetSelStart(7);
+  EXPECT_EQ(Offered(), "U--V-");
+  Choose(win().EditPaste());
+  EXPECT_EQ(note.Text(), "DentistDentist");
+  EXPECT_EQ(Globali::nota(7, 12), "DentistDentist") << "the diary hears of it as of typing";
+
+  note.SetSelStart(0);
+  note.SetSelLength(7);
+  Choose(win().EditClear());
+  EXPECT_EQ(note.Text(), "Dentist");
+  EXPECT_EQ(Clipboard(), "Dentist") << "Clear leaves the clipboard alone";
+  Choose(win().EditUndo());
+  EXPECT_EQ(note.Text(), "DentistDentist");
+  note.SetSelStart(0);
+  note.SetSelLength(14);
+  Choose(win().EditCut());
+  EXPECT_EQ(note.Text(), "");
+  EXPECT_EQ(Clipboard(), "DentistDentist");
+  EXPECT_EQ(Globali::nota(7, 12), "");
+
+  fw::EditorOf(note)->clearFocus();
+  EXPECT_EQ(Offered(), "-----") << "with the focus gone";
+  EXPECT_FALSE(TheApp().ChooseMenuItem("EditPaste"));
+  EXPECT_EQ(note.Text(), "");
+}
+
+// The field keeps its own keys: the menu's Ctrl+Z, Ctrl+X, Ctrl+C and Ctrl+V neither
+// take them from it nor act a second time.
+TEST_F(EditMenu, TheFieldsOwnKeysActOnceWithTheItemsEnabled) {
+  fw::EditField& note = NoteField(0);
+  Type(note, "Dentist");
+  QApplication::clipboard()->setText(" at ten");
+  Offered();
+  Key(note, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(note.Text(), "Dentist at ten");
+  Key(note, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(note.Text(), "Dentist");
+  note.SetSelStart(0);
+  note.SetSelLength(3);
+  Key(note, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(note.Text(), "tist");
+  EXPECT_EQ(Clipboard(), "Den");
+  Key(note, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(note.Text(), "Dentist");
+}
+
+// A password's text stays in its field; a field that cannot be edited only copies.
+TEST_F(EditMenu, PasswordAndReadOnlyFieldsOfferOnlyWhatTheyAllow) {
+  fw::EditField& field = Member<fw::EditField>("cerca_campo");
+  Type(field, "secret");
+  field.SetSelStart(0);
+  field.SetSelLength(6);
+  QApplication::clipboard()->setText("x");
+  field.SetPassword(true);
+  EXPECT_EQ(Offered(), "U--VL");
+  field.SetPassword(false);
+  field.SetReadOnly(true);
+  EXPECT_EQ(Offered(), "--C--");
+  field.SetReadOnly(false);
+  field.SetText("");
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+// The standard editing items act on the focused text field: enabled as the field's own
+// contextual menu would enable them, and doing what its own keys do.
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <functional>
+#include <optional>
+
+#include "framework/application_qt.h"
+
+namespace fw::internal {
+
+namespace {
+
+enum class Edit { Undo, Cut, Copy, Paste, Clear };
+
+struct EditingItem {
+  const char* name;
+  Edit edit;
+};
+constexpr EditingItem kEditingItems[] = {
+    {"EditUndo", Edit::Undo}, {"EditCut", Edit::Cut},     {"EditCopy", Edit::Copy},
+    {"EditPaste", Edit::Paste}, {"EditClear", Edit::Clear},
+};
+
+// What the focused field offers, whatever kind of editor it is.
+struct FocusedField {
+  bool editable = false;
+  bool canUndo = false;
+  bool selected = false;
+  bool textShown = true;  // a password's text never leaves the field
+  std::function<void(Edit)> apply;
+};
+
+std::optional<FocusedField> Focused() {
+  QWidget* focus = QApplication::focusWidget();
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+    return FocusedField{!line->isReadOnly(), line->isUndoAvailable(), line->hasSelectedText(),
+                        line->echoMode() == QLineEdit::Normal, [line](Edit e) {
+                          switch (e) {
+                            case Edit::Undo: line->undo(); break;
+                            case Edit::Cut: line->cut(); break;
+                            case Edit::Copy: line->copy(); break;
+                            case Edit::Paste: line->paste(); break;
+                            case Edit::Clear: line->del(); break;  // with a selection: removes it
+                          }
+                        }};
+  }
+  if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
+    return FocusedField{!plain->isReadOnly(), plain->document()->isUndoAvailable(),
+                        plain->textCursor().hasSelection(), true, [plain](Edit e) {
+                          switch (e) {
+                            case Edit::Undo: plain->undo(); break;
+                            case Edit::Cut: plain->cut(); break;
+                            case Edit::Copy: plain->copy(); break;
+                            case Edit::Paste: plain->paste(); break;
+                            case Edit::Clear: {
+                              QTextCursor cursor = plain->textCursor();
+                              cursor.removeSelectedText();
+                              plain->setTextCursor(cursor);
+                              break;
+                            }
+                          }
+                        }};
+  }
+  return std::nullopt;
+}
+
+bool ClipboardHasText() {
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard && !clipboard->text().isEmpty();
+}
+
+bool Offers(const FocusedField& f, Edit e) {
+  switch (e) {
+    case Edit::Undo: return f.editable && f.canUndo;
+    case Edit::Cut: return f.editable && f.selected && f.textShown;
+    case Edit::Copy: return f.selected && f.textShown;
+    case Edit::Paste: return f.editable && ClipboardHasText();
+    case Edit::Clear: return f.editable && f.selected;
+  }
+  return false;
+}
+
+const EditingItem* EditingItemNamed(const String& name) {
+  for (const EditingItem& item : kEditingItems)
+    if (name == item.name) return &item;
+  return nullptr;
+}
+
+}  // namespace
+
+void EnableEditingItems(MenuItem& root) {
+  const std::optional<FocusedField> field = Focused();
+  if (!field) return;
+  for (const EditingItem& item : kEditingItems)
+    if (MenuItem* found = root.Find(item.name); found && Offers(*field, item.edit)) found->Enable();
+}
+
+bool ChooseEditingItem(const String& name) {
+  const EditingItem* item = EditingItemNamed(name);
+  if (!item) return false;
+  const std::optional<FocusedField> field = Focused();
+  if (!field || !Offers(*field, item->edit)) return false;
+  field->apply(item->edit);
+  return true;
+}
+
+}  // namespace fw::internal

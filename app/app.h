@@ -26,6 +26,7 @@ class App : public fw::Application {
   bool _EditPreferenze_Action();
   bool _HelpUsefulinfo_Action();
   bool _ArchivioPassword_Action();
+  bool _ArchivioImportaRubricaIndirizziMacOSX_Action();
   bool _VisualizzazioneVistaCompleta_Action();
   bool _VisualizzazioneNoteeCalendario_Action();
   bool _VisualizzazioneSoltanonote_Action();

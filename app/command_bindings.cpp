@@ -8,7 +8,7 @@ constexpr std::array<CommandBinding, 26> kBindings{{
     {"ArchivioFormatopagina", &App::_ArchivioFormatopagina_Action},
     {"ArchivioStampa", &App::_ArchivioStampa_Action},
     {"ArchivioPassword", &App::_ArchivioPassword_Action},
-    {"ArchivioImportaRubricaIndirizziMacOSX", nullptr},
+    {"ArchivioImportaRubricaIndirizziMacOSX", &App::_ArchivioImportaRubricaIndirizziMacOSX_Action},
     {"VisualizzazioneVistaCompleta", &App::_VisualizzazioneVistaCompleta_Action},
     {"VisualizzazioneNoteeCalendario", &App::_VisualizzazioneNoteeCalendario_Action},
     {"VisualizzazioneSoltanonote", &App::_VisualizzazioneSoltanonote_Action},

@@ -106,6 +106,10 @@ void RectControl::Refresh() {
   if (view_) view_->widget()->update();
 }
 
+void RectControl::RefreshNow() {
+  if (view_) view_->widget()->repaint();
+}
+
 std::optional<EventKind> RectControl::EventKindOf(const String& e) const {
   if (e == "MouseDown") return EventKind::Mouse;
   if (e == "MouseEnter" || e == "MouseExit") return EventKind::Action;

@@ -107,6 +107,7 @@ class RectControl : public Control {
   void SetFocus();
   bool HasFocus() const;
   void Refresh();  // repaint now-ish
+  void RefreshNow();  // repainted before it returns, even inside a loop that yields
 
   std::optional<EventKind> EventKindOf(const String& eventName) const override;
   void _AttachToWindow(fw::Window* window) override;

@@ -11,6 +11,8 @@ pkgs=(
   qt6-qpa-plugins
   fonts-liberation
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # The desktop's address book, and the private session bus its tests run on.
+  libebook1.2-dev evolution-data-server dbus-daemon
 )
 lock_wait_seconds=300
 

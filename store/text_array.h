@@ -27,6 +27,13 @@ class TextTable {
 
   void Redim(int32_t ubound1, int32_t ubound2) {
     if (ubound1 < -1 || ubound2 < -1) throw std::out_of_range("TextTable::Redim");
+    if (ubound2 == ubound2_) {
+      // Rows added or dropped at the end: the others keep their places, and growing
+      // one row at a time costs no copy of the whole table.
+      cells_.resize(static_cast<size_t>(ubound1 + 1) * static_cast<size_t>(ubound2 + 1));
+      ubound1_ = ubound1;
+      return;
+    }
     std::vector<fw::String> cells(static_cast<size_t>(ubound1 + 1) * static_cast<size_t>(ubound2 + 1));
     const int32_t keep1 = std::min(ubound1, ubound1_), keep2 = std::min(ubound2, ubound2_);
     for (int32_t i = 0; i <= keep1; ++i)

@@ -1,0 +1,87 @@
+#pragma once
+// The desktop's address book: the people the user already keeps, read whole and at
+// once. On Linux that is Evolution Data Server's default book ("Personal"), the one
+// GNOME Contacts and Evolution keep. Each person comes from their vCard: the names
+// from N (family, additional, given), the company from ORG's first part, the note from
+// NOTE, and the lists ADR, TEL, EMAIL and URL in the card's order. Texts are UTF-8 as
+// the card holds them: a value may contain line breaks (LF) and other control
+// characters.
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "framework/text.h"
+
+namespace fw {
+
+struct AddressBookAddress {
+  String StreetAddress, Zip, City, State, Country;
+  String CountryCode;  // the address's CC parameter; empty when the card has none
+};
+
+// One field of a person: a single text (a name, the company, the note) or a list of
+// values (postal addresses, phone numbers, e-mail addresses, home pages).
+class AddressBookData {
+ public:
+  AddressBookData() = default;
+  explicit AddressBookData(String text) : texts_{std::move(text)} {}
+  explicit AddressBookData(std::vector<String> values) : texts_(std::move(values)) {}
+  explicit AddressBookData(std::vector<AddressBookAddress> addresses) : addresses_(std::move(addresses)) {}
+
+  String Text() const { return texts_.empty() ? String() : texts_.front(); }  // "" when none
+  // Values count from 0; a list of addresses counts its addresses.
+  int32_t Count() const { return static_cast<int32_t>(addresses_.empty() ? texts_.size() : addresses_.size()); }
+  String Value(int32_t i) const { return i >= 0 && i < Size(texts_) ? texts_[i] : String(); }
+  // Value i of a list of addresses; an empty address outside it.
+  AddressBookAddress AddressValue(int32_t i) const {
+    return i >= 0 && i < Size(addresses_) ? addresses_[i] : AddressBookAddress();
+  }
+
+ private:
+  template <class T>
+  static int32_t Size(const std::vector<T>& v) { return static_cast<int32_t>(v.size()); }
+  std::vector<String> texts_;
+  std::vector<AddressBookAddress> addresses_;
+};
+
+struct AddressBookContact {
+  AddressBookData LastName, MiddleName, FirstName, CompanyName, Note;
+  AddressBookData Addresses, PhoneNumbers, EmailAddresses, Homepage;
+};
+
+class AddressBook {
+ public:
+  // A book that could not be read; the reason in plain words.
+  static AddressBook Unavailable(String reason) {
+    AddressBook b;
+    b.error_ = std::move(reason);
+    return b;
+  }
+  explicit AddressBook(std::vector<AddressBookContact> people = {}) : contacts_(std::move(people)) {}
+
+  bool Available() const { return error_.empty(); }
+  const String& Error() const { return error_; }
+  // Every person, in the order the book lists them; none when unavailable.
+  const std::vector<AddressBookContact>& Contacts() const { return contacts_; }
+
+ private:
+  std::vector<AddressBookContact> contacts_;
+  String error_;
+};
+
+// Reads the user's default address book. Never waits much longer than a few seconds:
+// no session bus, Evolution Data Server missing or a service that does not answer in
+// time all give an unavailable book with the reason.
+AddressBook SystemAddressBook();
+
+// Tests: how long SystemAddressBook waits for an answer (5000 ms unless set).
+void SetAddressBookWaitForTesting(int32_t milliseconds);
+
+// Tests, on a private session only: they refuse (answering the reason) unless HOME is
+// inside the system's temporary folder, so that no test touches the user's own book.
+// Puts people into the default book, each given as a vCard; "" when all went in.
+String AddToSystemAddressBookForTesting(const std::vector<String>& vcards);
+// Removes every person from the default book; "" when done.
+String EmptySystemAddressBookForTesting();
+
+}  // namespace fw

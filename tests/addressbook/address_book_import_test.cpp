@@ -1,0 +1,194 @@
+// The import from the desktop's address book through its menu command. The people are
+// put into a private Evolution Data Server book: this program runs on a private session
+// bus (scripts/private-session.sh), and the unavailable book's tests once more with no
+// bus at all.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/command_bindings.h"
+#include "framework/address_book.h"
+#include "framework/application.h"
+#include "mainwindow/contact_fixture.h"
+
+namespace {
+
+using contacttest::Contact;
+using contacttest::Person;
+
+// A vCard with these properties, one to a line.
+std::string Card(const std::vector<std::string>& properties) {
+  std::string card = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
+  for (const std::string& p : properties) card += p + "\r\n";
+  return card + "END:VCARD\r\n";
+}
+
+class ImportCommand : public contacttest::ContactFixture {
+ protected:
+  void SetUp() override {
+    ContactFixture::SetUp();
+    previous_ = fw::TheApplication();
+    fw::ResetApplicationForTesting();
+    fw::RegisterApplication(&App());
+    _ApplicationAddMenuHandlers();
+    fw::OpenApplication();
+    messages.clear();  // the language file's first-start notice
+  }
+  void TearDown() override {
+    fw::ResetApplicationForTesting();
+    fw::RegisterApplication(previous_);
+    ContactFixture::TearDown();
+  }
+  static ::App& App() {
+    static ::App app;
+    return app;
+  }
+
+  static void Import() { TheApp().ChooseMenuItem("ArchivioImportaRubricaIndirizziMacOSX"); }
+
+  static Contact Stored(int32_t c) {
+    Contact fields;
+    for (int32_t k = 0; k < 10; ++k) fields[static_cast<size_t>(k)] = Globali::contatto(c, k);
+    return fields;
+  }
+  static std::vector<Contact> AllStored() {
+    std::vector<Contact> all;
+    for (int32_t c = 1; c <= Globali::contquanti; ++c) all.push_back(Stored(c));
+    return all;
+  }
+  // Row r of the list shows contact r + 1, all ten fields.
+  void ExpectListFollowsTheContacts() const {
+    ASSERT_EQ(List().ListCount(), Globali::contquanti);
+    for (int32_t c = 1; c <= Globali::contquanti; ++c)
+      for (int32_t k = 0; k < 10; ++k) EXPECT_EQ(List().Cell(c - 1, k), Globali::contatto(c, k)) << c << "," << k;
+  }
+  int32_t BarLeft() const { return Member<fw::ProgressBar>("ProgressBar1").Left(); }
+
+ private:
+  fw::Application* previous_ = nullptr;
+};
+
+// On the private bus, with the book emptied for each test.
+class AddressBookImport : public ImportCommand {
+ protected:
+  void SetUp() override {
+    ImportCommand::SetUp();
+    ASSERT_EQ(fw::EmptySystemAddressBookForTesting(), "");
+  }
+  static void Keep(const std::vector<std::string>& cards) { ASSERT_EQ(fw::AddToSystemAddressBookForTesting(cards), ""); }
+};
+
+TEST_F(AddressBookImport, EachPersonWithANameOrCompanyBecomesOrUpdatesAContact) {
+  UseContacts({Person("Bianchi  Bruno", {{1, "Baker"}, {5, "051 555"}, {6, "333 123"}, {8, "old.example"}}),
+               Person("Sample Co", {{1, "Samples"}})});
+  Keep({Card({"N:Rossi;Anna;;;", "TEL:051 1", "TEL:051 2", "TEL:051 3", "ADR:;;Via Po 3;Torino;;;"}),
+        Card({"ORG:Acme Srl;Sales"}),
+        Card({"N:;Nobody;;;", "EMAIL:nobody@example.org"}),
+        Card({"N:Bianchi;Bruno;;;", "ORG:Bakery", "TEL:051 999", "EMAIL:bruno@example.org",
+              "ADR;CC=IT:;;;;Emilia;40100;Italia"}),
+        Card({"N:Verdi;Carla;Maria;;", "URL:www.carla.example", "NOTE:Met at the fair"}),
+        Card({"N:Rossi;Anna;;;", "EMAIL:anna@example.org"})});
+  Import();
+
+  ASSERT_EQ(Globali::contquanti, 5);  // Bruno updated in place, the nameless person skipped
+  EXPECT_EQ(Stored(1), Person("Bianchi  Bruno", {{1, "Bakery"}, {3, "Emilia, Italia, IT"}, {4, "051 999"},
+                                                 {5, "051 555"}, {6, "333 123"}, {7, "bruno@example.org"},
+                                                 {8, "old.example"}, {2, ", 40100"}}));
+  EXPECT_EQ(Stored(2), Person("Sample Co", {{1, "Samples"}}));
+  // No middle name: two blanks. Three phones: the first two. The second Anna updates the first.
+  EXPECT_EQ(Stored(3), Person("Rossi  Anna", {{2, "Via Po 3, Torino"}, {4, "051 1"}, {5, "051 2"},
+                                              {7, "anna@example.org"}}));
+  EXPECT_EQ(Stored(4), Person("Acme Srl"));
+  EXPECT_EQ(Stored(5), Person("Verdi Maria Carla", {{8, "www.carla.example"}, {9, "Met at the fair"}}));
+  ExpectListFollowsTheContacts();
+  EXPECT_EQ(Globali::contpunta, 5);
+  for (int k = 0; k < 10; ++k) EXPECT_EQ(Field(k).Text(), List().Cell(4, k)) << k;
+  EXPECT_EQ(BarLeft(), 831);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(AddressBookImport, ASecondImportAddsNobody) {
+  Keep({Card({"N:Rossi;Anna;;;", "ADR:;;Via Roma 1\\nScala B;Milano;;;"}), Card({"ORG:Acme\\nSrl"})});
+  Import();
+  const std::vector<Contact> first = AllStored();
+  ASSERT_EQ(first.size(), 5u);
+  Import();
+  EXPECT_EQ(AllStored(), first);
+  ExpectListFollowsTheContacts();
+}
+
+TEST_F(AddressBookImport, MendAnEmptyValueKeepsTheProfessionAndTheNotes) {
+  UseContacts({Person("Bianchi  Bruno", {{1, "Baker"}, {9, "first line\rsecond line"}})});
+  Keep({Card({"N:Bianchi;Bruno;;;", "TEL:051 999"})});
+  Import();
+  EXPECT_EQ(Stored(1), Person("Bianchi  Bruno", {{1, "Baker"}, {4, "051 999"}, {9, "first line\rsecond line"}}));
+  ExpectListFollowsTheContacts();
+}
+
+TEST_F(AddressBookImport, MendValuesAreFitForTheContactsFile) {
+  Keep({Card({"N:Rossi;Anna;;;", "ADR:;;Via Roma 1\\nScala B;Milano;;20100;", "TEL:051\t222",
+              "NOTE:line one\\nline two\\n\ttabbed"})});
+  Import();
+  EXPECT_EQ(Stored(4), Person("Rossi  Anna", {{2, "Via Roma 1, Scala B, 20100, Milano"}, {4, "051 222"},
+                                              {9, "line one\rline two\r tabbed"}}));
+  ExpectListFollowsTheContacts();
+}
+
+TEST_F(AddressBookImport, MendASortedListIsTakenOverBeforeTheImportWrites) {
+  ClickHeading(0);  // Anna, Bruno, Carla becomes the list's order downwards...
+  ClickHeading(0);  // ...and then upwards
+  ASSERT_TRUE(Globali::sortizza);
+  Keep({Card({"ORG:Anna Rossi", "TEL:051 000"}), Card({"ORG:Dario"})});
+  Import();
+  EXPECT_FALSE(Globali::sortizza);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Carla Verdi", "Bruno Bianchi", "Anna Rossi", "Dario"}));
+  EXPECT_EQ(Globali::contatto(3, 4), "051 000");
+  ExpectListFollowsTheContacts();
+}
+
+// Without a session bus, or with one that never answers (this program's second run).
+using UnavailableAddressBook = ImportCommand;
+
+TEST_F(UnavailableAddressBook, NoBusAnswersWithAMessageWithoutWaitingAndChangesNothing) {
+  const std::vector<Contact> before = AllStored();
+  Import();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("address book"), std::string::npos) << messages[0];
+  EXPECT_NE(messages[0].find("no desktop session bus"), std::string::npos) << messages[0];
+  EXPECT_EQ(AllStored(), before);
+  ExpectListFollowsTheContacts();
+  EXPECT_EQ(BarLeft(), 831);
+}
+
+TEST_F(UnavailableAddressBook, ABusThatNeverAnswersIsGivenUpAfterTheWait) {
+  // A socket that takes the connection and never says a word.
+  const std::string path = std::string(std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "/tmp") +
+                           "/silent-bus-" + std::to_string(getpid());
+  const int silent = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  path.copy(address.sun_path, sizeof(address.sun_path) - 1);
+  ASSERT_EQ(bind(silent, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+  ASSERT_EQ(listen(silent, 4), 0);
+  setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + path).c_str(), 1);
+  fw::SetAddressBookWaitForTesting(300);
+  const std::vector<Contact> before = AllStored();
+
+  Import();
+  fw::SetAddressBookWaitForTesting(5000);
+  unsetenv("DBUS_SESSION_BUS_ADDRESS");
+  close(silent);
+  unlink(path.c_str());
+
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("did not answer"), std::string::npos) << messages[0];
+  EXPECT_EQ(AllStored(), before);
+  ExpectListFollowsTheContacts();
+}
+
+}  // namespace

@@ -15,6 +15,7 @@
 
 #include "app/contacts_export.h"
 #include "bench/bench_main.h"
+#include "bench/open_diary.h"
 #include "dialogs/alarm_scan.h"
 #include "dialogs/finfind.h"
 #include "dialogs/printed_pages.h"
@@ -296,21 +297,10 @@ void BM_PrintNotesPage(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintNotesPage)->Arg(kNote)->Arg(2 * kNote)->Unit(benchmark::kMillisecond);
 
-// The diary as the window's open step leaves it, on 7 December 2026, in English.
+// The diary on 7 December 2026 with no notes, the application opened.
 void OpenDiary() {
-  fw::SetMsgBoxHandlerForTesting([](const fw::String&) {});
   fw::SetSpeakHandlerForTesting([](const fw::String&, bool) {});
-  Globali::formatodata = Globali::verificaformatodata();
-  Globali::oggi = fw::Date(2026, 12, 7, 10, 0, 0);
-  Globali::mese = 12;
-  Globali::anno = Globali::annoload = 2026;
-  Globali::punta = Globali::stringacrea(7, 12, 2026);
-  Globali::lingua = 1;
-  Globali::contpunta = 1;
-  Globali::carica_localizzazione();
-  fin_main::Window& w = fin_main::fin_main();
-  w.Show();
-  w.localeng();
+  fin_main::Window& w = ShowDiaryOn7December2026();
   ClearNotes();
   w.creamese();
   w.aggiorni();

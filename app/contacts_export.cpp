@@ -37,7 +37,7 @@ bool Export() {
   std::unique_ptr<fw::TextOutputStream> out = file->CreateTextFile();
   if (!out) return false;
   for (int32_t k = 1; k <= Globali::contquanti; ++k) {
-    out->WriteLine(LineOf(k));
+    out->WriteLineAsIs(LineOf(k));  // a note's CRs stay inside its contact's line
     fw::YieldToNextThread();
   }
   return out->Close();

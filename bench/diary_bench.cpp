@@ -13,6 +13,7 @@
 #include "framework/devices.h"
 #include "framework/files.h"
 #include "bench/bench_main.h"
+#include "bench/open_diary.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
 
@@ -28,24 +29,9 @@ void FillYear() {
     }
 }
 
-// The diary as the window's open step leaves it, on 7 December 2026.
+// The diary as the window's open step leaves it, on 7 December 2026, with two busy years.
 fin_main::Window& OpenDiary() {
-  fw::SetMsgBoxHandlerForTesting([](const fw::String&) {});
-  Globali::formatodata = Globali::verificaformatodata();
-  Globali::oggi = fw::Date(2026, 12, 7, 10, 0, 0);
-  Globali::mese = 12;
-  Globali::anno = Globali::annoload = 2026;
-  Globali::punta = Globali::stringacrea(7, 12, 2026);
-  Globali::lingua = 1;
-  Globali::contpunta = 1;
-  Globali::carica_localizzazione();
-  fin_main::Window& w = fin_main::fin_main();
-  w.Show();
-  for (int k = 0; k <= 41; ++k) {
-    auto& cell = w.Member<fw::StaticText>("cal_day", k);
-    if (cell.Top() > 500) cell.SetTop(cell.Top() - 500);
-  }
-  w.localeng();
+  fin_main::Window& w = ShowDiaryOn7December2026();
   FillYear();
   Globali::salvanote();
   Globali::annoload = 2027;

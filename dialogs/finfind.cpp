@@ -7,6 +7,7 @@
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/properties.h"
+#include "framework/text_views.h"
 #include "framework/thread.h"
 #include "framework/window_instance.h"
 #include "mainwindow/field_dates.h"
@@ -27,12 +28,11 @@ struct Cell {
 };
 
 // Exact text equality at each position in turn, yielding after each one tried.
-bool Contains(const fw::String& note, const fw::String& needle) {
+bool Contains(const fw::Characters& note, const fw::String& needle) {
   const int64_t length = fw::Len(needle);
-  const int64_t noteLength = fw::Len(note);
-  if (length > noteLength) return false;
-  if (note == needle) return true;
-  for (int64_t j = 1; j <= noteLength - length + 1; ++j) {
+  if (length > fw::Len(note)) return false;
+  if (note.Text() == needle) return true;
+  for (int64_t j = 1; j <= fw::Len(note) - length + 1; ++j) {
     const bool found = fw::Mid(note, j, length) == needle;
     fw::YieldToNextThread();
     if (found) return true;
@@ -56,7 +56,7 @@ std::optional<Cell> FindNext(const fw::String& needle, Progress progress) {
   do {
     do {
       const Cell here{d_find, m_find};
-      const fw::String note = Globali::nota(here.day, here.month);
+      const fw::Characters note(Globali::nota(here.day, here.month));
       if (IsDayOfLoadedYear(here) && Contains(note, needle)) hit = here;
       ++count;
       ++d_find;

@@ -1,6 +1,7 @@
 #include "dialogs/printed_pages.h"
 
 #include "framework/controls.h"
+#include "framework/text_wrap.h"
 #include "framework/thread.h"
 #include "mainwindow/fin_main.h"
 #include "store/globali.h"
@@ -13,6 +14,26 @@ constexpr int kDayPitch = 110;       // one day's share of the page
 constexpr int kBlockPitch = 52;      // one contact's share of the page
 constexpr int kBlocksPerPage = 15;
 
+// A day's frame, and where its note starts inside it.
+constexpr int kFrameLeft = 10, kFrameTop = 24, kFrameWidth = 520, kFrameHeight = 88;
+constexpr int kNoteLeft = 14, kNoteBaseline = 36;
+
+// The note wrapped to its frame's width, with the same margin on the right as on the
+// left, and only the lines that end above the frame's bottom: a long note is cut at
+// its frame rather than drawn over the next day or off the page.
+void DrawNote(fw::PrinterGraphics& page, const fw::String& note, int y) {
+  const int width = kFrameWidth - 2 * (kNoteLeft - kFrameLeft);
+  const int step = page.TextHeight();
+  const int descent = step - page.TextAscent();
+  const int room = (y + kFrameTop + kFrameHeight - 1) - (y + kNoteBaseline + descent);
+  const size_t fitting = room < 0 ? 1 : static_cast<size_t>(room / step + 1);
+  int baseline = y + kNoteBaseline;
+  for (const fw::String& line : fw::WrapText(page, note, width, fitting)) {
+    if (!line.empty()) page.DrawString(line, kNoteLeft, baseline);
+    baseline += step;
+  }
+}
+
 }  // namespace
 
 void PrintShownDays(fw::PrinterGraphics& page) {
@@ -23,8 +44,8 @@ void PrintShownDays(fw::PrinterGraphics& page) {
     page.DrawString(w.Member<fw::StaticText>("day_testo", i).Text(), 14, y + 20);      // weekday
     page.DrawString(w.Member<fw::StaticText>("day_testo", i + 7).Text(), 104, y + 20);  // date
     page.TextSize = 9;
-    page.DrawString(w.Member<fw::EditField>("nota_campo", i).Text(), 14, y + 36);
-    page.DrawRect(10, y + 24, 520, 88);
+    DrawNote(page, w.Member<fw::EditField>("nota_campo", i).Text(), y);
+    page.DrawRect(kFrameLeft, y + kFrameTop, kFrameWidth, kFrameHeight);
     fw::YieldToNextThread();
   }
 }

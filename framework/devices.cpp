@@ -51,13 +51,15 @@ void SetMsgBoxHandlerForTesting(std::function<void(const String&)> handler) {
   MsgBoxHandler() = std::move(handler);
 }
 
+// A web address names a host, or is the scheme alone ("http://"), which opens the
+// browser on no page; a mail address may be "mailto:" alone, a blank message.
 bool ShowURL(const String& url) {
-  QUrl u(QString::fromStdString(url).trimmed(), QUrl::TolerantMode);
+  const QString text = QString::fromStdString(url).trimmed();
+  QUrl u(text, QUrl::TolerantMode);
   const QString scheme = u.scheme().toLower();
   const bool web = scheme == "http" || scheme == "https";
-  if (!u.isValid() || (!web && scheme != "mailto") || (web && u.host().isEmpty()) ||
-      (!web && u.path().isEmpty()))
-    return false;
+  const bool schemeAlone = text.compare(scheme + "://", Qt::CaseInsensitive) == 0;
+  if (!u.isValid() || (!web && scheme != "mailto") || (web && u.host().isEmpty() && !schemeAlone)) return false;
   if (ShowURLHandler()) {
     ShowURLHandler()(url);
     return true;

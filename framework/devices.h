@@ -37,8 +37,9 @@ std::shared_ptr<Sound> OpenAsSound(const String& path);
 // Tests see every Play/PlayLooping/Stop as an event: "play <path>", "loop <path>", "stop <path>".
 void SetSoundEventHandlerForTesting(std::function<void(const String&)> handler);
 
-// Opens http, https and mailto addresses in the desktop's default program; anything
-// else is refused (false). The address goes as one URL, never through a shell.
+// Opens http, https and mailto addresses in the desktop's default program, the scheme
+// alone ("http://", "mailto:") included; anything else is refused (false). The address
+// goes as one URL, never through a shell.
 bool ShowURL(const String& url);
 void SetShowURLHandlerForTesting(std::function<void(const String&)> handler);
 

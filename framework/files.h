@@ -74,6 +74,9 @@ class TextOutputStream {
   // line end too, in WriteLine and Write alike. Text is written as UTF-8, unchanged.
   virtual void WriteLine(const String& line) = 0;
   virtual void Write(const String& text) = 0;
+  // Writes the text and a line end (LF) with every byte of the text as it is: a CR
+  // inside it stays a CR, part of the line (for a value that keeps its line breaks).
+  virtual void WriteLineAsIs(const String& line) = 0;
   // Commits: renames the finished file into place. False when anything failed, in which
   // case the old file (if any) is untouched. Destroying an unclosed stream discards it.
   virtual bool Close() = 0;

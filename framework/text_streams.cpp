@@ -80,6 +80,12 @@ void SaveFileTextOutput::Write(const String& text) {
   file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
+void SaveFileTextOutput::WriteLineAsIs(const String& line) {
+  if (closed_) return;
+  const std::string bytes = line + "\n";
+  file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
 bool SaveFileTextOutput::Close() {
   if (!closed_) {
     closed_ = true;

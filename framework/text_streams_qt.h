@@ -35,6 +35,7 @@ class SaveFileTextOutput : public TextOutputStream {
   ~SaveFileTextOutput() override;
   void WriteLine(const String& line) override;
   void Write(const String& text) override;
+  void WriteLineAsIs(const String& line) override;
   bool Close() override;
 
  private:

@@ -28,11 +28,6 @@ size_t SequenceLength(const std::string& s, size_t i) {
   return n;
 }
 
-size_t CharLength(const std::string& s, size_t i) {
-  const size_t n = SequenceLength(s, i);
-  return n == 0 ? 1 : n;
-}
-
 uint32_t Decode(const std::string& s, size_t i) {
   const size_t n = SequenceLength(s, i);
   const auto c = static_cast<unsigned char>(s[i]);

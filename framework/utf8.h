@@ -11,7 +11,12 @@ namespace fw::utf8 {
 // Length in bytes of the valid sequence starting at s[i], or 0 when it is not valid.
 size_t SequenceLength(const std::string& s, size_t i);
 // Bytes taken by the character at s[i]: a valid sequence, or 1 for a stray byte.
-size_t CharLength(const std::string& s, size_t i);
+// Inline with ASCII first, as every walk through a text calls it once per character.
+inline size_t CharLength(const std::string& s, size_t i) {
+  if (static_cast<unsigned char>(s[i]) < 0x80) return 1;
+  const size_t n = SequenceLength(s, i);
+  return n == 0 ? 1 : n;
+}
 // Code point of the character at s[i] (a stray byte answers its own value).
 uint32_t Decode(const std::string& s, size_t i);
 void Append(std::string& out, uint32_t codePoint);  // nothing for a non-character

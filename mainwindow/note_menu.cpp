@@ -6,6 +6,7 @@
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/events.h"
+#include "framework/text_views.h"
 #include "framework/thread.h"
 #include "mainwindow/day_style.h"
 #include "mainwindow/field_dates.h"
@@ -39,9 +40,9 @@ fw::String MenuRows(const Window& w, int32_t field) {
 // The last row that reads `chosen`; kNone when none does.
 int64_t CommandOf(const fw::String& rows, const fw::String& chosen) {
   int64_t command = kNone;
-  const int64_t n = fw::CountFields(rows, ",");
-  for (int64_t k = 1; k <= n; ++k) {
-    if (fw::NthField(rows, ",", k) == chosen) command = k;
+  const fw::Fields fields(rows, ",");
+  for (int64_t k = 1; k <= fw::CountFields(fields); ++k) {
+    if (fw::NthField(fields, k) == chosen) command = k;
     fw::YieldToNextThread();
   }
   return command;
@@ -67,9 +68,9 @@ void SpeakNote(const fw::String& note) {
 void FillNoteMenu(Window& w, const fw::String& rows) {
   auto& menu = w.Member<fw::ContextualMenu>("ContextualMenu1");
   menu.DeleteAllRows();
-  const int64_t n = fw::CountFields(rows, ",");
-  for (int64_t k = 1; k <= n; ++k) {
-    menu.AddRow(fw::NthField(rows, ",", k));
+  const fw::Fields fields(rows, ",");
+  for (int64_t k = 1; k <= fw::CountFields(fields); ++k) {
+    menu.AddRow(fw::NthField(fields, k));
     fw::YieldToNextThread();
   }
 }

@@ -1,5 +1,7 @@
 #include "mainwindow/note_repeat.h"
 
+#include <utility>
+
 #include "framework/thread.h"
 #include "store/globali.h"
 
@@ -10,8 +12,13 @@ namespace {
 // Appends rather than replaces, so a repeat never loses what the day already held.
 void WriteCopy(int32_t day, int32_t month, const fw::String& style, const NoteSource& note) {
   fw::String& cell = Globali::nota(day, month);
-  const fw::String text = note();
-  cell = cell.empty() ? text : cell + fw::Chr(13) + text;
+  fw::String text = note();
+  if (cell.empty()) {
+    cell = std::move(text);
+  } else {
+    cell += fw::Chr(13);
+    cell += text;
+  }
   Globali::fontecolore(day, month) = style;
 }
 

@@ -1,24 +1,13 @@
 #include "store/speech_respelling.h"
 
 #include <string_view>
-#include <vector>
 
+#include "framework/text_views.h"
 #include "framework/thread.h"
-#include "framework/utf8.h"
 
 namespace Globali {
 
 namespace {
-
-std::vector<std::string_view> Characters(const fw::String& text) {
-  std::vector<std::string_view> chars;
-  for (size_t i = 0; i < text.size();) {
-    const size_t n = fw::utf8::CharLength(text, i);
-    chars.emplace_back(text.data() + i, n);
-    i += n;
-  }
-  return chars;
-}
 
 bool IsHardVowelOrH(std::string_view next) { return next == "h" || next == "a" || next == "o" || next == "u"; }
 
@@ -39,13 +28,11 @@ std::string_view Respelt(std::string_view c, std::string_view previous, std::str
 }  // namespace
 
 fw::String parlaitaliano(const fw::String& text) {
-  const std::vector<std::string_view> chars = Characters(text);
+  const fw::Characters chars(text);
   fw::String result;
   result.reserve(text.size() * 2);
-  for (size_t i = 0; i < chars.size(); ++i) {
-    const std::string_view previous = i > 0 ? chars[i - 1] : std::string_view();
-    const std::string_view next = i + 1 < chars.size() ? chars[i + 1] : std::string_view();
-    result += Respelt(chars[i], previous, next);
+  for (int64_t i = 1; i <= fw::Len(chars); ++i) {
+    result += Respelt(chars.At(i), chars.At(i - 1), chars.At(i + 1));
     fw::YieldToNextThread();
   }
   return result;

@@ -134,6 +134,19 @@ TEST_F(Find, EqualityIsExact) {
   EXPECT_EQ(Shown(), "8/12/2026");
 }
 
+// Positions count characters: an accented text is found up to the last start that
+// leaves room for it, and a text of more characters than the note is not found.
+TEST_F(Find, PositionsCountCharactersToTheNotesEnd) {
+  Globali::nota(8, 12) = "così è";
+  Globali::nota(9, 12) = "città più";
+  TypeSearch("abcdefg");  // fewer bytes than "così è", more characters
+  FindNext();
+  EXPECT_EQ(fw::BeepCountForTesting(), 1);
+  Entry().SetText("iù");
+  FindNext();
+  EXPECT_EQ(Shown(), "9/12/2026");
+}
+
 // Only a damaged notes file can put text on a day a month lacks; showing that day
 // would leave the window on a date that does not exist.
 TEST_F(Find, ADayTheMonthLacksIsNoHit) {

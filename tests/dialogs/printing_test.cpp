@@ -199,6 +199,51 @@ TEST_F(Printing, ANoteOfSeveralLinesPrintsLineUnderLine) {
   EXPECT_LT(texts[3].y, texts[2].y + 24);
 }
 
+// A note longer and wider than its frame is wrapped to the frame's width and cut at
+// its bottom: the page is the same as with no note at all everywhere outside the
+// frame, so nothing runs into the next day or off the page.
+TEST_F(Printing, ALongNoteStaysInsideItsFrame) {
+  fw::String note = "first\rsecond\rA long line:";
+  for (int k = 1; k <= 120; ++k) note += " word" + std::to_string(k);
+  note += "\r" + std::string(300, 'x');
+  for (int k = 1; k <= 30; ++k) note += "\rline " + std::to_string(k);
+  SelectDay(9, 12, 2026);
+  for (const fw::String& text : {note, fw::String()}) {
+    Globali::nota(9, 12) = text;
+    Rebuild();
+    PrintCommandThenPress("PushButton1");
+  }
+  const auto& jobs = fw::PrintedJobsForTesting();
+  ASSERT_EQ(jobs.size(), 2u);
+  const fw::PrintedPage& withNote = jobs[0].pages.at(0);
+  const fw::PrintedPage& without = jobs[1].pages.at(0);
+
+  const auto texts = Of(withNote, Kind::Text);
+  ASSERT_GE(texts.size(), 6u);
+  EXPECT_EQ(texts[2].text, "first");
+  EXPECT_EQ(texts[3].text, "second");
+  EXPECT_EQ(texts[4].text.rfind("A long line: word1 word2 ", 0), 0u) << texts[4].text;
+  EXPECT_LT(texts[4].text.size(), 200u) << "the long line is wrapped";
+  for (size_t t = 2; t < texts.size() && texts[t].textSize == 9 && texts[t].y < 112; ++t)
+    EXPECT_EQ(texts[t].x, 14);
+
+  const int frameRight = 10 + 520, frameBottom = 24 + 88;
+  bool nearTheBottom = false, nearTheRight = false;
+  for (int y = 0; y < withNote.picture.Height(); ++y) {
+    for (int x = 0; x < withNote.picture.Width(); ++x) {
+      const bool inFrame = x > 10 && x < frameRight - 1 && y > 24 && y < frameBottom - 1;
+      if (!inFrame) {
+        ASSERT_EQ(withNote.picture.Pixel(x, y), without.picture.Pixel(x, y)) << x << ", " << y;
+      } else if (Dark(withNote, x, y)) {
+        nearTheBottom = nearTheBottom || y > frameBottom - 14;
+        nearTheRight = nearTheRight || x > frameRight - 60;
+      }
+    }
+  }
+  EXPECT_TRUE(nearTheBottom) << "the lines go on down to the frame's bottom";
+  EXPECT_TRUE(nearTheRight) << "the lines fill the frame's width";
+}
+
 TEST_F(Printing, ContactsPrintFifteenBlocksToAPage) {
   Contacts(16);
   PrintCommandThenPress("PushButton3");

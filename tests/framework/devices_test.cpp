@@ -38,14 +38,15 @@ TEST(DeviceMessages, BoxesAndSpeechGoToTheirHandlers) {
 TEST(DeviceShowURL, OnlyWebAndMailAddressesPassAsOneURL) {
   std::vector<std::string> opened;
   fw::SetShowURLHandlerForTesting([&](const std::string& u) { opened.push_back(u); });
+  // The scheme alone is an empty contact field's address: a blank page or message.
   for (const char* ok : {"http://example.com", "https://example.com/a b?q=1;rm -rf",
-                         "HTTPS://EXAMPLE.COM", "mailto:anna@example.com"})
+                         "HTTPS://EXAMPLE.COM", "mailto:anna@example.com", "http://", "HTTPS://", "mailto:"})
     EXPECT_TRUE(fw::ShowURL(ok)) << ok;
-  for (const char* bad : {"", "www.example.com", "file:///etc/passwd", "javascript:alert(1)",
-                          "ftp://example.com", "http://", "mailto:", "-e http://x.com"})
+  for (const char* bad : {"", "www.example.com", "file:///etc/passwd", "javascript:alert(1)", "ftp://example.com",
+                          "ftp://", "file://", "http:", "http:///etc/passwd", "-e http://x.com"})
     EXPECT_FALSE(fw::ShowURL(bad)) << bad;
   fw::SetShowURLHandlerForTesting(nullptr);
-  ASSERT_EQ(opened.size(), 4u);
+  ASSERT_EQ(opened.size(), 7u);
   EXPECT_EQ(opened[1], "https://example.com/a b?q=1;rm -rf");  // untouched, no shell
 }
 

@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "framework/graphics.h"
 #include "framework/graphics_qt.h"
+#include "framework/text_wrap.h"
 
 namespace {
 
@@ -185,6 +186,26 @@ TEST(GraphicsText, StringsSitOnTheirBaselineAndMeasure) {
   EXPECT_GT(g.TextAscent(), 0);
   g.Bold = true;
   EXPECT_GE(g.StringWidth("Hello"), 1);
+}
+
+TEST(GraphicsText, WrappedLinesFitTheirWidth) {
+  Picture p = fw::NewPicture(10, 10, 24);
+  fw::Graphics& g = p.GetGraphics();
+  g.TextSize = 9;
+  const int width = g.StringWidth("one two three");
+  const auto lines = fw::WrapText(g, "one two three four\r\n\n" + std::string(60, 'x'), width);
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "one two three");  // the blank at the break is left out
+  EXPECT_EQ(lines[1], "four");
+  EXPECT_EQ(lines[2], "");               // CRLF is one break, the LF after it another
+  std::string word;
+  for (size_t i = 3; i < lines.size(); ++i) {
+    EXPECT_LE(g.StringWidth(lines[i]), width) << lines[i];
+    word += lines[i];
+  }
+  EXPECT_EQ(word, std::string(60, 'x'));  // a word wider than the line is broken, nothing lost
+  EXPECT_EQ(fw::WrapText(g, "a\rb\rc", width, 2), (std::vector<fw::String>{"a", "b"}));
+  EXPECT_EQ(fw::WrapText(g, "", width), std::vector<fw::String>{""});
 }
 
 TEST(PictureTransparency, ModeOneLeavesWhitePixelsUndrawn) {

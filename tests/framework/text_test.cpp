@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/text.h"
+#include "framework/text_views.h"
 
 using namespace fw;
 
@@ -46,6 +47,29 @@ TEST(TextPositions, StrayBytesCountAsOneCharacterAndSurvive) {
   EXPECT_EQ(Left(s, 2) + Mid(s, 3), s);
   EXPECT_TRUE(IsValidUtf8("février 😀"));
   EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));  // overlong "/"
+}
+
+// A text taken apart once answers as the text functions do, at every position.
+TEST(TextPositions, TakenApartTextsAnswerAsTheTextFunctions) {
+  const String s = "fé\xE9 😀\rb";
+  const Characters chars(s);
+  EXPECT_EQ(Len(chars), Len(s));
+  for (int64_t start = -1; start <= Len(s) + 2; ++start) {
+    EXPECT_EQ(chars.At(start), start >= 1 && start <= Len(s) ? Mid(s, start, 1) : "") << start;
+    for (int64_t length = -1; length <= Len(s) + 2; ++length)
+      EXPECT_EQ(Mid(chars, start, length), Mid(s, start, length)) << start << " " << length;
+  }
+  EXPECT_EQ(Len(Characters("")), 0);
+  EXPECT_EQ(Characters("").At(1), "");
+
+  for (const String& text : {String(""), String("a"), String(",a,,b,"), String("a, b, c")}) {
+    for (const String& separator : {String(","), String(", "), String("")}) {
+      const Fields fields(text, separator);
+      ASSERT_EQ(CountFields(fields), CountFields(text, separator)) << text << "|" << separator;
+      for (int64_t n = -1; n <= CountFields(text, separator) + 1; ++n)
+        EXPECT_EQ(NthField(fields, n), NthField(text, separator, n)) << text << "|" << separator << n;
+    }
+  }
 }
 
 TEST(TextNumbers, ValReadsALeadingNumber) {

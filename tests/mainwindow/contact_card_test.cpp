@@ -160,13 +160,16 @@ TEST_F(Card, MailAndWebLabelsAndIconsOpenTheirAddresses) {
   Click(Button("bott_succ"));
   Click(Member<fw::StaticText>("statex", 7));
   Click(Member<fw::Canvas>("Canvasic", 7));
-  // An empty e-mail field gives "mailto:" alone, which the system refuses quietly;
-  // the other labels and icons open nothing.
+  // An empty e-mail or web field passes its scheme alone to the system; the other
+  // labels and icons open nothing.
   Click(Member<fw::StaticText>("statex", 6));
   Click(Member<fw::StaticText>("statex", 0));
   Click(Member<fw::Canvas>("Canvasic", 4));
+  Click(Button("bott_prec"));
+  Click(Member<fw::Canvas>("Canvasic", 7));
   EXPECT_EQ(opened, (std::vector<fw::String>{"mailto:anna@example.org", "mailto:anna@example.org",
-                                             "http://www.bruno.example", "http://www.bruno.example"}));
+                                             "http://www.bruno.example", "http://www.bruno.example", "mailto:",
+                                             "http://"}));
 }
 
 TEST_F(Card, AnAddressWithItsOwnSchemeKeepsIt) {

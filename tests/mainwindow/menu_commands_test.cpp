@@ -341,11 +341,11 @@ TEST_F(MenuCommands, ContactsExportWritesOneTabbedLinePerContact) {
   EXPECT_TRUE(requests[0].save);
   EXPECT_EQ(requests[0].fileType, "text");
   EXPECT_EQ(requests[0].defaultName, "contacts.txt");
-  // A line break inside the notes goes out as the framework writes every line break.
+  // The CR between the notes' lines stays inside the contact's one line.
   EXPECT_EQ(ReadFile(out),
             "Anna\tPainter\tVia Roma 1\tMilano\t02 1\t02 2\t333\ta@x.it\tx.it\tFriend\n"
             "\t\t\t\t\t\t\t\t\t\n"
-            "Bruno\t\t\t\t\t\t\t\t\tLine 1\nLine 2\n");
+            "Bruno\t\t\t\t\t\t\t\t\tLine 1\rLine 2\n");
 }
 
 TEST_F(MenuCommands, ContactsExportNamesTheFileByLanguage) {

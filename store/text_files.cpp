@@ -45,6 +45,12 @@ void LineChunks::AddLine(std::string_view line) {
   chunk += '\n';
 }
 
+uint64_t LineChunks::Bytes() const {
+  uint64_t bytes = 0;
+  for (const fw::String& chunk : chunks_) bytes += chunk.size();
+  return bytes;
+}
+
 bool WriteChunks(const fw::FolderItem& file, const LineChunks& text) {
   auto out = file.CreateTextFile();
   if (!out) return false;

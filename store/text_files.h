@@ -1,6 +1,7 @@
 #pragma once
 // Reading and writing the store's text files. Writing goes beside the final name and
 // renames into place, so a failed write leaves the old file whole.
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -24,6 +25,7 @@ class LineChunks {
  public:
   void AddLine(std::string_view line);
   const std::vector<fw::String>& Chunks() const { return chunks_; }
+  uint64_t Bytes() const;
 
  private:
   std::vector<fw::String> chunks_;

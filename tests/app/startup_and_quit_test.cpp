@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -62,6 +64,8 @@ Started& Program() {
     Globali::annoload = 2026;
     Globali::nota.Redim(31, 12);
     Globali::fontecolore.Redim(31, 12);
+    for (int32_t m = 1; m <= 12; ++m)
+      for (int32_t d = 1; d <= 31; ++d) Globali::fontecolore(d, m) = "112";
     Globali::nota(7, 12) = "Dentist 18:25";
     Globali::salvanote();
     Globali::nota(7, 12) = "";
@@ -120,7 +124,8 @@ TEST_F(StartUp, WithoutPreferencesTheWindowIsFullWidthEnglishAndGrey) {
   EXPECT_EQ(win().Member<fw::BevelButton>("mese_scegli", 7).Icon(), Globali::p3est());
   EXPECT_EQ(Globali::wordpass, "");
   EXPECT_TRUE(win().Visible()) << "no lock";
-  EXPECT_TRUE(Program().messages.size() <= 1u) << "at most the custom language file's message";
+  EXPECT_TRUE(Program().messages.size() <= 1u) << "at most the custom language file's message"
+                                               << ::testing::PrintToString(Program().messages);
 }
 
 TEST_F(StartUp, DayCellsAreLiftedToTheirPlaceAndTheClockRuns) {
@@ -270,6 +275,46 @@ TEST_F(Quitting, ACopyThatCannotBeWrittenStopsNeitherTheOtherNorTheSave) {
   EXPECT_TRUE(FileExists(appNotes()));
   EXPECT_TRUE(FileExists(appContacts()));
   std::remove(appCopy().c_str());
+}
+
+// Mend: when a file can be written nowhere at quit, the user is told which and why and
+// may stay, so nothing is lost by quitting; quitting anyway writes nothing twice. A
+// quit nobody could ask about (a signal) tells what was lost.
+TEST_F(Quitting, AFileWrittenNowhereLetsTheUserStay) {
+  RemoveWrittenFiles();
+  testsupport::MakeDirs(appCopy());
+  std::filesystem::remove_all(prefs("velqora diary prefs"));
+  testsupport::WriteFile(prefs("velqora diary prefs"), "a file where the folder should be");
+  Globali::pref_autosave = true;
+  std::vector<fw::String> asked;
+  bool quitAnyway = false;
+  fw::SetQuestionHandlerForTesting([&](const fw::String& q) {
+    asked.push_back(q);
+    return quitAnyway;
+  });
+  win().Close();
+  EXPECT_FALSE(win().IsClosed());
+  EXPECT_FALSE(fw::QuitHasRun());
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0], "Could not save vlqprefs.txt.\r" + appCopy() + ": a folder is in its place\r" + prefsCopy() +
+                          ": its folder is missing\r\rQuit anyway? What could not be saved will be lost.");
+  EXPECT_TRUE(FileExists(appNotes())) << "what could be written was";
+
+  quitAnyway = true;
+  EXPECT_FALSE(TheApp().Event_CancelQuit());
+  std::remove(appNotes().c_str());
+  const size_t told = Program().messages.size();
+  TheApp().Event_Close();
+  EXPECT_FALSE(FileExists(appNotes())) << "written once, before the question";
+  EXPECT_EQ(Program().messages.size(), told);
+
+  TheApp().Event_Close();
+  EXPECT_TRUE(FileExists(appNotes()));
+  ASSERT_EQ(Program().messages.size(), told + 1);
+  EXPECT_EQ(Program().messages.back(), asked[0].substr(0, asked[0].find("\r\r")));
+  fw::SetQuestionHandlerForTesting(nullptr);
+  std::filesystem::remove_all(appCopy());
+  std::filesystem::remove(prefs("velqora diary prefs"));
 }
 
 // Last: the window closes for good.

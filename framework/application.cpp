@@ -191,6 +191,7 @@ void QuitOnRequestFromOutside() {
   // start-up a request is noticed only inside a message box, in the middle of loading.
   if (!s.inLoop) {
     s.quitWaiting = true;
+    CloseMessageBoxes();  // a box of the start-up would hold the quit until answered
     return;
   }
   Quit();

@@ -18,5 +18,7 @@ void QuitOnRequestFromOutside();
 // quit off (false: the program stays); otherwise, or when it does not, the program
 // ends as on a signal (true).
 bool EndSession(bool userAtHand);
+// Closes the message boxes that are open, as if each were dismissed.
+void CloseMessageBoxes();
 
 }  // namespace fw::internal

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "framework/application.h"
+#include "framework/application_qt.h"
 #include "framework/text_qt.h"
 
 namespace fw {
@@ -74,6 +75,16 @@ bool AskQuestion(const String& text, const String& first, const String& second) 
   box.exec();
   return box.clickedButton() == firstButton;
 }
+
+namespace internal {
+
+void CloseMessageBoxes() {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) box->reject();
+}
+
+}  // namespace internal
 
 void SetQuestionHandlerForTesting(std::function<bool(const String&)> handler) {
   QuestionHandler() = std::move(handler);

@@ -11,6 +11,7 @@
 
 #include "framework/text_qt.h"
 #include "framework/text_streams_qt.h"
+#include "framework/whole_save_qt.h"
 
 namespace fw {
 
@@ -101,8 +102,11 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
   QSaveFile out(ToQ(target.path_));
   if (!out.open(QIODevice::WriteOnly)) return false;
   const QByteArray bytes = in.readAll();
-  if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) return false;
-  return out.commit();
+  if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) {
+    out.cancelWriting();
+    return false;
+  }
+  return CommitWhole(out);
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {

@@ -10,6 +10,7 @@
 #include "framework/application.h"
 #include "framework/graphics.h"
 #include "framework/graphics_qt.h"
+#include "framework/whole_save_qt.h"
 
 namespace fw {
 
@@ -87,7 +88,7 @@ bool Picture::Save(const String& pngPath) const {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return CommitWhole(file);
 }
 
 QImage& PictureImage(const Picture& p) { return ImplOf(p).image; }

@@ -1,5 +1,7 @@
 #include "framework/text_streams_qt.h"
 
+#include "framework/whole_save_qt.h"
+
 namespace fw {
 
 namespace {
@@ -74,16 +76,16 @@ SaveFileTextOutput::~SaveFileTextOutput() {
 void SaveFileTextOutput::WriteLine(const String& line) { Write(line + "\n"); }
 
 void SaveFileTextOutput::Write(const String& text) {
-  if (closed_) return;
+  if (closed_ || failed_) return;  // after a short write the file can only be discarded
   const std::string bytes = WithLfBreaks(text);
-  // A short write is remembered by the QSaveFile and makes the commit fail.
-  file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  failed_ = file_->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size());
 }
 
 bool SaveFileTextOutput::Close() {
   if (!closed_) {
     closed_ = true;
-    committed_ = file_->commit();
+    if (failed_) file_->cancelWriting();
+    else committed_ = CommitWhole(*file_);
   }
   return committed_;
 }

@@ -40,6 +40,7 @@ class SaveFileTextOutput : public TextOutputStream {
  private:
   std::unique_ptr<QSaveFile> file_;
   bool closed_ = false;
+  bool failed_ = false;
   bool committed_ = false;
 };
 

@@ -7,8 +7,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
 #include "framework/files.h"
+#include "framework/graphics.h"
+#include "support/small_tmpfs.h"
 #include "support/test_support.h"
 
 using namespace fw;
@@ -225,6 +228,32 @@ TEST(StreamWriting, AFailedWriteKeepsTheOldFile) {
   signal(SIGXFSZ, oldSignal);
   EXPECT_FALSE(closed);
   EXPECT_EQ(ReadFile(f.AbsolutePath()), "versione1.5\n");
+}
+
+// A real full disk: the last buffered bytes fail to reach it only when the file is
+// finished, and every way of writing a file must then keep the old one.
+TEST(StreamWriting, AFullDiskKeepsEveryOldFile) {
+  testsupport::SmallTmpfs disk;
+  if (!disk.Ready()) GTEST_SKIP() << disk.WhyNot();
+  testsupport::TempFolders folders;
+  const std::string old(4500, 'o');
+  const FolderItem notes(disk.path() + "/2026n.txt"), copy(disk.path() + "/vlqcont.txt"),
+      png(disk.path() + "/shot.png"), source(folders.app() + "/source.txt");
+  for (const FolderItem& f : {notes, copy, png}) WriteFile(f.AbsolutePath(), old);
+  WriteFile(source.AbsolutePath(), std::string(4500, 'n'));
+  ASSERT_TRUE(disk.Fill());
+
+  auto out = notes.CreateTextFile();
+  ASSERT_NE(out, nullptr);
+  out->Write(std::string(4500, 'n'));
+  EXPECT_FALSE(out->Close());
+  EXPECT_FALSE(source.CopyTo(copy));
+  EXPECT_FALSE(NewPicture(64, 64, 32).Save(png.AbsolutePath()));
+
+  for (const FolderItem& f : {notes, copy, png}) EXPECT_TRUE(ReadFile(f.AbsolutePath()) == old) << f.Name();
+  std::set<std::string> left;
+  for (auto& e : std::filesystem::directory_iterator(disk.path())) left.insert(e.path().filename());
+  EXPECT_EQ(left, (std::set<std::string>{"2026n.txt", "vlqcont.txt", "shot.png", "filler"}));
 }
 
 TEST(StreamWriting, AFailedReplaceKeepsTheOldFile) {

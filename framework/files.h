@@ -59,9 +59,10 @@ class TextInputStream {
   virtual bool EOF() const = 0;
   virtual void Close() = 0;
   // UTF8 (the default) passes bytes through unchanged, even invalid ones, so nothing is
-  // lost. MacRoman reads every byte as Mac Roman. Detect reads the file as UTF-8 when the
-  // whole file is valid UTF-8 and as Mac Roman otherwise: right for a file that a user
-  // may have saved from either kind of editor. A UTF-8 byte-order mark is skipped.
+  // lost. MacRoman reads every byte as Mac Roman. Detect reads each line that is valid
+  // UTF-8 as UTF-8 and only a line that is not as Mac Roman: right for a file that a user
+  // may have saved from either kind of editor, or that holds a stray byte somewhere.
+  // A UTF-8 byte-order mark is skipped.
   // Takes effect for the lines read after the call.
   enum class Encoding { UTF8, MacRoman, Detect };
   virtual void SetEncoding(Encoding e) = 0;

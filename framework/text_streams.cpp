@@ -30,13 +30,28 @@ BufferedTextInput::BufferedTextInput(std::string bytes) : bytes_(std::move(bytes
   if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
 }
 
-void BufferedTextInput::SetEncoding(Encoding e) {
-  macRoman_ = e == Encoding::Detect ? !IsValidUtf8(bytes_) : e == Encoding::MacRoman;
-}
+void BufferedTextInput::SetEncoding(Encoding e) { encoding_ = e; }
 
+// Detecting decides each line on its own: one stray byte must not turn every accented
+// letter elsewhere in the file into other letters.
 String BufferedTextInput::Decode(size_t from, size_t to) const {
-  if (!macRoman_) return bytes_.substr(from, to - from);
-  return MacRomanToUtf8(bytes_.substr(from, to - from));
+  std::string bytes = bytes_.substr(from, to - from);
+  switch (encoding_) {
+    case Encoding::UTF8: return bytes;
+    case Encoding::MacRoman: return MacRomanToUtf8(bytes);
+    case Encoding::Detect: break;
+  }
+  String text;
+  text.reserve(bytes.size());
+  for (size_t start = 0; start < bytes.size();) {
+    size_t end = start;
+    while (end < bytes.size() && !IsBreak(bytes[end])) ++end;
+    std::string line = bytes.substr(start, end - start);
+    text += IsValidUtf8(line) ? line : MacRomanToUtf8(line);
+    if (end < bytes.size()) text += bytes[end++];
+    start = end;
+  }
+  return text;
 }
 
 String BufferedTextInput::ReadLine() {

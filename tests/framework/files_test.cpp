@@ -163,10 +163,14 @@ TEST(StreamReading, MacRomanBytesBecomeTheirLetters) {
   WriteFile(p, "caf\x8E\r\x80\xA5\xDB\xD2\xD3\nplain");
   EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::MacRoman), (Lines{"café", "Ä•€“”", "plain"}));
   EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), (Lines{"café", "Ä•€“”", "plain"}));
-  // A file that is valid UTF-8 is read as UTF-8 when detecting.
-  WriteFile(p, "café\n");
-  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), Lines{"café"});
-  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::MacRoman), Lines{"caf√©"});
+  // Detecting decides line by line: a valid UTF-8 line stays UTF-8 beside a line with a
+  // stray byte, which alone is read as Mac Roman.
+  WriteFile(p, "café\ncaf\x8E\r\nNoël");
+  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), (Lines{"café", "café", "Noël"}));
+  auto in = FolderItem(p).OpenAsTextFile();
+  in->SetEncoding(TextInputStream::Encoding::Detect);
+  EXPECT_EQ(in->ReadAll(), "café\ncafé\r\nNoël");
+  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::MacRoman), (Lines{"caf√©", "café", "No√´l"}));
   // Without a choice, bytes pass through untouched.
   WriteFile(p, "caf\x8E\n");
   EXPECT_EQ(ReadLines(p), Lines{"caf\x8E"});

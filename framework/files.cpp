@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "framework/regular_file_qt.h"
 #include "framework/text_qt.h"
 #include "framework/text_streams_qt.h"
 #include "framework/whole_save_qt.h"
@@ -97,12 +98,11 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
   if (!Exists() || Directory() || destination.path_.empty()) return false;
   const FolderItem target = destination.Directory() ? destination.Child(Name()) : destination;
   if (target.path_ == path_) return true;
-  QFile in(ToQ(path_));
-  if (!in.open(QIODevice::ReadOnly)) return false;
+  const std::optional<QByteArray> bytes = ReadRegularFile(ToQ(path_));
+  if (!bytes) return false;
   QSaveFile out(ToQ(target.path_));
   if (!out.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = in.readAll();
-  if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) {
+  if (out.write(*bytes) != bytes->size()) {
     out.cancelWriting();
     return false;
   }
@@ -110,12 +110,9 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  if (path_.empty() || !QFileInfo(ToQ(path_)).isFile()) return nullptr;  // no folders, pipes or devices
-  QFile file(ToQ(path_));
-  if (!file.open(QIODevice::ReadOnly)) return nullptr;
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return nullptr;
-  return std::make_unique<BufferedTextInput>(bytes.toStdString());
+  const std::optional<QByteArray> bytes = ReadRegularFile(ToQ(path_));
+  if (!bytes) return nullptr;
+  return std::make_unique<BufferedTextInput>(bytes->toStdString());
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {

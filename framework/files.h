@@ -36,7 +36,7 @@ class FolderItem {
   bool CreateAsFolder() const;  // also creates missing parents; true when it exists afterwards
   bool Delete() const;          // a file, or an empty folder; true when it is gone afterwards
   bool Rename(const String& newName) const;  // within the same folder
-  bool CopyTo(const FolderItem& destination) const;
+  bool CopyTo(const FolderItem& destination) const;  // a regular file only
 
   // Nullptr when the file cannot be opened/created (a missing folder, a folder in the
   // way, no permission); the caller decides what that means. Only regular files open:

@@ -224,6 +224,20 @@ TEST_F(StartUp, ResizeEventsRedrawTheClock) {
   EXPECT_TRUE(anyInk);
 }
 
+// Opening a FIFO for reading waits for a writer that never comes: the preferences step
+// of the start-up must neither open it as the alarm sound nor as the background.
+TEST_F(StartUp, AFifoAsAlarmSoundOrPictureStartsNormally) {
+  const std::string fifo = app("alarm.aiff");
+  testsupport::FifoWatch watch(fifo);
+  testsupport::WriteFile(prefsCopy(), "1\n0\n\n0\n0\n0\n0\ntrue\ntrue\ntrue\ntrue\n" + fifo + "\ntrue\n" + fifo + "\nfalse\n");
+  fin_main::startup::ReadPreferences(win());
+  EXPECT_FALSE(watch.ReaderSeen());
+  EXPECT_FALSE(Globali::suonodiallarme);
+  EXPECT_TRUE(Globali::immaginedisfondo.IsNull());
+  EXPECT_EQ(win().Width(), 786);
+  RemoveWrittenFiles();
+}
+
 TEST_F(Quitting, WritesBothPreferenceCopiesAndSavesWithAutoSaveOn) {
   RemoveWrittenFiles();
   Globali::pref_autosave = true;

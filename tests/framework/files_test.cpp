@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <set>
 
+#include "framework/devices.h"
 #include "framework/files.h"
 #include "framework/graphics.h"
 #include "support/small_tmpfs.h"
@@ -155,6 +156,20 @@ TEST(StreamReading, WhatCannotBeOpenedGivesNothing) {
   EXPECT_EQ(FolderItem(folders.app() + "/missing.txt").OpenAsTextFile(), nullptr);
   EXPECT_EQ(FolderItem(folders.app()).OpenAsTextFile(), nullptr);  // a folder
   EXPECT_EQ(FolderItem().OpenAsTextFile(), nullptr);
+}
+
+// A FIFO named as a data file, a sound or a picture would block the program for good
+// if it were opened: it reads as missing, and nobody ever opens it.
+TEST(StreamReading, OnlyRegularFilesAreOpened) {
+  testsupport::TempFolders folders;
+  const std::string fifo = folders.app() + "/2026n.txt";
+  testsupport::FifoWatch watch(fifo);
+  EXPECT_EQ(FolderItem(fifo).OpenAsTextFile(), nullptr);
+  EXPECT_FALSE(FolderItem(fifo).CopyTo(FolderItem(folders.app() + "/copy.txt")));
+  EXPECT_EQ(OpenAsSound(fifo), nullptr);
+  EXPECT_TRUE(OpenPictureFile(fifo).IsNull());
+  EXPECT_FALSE(watch.ReaderSeen());
+  EXPECT_EQ(FolderItem("/dev/null").OpenAsTextFile(), nullptr);  // a device
 }
 
 TEST(StreamReading, MacRomanBytesBecomeTheirLetters) {

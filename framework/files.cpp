@@ -72,9 +72,16 @@ bool FolderItem::IsWriteable() const {
   return CanWriteInto(ToQ(Parent().path_));
 }
 
+// Each folder made here is its owner's only (0700): it holds a diary. Folders that
+// already exist keep their modes.
 bool FolderItem::CreateAsFolder() const {
   if (path_.empty()) return false;
-  QDir().mkpath(ToQ(path_));
+  if (!Directory()) {
+    for (size_t end = path_.find('/', 1); ; end = path_.find('/', end + 1)) {
+      ::mkdir(path_.substr(0, end).c_str(), S_IRWXU);
+      if (end == String::npos) break;
+    }
+  }
   return Directory();
 }
 
@@ -131,8 +138,9 @@ FolderItem ApplicationFolder() {
   const QString exeFolder = ExecutableFolder();
   if (CanWriteInto(exeFolder)) return FolderItem(FromQ(exeFolder));
   const QString data = XdgFolder("XDG_DATA_HOME", ".local/share") + "/velqora";
-  QDir().mkpath(data);
-  return FolderItem(FromQ(data));
+  const FolderItem folder(FromQ(data));
+  folder.CreateAsFolder();
+  return folder;
 }
 
 FolderItem PreferencesFolder() {

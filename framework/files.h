@@ -33,7 +33,8 @@ class FolderItem {
   bool Directory() const;
   bool IsWriteable() const;  // a folder we can create files in, or a file we can replace
 
-  bool CreateAsFolder() const;  // also creates missing parents; true when it exists afterwards
+  // Also creates missing parents, each with mode 0700; true when it exists afterwards.
+  bool CreateAsFolder() const;
   bool Delete() const;          // a file, or an empty folder; true when it is gone afterwards
   bool Rename(const String& newName) const;  // within the same folder
   bool CopyTo(const FolderItem& destination) const;  // a regular file only
@@ -42,7 +43,8 @@ class FolderItem {
   // way, no permission); the caller decides what that means. Only regular files open:
   // the whole file is read at once, so reading never blocks.
   std::unique_ptr<TextInputStream> OpenAsTextFile() const;
-  std::unique_ptr<TextOutputStream> CreateTextFile() const;  // replaces on Close
+  // Replaces on Close; the file written is readable by its owner only (mode 0600).
+  std::unique_ptr<TextOutputStream> CreateTextFile() const;
   // Restrict a file to its owner (mode 0600), for files holding a password.
   bool SetOwnerOnly() const;
 

@@ -35,6 +35,12 @@ std::vector<String> ReadLines(const std::string& path, TextInputStream::Encoding
 
 using Lines = std::vector<String>;
 
+unsigned ModeOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+  return st.st_mode & 0777;
+}
+
 }  // namespace
 
 TEST(FileFolders, ApplicationAndPreferencesFoldersHonourTheSeams) {
@@ -98,9 +104,31 @@ TEST(FileFolders, OwnerOnlySurvivesRewriting) {
   ASSERT_NE(out, nullptr);
   out->WriteLine("new");
   ASSERT_TRUE(out->Close());
-  struct stat st {};
-  ASSERT_EQ(stat(f.AbsolutePath().c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(ModeOf(f.AbsolutePath()), 0600u);
+}
+
+// A diary is nobody else's business: whatever the umask, what the program writes is
+// its owner's only. A file the user has (0644 here) becomes so when it is rewritten.
+TEST(FileFolders, WrittenFilesAndCreatedFoldersAreTheOwnersOnly) {
+  testsupport::TempFolders folders;
+  const mode_t oldMask = ::umask(022);
+  const FolderItem db = ApplicationFolder().Child("diary database").Child("deep");
+  ASSERT_TRUE(db.CreateAsFolder());
+  const FolderItem notes = db.Child("2026n.txt"), contacts = ApplicationFolder().Child("vlqcont.txt");
+  WriteFile(contacts.AbsolutePath(), "versione1.5\n");
+  ::chmod(contacts.AbsolutePath().c_str(), 0644);
+  for (const FolderItem& f : {notes, contacts}) {
+    auto out = f.CreateTextFile();
+    ASSERT_NE(out, nullptr);
+    out->WriteLine("x");
+    EXPECT_TRUE(out->Close());
+  }
+  ::umask(oldMask);
+  EXPECT_EQ(ModeOf(db.Parent().AbsolutePath()), 0700u);
+  EXPECT_EQ(ModeOf(db.AbsolutePath()), 0700u);
+  EXPECT_EQ(ModeOf(notes.AbsolutePath()), 0600u);
+  EXPECT_EQ(ModeOf(contacts.AbsolutePath()), 0600u);
+  EXPECT_EQ(ReadFile(contacts.AbsolutePath()), "x\n");
 }
 
 TEST(FileDialogs, AskTheTestHandlerAndReturnNothingOnCancel) {

@@ -82,6 +82,13 @@ class TextOutputStream {
   virtual bool Close() = 0;
 };
 
+// Removes from the folder what interrupted saves left there: a regular file named after
+// a data file (a name `isDataFile` accepts), a dot and the six random letters of a save's
+// temporary, e.g. "2026n.txt.IxaZBw". Nothing else goes: six letters in one case or
+// capitalised ("backup", "Backup") are taken for a name a user chose. Call it only
+// while no save of this program can be under way there. Answers how many went.
+int RemoveLeftoverSaves(const FolderItem& folder, const std::function<bool(const String&)>& isDataFile);
+
 // Mac Roman bytes (as old files on a Mac were written) to UTF-8.
 String MacRomanToUtf8(const std::string& bytes);
 

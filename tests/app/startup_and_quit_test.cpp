@@ -41,6 +41,17 @@ struct Started {
 
 Started* started = nullptr;
 
+// What saves killed in an earlier run left, beside a file of the user's own.
+const char* const kLeftovers[] = {"app/diary database/2026n.txt.IxaZBw", "app/vlqcont.txt.QzXcVb",
+                                  "prefs/velqora diary prefs/vlqprefs.txt.DlgbuC",
+                                  "prefs/velqora diary database/2026f.txt.PoIuYt"};
+const char kUsersOwnFile[] = "app/vlqcont.txt.backup";
+
+void PlantLeftoversOfInterruptedSaves(const testsupport::TempFolders& folders) {
+  for (const char* name : kLeftovers) testsupport::WriteFile(folders.root() + "/" + name, "half");
+  testsupport::WriteFile(folders.root() + "/" + kUsersOwnFile, "mine");
+}
+
 // The program is started once for the whole test program; its folders go at the end.
 class RemoveProgramFolders : public ::testing::Environment {
  public:
@@ -66,6 +77,7 @@ Started& Program() {
     Globali::salvanote();
     Globali::nota(7, 12) = "";
     Globali::annoload = 0;
+    PlantLeftoversOfInterruptedSaves(s->folders);
 
     StartProgram();
     s->openedBeforeApplication = fin_main::fin_main().HasOpened();
@@ -110,6 +122,12 @@ TEST_F(StartUp, TheApplicationOpensBeforeTheMainWindowWithTodaySet) {
   EXPECT_EQ(win().Member<fw::StaticText>("mese_label").Text(), "CALENDAR - (1 notes)");
   EXPECT_EQ(FileTypes::pTextPlain.Name, "text/plain");
   EXPECT_EQ(FileTypes::pSpecialAny.MacType, "????");
+}
+
+TEST_F(StartUp, LeftoversOfInterruptedSavesAreRemovedAndNothingElse) {
+  const std::string root = Program().folders.root() + "/";
+  for (const char* name : kLeftovers) EXPECT_FALSE(FileExists(root + name)) << name;
+  EXPECT_EQ(ReadFile(root + kUsersOwnFile), "mine");
 }
 
 TEST_F(StartUp, WithoutPreferencesTheWindowIsFullWidthEnglishAndGrey) {

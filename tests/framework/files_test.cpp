@@ -131,6 +131,26 @@ TEST(FileFolders, WrittenFilesAndCreatedFoldersAreTheOwnersOnly) {
   EXPECT_EQ(ReadFile(contacts.AbsolutePath()), "x\n");
 }
 
+TEST(FileFolders, LeftoversOfInterruptedSavesGoAndNothingElse) {
+  testsupport::TempFolders folders;
+  const std::string dir = folders.app() + "/";
+  const std::vector<std::string> kept{"2026n.txt", "vlqcont.txt.backup", "vlqcont.txt.Backup", "vlqcont.txt.BACKUP",
+                                      "notes.txt.AbCdEf", "2026n.txt.IxaZB", "2026n.txt.Ixa1Bw", "2026n.txtXIxaZBw"};
+  for (const std::string& name : kept) WriteFile(dir + name, "mine");
+  WriteFile(dir + "2026n.txt.IxaZBw", "half a save");
+  WriteFile(dir + "vlqcont.txt.DlgbuC", "half a save");
+  std::filesystem::create_directory(dir + "2026f.txt.QwErTy");
+  std::filesystem::create_symlink(dir + "2026n.txt", dir + "2026f.txt.AsDfGh");
+  const auto isDataFile = [](const String& n) { return n == "2026n.txt" || n == "2026f.txt" || n == "vlqcont.txt"; };
+  EXPECT_EQ(RemoveLeftoverSaves(FolderItem(folders.app()), isDataFile), 2);
+  std::set<std::string> left;
+  for (auto& e : std::filesystem::directory_iterator(folders.app())) left.insert(e.path().filename());
+  std::set<std::string> expected(kept.begin(), kept.end());
+  expected.insert({"2026f.txt.QwErTy", "2026f.txt.AsDfGh"});
+  EXPECT_EQ(left, expected);
+  EXPECT_EQ(RemoveLeftoverSaves(FolderItem(folders.app() + "/missing"), isDataFile), 0);
+}
+
 TEST(FileDialogs, AskTheTestHandlerAndReturnNothingOnCancel) {
   FileDialogRequest seen;
   SetFileDialogHandlerForTesting([&](const FileDialogRequest& r) -> std::optional<String> {

@@ -1,6 +1,7 @@
 // The application object's three events.
 #include "app/app.h"
 
+#include "app/leftover_saves.h"
 #include "app/menu_bar.h"
 #include "app/preferences_file.h"
 #include "framework/devices.h"
@@ -16,9 +17,11 @@ App& TheApp() {
 }
 
 // Sets today before the main window opens: every date text the window makes needs the
-// date order, and its start-up loads the notes of today's year.
+// date order, and its start-up loads the notes of today's year. What interrupted saves
+// left goes first, before anything reads or writes the data files.
 void App::Event_Open() {
   using namespace Globali;
+  RemoveLeftoverSaves();
   formatodata = verificaformatodata();
   oggi = fw::Date();
   mese = oggi.Month();

@@ -40,7 +40,8 @@ class Sound {
   virtual bool IsPlaying() const = 0;
   virtual String Path() const = 0;
 };
-// None when the file does not exist or is not a sound.
+// None when the file does not exist or is not a sound; only a regular file is opened
+// (a FIFO or a device could block for good).
 std::shared_ptr<Sound> OpenAsSound(const String& path);
 // Tests see every Play/PlayLooping/Stop as an event: "play <path>", "loop <path>", "stop <path>".
 void SetSoundEventHandlerForTesting(std::function<void(const String&)> handler);

@@ -10,7 +10,7 @@
 
 namespace Globali::textfiles {
 
-// Opened for reading: UTF-8 when the file is valid UTF-8, else Mac Roman (files of
+// Opened for reading: each line UTF-8 when it is valid UTF-8, else Mac Roman (files of
 // older Macs). Nullptr when the file is missing or cannot be opened.
 std::unique_ptr<fw::TextInputStream> OpenForReading(const fw::FolderItem& file);
 

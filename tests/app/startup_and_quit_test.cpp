@@ -43,6 +43,17 @@ struct Started {
 
 Started* started = nullptr;
 
+// What saves killed in an earlier run left, beside a file of the user's own.
+const char* const kLeftovers[] = {"app/diary database/2026n.txt.IxaZBw", "app/vlqcont.txt.QzXcVb",
+                                  "prefs/velqora diary prefs/vlqprefs.txt.DlgbuC",
+                                  "prefs/velqora diary database/2026f.txt.PoIuYt"};
+const char kUsersOwnFile[] = "app/vlqcont.txt.backup";
+
+void PlantLeftoversOfInterruptedSaves(const testsupport::TempFolders& folders) {
+  for (const char* name : kLeftovers) testsupport::WriteFile(folders.root() + "/" + name, "half");
+  testsupport::WriteFile(folders.root() + "/" + kUsersOwnFile, "mine");
+}
+
 // The program is started once for the whole test program; its folders go at the end.
 class RemoveProgramFolders : public ::testing::Environment {
  public:
@@ -70,6 +81,7 @@ Started& Program() {
     Globali::salvanote();
     Globali::nota(7, 12) = "";
     Globali::annoload = 0;
+    PlantLeftoversOfInterruptedSaves(s->folders);
 
     StartProgram();
     s->openedBeforeApplication = fin_main::fin_main().HasOpened();
@@ -114,6 +126,12 @@ TEST_F(StartUp, TheApplicationOpensBeforeTheMainWindowWithTodaySet) {
   EXPECT_EQ(win().Member<fw::StaticText>("mese_label").Text(), "CALENDAR - (1 notes)");
   EXPECT_EQ(FileTypes::pTextPlain.Name, "text/plain");
   EXPECT_EQ(FileTypes::pSpecialAny.MacType, "????");
+}
+
+TEST_F(StartUp, LeftoversOfInterruptedSavesAreRemovedAndNothingElse) {
+  const std::string root = Program().folders.root() + "/";
+  for (const char* name : kLeftovers) EXPECT_FALSE(FileExists(root + name)) << name;
+  EXPECT_EQ(ReadFile(root + kUsersOwnFile), "mine");
 }
 
 TEST_F(StartUp, WithoutPreferencesTheWindowIsFullWidthEnglishAndGrey) {
@@ -227,6 +245,20 @@ TEST_F(StartUp, ResizeEventsRedrawTheClock) {
   for (int y = 0; y < 42 && !anyInk; ++y)
     for (int x = 0; x < 42 && !anyInk; ++x) anyInk = drawn.Pixel(x, y) != fw::Color{255, 255, 255};
   EXPECT_TRUE(anyInk);
+}
+
+// Opening a FIFO for reading waits for a writer that never comes: the preferences step
+// of the start-up must neither open it as the alarm sound nor as the background.
+TEST_F(StartUp, AFifoAsAlarmSoundOrPictureStartsNormally) {
+  const std::string fifo = app("alarm.aiff");
+  testsupport::FifoWatch watch(fifo);
+  testsupport::WriteFile(prefsCopy(), "1\n0\n\n0\n0\n0\n0\ntrue\ntrue\ntrue\ntrue\n" + fifo + "\ntrue\n" + fifo + "\nfalse\n");
+  fin_main::startup::ReadPreferences(win());
+  EXPECT_FALSE(watch.ReaderSeen());
+  EXPECT_FALSE(Globali::suonodiallarme);
+  EXPECT_TRUE(Globali::immaginedisfondo.IsNull());
+  EXPECT_EQ(win().Width(), 786);
+  RemoveWrittenFiles();
 }
 
 TEST_F(Quitting, WritesBothPreferenceCopiesAndSavesWithAutoSaveOn) {

@@ -187,7 +187,9 @@ TEST_F(ProgramProcess, ATerminationSignalSavesBothCopiesThenEnds) {
     ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal itself";
     EXPECT_EQ(WEXITSTATUS(status), 0);
     ExpectTheQuitSaveInBothCopies();
-    if (c.firstStart) EXPECT_TRUE(fs::exists(app("LANGUAGE.txt"))) << "the start-up went on to its end";
+    if (c.firstStart) {
+      EXPECT_TRUE(fs::exists(app("LANGUAGE.txt"))) << "the start-up went on to its end";
+    }
     fs::remove(app("vlqprefs.txt"));
   }
 }

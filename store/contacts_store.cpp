@@ -159,15 +159,15 @@ void ripristinacontatti() {
   // The Preferences copy wins when it is whole; a damaged copy gives way to the other,
   // and when both are damaged the one with more contacts is used. Neither usable: the
   // sample contact, as when there is no file at all.
-  std::vector<copies::Found> found;
   std::vector<std::vector<Contact>> read;
-  for (const fw::FolderItem& file : {PrefsCopy(), AppCopy()}) {
-    copies::Found& f = found.emplace_back(copies::Found{file});
+  const std::vector<copies::Found> found = copies::ExamineBoth(PrefsCopy(), AppCopy(), [&](const fw::FolderItem& file) {
+    copies::Found f{file};
     ReadContactsFile r = ReadFile(file, f.readable);
     f.wellFormed = r.whole;
     f.amount = static_cast<int64_t>(r.contacts.size());
     read.push_back(std::move(r.contacts));
-  }
+    return f;
+  });
   int chosen = copies::Choose(found);
   std::vector<Contact> contacts;
   if (chosen >= 0) contacts = std::move(read[static_cast<size_t>(chosen)]);

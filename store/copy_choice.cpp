@@ -22,12 +22,16 @@ std::optional<fw::String> Content(const fw::FolderItem& file) {
   return bytes;
 }
 
+bool SameContent(const fw::FolderItem& a, const fw::FolderItem& b) {
+  const std::optional<fw::String> content = Content(a);
+  return content && Content(b) == content;
+}
+
 bool AlreadyKept(const fw::FolderItem& file) {
-  const std::optional<fw::String> content = Content(file);
   for (int n = 1; n <= kMostAsideNames; ++n) {
     const fw::FolderItem aside = AsideName(file, n);
     if (!aside.Exists()) return false;
-    if (content && Content(aside) == content) return true;
+    if (SameContent(file, aside)) return true;
   }
   return false;
 }
@@ -68,6 +72,16 @@ void KeepDamagedAside(const std::vector<Found>& found, int chosen) {
                                                    : resources::kOtherCopyUsedMessage;
     fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside->Name()}));
   }
+}
+
+std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
+                               const std::function<Found(const fw::FolderItem&)>& examine) {
+  std::vector<Found> found{examine(first)};
+  if (found[0].wellFormed && SameContent(first, second))
+    found.push_back({second, true, true, found[0].amount});
+  else
+    found.push_back(examine(second));
+  return found;
 }
 
 std::optional<fw::FolderItem> FreeAsideName(const fw::FolderItem& file) {

@@ -5,6 +5,7 @@
 // written over: it is kept beside itself before the next save replaces it, and the
 // user is told once which file was set aside.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,11 @@ int Choose(const std::vector<Found>& found);
 // Choose answered). A copy already kept with the same content is not kept or told
 // again, so a damaged file that no save has replaced yet is told about once.
 void KeepDamagedAside(const std::vector<Found>& found, int chosen);
+
+// The two copies of a file as `examine` finds them, in this order. A second copy that
+// holds the same bytes as a whole first one is whole too, and is not examined.
+std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
+                               const std::function<Found(const fw::FolderItem&)>& examine);
 
 // A name beside the file that is free: "<name>.bak", then "<name>.bak2" and on; none
 // when all up to ".bak99" are taken.

@@ -78,7 +78,7 @@ copies::Found ExamineStyles(const fw::FolderItem& file) {
 // copy's style file stands in only for one that is there but damaged.
 void ChooseStyles(NotesSource& source, const fw::FolderItem& usedFolder, const fw::FolderItem& otherFolder) {
   const fw::String name = fmt::YearStylesFileName(annoload);
-  source.stylesFound = {ExamineStyles(usedFolder.Child(name)), ExamineStyles(otherFolder.Child(name))};
+  source.stylesFound = copies::ExamineBoth(usedFolder.Child(name), otherFolder.Child(name), ExamineStyles);
   source.styles = usedFolder.Child(name);
   if (!source.styles.Exists()) return;
   source.stylesChosen = copies::Choose(source.stylesFound);
@@ -93,10 +93,10 @@ NotesSource ChooseSource() {
   const std::array<fw::FolderItem, 2> folders{fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
                                               fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)};
   NotesSource source;
-  for (const fw::FolderItem& folder : folders) {
+  for (const fw::FolderItem& folder : folders)
     if (!folder.Exists()) folder.CreateAsFolder();
-    source.notesFound.push_back(ExamineNotes(folder.Child(fmt::YearNotesFileName(annoload))));
-  }
+  const fw::String name = fmt::YearNotesFileName(annoload);
+  source.notesFound = copies::ExamineBoth(folders[0].Child(name), folders[1].Child(name), ExamineNotes);
   source.notesChosen = copies::Choose(source.notesFound);
   if (source.notesChosen >= 0) {
     const size_t used = static_cast<size_t>(source.notesChosen);

@@ -192,10 +192,9 @@ void SetDefaults() {
 bool Read(const WindowHooks& hooks) {
   // The Preferences copy first; a copy is used only when its fifteen lines are what the
   // program writes. Folders, pipes and missing files cannot be read and never win.
-  std::vector<Globali::copies::Found> found;
   std::vector<std::vector<String>> lines;
-  for (const fw::FolderItem& file : {PreferencesCopy(), ApplicationCopy()}) {
-    Globali::copies::Found& f = found.emplace_back(Globali::copies::Found{file});
+  const auto found = Globali::copies::ExamineBoth(PreferencesCopy(), ApplicationCopy(), [&](const fw::FolderItem& file) {
+    Globali::copies::Found f{file};
     std::vector<String>& read = lines.emplace_back();
     if (auto in = Globali::textfiles::OpenForReading(file)) {
       f.readable = true;
@@ -204,7 +203,8 @@ bool Read(const WindowHooks& hooks) {
     }
     for (size_t n = 0; n < read.size(); ++n) f.amount += Fits(kLines[n].form, read[n]) ? 1 : 0;
     f.wellFormed = f.amount == kLineCount;
-  }
+    return f;
+  });
   const int chosen = Globali::copies::Choose(found);
   if (chosen < 0) {
     SetDefaults();
@@ -251,8 +251,7 @@ bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines)
 
 Globali::SaveReport WriteBothCopies() {
   const std::vector<fw::String> lines = Lines();
-  uint64_t bytes = 0;
-  for (const fw::String& line : lines) bytes += line.size() + 1;
+  const uint64_t bytes = Globali::textfiles::BytesOf(lines);
   Globali::SaveReport report;
   const fw::FolderItem appCopy = ApplicationCopy();
   report.Add(appCopy, WriteCopy(appCopy, lines), bytes);

@@ -169,12 +169,6 @@ std::vector<fw::String> StylesLines() {
   return lines;
 }
 
-uint64_t BytesOf(const std::vector<fw::String>& lines) {
-  uint64_t bytes = 0;
-  for (const fw::String& line : lines) bytes += line.size() + 1;
-  return bytes;
-}
-
 // Each copy is written on its own: a folder that cannot be written (an application
 // folder is often read-only) stops neither the other copy nor anything after.
 SaveReport SaveYear() {
@@ -185,9 +179,9 @@ SaveReport SaveYear() {
                                        fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
     const bool folderReady = textfiles::EnsureFolder(folder);
     const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
-    report.Add(notesFile, folderReady && textfiles::WriteLines(notesFile, notes), BytesOf(notes));
+    report.Add(notesFile, folderReady && textfiles::WriteLines(notesFile, notes), textfiles::BytesOf(notes));
     const fw::FolderItem stylesFile = folder.Child(fmt::YearStylesFileName(annoload));
-    report.Add(stylesFile, folderReady && textfiles::WriteLines(stylesFile, styles), BytesOf(styles));
+    report.Add(stylesFile, folderReady && textfiles::WriteLines(stylesFile, styles), textfiles::BytesOf(styles));
   }
   return report;
 }

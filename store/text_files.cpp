@@ -35,6 +35,12 @@ bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines
   return out->Close();
 }
 
+uint64_t BytesOf(const std::vector<fw::String>& lines) {
+  uint64_t bytes = 0;
+  for (const fw::String& line : lines) bytes += line.size() + 1;
+  return bytes;
+}
+
 void LineChunks::AddLine(std::string_view line) {
   if (chunks_.empty() || chunks_.back().size() >= kChunkSize) {
     chunks_.emplace_back();

@@ -18,6 +18,9 @@ std::unique_ptr<fw::TextInputStream> OpenForReading(const fw::FolderItem& file);
 // be created or committed (the old file, if any, is then unchanged).
 bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines);
 
+// The size of a file of these lines, each ended by LF.
+uint64_t BytesOf(const std::vector<fw::String>& lines);
+
 // A file's text put together line by line (each line ended by LF) in chunks of about
 // 64 KiB, so that a large file costs a few stream writes and no string per line, and
 // one text can be written to several copies.

@@ -37,11 +37,12 @@ bool AlreadyKept(const fw::FolderItem& file) {
 }
 
 // A copy beside it keeps the file in place, so a run that ends before its next save
-// still finds it; where there is no room for a copy, the file itself moves aside.
-std::optional<fw::FolderItem> KeepAside(const fw::FolderItem& file) {
+// still finds it. Where there is no room for a copy, a file that was not used moves
+// aside itself; the one used stays where the next start looks for it.
+std::optional<fw::FolderItem> KeepAside(const fw::FolderItem& file, bool used) {
   const std::optional<fw::FolderItem> aside = FreeAsideName(file);
   if (!aside) return std::nullopt;
-  if (file.CopyTo(*aside) || file.Rename(aside->Name())) {
+  if (file.CopyTo(*aside) || (!used && file.Rename(aside->Name()))) {
     aside->SetOwnerOnly();  // the preferences hold the password; a diary is private
     return aside;
   }
@@ -65,7 +66,7 @@ void KeepDamagedAside(const std::vector<Found>& found, int chosen) {
   for (int i = 0; i < static_cast<int>(found.size()); ++i) {
     const Found& f = found[static_cast<size_t>(i)];
     if (!f.readable || f.wellFormed || AlreadyKept(f.file)) continue;
-    const std::optional<fw::FolderItem> aside = KeepAside(f.file);
+    const std::optional<fw::FolderItem> aside = KeepAside(f.file, i == chosen);
     if (!aside) continue;
     const std::string_view message = chosen < 0    ? resources::kKeptAsideMessage
                                      : i == chosen ? resources::kWhatCouldBeReadUsedMessage

@@ -41,6 +41,8 @@ class FullDisk : public ::testing::Test {
  protected:
   void SetUp() override {
     if (!disk.Ready()) GTEST_SKIP() << disk.WhyNot();
+    Globali::nota.Redim(31, 12);
+    Globali::fontecolore.Redim(31, 12);
     fs::create_directories(app);
     fs::create_directories(prefsFolder);
     fw::SetApplicationFolderForTesting(app);
@@ -108,6 +110,26 @@ TEST_F(FullDisk, SavesKeepTheOldFilesReportFailureAndTellTheUser) {
   EXPECT_NE(asked[0].find("Quit anyway?"), std::string::npos);
 
   EXPECT_TRUE(Files(disk.path()) == before) << "every file of the last save is whole, and nothing is left beside";
+}
+
+// Mend: without room for a copy of it, a damaged copy that is not used moves aside
+// itself, so the next save cannot write over it; the user is told where it went.
+TEST_F(FullDisk, ADamagedCopyIsKeptAsideEvenWithoutRoomForACopy) {
+  Globali::annoload = 2026;
+  Globali::ripristinanote();
+  Globali::nota(1, 1) = "whole";
+  ASSERT_TRUE(Globali::salvanote());
+  const std::string damaged = prefsFolder + "/velqora diary database/2026n.txt";
+  const std::string cut = testsupport::ReadFile(damaged).substr(0, 100);
+  testsupport::WriteFile(damaged, cut);
+  ASSERT_TRUE(disk.Fill());
+
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "whole");
+  EXPECT_FALSE(fs::exists(damaged));
+  EXPECT_EQ(testsupport::ReadFile(damaged + ".bak"), cut);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0], damaged + " was damaged.\r\rIt was kept as 2026n.txt.bak beside it, and the other copy was used.");
 }
 
 }  // namespace

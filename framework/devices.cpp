@@ -54,7 +54,8 @@ void MsgBox(const String& text) {
     std::fprintf(stderr, "%s\n", shown.toStdString().c_str());
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QString(), shown, QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(QMessageBox::NoIcon, QString(), shown, QMessageBox::Ok,
+                  QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);  // the text is the program's, never markup
   box.exec();
 }

@@ -1,8 +1,11 @@
 // The application object's three events.
 #include "app/app.h"
 
+#include "app/leftover_saves.h"
 #include "app/menu_bar.h"
 #include "app/preferences_file.h"
+#include "framework/devices.h"
+#include "resources/texttable.h"
 #include "store/globali.h"
 
 App::App() { MenuBar = Menu::Menu(); }
@@ -14,9 +17,11 @@ App& TheApp() {
 }
 
 // Sets today before the main window opens: every date text the window makes needs the
-// date order, and its start-up loads the notes of today's year.
+// date order, and its start-up loads the notes of today's year. What interrupted saves
+// left goes first, before anything reads or writes the data files.
 void App::Event_Open() {
   using namespace Globali;
+  RemoveLeftoverSaves();
   formatodata = verificaformatodata();
   oggi = fw::Date();
   mese = oggi.Month();
@@ -51,11 +56,39 @@ void App::Event_EnableMenuItems() {
     if (fw::MenuItem* item = MenuItemNamed(name)) item->Enable();
 }
 
+namespace {
+
 // Each write stands on its own: a preferences copy that cannot be written keeps
 // neither the other copy nor the notes and contacts from being saved.
+Globali::SaveReport SaveForQuit() {
+  Globali::SaveReport report;
+  fw::Guarded("preferences", [&] { report.Merge(prefs::WriteBothCopies()); });
+  if (!Globali::pref_autosave) return report;
+  fw::Guarded("notes", [&] { report.Merge(Globali::salvanote()); });
+  fw::Guarded("contacts", [&] { report.Merge(Globali::salvacontatti()); });
+  return report;
+}
+
+}  // namespace
+
+// The quit-time writing runs here while the program can still go on: when a file
+// could be written nowhere, the user chooses between quitting anyway and staying,
+// so that nothing is lost by quitting.
+bool App::Event_CancelQuit() {
+  const Globali::SaveReport report = SaveForQuit();
+  quitSaveDone_ = true;
+  if (!report.AnyFileLost()) return false;
+  const fw::String question = report.LostFilesText() + "\r\r" + fw::String(resources::kQuitAnywayQuestion);
+  if (fw::AskQuestion(question, fw::String(resources::kQuitAnswer), fw::String(resources::kStayAnswer)))
+    return false;
+  quitSaveDone_ = false;
+  return true;
+}
+
+// A quit that nobody asked the application about (a signal, the password window's exit
+// button) writes here; after Event_CancelQuit has written, nothing is written twice.
 void App::Event_Close() {
-  fw::Guarded("preferences", [] { prefs::WriteBothCopies(); });
-  if (!Globali::pref_autosave) return;
-  fw::Guarded("notes", [] { Globali::salvanote(); });
-  fw::Guarded("contacts", [] { Globali::salvacontatti(); });
+  const bool written = quitSaveDone_;
+  quitSaveDone_ = false;
+  if (!written) Globali::TellLostFiles(SaveForQuit());
 }

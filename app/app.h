@@ -16,6 +16,7 @@ class App : public fw::Application {
   void Event_Open() override;
   void Event_EnableMenuItems() override;
   void Event_Close() override;
+  bool Event_CancelQuit() override;
 
   // Command handlers, each bound to the menu item of the same name
   // (command_bindings.cpp). Each answers false.
@@ -82,6 +83,7 @@ class App : public fw::Application {
 
  private:
   fw::MenuItem* MenuItemNamed(const fw::String& name);
+  bool quitSaveDone_ = false;  // the quit-time writing of this quit has run
 };
 
 // The registered application object; NilObjectException when none is registered.

@@ -31,22 +31,26 @@ fw::String LineOf(int32_t k) {
 
 // The stream writes beside the chosen name and renames on Close, so a failure half way
 // leaves the file that was there before.
-bool Export() {
+Globali::SaveReport Export() {
+  Globali::SaveReport report;
   const std::optional<fw::FolderItem> file = fw::GetSaveFolderItem("text", DefaultName(Globali::lingua));
-  if (!file) return true;
+  if (!file) return report;
   std::unique_ptr<fw::TextOutputStream> out = file->CreateTextFile();
-  if (!out) return false;
+  uint64_t bytes = 0;
   for (int32_t k = 1; k <= Globali::contquanti; ++k) {
-    out->WriteLineAsIs(LineOf(k));  // a note's CRs stay inside its contact's line
+    const fw::String line = LineOf(k);
+    bytes += line.size() + 1;
+    if (out) out->WriteLineAsIs(line);  // a note's CRs stay inside its contact's line
     fw::YieldToNextThread();
   }
-  return out->Close();
+  report.Add(*file, out && out->Close(), bytes);
+  return report;
 }
 
 }  // namespace contacts_export
 
-// No command shows a message.
+// A file that could not be written is told, with why.
 bool App::_EsportacometestoTuttiicontatti_Action() {
-  contacts_export::Export();
+  Globali::TellLostFiles(contacts_export::Export());
   return false;
 }

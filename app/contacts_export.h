@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/text.h"
+#include "store/save_report.h"
 
 namespace contacts_export {
 
@@ -15,8 +16,8 @@ fw::String DefaultName(int32_t language);
 fw::String LineOf(int32_t k);
 
 // Asks for the file and writes contacts 1..contquanti. A cancelled dialog writes
-// nothing. False when the chosen file could not be written, in which case a file
-// already there keeps its content.
-bool Export();
+// nothing (and reports nothing). When the chosen file could not be written the report
+// says why, and a file already there keeps its content.
+Globali::SaveReport Export();
 
 }  // namespace contacts_export

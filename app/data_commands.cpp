@@ -53,10 +53,11 @@ bool Run(const Destructive& command) {
 
 }  // namespace
 
-// Whatever the auto-save preference says.
+// Whatever the auto-save preference says. A file written nowhere is told.
 bool App::_ArchivioSalvatuttiidatiadesso_Action() {
-  Globali::salvanote();
-  Globali::salvacontatti();
+  Globali::SaveReport report = Globali::salvanote();
+  report.Merge(Globali::salvacontatti());
+  Globali::TellLostFiles(report);
   return false;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "framework/devices.h"
+#include "store/copy_choice.h"
 #include "store/file_formats.h"
 #include "store/globali.h"
 #include "store/text_files.h"
@@ -32,9 +33,33 @@ String TrueFalse(bool b) { return b ? "true" : "false"; }
 bool OnOneLine(const String& s) { return s.find_first_of("\r\n") == String::npos; }
 String UsablePath(const String& path) { return OnOneLine(path) ? path : String(); }
 
-// One line of the file: how it is written from Globali, read back into it, and what it
-// holds when there is no file or the file ends before it.
+// What a line holds in a file the program wrote: a whole number in a range, "true" or
+// "false", or any text.
+struct Form {
+  enum Kind { Number, Flag, Text } kind;
+  int32_t low = 0, high = 0;
+};
+constexpr Form NumberIn(int32_t low, int32_t high) { return {Form::Number, low, high}; }
+constexpr Form kFlag{Form::Flag};
+constexpr Form kText{Form::Text};
+
+bool Fits(const Form& form, const String& line) {
+  switch (form.kind) {
+    case Form::Number:
+      return !line.empty() && line.size() <= 10 && line.find_first_not_of("0123456789") == String::npos &&
+             Number(line) >= form.low && Number(line) <= form.high;
+    case Form::Flag:
+      return line == "true" || line == "false";
+    case Form::Text:
+      break;
+  }
+  return true;
+}
+
+// One line of the file: what it holds, how it is written from Globali, read back into
+// it, and what it holds when there is no file or the file ends before it.
 struct Line {
+  Form form;
   String (*write)();
   void (*read)(const String& text);
   void (*fallback)();
@@ -45,57 +70,57 @@ using namespace Globali;
 // Lines 8 to 10 are on unless they say "false"; lines 11, 13 and 15 off unless they
 // say "true". A sound or picture flag goes off with its path when the path is unusable.
 const std::array<Line, kLineCount> kLines{{
-    /* 1 language */ {[] { return Decimal(lingua); },
+    /* 1 language */ {NumberIn(1, 4), [] { return Decimal(lingua); },
                       [](const String& t) { lingua = InRangeOr(Number(t), 1, 4, 1); },
                       [] { lingua = 1; }},
-    /* 2 lock */ {[] { return Decimal(pwutilizza); },
+    /* 2 lock */ {NumberIn(0, 1), [] { return Decimal(pwutilizza); },
                   [](const String& t) { pwutilizza = Number(t) == 1 ? 1 : 0; },
                   [] { pwutilizza = 0; }},
     // While the stored password has not been matched in this run (the lock was not
     // passed, or was off), it is still the user's password and is written back.
-    /* 3 password */ {[] { return password.empty() ? wordpass : password; },
+    /* 3 password */ {kText, [] { return password.empty() ? wordpass : password; },
                       [](const String& t) { password = t; },
                       [] {}},
-    /* 4 red */ {[] { return Decimal(col_r); },
+    /* 4 red */ {NumberIn(0, 255), [] { return Decimal(col_r); },
                  [](const String& t) { col_r = std::clamp(Number(t), 0, 255); },
                  [] { col_r = 0; }},
-    /* 5 green */ {[] { return Decimal(col_g); },
+    /* 5 green */ {NumberIn(0, 255), [] { return Decimal(col_g); },
                    [](const String& t) { col_g = std::clamp(Number(t), 0, 255); },
                    [] { col_g = 0; }},
-    /* 6 blue */ {[] { return Decimal(col_b); },
+    /* 6 blue */ {NumberIn(0, 255), [] { return Decimal(col_b); },
                   [](const String& t) { col_b = std::clamp(Number(t), 0, 255); },
                   [] { col_b = 0; }},
-    /* 7 view */ {[] { return Decimal(visua); },
+    /* 7 view */ {NumberIn(0, 2), [] { return Decimal(visua); },
                   [](const String& t) { visua = InRangeOr(Number(t), 0, 2, 0); },
                   [] { visua = 0; }},
-    /* 8 auto-save */ {[] { return TrueFalse(pref_autosave); },
+    /* 8 auto-save */ {kFlag, [] { return TrueFalse(pref_autosave); },
                        [](const String& t) { pref_autosave = t != "false"; },
                        [] { pref_autosave = true; }},
-    /* 9 confirmations */ {[] { return TrueFalse(pref_warning); },
+    /* 9 confirmations */ {kFlag, [] { return TrueFalse(pref_warning); },
                            [](const String& t) { pref_warning = t != "false"; },
                            [] { pref_warning = true; }},
-    /* 10 reminders */ {[] { return TrueFalse(pref_reminder); },
+    /* 10 reminders */ {kFlag, [] { return TrueFalse(pref_reminder); },
                         [](const String& t) { pref_reminder = t != "false"; },
                         [] { pref_reminder = true; }},
-    /* 11 own sound */ {[] { return TrueFalse(pref_sound && OnOneLine(pref_soundf)); },
+    /* 11 own sound */ {kFlag, [] { return TrueFalse(pref_sound && OnOneLine(pref_soundf)); },
                         [](const String& t) { pref_sound = t == "true"; },
                         [] { pref_sound = false; }},
-    /* 12 sound file */ {[] { return UsablePath(pref_soundf); },
+    /* 12 sound file */ {kText, [] { return UsablePath(pref_soundf); },
                          [](const String& t) { pref_soundf = t; },
                          [] { pref_soundf = ""; }},
-    /* 13 picture */ {[] { return TrueFalse(pref_skin && OnOneLine(pref_skinf)); },
+    /* 13 picture */ {kFlag, [] { return TrueFalse(pref_skin && OnOneLine(pref_skinf)); },
                       [](const String& t) { pref_skin = t == "true"; },
                       [] { pref_skin = false; }},
-    /* 14 picture file */ {[] { return UsablePath(pref_skinf); },
+    /* 14 picture file */ {kText, [] { return UsablePath(pref_skinf); },
                            [](const String& t) { pref_skinf = t; },
                            [] { pref_skinf = ""; }},
-    /* 15 reversed icons */ {[] { return TrueFalse(pref_reverse); },
+    /* 15 reversed icons */ {kFlag, [] { return TrueFalse(pref_reverse); },
                              [](const String& t) { pref_reverse = t == "true"; },
                              [] { pref_reverse = false; }},
 }};
 
-constexpr int kSoundFileLine = 12;
-constexpr int kPictureFileLine = 14;
+constexpr size_t kSoundFileLine = 12;
+constexpr size_t kPictureFileLine = 14;
 
 // The whole of the picture drawn stretched over a new one of the given size; none for
 // a size with no pixels (a window not laid out yet), which has nothing to draw into.
@@ -158,12 +183,6 @@ fw::FolderItem PreferencesCopy() {
   return fw::PreferencesFolder().Child(Globali::formats::kPrefsFolder).Child(kFileName);
 }
 
-fw::FolderItem CopyToRead() {
-  const fw::FolderItem prefsCopy = PreferencesCopy();
-  if (prefsCopy.Parent().Directory() && prefsCopy.Exists()) return prefsCopy;
-  return ApplicationCopy();
-}
-
 void SetDefaults() {
   for (const Line& line : kLines) line.fallback();
   suonodiallarme.reset();
@@ -171,19 +190,34 @@ void SetDefaults() {
 }
 
 bool Read(const WindowHooks& hooks) {
-  auto in = Globali::textfiles::OpenForReading(CopyToRead());
-  if (!in) {
+  // The Preferences copy first; a copy is used only when its fifteen lines are what the
+  // program writes. Folders, pipes and missing files cannot be read and never win.
+  std::vector<std::vector<String>> lines;
+  const auto found = Globali::copies::ExamineBoth(PreferencesCopy(), ApplicationCopy(), [&](const fw::FolderItem& file) {
+    Globali::copies::Found f{file};
+    std::vector<String>& read = lines.emplace_back();
+    if (auto in = Globali::textfiles::OpenForReading(file)) {
+      f.readable = true;
+      while (!in->EOF() && read.size() < kLineCount) read.push_back(in->ReadLine());
+      in->Close();
+    }
+    for (size_t n = 0; n < read.size(); ++n) f.amount += Fits(kLines[n].form, read[n]) ? 1 : 0;
+    f.wellFormed = f.amount == kLineCount;
+    return f;
+  });
+  const int chosen = Globali::copies::Choose(found);
+  if (chosen < 0) {
     SetDefaults();
     return false;
   }
-  for (int n = 1; n <= kLineCount; ++n) {
-    const Line& line = kLines[static_cast<size_t>(n - 1)];
-    if (in->EOF()) line.fallback(); else line.read(in->ReadLine());
-    if (n == kSoundFileLine) LoadAlarmSound();
-    if (n == kPictureFileLine) LoadBackgroundPicture(hooks);
+  const std::vector<String>& chosenLines = lines[static_cast<size_t>(chosen)];
+  for (size_t n = 0; n < kLineCount; ++n) {
+    if (n < chosenLines.size()) kLines[n].read(chosenLines[n]); else kLines[n].fallback();
+    if (n + 1 == kSoundFileLine) LoadAlarmSound();
+    if (n + 1 == kPictureFileLine) LoadBackgroundPicture(hooks);
   }
   if (hooks.afterLastLine) hooks.afterLastLine();
-  in->Close();
+  Globali::copies::KeepDamagedAside(found, chosen);
   return true;
 }
 
@@ -215,14 +249,15 @@ bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines)
   return written && file.SetOwnerOnly();
 }
 
-WriteResult WriteBothCopies() {
+Globali::SaveReport WriteBothCopies() {
   const std::vector<fw::String> lines = Lines();
-  WriteResult result;
-  result.applicationCopy = WriteCopy(ApplicationCopy(), lines);
+  const uint64_t bytes = Globali::textfiles::BytesOf(lines);
+  Globali::SaveReport report;
+  const fw::FolderItem appCopy = ApplicationCopy();
+  report.Add(appCopy, WriteCopy(appCopy, lines), bytes);
   const fw::FolderItem prefsCopy = PreferencesCopy();
-  result.preferencesCopy =
-      Globali::textfiles::EnsureFolder(prefsCopy.Parent()) && WriteCopy(prefsCopy, lines);
-  return result;
+  report.Add(prefsCopy, Globali::textfiles::EnsureFolder(prefsCopy.Parent()) && WriteCopy(prefsCopy, lines), bytes);
+  return report;
 }
 
 }  // namespace prefs

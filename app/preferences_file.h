@@ -12,6 +12,7 @@
 #include "framework/files.h"
 #include "framework/graphics.h"
 #include "framework/text.h"
+#include "store/save_report.h"
 
 namespace prefs {
 
@@ -20,9 +21,6 @@ inline constexpr int kLineCount = 15;
 
 fw::FolderItem ApplicationCopy();
 fw::FolderItem PreferencesCopy();
-// The copy start-up reads: the Preferences copy whenever it exists, else the
-// application copy (which may not exist either). Looks only; creates nothing.
-fw::FolderItem CopyToRead();
 
 // What reading needs from the main window, so that the file's rules can be exercised
 // without one.
@@ -43,8 +41,11 @@ fw::Picture OpenBackgroundPicture(const fw::FolderItem& file, int32_t width, int
 
 // Start-up: reads the chosen copy into Globali (loading the alarm sound and the
 // background picture on the way) and answers true; without a readable copy sets the
-// defaults and answers false. A short or damaged file never stops start-up: values
-// out of range and missing lines take their defaults.
+// defaults and answers false. The Preferences copy is chosen when its fifteen lines
+// are of the kinds the program writes, else the application copy; of two damaged
+// copies the one with more such lines, a damaged copy being kept aside and the user
+// told (copy_choice.h). A short or damaged file never stops start-up: values out of
+// range and missing lines take their defaults.
 bool Read(const WindowHooks& hooks);
 void SetDefaults();
 
@@ -54,11 +55,7 @@ std::vector<fw::String> Lines();
 // Quit: writes both copies, each on its own, so that one that cannot be written does
 // not keep the other from being written. The files are readable by their owner only,
 // as they hold the password.
-struct WriteResult {
-  bool applicationCopy = false;
-  bool preferencesCopy = false;
-};
-WriteResult WriteBothCopies();
+Globali::SaveReport WriteBothCopies();
 bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines);
 
 }  // namespace prefs

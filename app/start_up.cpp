@@ -3,7 +3,11 @@
 #include "app/app.h"
 #include "app/command_bindings.h"
 #include "app/file_types.h"
+#include "framework/devices.h"
+#include "framework/single_run.h"
 #include "mainwindow/fin_main.h"
+#include "resources/texttable.h"
+#include "store/file_formats.h"
 
 void _InitFileTypes() { FileTypes::_Initialize(); }
 
@@ -21,7 +25,17 @@ void StartProgram() {
   _MakeDefaultView();
 }
 
+bool ClaimDataFolders() {
+  if (fw::ClaimFolderForThisRun(fw::PreferencesFolder().Child(Globali::formats::kPrefsFolder)) &&
+      fw::ClaimFolderForThisRun(fw::ApplicationFolder()))
+    return true;
+  fw::MsgBox(fw::String(resources::kAlreadyRunningMessage));
+  return false;
+}
+
 int _Main() {
+  if (!ClaimDataFolders()) return 1;
+  fw::EndOnSignalsAndSessionEnd();
   StartProgram();
   return fw::RunEventLoop();
 }

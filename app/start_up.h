@@ -12,5 +12,12 @@ void _MakeDefaultView();
 // File types, application object, command bindings, main window: everything before
 // the event loop. Tests start the program through this and fw::OpenApplication().
 void StartProgram();
-// StartProgram, then the event loop until the program quits; the exit code.
+// One copy of the program per data folder: claims the Preferences folder's
+// "velqora diary prefs" and the application's folder for this run. When another
+// running copy holds them, tells the user it is already running and answers false,
+// having touched no file.
+bool ClaimDataFolders();
+// The folders claimed, quitting on signals and at the session's end, StartProgram,
+// then the event loop until the program quits; the exit code (1 when another copy
+// runs).
 int _Main();

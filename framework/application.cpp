@@ -91,6 +91,8 @@ struct Lifecycle {
   bool opening = false;
   bool quitRun = false;
   bool inLoop = false;
+  bool endingFromOutside = false;  // a signal or the session's end asked the program to end
+  bool quitWaiting = false;        // ... while it was still starting
   std::vector<std::function<void()>> afterOpen;
 };
 
@@ -135,6 +137,10 @@ int RunEventLoop() {
   OpenApplication();
   if (Application* app = TheApplication()) app->UpdateMenuItems();
   if (QuitHasRun()) return 0;  // quit during start-up: there is no loop to end
+  if (State().quitWaiting) {
+    Quit();
+    return 0;
+  }
   State().inLoop = true;
   int rc = QApplication::exec();
   State().inLoop = false;
@@ -167,8 +173,43 @@ void Quit() {
 
 bool QuitHasRun() { return State().quitRun; }
 
+bool ApplicationCancelsQuit() {
+  Lifecycle& s = State();
+  if (!s.app || s.quitRun) return false;
+  bool stay = false;
+  Guarded("CancelQuit", [&] { stay = s.app->Event_CancelQuit(); });
+  return stay;
+}
+
+bool EndingOnRequestFromOutside() { return State().endingFromOutside; }
+
+namespace internal {
+
+void QuitOnRequestFromOutside() {
+  Lifecycle& s = State();
+  s.endingFromOutside = true;
+  // Only the event loop's own turn is a point where everything loaded is whole: during
+  // start-up a request is noticed only inside a message box, in the middle of loading.
+  if (!s.inLoop) {
+    s.quitWaiting = true;
+    CloseMessageBoxes();  // a box of the start-up would hold the quit until answered
+    return;
+  }
+  Quit();
+}
+
+bool EndSession(bool userAtHand) {
+  if (userAtHand && State().inLoop && ApplicationCancelsQuit()) return false;
+  QuitOnRequestFromOutside();
+  return true;
+}
+
+}  // namespace internal
+
 void ResetQuitForTesting() {
   State().quitRun = false;
+  State().endingFromOutside = false;
+  State().quitWaiting = false;
   internal::ResumeTimers();
   internal::ResumeThreads();
 }

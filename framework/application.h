@@ -15,6 +15,9 @@ class Application {
   virtual void Event_Open() {}
   virtual void Event_EnableMenuItems() {}  // before a menu shows
   virtual void Event_Close() {}            // once, at quit
+  // Asked before a quit that can still be called off (the main window closing, the
+  // desktop session ending with the user at hand): true keeps the program running.
+  virtual bool Event_CancelQuit() { return false; }
 
   std::shared_ptr<MenuItem> MenuBar;
 
@@ -64,6 +67,22 @@ bool ApplicationHasOpened();
 // so the quit-time save always runs.
 void Quit();
 bool QuitHasRun();
+// The application's Event_CancelQuit, guarded: true when it keeps the program running.
+bool ApplicationCancelsQuit();
+
+// Ends the program the way Quit does when the system asks it to: on SIGTERM, SIGINT
+// or SIGHUP (log-out, shutdown, a closed terminal) and at the end of the desktop
+// session. A request that comes while the program is still starting waits until it
+// has started, so the quit-time work never runs on half-loaded data. While the
+// program ends on such a request nobody may be there to answer: message boxes go to
+// stderr and questions take their first answer.
+void EndOnSignalsAndSessionEnd();
+// True from such a request until the program has ended.
+bool EndingOnRequestFromOutside();
+// Tests: the desktop session ends, as the session manager's commit-data request does;
+// `userAtHand` is whether the session manager lets the program ask the user. False
+// when the program stays (the session end is then cancelled).
+bool EndSessionForTesting(bool userAtHand);
 // Tests: forget an earlier Quit (timers and threads run again). The opened state stays.
 void ResetQuitForTesting();
 // Tests: forget Open too, and drop the calls waiting for it.

@@ -1,7 +1,7 @@
 #pragma once
-// Framework-internal hooks between the application's lifecycle and the timers and
-// threads it stops at quit, and between its menus and the focused text field. Only
-// framework sources include this.
+// Framework-internal hooks between the application's lifecycle, the timers and
+// threads it stops at quit, the requests to end that come from outside, and its menus
+// and the focused text field. Only framework sources include this.
 #include "framework/menu.h"
 
 namespace fw::internal {
@@ -20,5 +20,15 @@ void ResumeThreads();
 // ChooseEditingItem does the edit on the field, answering whether it did one.
 void EnableEditingItems(MenuItem& root);
 bool ChooseEditingItem(const String& name);
+
+// A signal or the end of the desktop session asks the program to end: Quit now when
+// the event loop runs, else as soon as start-up is over.
+void QuitOnRequestFromOutside();
+// The desktop session ends. With the user at hand the application may first call the
+// quit off (false: the program stays); otherwise, or when it does not, the program
+// ends as on a signal (true).
+bool EndSession(bool userAtHand);
+// Closes the message boxes that are open, as if each were dismissed.
+void CloseMessageBoxes();
 
 }  // namespace fw::internal

@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 #include <cstdio>
 
+#include "framework/application.h"
+#include "framework/application_qt.h"
 #include "framework/text_qt.h"
 
 namespace fw {
@@ -17,10 +20,20 @@ std::function<void(const String&)>& MsgBoxHandler() {
   static std::function<void(const String&)> handler;
   return handler;
 }
+std::function<bool(const String&)>& QuestionHandler() {
+  static std::function<bool(const String&)> handler;
+  return handler;
+}
 std::function<void(const String&)>& ShowURLHandler() {
   static std::function<void(const String&)> handler;
   return handler;
 }
+// Without a desktop, or while the program ends on a signal or at the session's end,
+// nobody may be there to answer a box that waits.
+bool NobodyToAnswer() {
+  return !qobject_cast<QApplication*>(QCoreApplication::instance()) || EndingOnRequestFromOutside();
+}
+
 }  // namespace
 
 void Beep() {
@@ -37,7 +50,7 @@ void MsgBox(const String& text) {
     return;
   }
   const QString shown = CRToLF(text);
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
+  if (NobodyToAnswer()) {
     std::fprintf(stderr, "%s\n", shown.toStdString().c_str());
     return;
   }
@@ -45,6 +58,37 @@ void MsgBox(const String& text) {
                   QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);  // the text is the program's, never markup
   box.exec();
+}
+
+bool AskQuestion(const String& text, const String& first, const String& second) {
+  if (QuestionHandler()) return QuestionHandler()(text);
+  const QString shown = CRToLF(text);
+  if (NobodyToAnswer()) {
+    std::fprintf(stderr, "%s\n", shown.toStdString().c_str());
+    return true;
+  }
+  QMessageBox box(QMessageBox::NoIcon, QString(), shown, QMessageBox::NoButton, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  QPushButton* firstButton = box.addButton(ToQ(first), QMessageBox::AcceptRole);
+  QPushButton* secondButton = box.addButton(ToQ(second), QMessageBox::RejectRole);
+  box.setDefaultButton(secondButton);
+  box.setEscapeButton(secondButton);
+  box.exec();
+  return box.clickedButton() == firstButton;
+}
+
+namespace internal {
+
+void CloseMessageBoxes() {
+  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) box->reject();
+}
+
+}  // namespace internal
+
+void SetQuestionHandlerForTesting(std::function<bool(const String&)> handler) {
+  QuestionHandler() = std::move(handler);
 }
 
 void SetMsgBoxHandlerForTesting(std::function<void(const String&)> handler) {

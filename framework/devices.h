@@ -12,10 +12,18 @@ void Beep();
 int BeepCountForTesting();  // beeps since the start (or the last reset)
 void ResetBeepCountForTesting();
 
-// A modal message box. CR (13) in the text is a line break.
+// A modal message box. CR (13) in the text is a line break. When nobody can answer
+// (no desktop, or the program ending on a signal or at the session's end) the text
+// goes to stderr instead.
 void MsgBox(const String& text);
 // While set, message boxes go here instead of showing.
 void SetMsgBoxHandlerForTesting(std::function<void(const String&)> handler);
+
+// A modal question with two answers; the second is the default and what Escape gives.
+// True when the user picks the first, and when nobody can answer.
+bool AskQuestion(const String& text, const String& first, const String& second);
+// While set, questions go here instead of showing; it answers whether the first is taken.
+void SetQuestionHandlerForTesting(std::function<bool(const String&)> handler);
 
 // Speech through the system's synthesiser; interrupt cuts off speech in progress.
 void Speak(const String& text, bool interrupt);
@@ -32,7 +40,8 @@ class Sound {
   virtual bool IsPlaying() const = 0;
   virtual String Path() const = 0;
 };
-// None when the file does not exist or is not a sound.
+// None when the file does not exist or is not a sound; only a regular file is opened
+// (a FIFO or a device could block for good).
 std::shared_ptr<Sound> OpenAsSound(const String& path);
 // Tests see every Play/PlayLooping/Stop as an event: "play <path>", "loop <path>", "stop <path>".
 void SetSoundEventHandlerForTesting(std::function<void(const String&)> handler);

@@ -3,13 +3,13 @@
 // output device exists.
 #include <QAudioOutput>
 #include <QCoreApplication>
-#include <QFile>
 #include <QMediaPlayer>
 #include <QUrl>
 #include <cstring>
 #include <memory>
 
 #include "framework/devices.h"
+#include "framework/regular_file_qt.h"
 
 namespace fw {
 
@@ -89,9 +89,8 @@ class MediaSound : public Sound {
 }  // namespace
 
 std::shared_ptr<Sound> OpenAsSound(const String& path) {
-  QFile file(QString::fromStdString(path));
-  if (path.empty() || !file.open(QIODevice::ReadOnly)) return nullptr;
-  if (!LooksLikeSound(file.read(12))) return nullptr;
+  const std::optional<QByteArray> head = ReadRegularFile(QString::fromStdString(path), 12);
+  if (!head || !LooksLikeSound(*head)) return nullptr;
   return std::make_shared<MediaSound>(path);
 }
 

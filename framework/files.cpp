@@ -9,8 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "framework/regular_file_qt.h"
 #include "framework/text_qt.h"
 #include "framework/text_streams_qt.h"
+#include "framework/whole_save_qt.h"
 
 namespace fw {
 
@@ -70,9 +72,16 @@ bool FolderItem::IsWriteable() const {
   return CanWriteInto(ToQ(Parent().path_));
 }
 
+// Each folder made here is its owner's only (0700): it holds a diary. Folders that
+// already exist keep their modes.
 bool FolderItem::CreateAsFolder() const {
   if (path_.empty()) return false;
-  QDir().mkpath(ToQ(path_));
+  if (!Directory()) {
+    for (size_t end = path_.find('/', 1); ; end = path_.find('/', end + 1)) {
+      ::mkdir(path_.substr(0, end).c_str(), S_IRWXU);
+      if (end == String::npos) break;
+    }
+  }
   return Directory();
 }
 
@@ -96,22 +105,21 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
   if (!Exists() || Directory() || destination.path_.empty()) return false;
   const FolderItem target = destination.Directory() ? destination.Child(Name()) : destination;
   if (target.path_ == path_) return true;
-  QFile in(ToQ(path_));
-  if (!in.open(QIODevice::ReadOnly)) return false;
+  const std::optional<QByteArray> bytes = ReadRegularFile(ToQ(path_));
+  if (!bytes) return false;
   QSaveFile out(ToQ(target.path_));
   if (!out.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = in.readAll();
-  if (in.error() != QFileDevice::NoError || out.write(bytes) != bytes.size()) return false;
-  return out.commit();
+  if (out.write(*bytes) != bytes->size()) {
+    out.cancelWriting();
+    return false;
+  }
+  return CommitWhole(out);
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  if (path_.empty() || !QFileInfo(ToQ(path_)).isFile()) return nullptr;  // no folders, pipes or devices
-  QFile file(ToQ(path_));
-  if (!file.open(QIODevice::ReadOnly)) return nullptr;
-  QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return nullptr;
-  return std::make_unique<BufferedTextInput>(bytes.toStdString());
+  const std::optional<QByteArray> bytes = ReadRegularFile(ToQ(path_));
+  if (!bytes) return nullptr;
+  return std::make_unique<BufferedTextInput>(bytes->toStdString());
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
@@ -130,8 +138,9 @@ FolderItem ApplicationFolder() {
   const QString exeFolder = ExecutableFolder();
   if (CanWriteInto(exeFolder)) return FolderItem(FromQ(exeFolder));
   const QString data = XdgFolder("XDG_DATA_HOME", ".local/share") + "/velqora";
-  QDir().mkpath(data);
-  return FolderItem(FromQ(data));
+  const FolderItem folder(FromQ(data));
+  folder.CreateAsFolder();
+  return folder;
 }
 
 FolderItem PreferencesFolder() {

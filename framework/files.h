@@ -33,16 +33,18 @@ class FolderItem {
   bool Directory() const;
   bool IsWriteable() const;  // a folder we can create files in, or a file we can replace
 
-  bool CreateAsFolder() const;  // also creates missing parents; true when it exists afterwards
+  // Also creates missing parents, each with mode 0700; true when it exists afterwards.
+  bool CreateAsFolder() const;
   bool Delete() const;          // a file, or an empty folder; true when it is gone afterwards
   bool Rename(const String& newName) const;  // within the same folder
-  bool CopyTo(const FolderItem& destination) const;
+  bool CopyTo(const FolderItem& destination) const;  // a regular file only
 
   // Nullptr when the file cannot be opened/created (a missing folder, a folder in the
   // way, no permission); the caller decides what that means. Only regular files open:
   // the whole file is read at once, so reading never blocks.
   std::unique_ptr<TextInputStream> OpenAsTextFile() const;
-  std::unique_ptr<TextOutputStream> CreateTextFile() const;  // replaces on Close
+  // Replaces on Close; the file written is readable by its owner only (mode 0600).
+  std::unique_ptr<TextOutputStream> CreateTextFile() const;
   // Restrict a file to its owner (mode 0600), for files holding a password.
   bool SetOwnerOnly() const;
 
@@ -59,9 +61,10 @@ class TextInputStream {
   virtual bool EOF() const = 0;
   virtual void Close() = 0;
   // UTF8 (the default) passes bytes through unchanged, even invalid ones, so nothing is
-  // lost. MacRoman reads every byte as Mac Roman. Detect reads the file as UTF-8 when the
-  // whole file is valid UTF-8 and as Mac Roman otherwise: right for a file that a user
-  // may have saved from either kind of editor. A UTF-8 byte-order mark is skipped.
+  // lost. MacRoman reads every byte as Mac Roman. Detect reads each line that is valid
+  // UTF-8 as UTF-8 and only a line that is not as Mac Roman: right for a file that a user
+  // may have saved from either kind of editor, or that holds a stray byte somewhere.
+  // A UTF-8 byte-order mark is skipped.
   // Takes effect for the lines read after the call.
   enum class Encoding { UTF8, MacRoman, Detect };
   virtual void SetEncoding(Encoding e) = 0;
@@ -81,6 +84,13 @@ class TextOutputStream {
   // case the old file (if any) is untouched. Destroying an unclosed stream discards it.
   virtual bool Close() = 0;
 };
+
+// Removes from the folder what interrupted saves left there: a regular file named after
+// a data file (a name `isDataFile` accepts), a dot and the six random letters of a save's
+// temporary, e.g. "2026n.txt.IxaZBw". Nothing else goes: six letters in one case or
+// capitalised ("backup", "Backup") are taken for a name a user chose. Call it only
+// while no save of this program can be under way there. Answers how many went.
+int RemoveLeftoverSaves(const FolderItem& folder, const std::function<bool(const String&)>& isDataFile);
 
 // Mac Roman bytes (as old files on a Mac were written) to UTF-8.
 String MacRomanToUtf8(const std::string& bytes);

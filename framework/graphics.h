@@ -82,7 +82,8 @@ Picture NewPicture(int width, int height, int depth);
 // One of the program's embedded pictures by number (168..186). A number that does not
 // load gives a blank placeholder of `fallbackWidth` x `fallbackHeight`, never none.
 Picture LoadPictureResource(int number, int fallbackWidth = 16, int fallbackHeight = 16);
-// A picture file from disk; none when the file is not a picture.
+// A picture file from disk; none when the file is not a picture or not a regular file
+// (a FIFO or a device is never opened: it could block for good).
 Picture OpenPictureFile(const String& path);
 
 // The colour picker. True and the chosen colour in `color` when the user chose one.

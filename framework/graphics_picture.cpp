@@ -1,5 +1,6 @@
 // Pictures: shared handles over an ARGB32 image, the embedded program pictures, picture
 // files and the colour picker.
+#include <QBuffer>
 #include <QColorDialog>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +14,8 @@
 #include "framework/application.h"
 #include "framework/graphics.h"
 #include "framework/graphics_qt.h"
+#include "framework/regular_file_qt.h"
+#include "framework/whole_save_qt.h"
 
 namespace fw {
 
@@ -99,7 +102,7 @@ bool Picture::Save(const String& pngPath) const {
     file.cancelWriting();
     return false;
   }
-  return file.commit();
+  return CommitWhole(file);
 }
 
 QImage& PictureImage(const Picture& p) { return ImplOf(p).image; }
@@ -157,9 +160,10 @@ Picture LoadPictureResource(int number, int fallbackWidth, int fallbackHeight) {
 }
 
 Picture OpenPictureFile(const String& path) {
-  const QString file = QString::fromStdString(path);
-  if (!QFileInfo(file).isFile()) return Picture();
-  QImageReader reader(file);
+  std::optional<QByteArray> bytes = ReadRegularFile(QString::fromStdString(path));
+  if (!bytes) return Picture();
+  QBuffer buffer(&*bytes);
+  QImageReader reader(&buffer);
   reader.setDecideFormatFromContent(true);
   return PictureFromImage(reader.read());
 }

@@ -57,11 +57,14 @@ std::vector<BlobEntry> DecodeBlob(const Object& obj, const uint8_t* blob, size_t
         value = blob[p] == 1;
         p += 1;
         break;
-      case PropertyType::Int32:
+      case PropertyType::Int32: {
         need(4, "Int32");
-        value = static_cast<int32_t>(ReadU32(blob + p));
+        const auto v = static_cast<int32_t>(ReadU32(blob + p));
+        if (v < prop.least || v > prop.most) Fail(obj, std::to_string(v) + " out of range for " + prop.name, p);
+        value = v;
         p += 4;
         break;
+      }
       case PropertyType::Color:
         need(3, "Color");
         value = Color{blob[p], blob[p + 1], blob[p + 2]};

@@ -36,6 +36,8 @@ struct Property {
   // The ordinary setter and getter; empty when the property cannot be set or read here.
   std::function<void(Object&, const PropertyValue&)> set;
   std::function<PropertyValue(const Object&)> get;
+  // The Int32 values a blob may give; anything outside is rejected.
+  int32_t least = INT32_MIN, most = INT32_MAX;
 };
 
 struct PropertyTable {
@@ -57,8 +59,10 @@ struct BlobError : std::runtime_error {
 
 // Applies a property blob: each entry through the property's ordinary setter, in blob
 // order. Rejected with BlobError: a truncated entry, an id outside the class's table,
-// an object-typed or unsettable entry, a Boolean byte other than 0 or 1, a string
-// length past the end, text that is not UTF-8. Never reads past the end.
+// an object-typed or unsettable entry, a Boolean byte other than 0 or 1, an Int32 outside
+// its property's range (a control's position and size, a line's ends and width, a list's
+// column count), a string length past the end, text that is not UTF-8. Never reads past
+// the end.
 // Counts one application on the object's window (the window itself, a control's window
 // or a PaneChild's window).
 void _SetProperties(Object& obj, const uint8_t* blob, size_t length);

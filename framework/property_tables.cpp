@@ -44,6 +44,20 @@ Property U(int id) {
   return N(name);
 }
 
+// Positions and sizes stay well inside what a widget can have (2^24 pixels), so that
+// no sum or difference of two of them overflows an int.
+constexpr int32_t kMaxCoordinate = 1 << 24;
+// Far more columns than any list shows; each column costs memory in every row.
+constexpr int32_t kMaxColumns = 256;
+
+Property Bounded(Property p, int32_t least, int32_t most) {
+  p.least = least;
+  p.most = most;
+  return p;
+}
+
+Property Coordinate(Property p) { return Bounded(std::move(p), -kMaxCoordinate, kMaxCoordinate); }
+
 // Every object's array index, whichever table holds it.
 Property IndexEntry() {
   return {"Index", PropertyType::Int32, [](Object& o, const PropertyValue& v) { o.Index = std::get<int32_t>(v); },
@@ -79,10 +93,10 @@ PropertyTable MakeRectControl(const PropertyTable& control) {
                     /* 0e */ P("HelpTag", &RC::HelpTag, &RC::SetHelpTag),
                     /* 0f */ U(0x0f), U(0x10), U(0x11),
                     /* 12 */ P("Visible", &RC::Visible, &RC::SetVisible),
-                    /* 13 */ P("Left", &RC::Left, &RC::SetLeft),
-                    /* 14 */ P("Top", &RC::Top, &RC::SetTop),
-                    /* 15 */ P("Width", &RC::Width, &RC::SetWidth),
-                    /* 16 */ P("Height", &RC::Height, &RC::SetHeight),
+                    /* 13 */ Coordinate(P("Left", &RC::Left, &RC::SetLeft)),
+                    /* 14 */ Coordinate(P("Top", &RC::Top, &RC::SetTop)),
+                    /* 15 */ Coordinate(P("Width", &RC::Width, &RC::SetWidth)),
+                    /* 16 */ Coordinate(P("Height", &RC::Height, &RC::SetHeight)),
                     /* 17 */ P("Enabled", &RC::Enabled, &RC::SetEnabled),
                     /* 18 */ N("Active", PT::Boolean),  // a run-time state, not design
                     /* 19 */ P("AutoDeactivate", &RC::AutoDeactivate, &RC::SetAutoDeactivate),
@@ -145,11 +159,11 @@ PropertyTable MakeLine(const PropertyTable& rc) {
   using C = Line;
   return Extend(rc, "Line",
                 {
-                    /* 20 */ P("X1", &C::X1, &C::SetX1),
-                    /* 21 */ P("X2", &C::X2, &C::SetX2),
-                    /* 22 */ P("Y1", &C::Y1, &C::SetY1),
-                    /* 23 */ P("Y2", &C::Y2, &C::SetY2),
-                    /* 24 */ P("BorderWidth", &C::BorderWidth, &C::SetBorderWidth),
+                    /* 20 */ Coordinate(P("X1", &C::X1, &C::SetX1)),
+                    /* 21 */ Coordinate(P("X2", &C::X2, &C::SetX2)),
+                    /* 22 */ Coordinate(P("Y1", &C::Y1, &C::SetY1)),
+                    /* 23 */ Coordinate(P("Y2", &C::Y2, &C::SetY2)),
+                    /* 24 */ Coordinate(P("BorderWidth", &C::BorderWidth, &C::SetBorderWidth)),
                     /* 25 */ P("LineColor", &C::LineColor, &C::SetLineColor),
                 });
 }
@@ -281,7 +295,7 @@ PropertyTable MakeListbox(const PropertyTable& rc) {
                          /* 25 */ R("ListCount", &C::ListCount),
                          /* 26 */ P("ListIndex", &C::ListIndex, &C::SetListIndex),
                          /* 27 */ R("Text", &C::Text),
-                         /* 28 */ P("ColumnCount", &C::ColumnCount, &C::SetColumnCount),
+                         /* 28 */ Bounded(P("ColumnCount", &C::ColumnCount, &C::SetColumnCount), 0, kMaxColumns),
                          /* 29 */ P("ColumnWidths", &C::ColumnWidths, &C::SetColumnWidths),
                          /* 2a */ P("Hierarchical", &C::Hierarchical, &C::SetHierarchical),
                          /* 2b */ R("LastIndex", &C::LastIndex),

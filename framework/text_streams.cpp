@@ -1,5 +1,7 @@
 #include "framework/text_streams_qt.h"
 
+#include "framework/whole_save_qt.h"
+
 namespace fw {
 
 namespace {
@@ -28,13 +30,28 @@ BufferedTextInput::BufferedTextInput(std::string bytes) : bytes_(std::move(bytes
   if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
 }
 
-void BufferedTextInput::SetEncoding(Encoding e) {
-  macRoman_ = e == Encoding::Detect ? !IsValidUtf8(bytes_) : e == Encoding::MacRoman;
-}
+void BufferedTextInput::SetEncoding(Encoding e) { encoding_ = e; }
 
+// Detecting decides each line on its own: one stray byte must not turn every accented
+// letter elsewhere in the file into other letters.
 String BufferedTextInput::Decode(size_t from, size_t to) const {
-  if (!macRoman_) return bytes_.substr(from, to - from);
-  return MacRomanToUtf8(bytes_.substr(from, to - from));
+  std::string bytes = bytes_.substr(from, to - from);
+  switch (encoding_) {
+    case Encoding::UTF8: return bytes;
+    case Encoding::MacRoman: return MacRomanToUtf8(bytes);
+    case Encoding::Detect: break;
+  }
+  String text;
+  text.reserve(bytes.size());
+  for (size_t start = 0; start < bytes.size();) {
+    size_t end = start;
+    while (end < bytes.size() && !IsBreak(bytes[end])) ++end;
+    std::string line = bytes.substr(start, end - start);
+    text += IsValidUtf8(line) ? line : MacRomanToUtf8(line);
+    if (end < bytes.size()) text += bytes[end++];
+    start = end;
+  }
+  return text;
 }
 
 String BufferedTextInput::ReadLine() {
@@ -74,10 +91,9 @@ SaveFileTextOutput::~SaveFileTextOutput() {
 void SaveFileTextOutput::WriteLine(const String& line) { Write(line + "\n"); }
 
 void SaveFileTextOutput::Write(const String& text) {
-  if (closed_) return;
+  if (closed_ || failed_) return;  // after a short write the file can only be discarded
   const std::string bytes = WithLfBreaks(text);
-  // A short write is remembered by the QSaveFile and makes the commit fail.
-  file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  failed_ = file_->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size());
 }
 
 void SaveFileTextOutput::WriteLineAsIs(const String& line) {
@@ -89,7 +105,8 @@ void SaveFileTextOutput::WriteLineAsIs(const String& line) {
 bool SaveFileTextOutput::Close() {
   if (!closed_) {
     closed_ = true;
-    committed_ = file_->commit();
+    if (failed_) file_->cancelWriting();
+    else committed_ = CommitWhole(*file_);
   }
   return committed_;
 }

@@ -23,7 +23,7 @@ class BufferedTextInput : public TextInputStream {
 
   std::string bytes_;
   size_t pos_ = 0;
-  bool macRoman_ = false;
+  Encoding encoding_ = Encoding::UTF8;
   bool closed_ = false;
 };
 
@@ -41,6 +41,7 @@ class SaveFileTextOutput : public TextOutputStream {
  private:
   std::unique_ptr<QSaveFile> file_;
   bool closed_ = false;
+  bool failed_ = false;
   bool committed_ = false;
 };
 

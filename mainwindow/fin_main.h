@@ -109,6 +109,7 @@ class Window : public fw::Window {
   fw::MenuItem* ArchivioImportaRubricaIndirizziMacOSX();
 
   // Window events.
+  bool Event_CancelClose() override;
   void Event_Close() override;
   void Event_Open() override;
   void Event_Minimize() override;
@@ -128,6 +129,7 @@ class Window : public fw::Window {
 
  private:
   fw::MenuItem* MenuItemNamed(const fw::String& name);
+  fw::String lastGridDay_;  // the selected day of the last month grid built
 };
 
 // The one main window: built (with all its members) on the first call, the same window

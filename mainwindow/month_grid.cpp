@@ -9,6 +9,7 @@
 #include "mainwindow/field_dates.h"
 #include "mainwindow/fin_main.h"
 #include "mainwindow/grid_heading.h"
+#include "resources/texttable.h"
 #include "store/globali.h"
 
 namespace fin_main {
@@ -23,13 +24,30 @@ std::array<fw::Color, 8> NoteOvalColours() {
           fw::HSV(0, 0, 0.3),    fw::HSV(0, 0.5, 0.3), fw::HSV(0.33, 0.5, 0.3), fw::HSV(0.66, 0.5, 0.3)};
 }
 
-// Saves the loaded year and loads `year` in its place.
-void SwitchLoadedYear(Window& w, int32_t year) {
-  Globali::salvanote();
+// Saves the loaded year and loads `year` in its place. When the loaded year could be
+// written nowhere nothing switches: its notes stay in memory, the user is told, and
+// the answer is false.
+bool SwitchLoadedYear(Window& w, int32_t year) {
+  const Globali::SaveReport saved = Globali::salvanote();
+  if (saved.AnyFileLost()) {
+    const fw::String loaded = fw::Str(int64_t{Globali::annoload});
+    Globali::TellLostFiles(saved, resources::Filled(resources::kYearStaysMessage, {loaded}));
+    return false;
+  }
   Globali::annoload = year;
   Globali::anno = year;
   Globali::ripristinanote();
   w.Member<fw::StaticText>("mese_label").SetText(Globali::calendarHeading());
+  return true;
+}
+
+// A selected day that may not leave the loaded year goes back into it: to the day the
+// grid showed last, or else to the loaded year's end nearest to where it was going.
+fw::String DayInLoadedYear(const fw::String& lastShown, int32_t wantedYear) {
+  const auto last = diary::ReadDayText(lastShown);
+  if (last && last->year == Globali::annoload) return lastShown;
+  const int32_t y = Globali::annoload;
+  return wantedYear < y ? Globali::stringacrea(1, 1, y) : Globali::stringacrea(31, 12, y);
 }
 
 // Today's Sunday-to-Saturday week as days of today's year.
@@ -46,11 +64,15 @@ Week WeekAround(int32_t todayOfYear) {
 
 void Window::creamese() {
   const auto colours = NoteOvalColours();
+  auto selected = diary::ReadDayText(Globali::punta);
+  if (selected && selected->year != Globali::annoload && !SwitchLoadedYear(*this, selected->year)) {
+    Globali::punta = DayInLoadedYear(lastGridDay_, selected->year);
+    selected = diary::ReadDayText(Globali::punta);
+  }
   diary::ShowGridHeading(*this);
-  const auto selected = diary::ReadDayText(Globali::punta);
   if (!selected) return;  // no date order: there is no month to show
+  lastGridDay_ = Globali::punta;
   const int32_t m = selected->month, y = selected->year;
-  if (y != Globali::annoload) SwitchLoadedYear(*this, y);
   // Every load is followed by a rebuild, so this keeps damaged styles out of the table.
   diary::RepairDayStyles();
 

@@ -80,6 +80,10 @@ void Window::Event_Open() {
   startup::StartClockAndAlarms(*this);
 }
 
+// Closing the main window quits; the application may call that off (a save that could
+// not be written anywhere, and the user staying).
+bool Window::Event_CancelClose() { return fw::ApplicationCancelsQuit(); }
+
 void Window::Event_Close() { fw::Quit(); }
 
 }  // namespace fin_main

@@ -160,4 +160,15 @@ std::vector<std::string> EnglishLanguageFileLines() {
   return lines;
 }
 
+std::string Filled(std::string_view message, std::initializer_list<std::string_view> values) {
+  std::string out(message);
+  size_t n = 0;
+  for (std::string_view value : values) {
+    const std::string mark = "^" + std::to_string(n++);
+    const size_t at = out.find(mark);
+    if (at != std::string::npos) out.replace(at, mark.size(), value);
+  }
+  return out;
+}
+
 }  // namespace resources

@@ -3,6 +3,7 @@
 // Italian and French, plus the English "LANGUAGE.txt" the program writes for the
 // fourth, custom language. Texts are UTF-8.
 #include <array>
+#include <initializer_list>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -43,5 +44,35 @@ inline constexpr std::string_view kLanguageFileNotValidMessage =
     "Custom LANGUAGE.txt not valid!\r\rEnglish LANGUAGE.txt file restored in Velqora folder";
 inline constexpr std::string_view kLanguageFileNotFoundMessage =
     "Custom LANGUAGE.txt not found in Velqora folder!\r\rEnglish LANGUAGE.txt file created in Velqora folder";
+
+// Message boxes about the data files, English only like the two above. "^0" and "^1"
+// stand for the values put in.
+// A save that wrote no copy of a file: the heading, then one line per copy, path and why.
+inline constexpr std::string_view kCouldNotSaveMessage = "Could not save ^0.";
+inline constexpr std::string_view kDiskFullReason = "the disk is full";
+inline constexpr std::string_view kReadOnlyDiskReason = "the disk is read-only";
+inline constexpr std::string_view kNoPermissionReason = "no permission to write in its folder";
+inline constexpr std::string_view kNoFolderReason = "its folder is missing";
+inline constexpr std::string_view kFolderInTheWayReason = "a folder is in its place";
+inline constexpr std::string_view kUnknownReason = "it could not be written";
+// Below the unsaved files at quit; the first answer quits, the second stays.
+inline constexpr std::string_view kQuitAnywayQuestion = "Quit anyway? What could not be saved will be lost.";
+inline constexpr std::string_view kQuitAnswer = "Quit";
+inline constexpr std::string_view kStayAnswer = "Stay";
+// Below the unsaved notes when the calendar was to move to another year.
+inline constexpr std::string_view kYearStaysMessage = "The calendar stays in ^0, so that its notes are kept.";
+// A copy found damaged and kept beside itself before the next save replaces it, and
+// what was used instead.
+inline constexpr std::string_view kKeptAsideMessage = "^0 was damaged.\r\rIt was kept as ^1 beside it.";
+inline constexpr std::string_view kOtherCopyUsedMessage =
+    "^0 was damaged.\r\rIt was kept as ^1 beside it, and the other copy was used.";
+inline constexpr std::string_view kWhatCouldBeReadUsedMessage =
+    "^0 was damaged.\r\rIt was kept as ^1 beside it, and what could be read of it was used.";
+// A second start while the program runs on the same folders.
+inline constexpr std::string_view kAlreadyRunningMessage =
+    "Velqora is already running.\r\rOnly one copy at a time can use the diary.";
+
+// The message with "^0", "^1", ... replaced by the values in order.
+std::string Filled(std::string_view message, std::initializer_list<std::string_view> values);
 
 }  // namespace resources

@@ -6,6 +6,7 @@
 
 #include "framework/files.h"
 #include "framework/thread.h"
+#include "store/copy_choice.h"
 #include "store/file_formats.h"
 #include "store/globali.h"
 #include "store/text_files.h"
@@ -38,45 +39,72 @@ int32_t CountOf(const fw::String& line) {
   return n >= 2147483647.0 ? 2147483647 : static_cast<int32_t>(n);
 }
 
-// Reads up to `count` contacts and stops at the end of the file: a contact cut short
-// keeps what it has, and no contact is made up past the end.
-std::vector<Contact> ReadContacts(fw::TextInputStream& in, int32_t count, bool withNotes) {
+// A count as the save writes it: decimal digits only, at least 1.
+bool IsWrittenCount(const fw::String& line) {
+  return !line.empty() && line.find_first_not_of("0123456789") == fw::String::npos && CountOf(line) >= 1;
+}
+
+struct ReadContactsFile {
   std::vector<Contact> contacts;
+  bool whole = false;  // the count as written, every contact complete, nothing after
+};
+
+// Reads up to `count` contacts and stops at the end of the file: a contact cut short
+// keeps what it has, and no contact is made up past the end. `whole` tells whether
+// every contact was complete (with its end line, in the current layout).
+std::vector<Contact> ReadContacts(fw::TextInputStream& in, int32_t count, bool withNotes, bool& whole) {
+  std::vector<Contact> contacts;
+  whole = true;
   while (static_cast<int32_t>(contacts.size()) < count && !in.EOF()) {
     Contact& c = contacts.emplace_back();
-    for (int32_t f = 0; f < kFields - 1 && !in.EOF(); ++f) {
+    int32_t f = 0;
+    for (; f < kFields - 1 && !in.EOF(); ++f) {
       c[static_cast<size_t>(f)] = in.ReadLine();
       fw::YieldToNextThread();
     }
+    bool closed = !withNotes && f == kFields - 1;
     if (withNotes && !in.EOF()) {
       fw::String& notes = c[kFields - 1];
       notes = in.ReadLine();  // the first line is the field's, whatever it holds
       while (!in.EOF()) {
         fw::String line = in.ReadLine();
-        if (line == fmt::kContactEnd) break;
+        if (line == fmt::kContactEnd) {
+          closed = true;
+          break;
+        }
         notes += '\r';
         notes += line;
         fw::YieldToNextThread();
       }
     }
+    whole = whole && closed;
     fw::YieldToNextThread();
   }
+  whole = whole && static_cast<int32_t>(contacts.size()) == count;
   return contacts;
 }
 
-std::vector<Contact> ReadFile(const fw::FolderItem& file) {
+// Only empty lines may follow the last contact of a whole file.
+bool OnlyEmptyLinesLeft(fw::TextInputStream& in) {
+  while (!in.EOF())
+    if (!in.ReadLine().empty()) return false;
+  return true;
+}
+
+ReadContactsFile ReadFile(const fw::FolderItem& file, bool& readable) {
+  ReadContactsFile read;
   auto in = textfiles::OpenForReading(file);
-  if (!in) return {};
+  readable = in != nullptr;
+  if (!in) return read;
   const fw::String first = in->ReadLine();
-  std::vector<Contact> contacts;
-  if (first == fmt::kContactsVersion)
-    contacts = ReadContacts(*in, CountOf(in->ReadLine()), true);
-  else if (first == fmt::kContactsVersionOld)
-    contacts = ReadContacts(*in, CountOf(in->ReadLine()), false);
-  else
-    contacts = ReadContacts(*in, CountOf(first), false);
+  const bool current = first == fmt::kContactsVersion;
+  const bool versioned = current || first == fmt::kContactsVersionOld;
+  const fw::String countLine = versioned ? in->ReadLine() : first;
+  bool complete = false;
+  read.contacts = ReadContacts(*in, CountOf(countLine), current, complete);
+  read.whole = complete && IsWrittenCount(countLine) && OnlyEmptyLinesLeft(*in);
   in->Close();
-  return contacts;
+  return read;
 }
 
 void Store(const std::vector<Contact>& contacts) {
@@ -128,13 +156,23 @@ void RefreshListAndCard() {
 }  // namespace
 
 void ripristinacontatti() {
-  // The Preferences copy wins; when it is missing or unusable (unreadable, no contacts)
-  // the application copy is read, so that a damaged copy is not replaced by the sample
-  // contact at the next save while the other still holds the address book.
-  std::vector<Contact> contacts = ReadFile(PrefsCopy());
-  if (contacts.empty()) contacts = ReadFile(AppCopy());
-  // Neither copy usable: the sample contact, as when there is no file at all.
+  // The Preferences copy wins when it is whole; a damaged copy gives way to the other,
+  // and when both are damaged the one with more contacts is used. Neither usable: the
+  // sample contact, as when there is no file at all.
+  std::vector<std::vector<Contact>> read;
+  const std::vector<copies::Found> found = copies::ExamineBoth(PrefsCopy(), AppCopy(), [&](const fw::FolderItem& file) {
+    copies::Found f{file};
+    ReadContactsFile r = ReadFile(file, f.readable);
+    f.wellFormed = r.whole;
+    f.amount = static_cast<int64_t>(r.contacts.size());
+    read.push_back(std::move(r.contacts));
+    return f;
+  });
+  int chosen = copies::Choose(found);
+  std::vector<Contact> contacts;
+  if (chosen >= 0) contacts = std::move(read[static_cast<size_t>(chosen)]);
   if (contacts.empty()) {
+    chosen = -1;  // nothing of either copy is used
     contacts.push_back(kSampleContact);
     contpunta = 1;
   }
@@ -143,15 +181,19 @@ void ripristinacontatti() {
   if (contpunta > contquanti) contpunta = contquanti;
   cercapunta = 0;
   RefreshListAndCard();
+  copies::KeepDamagedAside(found, chosen);
 }
 
-bool salvacontatti() {
+SaveReport salvacontatti() {
   // Put together once, written twice.
   const textfiles::LineChunks text = FileText();
-  const bool app = textfiles::WriteChunks(AppCopy(), text);
+  SaveReport report;
+  const fw::FolderItem appCopy = AppCopy();
+  report.Add(appCopy, textfiles::WriteChunks(appCopy, text), text.Bytes());
   const fw::FolderItem prefsCopy = PrefsCopy();
-  const bool prefs = textfiles::EnsureFolder(prefsCopy.Parent()) && textfiles::WriteChunks(prefsCopy, text);
-  return app && prefs;
+  report.Add(prefsCopy, textfiles::EnsureFolder(prefsCopy.Parent()) && textfiles::WriteChunks(prefsCopy, text),
+             text.Bytes());
+  return report;
 }
 
 void eliminacontatti() {

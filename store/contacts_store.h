@@ -3,15 +3,19 @@
 // once in the Preferences folder's "velqora diary prefs" (read first) and once beside
 // the application.
 #include "framework/text.h"
+#include "store/save_report.h"
 
 namespace Globali {
 
-// Loads the contacts (the application copy when the Preferences copy is missing or
-// unusable; one sample contact when neither is usable), refills the contact list and
-// shows the card. Afterwards 1 <= contpunta <= contquanti and cercapunta is 0.
+// Loads the contacts (the Preferences copy when it is whole, else the application copy;
+// of two damaged copies the one holding more contacts, a damaged copy being kept aside
+// and the user told, copy_choice.h; one sample contact when neither is usable),
+// refills the contact list and shows the card. Afterwards 1 <= contpunta <= contquanti
+// and cercapunta is 0.
 void ripristinacontatti();
-// Writes both copies, each on its own. True when both were written.
-bool salvacontatti();
+// Writes both copies, each on its own. True when both were written; the report says
+// which was written nowhere and why.
+SaveReport salvacontatti();
 // The address book becomes the one sample contact; files stay until the next save.
 void eliminacontatti();
 // Deletes contact contpunta; the contacts after it move up by one.

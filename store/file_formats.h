@@ -20,6 +20,7 @@ inline constexpr char kPrefsFolder[] = "velqora diary prefs";          // in the
 // lines; "<year>f.txt" holds the 372 style codes. Cell n = (month - 1) * 31 + day.
 inline constexpr char kNoteStart[] = "*strtnota*";
 inline constexpr char kDefaultStyle[] = "112";
+inline constexpr int kStyleLength = 3;  // a colour digit and a two-digit size
 inline constexpr int kDaysPerMonth = 31;
 inline constexpr int kCellCount = 12 * kDaysPerMonth;
 fw::String YearNotesFileName(int32_t year);

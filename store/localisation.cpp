@@ -1,11 +1,13 @@
 #include "store/localisation.h"
 
+#include <optional>
 #include <string_view>
 
 #include "framework/devices.h"
 #include "framework/files.h"
 #include "framework/thread.h"
 #include "resources/texttable.h"
+#include "store/copy_choice.h"
 #include "store/file_formats.h"
 #include "store/globali.h"
 #include "store/text_files.h"
@@ -54,12 +56,8 @@ void ReadCustomColumn(fw::TextInputStream& in) {
 
 // The user's file is kept under a free name beside it, never overwritten.
 bool KeepAside(const fw::FolderItem& file) {
-  const fw::String base = file.Name() + ".bak";
-  for (int n = 1; n <= 99; ++n) {
-    const fw::String name = n == 1 ? base : base + fw::Str(static_cast<int64_t>(n));
-    if (!file.Parent().Child(name).Exists()) return file.Rename(name);
-  }
-  return false;
+  const std::optional<fw::FolderItem> aside = copies::FreeAsideName(file);
+  return aside && file.Rename(aside->Name());
 }
 
 // The English file, preceded by its message box. The box shows only when the file can

@@ -1,9 +1,11 @@
 #include "store/notes_store.h"
 
+#include <array>
 #include <memory>
 
 #include "framework/files.h"
 #include "framework/thread.h"
+#include "store/copy_choice.h"
 #include "store/file_formats.h"
 #include "store/globali.h"
 #include "store/text_files.h"
@@ -34,31 +36,81 @@ struct NotesSource {
   fw::FolderItem notes, styles;
   bool older = false;  // the single files of the older layout
   std::unique_ptr<fw::TextInputStream> notesIn;  // nullptr: no notes to read
+  // Both copies of the year's two files as found, and which of each is used.
+  std::vector<copies::Found> notesFound, stylesFound;
+  int notesChosen = -1, stylesChosen = -1;
 };
 
-NotesSource FromFolder(const fw::FolderItem& folder) {
-  return {folder.Child(fmt::YearNotesFileName(annoload)), folder.Child(fmt::YearStylesFileName(annoload)), false,
-          nullptr};
+// A notes file is whole when it starts with a record and holds exactly the 372 records
+// (what follows a start line, however it begins, is that record's note).
+copies::Found ExamineNotes(const fw::FolderItem& file) {
+  copies::Found found{file};
+  auto in = textfiles::OpenForReading(file);
+  if (!in) return found;
+  found.readable = true;
+  bool startsWithRecord = false;
+  for (bool first = true; !in->EOF(); first = false) {
+    const bool start = in->ReadLine() == fmt::kNoteStart;
+    if (first) startsWithRecord = start;
+    if (start) ++found.amount;
+  }
+  found.wellFormed = startsWithRecord && found.amount == fmt::kCellCount;
+  return found;
 }
 
-// The application copy first, then the Preferences copy, then the older single files.
-// A copy whose notes file is there but cannot be read counts as missing: read as an
-// empty year, it would be written over the other copy at the next save. Each notes
-// folder that is looked into and missing is created.
+// A style file is whole when it holds exactly the 372 codes of three characters.
+copies::Found ExamineStyles(const fw::FolderItem& file) {
+  copies::Found found{file};
+  auto in = textfiles::OpenForReading(file);
+  if (!in) return found;
+  found.readable = true;
+  bool allCodes = true;
+  while (!in->EOF()) {
+    allCodes = fw::Len(in->ReadLine()) == fmt::kStyleLength && allCodes;
+    ++found.amount;
+  }
+  found.wellFormed = allCodes && found.amount == fmt::kCellCount;
+  return found;
+}
+
+// The styles come from the copy whose notes are used; when that copy has no style
+// file the styles are the default ones, whatever the other copy holds. The other
+// copy's style file stands in only for one that is there but damaged.
+void ChooseStyles(NotesSource& source, const fw::FolderItem& usedFolder, const fw::FolderItem& otherFolder) {
+  const fw::String name = fmt::YearStylesFileName(annoload);
+  source.stylesFound = copies::ExamineBoth(usedFolder.Child(name), otherFolder.Child(name), ExamineStyles);
+  source.styles = usedFolder.Child(name);
+  if (!source.styles.Exists()) return;
+  source.stylesChosen = copies::Choose(source.stylesFound);
+  if (source.stylesChosen >= 0) source.styles = source.stylesFound[static_cast<size_t>(source.stylesChosen)].file;
+}
+
+// The application copy first, then the Preferences copy, each used only when its notes
+// file is whole; when neither is, the one holding more records; when neither can be
+// read (missing, or no file to read), the older single files. A notes folder that is
+// missing is created.
 NotesSource ChooseSource() {
-  for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
-                                       fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
-    if (folder.Exists()) {
-      NotesSource source = FromFolder(folder);
-      if (source.notes.Exists()) source.notesIn = textfiles::OpenForReading(source.notes);
-      if (source.notesIn) return source;
-    } else {
-      folder.CreateAsFolder();
-    }
+  const std::array<fw::FolderItem, 2> folders{fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
+                                              fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)};
+  NotesSource source;
+  for (const fw::FolderItem& folder : folders)
+    if (!folder.Exists()) folder.CreateAsFolder();
+  const fw::String name = fmt::YearNotesFileName(annoload);
+  source.notesFound = copies::ExamineBoth(folders[0].Child(name), folders[1].Child(name), ExamineNotes);
+  source.notesChosen = copies::Choose(source.notesFound);
+  if (source.notesChosen >= 0) {
+    const size_t used = static_cast<size_t>(source.notesChosen);
+    source.notes = source.notesFound[used].file;
+    source.notesIn = textfiles::OpenForReading(source.notes);
+    ChooseStyles(source, folders[used], folders[1 - used]);
+    return source;
   }
   const fw::FolderItem app = fw::ApplicationFolder();
-  const fw::FolderItem oldNotes = app.Child(fmt::kOldNotesFile);
-  return {oldNotes, app.Child(fmt::kOldStylesFile), true, textfiles::OpenForReading(oldNotes)};
+  source.notes = app.Child(fmt::kOldNotesFile);
+  source.styles = app.Child(fmt::kOldStylesFile);
+  source.older = true;
+  source.notesIn = textfiles::OpenForReading(source.notes);
+  return source;
 }
 
 void CloseCell(int cell, fw::String& text) {
@@ -119,25 +171,21 @@ std::vector<fw::String> StylesLines() {
   return lines;
 }
 
-struct SaveResult {
-  bool app = false, prefs = false;
-};
-
 // Each copy is written on its own: a folder that cannot be written (an application
 // folder is often read-only) stops neither the other copy nor anything after.
-SaveResult SaveYear() {
+SaveReport SaveYear() {
   const std::vector<fw::String> notes = NotesLines();
   const std::vector<fw::String> styles = StylesLines();
-  auto writeCopy = [&](const fw::FolderItem& folder) {
-    if (!textfiles::EnsureFolder(folder)) return false;
-    const bool notesWritten = textfiles::WriteLines(folder.Child(fmt::YearNotesFileName(annoload)), notes);
-    const bool stylesWritten = textfiles::WriteLines(folder.Child(fmt::YearStylesFileName(annoload)), styles);
-    return notesWritten && stylesWritten;
-  };
-  SaveResult result;
-  result.app = writeCopy(fw::ApplicationFolder().Child(fmt::kAppNotesFolder));
-  result.prefs = writeCopy(fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder));
-  return result;
+  SaveReport report;
+  for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
+                                       fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
+    const bool folderReady = textfiles::EnsureFolder(folder);
+    const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
+    report.Add(notesFile, folderReady && textfiles::WriteLines(notesFile, notes), textfiles::BytesOf(notes));
+    const fw::FolderItem stylesFile = folder.Child(fmt::YearStylesFileName(annoload));
+    report.Add(stylesFile, folderReady && textfiles::WriteLines(stylesFile, styles), textfiles::BytesOf(styles));
+  }
+  return report;
 }
 
 }  // namespace
@@ -158,19 +206,16 @@ void ripristinanote() {
     stylesRead = true;
   }
   // The older files go only once their notes stand in the year files of this year.
-  if (source.older && (notesRead || stylesRead)) {
-    const SaveResult saved = SaveYear();
-    if (saved.app || saved.prefs) {
-      if (notesRead) source.notes.Delete();
-      if (stylesRead) source.styles.Delete();
-    }
+  if (source.older && (notesRead || stylesRead) && !SaveYear().AnyFileLost()) {
+    if (notesRead) source.notes.Delete();
+    if (stylesRead) source.styles.Delete();
   }
+  // Told once the year is whole in memory.
+  copies::KeepDamagedAside(source.notesFound, source.notesChosen);
+  copies::KeepDamagedAside(source.stylesFound, source.stylesChosen);
 }
 
-bool salvanote() {
-  const SaveResult saved = SaveYear();
-  return saved.app && saved.prefs;
-}
+SaveReport salvanote() { return SaveYear(); }
 
 void eliminanote() {
   notequante = 0;

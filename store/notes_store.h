@@ -2,17 +2,21 @@
 // The notes and day styles of one year, annoload, kept in "<year>n.txt" and
 // "<year>f.txt", once beside the application and once in the Preferences folder.
 #include "framework/text.h"
+#include "store/save_report.h"
 
 namespace Globali {
 
 // Loads annoload into nota / fontecolore and counts its notes into notequante. The
-// application copy wins; a copy whose notes file cannot be read counts as missing. The
-// older "vlqnote.txt" / "vlqfont.txt" are taken for this year when neither copy has the
-// year. Touches no control: the callers set the month label and rebuild the month
-// grid and the note panel.
+// application copy wins when its notes file is whole (372 records), else the
+// Preferences copy; a damaged copy is kept aside and the user told (copy_choice.h).
+// The styles come with the notes, from the other copy only when theirs is damaged.
+// The older "vlqnote.txt" / "vlqfont.txt" are taken for this year when neither copy
+// has the year. Touches no control: the callers set the month label and rebuild the
+// month grid and the note panel.
 void ripristinanote();
-// Writes annoload to both copies, each on its own. True when both were written.
-bool salvanote();
+// Writes annoload to both copies, each on its own. True when both were written; the
+// report says which file was written nowhere and why.
+SaveReport salvanote();
 // Clears every note and style in memory (files stay until the next save) and
 // refreshes the window.
 void eliminanote();

@@ -35,6 +35,12 @@ bool WriteLines(const fw::FolderItem& file, const std::vector<fw::String>& lines
   return out->Close();
 }
 
+uint64_t BytesOf(const std::vector<fw::String>& lines) {
+  uint64_t bytes = 0;
+  for (const fw::String& line : lines) bytes += line.size() + 1;
+  return bytes;
+}
+
 void LineChunks::AddLine(std::string_view line) {
   if (chunks_.empty() || chunks_.back().size() >= kChunkSize) {
     chunks_.emplace_back();
@@ -43,6 +49,12 @@ void LineChunks::AddLine(std::string_view line) {
   fw::String& chunk = chunks_.back();
   chunk += line;
   chunk += '\n';
+}
+
+uint64_t LineChunks::Bytes() const {
+  uint64_t bytes = 0;
+  for (const fw::String& chunk : chunks_) bytes += chunk.size();
+  return bytes;
 }
 
 bool WriteChunks(const fw::FolderItem& file, const LineChunks& text) {

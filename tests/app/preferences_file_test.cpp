@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "app/preferences_file.h"
+#include "framework/devices.h"
 #include "framework/graphics.h"
 #include "store/globali.h"
 #include "support/test_support.h"
@@ -44,7 +47,9 @@ class PreferencesFile : public ::testing::Test {
     hooks.height = [] { return 546; };
     hooks.setBackdrop = [this](const fw::Picture& p) { backdrop = p; };
     hooks.afterLastLine = [this] { ++iconCalls; };
+    fw::SetMsgBoxHandlerForTesting([this](const fw::String& text) { messages.push_back(text); });
   }
+  void TearDown() override { fw::SetMsgBoxHandlerForTesting(nullptr); }
 
   std::string appCopy() const { return folders.app() + "/vlqprefs.txt"; }
   std::string prefsCopy() const { return folders.prefs() + "/velqora diary prefs/vlqprefs.txt"; }
@@ -54,6 +59,7 @@ class PreferencesFile : public ::testing::Test {
   prefs::WindowHooks hooks;
   fw::Picture backdrop;
   int iconCalls = 0;
+  std::vector<fw::String> messages;
 };
 
 TEST_F(PreferencesFile, WithoutAFileTheDefaultsApplyAndNothingIsCreated) {
@@ -99,6 +105,53 @@ TEST_F(PreferencesFile, ThePreferencesCopyWinsWheneverItExists) {
   EXPECT_EQ(Globali::lingua, 3);
 }
 
+// Mend: a Preferences copy that is empty, garbage, cut short, a folder or a pipe never
+// wins over a whole application copy; a damaged file is kept beside itself and the
+// user told, so that the next quit writes the user's values into both copies.
+TEST_F(PreferencesFile, ADamagedPreferencesCopyGivesWayToTheWholeApplicationCopy) {
+  const std::vector<std::string> damaged{"", "\x7f\x45garbage\n\x01\n", Joined(kSample).substr(0, 20)};
+  for (const std::string& bad : damaged) {
+    std::filesystem::remove_all(folders.prefs() + "/velqora diary prefs");
+    WriteFile(appCopy(), Joined(kSample));
+    WriteFile(prefsCopy(), bad);
+    messages.clear();
+    EXPECT_TRUE(prefs::Read(hooks));
+    EXPECT_EQ(Globali::lingua, 2);
+    EXPECT_EQ(Globali::password, "Secret");
+    EXPECT_EQ(Globali::col_r, 200);
+    EXPECT_EQ(ReadFile(prefsCopy() + ".bak"), bad);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(prefsCopy()), std::string::npos);
+  }
+  struct stat st{};
+  ASSERT_EQ(::stat((prefsCopy() + ".bak").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u) << "it holds the password";
+
+  for (const bool fifo : {false, true}) {
+    std::filesystem::remove_all(folders.prefs() + "/velqora diary prefs");
+    testsupport::MakeDirs(folders.prefs() + "/velqora diary prefs");
+    if (fifo) ASSERT_EQ(::mkfifo(prefsCopy().c_str(), 0600), 0);
+    else testsupport::MakeDirs(prefsCopy());
+    messages.clear();
+    Globali::lingua = 3;
+    EXPECT_TRUE(prefs::Read(hooks));
+    EXPECT_EQ(Globali::lingua, 2) << (fifo ? "pipe" : "folder");
+    EXPECT_TRUE(messages.empty()) << "nothing of the user's to keep";
+  }
+}
+
+// Mend: of two damaged copies the one holding more of the file is read.
+TEST_F(PreferencesFile, OfTwoDamagedCopiesTheOneWithMoreValuesIsRead) {
+  std::vector<std::string> longer = kSample;
+  longer[14] = "maybe";
+  WriteFile(appCopy(), Joined(longer));
+  WriteFile(prefsCopy(), "3\n");
+  prefs::Read(hooks);
+  EXPECT_EQ(Globali::lingua, 2);
+  EXPECT_EQ(Globali::password, "Secret");
+  EXPECT_EQ(messages.size(), 2u);
+}
+
 TEST_F(PreferencesFile, WritesBothCopiesAlikeAndReadsThemBack) {
   using namespace Globali;
   lingua = 4;
@@ -111,9 +164,7 @@ TEST_F(PreferencesFile, WritesBothCopiesAlikeAndReadsThemBack) {
   pref_sound = false; pref_soundf = "/no/such/sound.wav";
   pref_skin = true; pref_skinf = "/no/such/picture.png";
   pref_reverse = false;
-  const prefs::WriteResult r = prefs::WriteBothCopies();
-  EXPECT_TRUE(r.applicationCopy);
-  EXPECT_TRUE(r.preferencesCopy);
+  EXPECT_TRUE(prefs::WriteBothCopies());
   const std::vector<std::string> expected{"4", "1", "new pass", "10", "20", "30", "2", "true", "false",
                                           "true", "false", "/no/such/sound.wav", "true",
                                           "/no/such/picture.png", "false"};
@@ -219,9 +270,10 @@ TEST_F(PreferencesFile, APathWithALineBreakIsWrittenAsNoFile) {
 
 TEST_F(PreferencesFile, OneCopyThatCannotBeWrittenDoesNotStopTheOther) {
   testsupport::MakeDirs(appCopy());  // a folder where the file should go
-  const prefs::WriteResult r = prefs::WriteBothCopies();
-  EXPECT_FALSE(r.applicationCopy);
-  EXPECT_TRUE(r.preferencesCopy);
+  const Globali::SaveReport r = prefs::WriteBothCopies();
+  EXPECT_FALSE(r.Written(prefs::ApplicationCopy()));
+  EXPECT_TRUE(r.Written(prefs::PreferencesCopy()));
+  EXPECT_FALSE(r.AnyFileLost()) << "one copy failing while the other is written is not told";
   EXPECT_EQ(LinesOf(prefsCopy()).size(), 15u);
 }
 

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -41,6 +43,17 @@ struct Started {
 
 Started* started = nullptr;
 
+// What saves killed in an earlier run left, beside a file of the user's own.
+const char* const kLeftovers[] = {"app/diary database/2026n.txt.IxaZBw", "app/vlqcont.txt.QzXcVb",
+                                  "prefs/velqora diary prefs/vlqprefs.txt.DlgbuC",
+                                  "prefs/velqora diary database/2026f.txt.PoIuYt"};
+const char kUsersOwnFile[] = "app/vlqcont.txt.backup";
+
+void PlantLeftoversOfInterruptedSaves(const testsupport::TempFolders& folders) {
+  for (const char* name : kLeftovers) testsupport::WriteFile(folders.root() + "/" + name, "half");
+  testsupport::WriteFile(folders.root() + "/" + kUsersOwnFile, "mine");
+}
+
 // The program is started once for the whole test program; its folders go at the end.
 class RemoveProgramFolders : public ::testing::Environment {
  public:
@@ -62,10 +75,13 @@ Started& Program() {
     Globali::annoload = 2026;
     Globali::nota.Redim(31, 12);
     Globali::fontecolore.Redim(31, 12);
+    for (int32_t m = 1; m <= 12; ++m)
+      for (int32_t d = 1; d <= 31; ++d) Globali::fontecolore(d, m) = "112";
     Globali::nota(7, 12) = "Dentist 18:25";
     Globali::salvanote();
     Globali::nota(7, 12) = "";
     Globali::annoload = 0;
+    PlantLeftoversOfInterruptedSaves(s->folders);
 
     StartProgram();
     s->openedBeforeApplication = fin_main::fin_main().HasOpened();
@@ -112,6 +128,12 @@ TEST_F(StartUp, TheApplicationOpensBeforeTheMainWindowWithTodaySet) {
   EXPECT_EQ(FileTypes::pSpecialAny.MacType, "????");
 }
 
+TEST_F(StartUp, LeftoversOfInterruptedSavesAreRemovedAndNothingElse) {
+  const std::string root = Program().folders.root() + "/";
+  for (const char* name : kLeftovers) EXPECT_FALSE(FileExists(root + name)) << name;
+  EXPECT_EQ(ReadFile(root + kUsersOwnFile), "mine");
+}
+
 TEST_F(StartUp, WithoutPreferencesTheWindowIsFullWidthEnglishAndGrey) {
   EXPECT_EQ(win().Width(), 786);
   EXPECT_EQ(win().BackColor(), fw::RGB(230, 230, 230));
@@ -120,7 +142,8 @@ TEST_F(StartUp, WithoutPreferencesTheWindowIsFullWidthEnglishAndGrey) {
   EXPECT_EQ(win().Member<fw::BevelButton>("mese_scegli", 7).Icon(), Globali::p3est());
   EXPECT_EQ(Globali::wordpass, "");
   EXPECT_TRUE(win().Visible()) << "no lock";
-  EXPECT_TRUE(Program().messages.size() <= 1u) << "at most the custom language file's message";
+  EXPECT_TRUE(Program().messages.size() <= 1u) << "at most the custom language file's message"
+                                               << ::testing::PrintToString(Program().messages);
 }
 
 TEST_F(StartUp, DayCellsAreLiftedToTheirPlaceAndTheClockRuns) {
@@ -224,6 +247,20 @@ TEST_F(StartUp, ResizeEventsRedrawTheClock) {
   EXPECT_TRUE(anyInk);
 }
 
+// Opening a FIFO for reading waits for a writer that never comes: the preferences step
+// of the start-up must neither open it as the alarm sound nor as the background.
+TEST_F(StartUp, AFifoAsAlarmSoundOrPictureStartsNormally) {
+  const std::string fifo = app("alarm.aiff");
+  testsupport::FifoWatch watch(fifo);
+  testsupport::WriteFile(prefsCopy(), "1\n0\n\n0\n0\n0\n0\ntrue\ntrue\ntrue\ntrue\n" + fifo + "\ntrue\n" + fifo + "\nfalse\n");
+  fin_main::startup::ReadPreferences(win());
+  EXPECT_FALSE(watch.ReaderSeen());
+  EXPECT_FALSE(Globali::suonodiallarme);
+  EXPECT_TRUE(Globali::immaginedisfondo.IsNull());
+  EXPECT_EQ(win().Width(), 786);
+  RemoveWrittenFiles();
+}
+
 TEST_F(Quitting, WritesBothPreferenceCopiesAndSavesWithAutoSaveOn) {
   RemoveWrittenFiles();
   Globali::pref_autosave = true;
@@ -270,6 +307,46 @@ TEST_F(Quitting, ACopyThatCannotBeWrittenStopsNeitherTheOtherNorTheSave) {
   EXPECT_TRUE(FileExists(appNotes()));
   EXPECT_TRUE(FileExists(appContacts()));
   std::remove(appCopy().c_str());
+}
+
+// Mend: when a file can be written nowhere at quit, the user is told which and why and
+// may stay, so nothing is lost by quitting; quitting anyway writes nothing twice. A
+// quit nobody could ask about (a signal) tells what was lost.
+TEST_F(Quitting, AFileWrittenNowhereLetsTheUserStay) {
+  RemoveWrittenFiles();
+  testsupport::MakeDirs(appCopy());
+  std::filesystem::remove_all(prefs("velqora diary prefs"));
+  testsupport::WriteFile(prefs("velqora diary prefs"), "a file where the folder should be");
+  Globali::pref_autosave = true;
+  std::vector<fw::String> asked;
+  bool quitAnyway = false;
+  fw::SetQuestionHandlerForTesting([&](const fw::String& q) {
+    asked.push_back(q);
+    return quitAnyway;
+  });
+  win().Close();
+  EXPECT_FALSE(win().IsClosed());
+  EXPECT_FALSE(fw::QuitHasRun());
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0], "Could not save vlqprefs.txt.\r" + appCopy() + ": a folder is in its place\r" + prefsCopy() +
+                          ": its folder is missing\r\rQuit anyway? What could not be saved will be lost.");
+  EXPECT_TRUE(FileExists(appNotes())) << "what could be written was";
+
+  quitAnyway = true;
+  EXPECT_FALSE(TheApp().Event_CancelQuit());
+  std::remove(appNotes().c_str());
+  const size_t told = Program().messages.size();
+  TheApp().Event_Close();
+  EXPECT_FALSE(FileExists(appNotes())) << "written once, before the question";
+  EXPECT_EQ(Program().messages.size(), told);
+
+  TheApp().Event_Close();
+  EXPECT_TRUE(FileExists(appNotes()));
+  ASSERT_EQ(Program().messages.size(), told + 1);
+  EXPECT_EQ(Program().messages.back(), asked[0].substr(0, asked[0].find("\r\r")));
+  fw::SetQuestionHandlerForTesting(nullptr);
+  std::filesystem::remove_all(appCopy());
+  std::filesystem::remove(prefs("velqora diary prefs"));
 }
 
 // Last: the window closes for good.

@@ -4,11 +4,13 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/devices.h"
 #include "framework/thread.h"
 #include "framework/timer.h"
 
@@ -28,6 +30,11 @@ class RecordingApp : public fw::Application {
   }
   void Event_EnableMenuItems() override {
     if (onEnable) onEnable();
+  }
+  bool stay = false;  // what Event_CancelQuit answers
+  bool Event_CancelQuit() override {
+    log->push_back("app asked");
+    return stay;
   }
 };
 
@@ -137,6 +144,48 @@ TEST_F(AppTest, QuitDuringOpenNeverEntersTheLoop) {
   app.onOpen = [] { fw::Quit(); };
   EXPECT_EQ(fw::RunEventLoop(), 0);  // returning at all shows the loop was skipped
   EXPECT_EQ(log, (std::vector<std::string>{"app open", "app close"}));
+}
+
+// Mend: a termination signal ends the program through its ordinary quit, and one that
+// comes while the program starts (noticed inside a message box's loop) waits until the
+// start is over, so the quit never writes half-loaded data.
+TEST_F(AppTest, ASignalQuitsOnceStartUpIsOver) {
+  fw::EndOnSignalsAndSessionEnd();
+  fw::CallAfterApplicationOpen([&] {
+    std::raise(SIGTERM);
+    QCoreApplication::processEvents();  // as a message box at start-up would
+    log.push_back("main window open");
+  });
+  EXPECT_EQ(fw::RunEventLoop(), 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "main window open", "app close"}));
+
+  fw::ResetApplicationForTesting();
+  log.clear();
+  app.onOpen = [] { QTimer::singleShot(0, [] { std::raise(SIGHUP); }); };
+  app.onClose = [&] {
+    // Nobody may be there to answer: neither a box nor a question waits.
+    fw::MsgBox("not shown");
+    EXPECT_TRUE(fw::AskQuestion("not asked", "first", "second"));
+  };
+  EXPECT_EQ(fw::RunEventLoop(), 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "app close"}));
+}
+
+// Mend: the desktop session's end runs the same quit; with the user at hand the
+// application is asked first and may stay, which cancels the session's end.
+TEST_F(AppTest, TheSessionsEndQuitsUnlessTheApplicationStays) {
+  bool ended = true;
+  app.stay = true;
+  app.onOpen = [&] {
+    QTimer::singleShot(0, [&] {
+      ended = fw::EndSessionForTesting(true);
+      log.push_back(fw::QuitHasRun() ? "quit" : "still running");
+      fw::EndSessionForTesting(false);
+    });
+  };
+  EXPECT_EQ(fw::RunEventLoop(), 0);
+  EXPECT_FALSE(ended);
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "app asked", "still running", "app close"}));
 }
 
 TEST_F(AppTest, MenuCommandsReachTheirHandlersByNameOnly) {

@@ -332,8 +332,9 @@ TEST(BlobCodec, ReadBackTextForms) {
 
 class BlobRejection : public ::testing::Test {
  protected:
+  template <class C = EditField>
   void ExpectRejected(const std::vector<uint8_t>& blob, const char* why) {
-    EditField f;
+    C f;
     f.Name = "nota_campo";
     f.Index = 3;
     f.SetLeft(7);
@@ -370,6 +371,24 @@ TEST_F(BlobRejection, MalformedBlobsNameTheObjectAndChangeNothing) {
   ExpectRejected(with({0x00, 0x03, 0x00}), "a position that is not modelled");
   ExpectRejected(with({0x00, 0x36, 0x00}), "a property that cannot be set");
   ExpectRejected(with({0x00, 0x28, 0x00, 0x00}), "truncated Color");
+}
+
+// Numbers that would make a huge allocation or overflow the geometry's arithmetic.
+TEST_F(BlobRejection, NumbersOutOfTheirRangeAreRejected) {
+  const int32_t huge = 0x7fffffff, lowest = -0x7fffffff - 1;
+  ExpectRejected<Listbox>(BlobWriter().AddInt32(0x13, 99).AddInt32(0x28, huge).bytes(), "column count");
+  ExpectRejected<Line>(BlobWriter().AddInt32(0x20, lowest).AddInt32(0x21, huge).bytes(), "line ends");
+  ExpectRejected<Line>(BlobWriter().AddInt32(0x24, huge).bytes(), "line width");
+  ExpectRejected(BlobWriter().AddInt32(0x15, huge).bytes(), "control width");
+  ExpectRejected(BlobWriter().AddInt32(0x13, lowest).bytes(), "control position");
+
+  Listbox list;
+  _SetProperties(list, BlobWriter().AddInt32(0x28, 10).bytes());
+  EXPECT_EQ(list.ColumnCount(), 10);
+  Line line;
+  _SetProperties(line, BlobWriter().AddInt32(0x20, -100).AddInt32(0x21, 700).AddInt32(0x13, -5).bytes());
+  EXPECT_EQ(line.Width(), 800);
+  EXPECT_EQ(line.Left(), -5);
 }
 
 TEST(BlobCodec, EmptyBlobSetsNothing) {

@@ -7,8 +7,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 
+#include "framework/devices.h"
 #include "framework/files.h"
+#include "framework/graphics.h"
+#include "support/small_tmpfs.h"
 #include "support/test_support.h"
 
 using namespace fw;
@@ -30,6 +34,12 @@ std::vector<String> ReadLines(const std::string& path, TextInputStream::Encoding
 }
 
 using Lines = std::vector<String>;
+
+unsigned ModeOf(const std::string& path) {
+  struct stat st {};
+  EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+  return st.st_mode & 0777;
+}
 
 }  // namespace
 
@@ -94,9 +104,51 @@ TEST(FileFolders, OwnerOnlySurvivesRewriting) {
   ASSERT_NE(out, nullptr);
   out->WriteLine("new");
   ASSERT_TRUE(out->Close());
-  struct stat st {};
-  ASSERT_EQ(stat(f.AbsolutePath().c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(ModeOf(f.AbsolutePath()), 0600u);
+}
+
+// A diary is nobody else's business: whatever the umask, what the program writes is
+// its owner's only. A file the user has (0644 here) becomes so when it is rewritten.
+TEST(FileFolders, WrittenFilesAndCreatedFoldersAreTheOwnersOnly) {
+  testsupport::TempFolders folders;
+  const mode_t oldMask = ::umask(022);
+  const FolderItem db = ApplicationFolder().Child("diary database").Child("deep");
+  ASSERT_TRUE(db.CreateAsFolder());
+  const FolderItem notes = db.Child("2026n.txt"), contacts = ApplicationFolder().Child("vlqcont.txt");
+  WriteFile(contacts.AbsolutePath(), "versione1.5\n");
+  ::chmod(contacts.AbsolutePath().c_str(), 0644);
+  for (const FolderItem& f : {notes, contacts}) {
+    auto out = f.CreateTextFile();
+    ASSERT_NE(out, nullptr);
+    out->WriteLine("x");
+    EXPECT_TRUE(out->Close());
+  }
+  ::umask(oldMask);
+  EXPECT_EQ(ModeOf(db.Parent().AbsolutePath()), 0700u);
+  EXPECT_EQ(ModeOf(db.AbsolutePath()), 0700u);
+  EXPECT_EQ(ModeOf(notes.AbsolutePath()), 0600u);
+  EXPECT_EQ(ModeOf(contacts.AbsolutePath()), 0600u);
+  EXPECT_EQ(ReadFile(contacts.AbsolutePath()), "x\n");
+}
+
+TEST(FileFolders, LeftoversOfInterruptedSavesGoAndNothingElse) {
+  testsupport::TempFolders folders;
+  const std::string dir = folders.app() + "/";
+  const std::vector<std::string> kept{"2026n.txt", "vlqcont.txt.backup", "vlqcont.txt.Backup", "vlqcont.txt.BACKUP",
+                                      "notes.txt.AbCdEf", "2026n.txt.IxaZB", "2026n.txt.Ixa1Bw", "2026n.txtXIxaZBw"};
+  for (const std::string& name : kept) WriteFile(dir + name, "mine");
+  WriteFile(dir + "2026n.txt.IxaZBw", "half a save");
+  WriteFile(dir + "vlqcont.txt.DlgbuC", "half a save");
+  std::filesystem::create_directory(dir + "2026f.txt.QwErTy");
+  std::filesystem::create_symlink(dir + "2026n.txt", dir + "2026f.txt.AsDfGh");
+  const auto isDataFile = [](const String& n) { return n == "2026n.txt" || n == "2026f.txt" || n == "vlqcont.txt"; };
+  EXPECT_EQ(RemoveLeftoverSaves(FolderItem(folders.app()), isDataFile), 2);
+  std::set<std::string> left;
+  for (auto& e : std::filesystem::directory_iterator(folders.app())) left.insert(e.path().filename());
+  std::set<std::string> expected(kept.begin(), kept.end());
+  expected.insert({"2026f.txt.QwErTy", "2026f.txt.AsDfGh"});
+  EXPECT_EQ(left, expected);
+  EXPECT_EQ(RemoveLeftoverSaves(FolderItem(folders.app() + "/missing"), isDataFile), 0);
 }
 
 TEST(FileDialogs, AskTheTestHandlerAndReturnNothingOnCancel) {
@@ -154,16 +206,34 @@ TEST(StreamReading, WhatCannotBeOpenedGivesNothing) {
   EXPECT_EQ(FolderItem().OpenAsTextFile(), nullptr);
 }
 
+// A FIFO named as a data file, a sound or a picture would block the program for good
+// if it were opened: it reads as missing, and nobody ever opens it.
+TEST(StreamReading, OnlyRegularFilesAreOpened) {
+  testsupport::TempFolders folders;
+  const std::string fifo = folders.app() + "/2026n.txt";
+  testsupport::FifoWatch watch(fifo);
+  EXPECT_EQ(FolderItem(fifo).OpenAsTextFile(), nullptr);
+  EXPECT_FALSE(FolderItem(fifo).CopyTo(FolderItem(folders.app() + "/copy.txt")));
+  EXPECT_EQ(OpenAsSound(fifo), nullptr);
+  EXPECT_TRUE(OpenPictureFile(fifo).IsNull());
+  EXPECT_FALSE(watch.ReaderSeen());
+  EXPECT_EQ(FolderItem("/dev/null").OpenAsTextFile(), nullptr);  // a device
+}
+
 TEST(StreamReading, MacRomanBytesBecomeTheirLetters) {
   testsupport::TempFolders folders;
   const std::string p = folders.app() + "/LANGUAGE.txt";
   WriteFile(p, "caf\x8E\r\x80\xA5\xDB\xD2\xD3\nplain");
   EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::MacRoman), (Lines{"café", "Ä•€“”", "plain"}));
   EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), (Lines{"café", "Ä•€“”", "plain"}));
-  // A file that is valid UTF-8 is read as UTF-8 when detecting.
-  WriteFile(p, "café\n");
-  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), Lines{"café"});
-  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::MacRoman), Lines{"caf√©"});
+  // Detecting decides line by line: a valid UTF-8 line stays UTF-8 beside a line with a
+  // stray byte, which alone is read as Mac Roman.
+  WriteFile(p, "café\ncaf\x8E\r\nNoël");
+  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), (Lines{"café", "café", "Noël"}));
+  auto in = FolderItem(p).OpenAsTextFile();
+  in->SetEncoding(TextInputStream::Encoding::Detect);
+  EXPECT_EQ(in->ReadAll(), "café\ncafé\r\nNoël");
+  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::MacRoman), (Lines{"caf√©", "café", "No√´l"}));
   // Without a choice, bytes pass through untouched.
   WriteFile(p, "caf\x8E\n");
   EXPECT_EQ(ReadLines(p), Lines{"caf\x8E"});
@@ -225,6 +295,32 @@ TEST(StreamWriting, AFailedWriteKeepsTheOldFile) {
   signal(SIGXFSZ, oldSignal);
   EXPECT_FALSE(closed);
   EXPECT_EQ(ReadFile(f.AbsolutePath()), "versione1.5\n");
+}
+
+// A real full disk: the last buffered bytes fail to reach it only when the file is
+// finished, and every way of writing a file must then keep the old one.
+TEST(StreamWriting, AFullDiskKeepsEveryOldFile) {
+  testsupport::SmallTmpfs disk;
+  if (!disk.Ready()) GTEST_SKIP() << disk.WhyNot();
+  testsupport::TempFolders folders;
+  const std::string old(4500, 'o');
+  const FolderItem notes(disk.path() + "/2026n.txt"), copy(disk.path() + "/vlqcont.txt"),
+      png(disk.path() + "/shot.png"), source(folders.app() + "/source.txt");
+  for (const FolderItem& f : {notes, copy, png}) WriteFile(f.AbsolutePath(), old);
+  WriteFile(source.AbsolutePath(), std::string(4500, 'n'));
+  ASSERT_TRUE(disk.Fill());
+
+  auto out = notes.CreateTextFile();
+  ASSERT_NE(out, nullptr);
+  out->Write(std::string(4500, 'n'));
+  EXPECT_FALSE(out->Close());
+  EXPECT_FALSE(source.CopyTo(copy));
+  EXPECT_FALSE(NewPicture(64, 64, 32).Save(png.AbsolutePath()));
+
+  for (const FolderItem& f : {notes, copy, png}) EXPECT_TRUE(ReadFile(f.AbsolutePath()) == old) << f.Name();
+  std::set<std::string> left;
+  for (auto& e : std::filesystem::directory_iterator(disk.path())) left.insert(e.path().filename());
+  EXPECT_EQ(left, (std::set<std::string>{"2026n.txt", "vlqcont.txt", "shot.png", "filler"}));
 }
 
 TEST(StreamWriting, AFailedReplaceKeepsTheOldFile) {

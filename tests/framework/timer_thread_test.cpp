@@ -26,6 +26,17 @@ class BodyThread : public fw::Thread {
   }
 };
 
+// Deletes itself as the last thing its body does, as a thread that ends its own life would.
+class SelfEndingThread : public fw::Thread {
+ public:
+  explicit SelfEndingThread(bool* ended) : ended_(ended) {}
+  ~SelfEndingThread() override { *ended_ = true; }
+  void Event_Run() override { delete this; }
+
+ private:
+  bool* ended_;
+};
+
 // Counts the keys it gets: a yield must not deliver any.
 class KeyCounter : public QWidget {
  public:
@@ -90,10 +101,10 @@ TEST(ThreadRun, AThreadGoneBeforeItsTurnNeverRuns) {
   fw::RunPendingThreadsForTesting();
   EXPECT_EQ(ran, 0);
 
-  auto* self = new BodyThread;
-  self->body = [self] { delete self; };  // a body may end its own thread
-  self->Run();
+  bool ended = false;
+  (new SelfEndingThread(&ended))->Run();  // a body may end its own thread
   fw::RunPendingThreadsForTesting();
+  EXPECT_TRUE(ended);
   EXPECT_EQ(fw::PendingThreadCount(), 0);
 }
 

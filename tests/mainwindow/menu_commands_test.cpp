@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -184,6 +185,29 @@ TEST_F(MenuCommands, SaveAllWritesNotesAndContactsWithAutoSaveOff) {
   EXPECT_NE(ReadFile(appNotes()).find("Saved note"), std::string::npos);
   EXPECT_NE(ReadFile(prefsNotes()).find("Saved note"), std::string::npos);
   EXPECT_NE(ReadFile(appContacts()).find("Painter"), std::string::npos);
+}
+
+// Mend: a file that could be written nowhere is told, with where and why; one copy
+// failing while the other is written is what the two copies are for, and is not told.
+TEST_F(MenuCommands, SaveAllTellsWhichFileCouldBeWrittenNowhereAndWhy) {
+  Globali::nota(3, 12) = "Saved note";
+  const size_t shown = messages.size();  // the fixture's start may show one
+  for (const std::string& folder : {app("diary database"), prefs("velqora diary database")}) {
+    std::filesystem::remove_all(folder);
+    WriteFile(folder, "a file where the folder should be");
+    Choose("ArchivioSalvatuttiidatiadesso");
+    if (folder == app("diary database")) {
+      EXPECT_EQ(messages.size(), shown) << "the other copy holds the notes";
+      EXPECT_NE(ReadFile(prefsNotes()).find("Saved note"), std::string::npos);
+    }
+  }
+  ASSERT_EQ(messages.size(), shown + 1);
+  std::string expected;
+  for (const std::string name : {"2026n.txt", "2026f.txt"})
+    expected += (expected.empty() ? "" : "\r\r") + std::string("Could not save ") + name + ".\r" + app("diary database/") +
+                name + ": its folder is missing\r" + prefs("velqora diary database/") + name + ": its folder is missing";
+  EXPECT_EQ(messages.back(), expected);
+  EXPECT_NE(ReadFile(appContacts()).find("versione1.5"), std::string::npos) << "the contacts were saved";
 }
 
 TEST_F(MenuCommands, RestoreAllWithoutWarningReloadsBothThenRefreshes) {
@@ -375,7 +399,7 @@ TEST_F(MenuCommands, ContactsExportCancelledWritesNothingAndNoContactsGivesAnEmp
   EXPECT_EQ(ReadFile(out), "");
 }
 
-TEST_F(MenuCommands, ContactsExportReplacesAFileAndCannotWriteIntoAMissingFolder) {
+TEST_F(MenuCommands, ContactsExportReplacesAFileAndTellsWhyItCannotWriteIntoAMissingFolder) {
   const std::string out = app("contacts.txt");
   WriteFile(out, "old\n");
   Contacts({{"Anna"}});
@@ -383,11 +407,14 @@ TEST_F(MenuCommands, ContactsExportReplacesAFileAndCannotWriteIntoAMissingFolder
   Choose("EsportacometestoTuttiicontatti");
   EXPECT_EQ(ReadFile(out), "Anna\t\t\t\t\t\t\t\t\t\n");
 
+  // Mend: a file that cannot be written is told, with where and why.
   const size_t shown = messages.size();  // the fixture's start may show one
   AnswerFileDialogsWith(app("no such folder/contacts.txt"));
   Choose("EsportacometestoTuttiicontatti");
   EXPECT_FALSE(FileExists(app("no such folder/contacts.txt")));
-  EXPECT_EQ(messages.size(), shown) << "no command shows a message";
+  ASSERT_EQ(messages.size(), shown + 1);
+  EXPECT_EQ(messages.back(), "Could not save contacts.txt.\r" + app("no such folder/contacts.txt") +
+                                 ": its folder is missing");
 }
 
 TEST_F(MenuCommands, NotesExportsWriteAllOrTheComingWeek) {

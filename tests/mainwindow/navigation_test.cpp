@@ -1,5 +1,7 @@
 // Moving the selected day with the buttons under the grid, the month buttons and a
 // click on a day of the grid, through the real widgets.
+#include <filesystem>
+
 #include "diary_helpers.h"
 #include "store/globali.h"
 #include "support/test_support.h"
@@ -129,6 +131,32 @@ TEST_F(Navigation, YearSwitchByNavigationSavesTheOldYearsFiles) {
   EXPECT_EQ(Globali::annoload, 2026);
   EXPECT_EQ(Globali::nota(31, 12), "last day");
   EXPECT_EQ(NoteField(0).Text(), "last day");
+}
+
+// Mend: a year whose notes could be written nowhere is not left: its notes stay in
+// memory and on screen, the calendar stays in it, and the user is told why.
+TEST_F(Navigation, AYearThatCanBeSavedNowhereIsNotLeft) {
+  SelectDay(30, 12, 2026);
+  Click(Button("PushButton2"));  // the grid last showed 31 December
+  Type(NoteField(0), "last day");
+  for (const std::string& folder : {app("diary database"), prefs("velqora diary database")}) {
+    std::filesystem::remove_all(folder);
+    testsupport::WriteFile(folder, "a file where the folder should be");
+  }
+  const size_t shown = messages.size();
+  Click(Button("PushButton2"));
+  EXPECT_EQ(Globali::annoload, 2026);
+  EXPECT_EQ(Globali::punta, "31/12/2026");
+  EXPECT_EQ(Globali::nota(31, 12), "last day");
+  EXPECT_EQ(NoteField(0).Text(), "last day");
+  ASSERT_EQ(messages.size(), shown + 1);
+  EXPECT_NE(messages.back().find("Could not save 2026n.txt."), std::string::npos);
+  EXPECT_NE(messages.back().find("\r\rThe calendar stays in 2026, so that its notes are kept."), std::string::npos);
+
+  std::filesystem::remove(app("diary database"));
+  Click(Button("PushButton2"));
+  EXPECT_EQ(Globali::annoload, 2027);
+  EXPECT_NE(testsupport::ReadFile(app("diary database/2026n.txt")).find("last day"), std::string::npos);
 }
 
 }  // namespace

@@ -253,5 +253,35 @@ TEST_F(ContactsStore, SaveWritesTheOtherCopyWhenOneCannotBeWritten) {
   EXPECT_NE(ReadFile(appCopy()).find("kept"), std::string::npos);
 }
 
+// Mend: a copy cut short, even with a count that looks right, or with a count that
+// does not match what follows, gives way to the whole copy; it is kept beside itself
+// and the user told once, and the next save writes the whole address book into both.
+TEST_F(ContactsStore, ADamagedCopyGivesWayToTheWholeOneAndIsKeptAside) {
+  const std::string whole = Version15({Person("one"), Person("two", "n2"), Person("three")});
+  const std::vector<std::string> damaged{whole.substr(0, whole.find("two") + 20), "", "\xff\xfe garbage\n",
+                                         Version15({Person("one"), Person("two"), Person("three")}, "1")};
+  for (const std::string& bad : damaged) {
+    for (const bool prefsDamaged : {true, false}) {
+      std::filesystem::remove_all(folders.root() + "/app");
+      std::filesystem::remove_all(folders.root() + "/prefs");
+      const std::string damagedPath = prefsDamaged ? prefCopy() : appCopy();
+      WriteFile(damagedPath, bad);
+      WriteFile(prefsDamaged ? appCopy() : prefCopy(), whole);
+      messages.clear();
+      Globali::ripristinacontatti();
+      ASSERT_EQ(Globali::contquanti, 3) << damagedPath << " " << bad;
+      EXPECT_EQ(ContactFields(2), Person("two", "n2"));
+      EXPECT_EQ(ReadFile(damagedPath + ".bak"), bad);
+      EXPECT_EQ(messages.size(), 1u);
+      Globali::ripristinacontatti();
+      EXPECT_EQ(messages.size(), 1u) << "told once";
+
+      ASSERT_TRUE(Globali::salvacontatti());
+      EXPECT_EQ(ReadFile(appCopy()), whole);
+      EXPECT_EQ(ReadFile(prefCopy()), whole);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace storetest

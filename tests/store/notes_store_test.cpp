@@ -290,5 +290,72 @@ TEST_F(NotesStore, LoadingTouchesNoWindow) {
   EXPECT_TRUE(refreshes.empty());
 }
 
+// Mend: a copy that is not whole (empty, garbage, cut short) never wins over a whole
+// one; it is kept beside itself, once, and the user told, before the next save
+// writes the good year into both places.
+TEST_F(NotesStore, ADamagedCopyGivesWayToTheWholeOneAndIsKeptAsideOnce) {
+  const std::string good = NotesFile({{1, "kept note"}, {Cell(31, 12), "last"}});
+  const std::vector<std::string> damaged{"", "\x01\x02garbage\xff\n", good.substr(0, 2000)};
+  for (const std::string& bad : damaged) {
+    for (const bool appDamaged : {true, false}) {
+      std::filesystem::remove_all(app("diary database"));
+      std::filesystem::remove_all(prefs("velqora diary database"));
+      const std::string damagedPath = appDamaged ? appNotes() : prefNotes();
+      WriteFile(appDamaged ? appNotes() : prefNotes(), bad);
+      WriteFile(appDamaged ? prefNotes() : appNotes(), good);
+      WriteFile(appDamaged ? prefStyles() : appStyles(), StylesFile("324"));
+      messages.clear();
+      Globali::ripristinanote();
+      EXPECT_EQ(Globali::nota(1, 1), "kept note") << damagedPath;
+      EXPECT_EQ(Globali::nota(31, 12), "last");
+      EXPECT_EQ(Globali::fontecolore(1, 1), "324") << "the styles come with the notes";
+      EXPECT_EQ(ReadFile(damagedPath + ".bak"), bad);
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_EQ(messages[0], damagedPath + " was damaged.\r\rIt was kept as " + std::to_string(2026) +
+                                 "n.txt.bak beside it, and the other copy was used.");
+
+      Globali::ripristinanote();
+      EXPECT_EQ(messages.size(), 1u) << "told once";
+      EXPECT_FALSE(FileExists(damagedPath + ".bak2"));
+      ASSERT_TRUE(Globali::salvanote());
+      EXPECT_EQ(ReadFile(appNotes()), good);
+      EXPECT_EQ(ReadFile(prefNotes()), good);
+      EXPECT_EQ(ReadFile(damagedPath + ".bak"), bad) << "the damaged file stays where it was kept";
+    }
+  }
+}
+
+// Mend: a damaged style file gives way to the other copy's whole one.
+TEST_F(NotesStore, ADamagedStyleFileGivesWayToTheOtherCopys) {
+  WriteFile(appNotes(), NotesFile({{1, "app"}}));
+  WriteFile(prefNotes(), NotesFile({{1, "prefs"}}));
+  WriteFile(prefStyles(), StylesFile("218"));
+  for (const std::string& bad : {std::string(), std::string("garbage\n"), StylesFile("424").substr(0, 400)}) {
+    WriteFile(appStyles(), bad);
+    messages.clear();
+    Globali::ripristinanote();
+    EXPECT_EQ(Globali::nota(1, 1), "app");
+    EXPECT_EQ(Globali::fontecolore(31, 12), "218");
+    EXPECT_EQ(messages.size(), 1u);
+  }
+  EXPECT_EQ(ReadFile(appStyles() + ".bak3"), StylesFile("424").substr(0, 400));
+}
+
+// Mend: when both copies are damaged, the one holding more of the year is read, and
+// both are kept aside.
+TEST_F(NotesStore, OfTwoDamagedCopiesTheLongerIsReadAndBothAreKeptAside) {
+  const std::string whole = NotesFile({{1, "first"}, {Cell(1, 6), "june"}, {Cell(31, 12), "last"}});
+  WriteFile(appNotes(), whole.substr(0, 300));
+  WriteFile(prefNotes(), whole.substr(0, whole.find("june") + 5));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "first");
+  EXPECT_EQ(Globali::nota(1, 6), "june");
+  EXPECT_EQ(Globali::nota(31, 12), "");
+  EXPECT_TRUE(FileExists(appNotes() + ".bak"));
+  EXPECT_TRUE(FileExists(prefNotes() + ".bak"));
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_NE(messages[1].find("what could be read of it was used"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace storetest

@@ -1,5 +1,10 @@
 #include "support/test_support.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -31,6 +36,27 @@ TempFolders::~TempFolders() {
   for (auto& e : fs::recursive_directory_iterator(root_, ec))
     fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
   fs::remove_all(root_, ec);
+}
+
+FifoWatch::FifoWatch(std::string path) : path_(std::move(path)) {
+  EXPECT_EQ(::mkfifo(path_.c_str(), 0600), 0) << path_;
+  watcher_ = std::thread([this] {
+    while (!stop_) {
+      // Opening for writing without blocking succeeds only while a reader has it open.
+      const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+      if (fd >= 0) {
+        readerSeen_ = true;
+        ::close(fd);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  });
+}
+
+FifoWatch::~FifoWatch() {
+  stop_ = true;
+  watcher_.join();
+  ::unlink(path_.c_str());
 }
 
 std::string ReadFile(const std::string& path) {

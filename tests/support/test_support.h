@@ -2,7 +2,10 @@
 // Shared helpers for tests: private application and preferences folders, and small
 // file utilities, so that no test touches the user's real files.
 #include <gtest/gtest.h>
+
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace testsupport {
@@ -22,6 +25,23 @@ class TempFolders {
 
  private:
   std::string root_, app_, prefs_;
+};
+
+// A FIFO at `path` for as long as the object lives, watched for a reader: opening a
+// FIFO for reading blocks until a writer comes, so the watch plays the writer, notes
+// that someone opened it and lets them go on (they read an empty file).
+class FifoWatch {
+ public:
+  explicit FifoWatch(std::string path);
+  ~FifoWatch();
+  FifoWatch(const FifoWatch&) = delete;
+  FifoWatch& operator=(const FifoWatch&) = delete;
+  bool ReaderSeen() const { return readerSeen_; }
+
+ private:
+  std::string path_;
+  std::atomic<bool> stop_{false}, readerSeen_{false};
+  std::thread watcher_;
 };
 
 std::string ReadFile(const std::string& path);

@@ -1,0 +1,72 @@
+// Requests to end that come from outside the program: the termination signals and the
+// end of the desktop session. Both end up in the application's ordinary quit.
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "framework/application.h"
+#include "framework/application_qt.h"
+
+namespace fw {
+
+namespace {
+
+// The handler may only do what is safe inside a signal: it writes the signal's number
+// into a pipe, and the event loop reads it like any other input.
+int gSignalPipe[2] = {-1, -1};
+
+void OnSignal(int signal) {
+  const int savedErrno = errno;
+  const char byte = static_cast<char>(signal);
+  [[maybe_unused]] const ssize_t n = ::write(gSignalPipe[1], &byte, 1);
+  errno = savedErrno;
+}
+
+// Every byte waiting is read: signals that come together (log-out sends SIGTERM and
+// SIGHUP at once) make one request, and Quit runs once whatever follows.
+void DrainSignalPipe() {
+  char bytes[64];
+  while (::read(gSignalPipe[0], bytes, sizeof bytes) > 0) {
+  }
+  internal::QuitOnRequestFromOutside();
+}
+
+bool InstallSignalHandlers() {
+  if (::pipe2(gSignalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return false;
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+  auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+  QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] { DrainSignalPipe(); });
+  return true;
+}
+
+// The session manager lets the program ask the user only while it allows interaction;
+// the quit is called off by cancelling the session's end.
+void OnCommitData(QSessionManager& manager) {
+  const bool userAtHand = manager.allowsInteraction();
+  const bool ends = internal::EndSession(userAtHand);
+  if (userAtHand) manager.release();
+  if (!ends) manager.cancel();
+}
+
+}  // namespace
+
+void EndOnSignalsAndSessionEnd() {
+  static bool installed = false;
+  if (installed || !QCoreApplication::instance()) return;
+  installed = InstallSignalHandlers();
+  if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    QObject::connect(gui, &QGuiApplication::commitDataRequest, gui, OnCommitData, Qt::DirectConnection);
+  }
+}
+
+bool EndSessionForTesting(bool userAtHand) { return internal::EndSession(userAtHand); }
+
+}  // namespace fw

@@ -1,0 +1,25 @@
+#include "framework/write_problems.h"
+
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace fw {
+
+WriteProblem WhyNotWritten(const FolderItem& file, uint64_t bytesNeeded) {
+  const FolderItem folder = file.Parent();
+  if (!folder.Directory()) return WriteProblem::NoFolder;
+  if (file.Directory()) return WriteProblem::FolderInTheWay;
+  const String path = folder.AbsolutePath();
+  struct statvfs disk {};
+  const bool diskKnown = ::statvfs(path.c_str(), &disk) == 0;
+  if (diskKnown && (disk.f_flag & ST_RDONLY)) return WriteProblem::ReadOnlyDisk;
+  if (::access(path.c_str(), W_OK | X_OK) != 0) return WriteProblem::NoPermission;
+  if (diskKnown) {
+    const uint64_t room = static_cast<uint64_t>(disk.f_bavail) * disk.f_frsize;
+    const bool noFileLeft = disk.f_files > 0 && disk.f_favail == 0;
+    if (room < bytesNeeded || noFileLeft) return WriteProblem::DiskFull;
+  }
+  return WriteProblem::Unknown;
+}
+
+}  // namespace fw

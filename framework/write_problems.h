@@ -1,0 +1,22 @@
+#pragma once
+// Why a file could not be written, told from its place after the write failed (a
+// failed write leaves the place as it was, so what is found there is what stopped it).
+#include <cstdint>
+
+#include "framework/files.h"
+
+namespace fw {
+
+enum class WriteProblem {
+  DiskFull,        // less room on its disk than the file needs
+  ReadOnlyDisk,    // its disk is mounted read-only
+  NoPermission,    // no right to create files in its folder
+  NoFolder,        // its folder is missing, or something else stands in its place
+  FolderInTheWay,  // a folder stands where the file goes
+  Unknown,
+};
+
+// `bytesNeeded` is the size the file was to have.
+WriteProblem WhyNotWritten(const FolderItem& file, uint64_t bytesNeeded);
+
+}  // namespace fw

@@ -1,0 +1,96 @@
+#include "store/copy_choice.h"
+
+#include "framework/devices.h"
+#include "resources/texttable.h"
+
+namespace Globali::copies {
+
+namespace {
+
+constexpr int kMostAsideNames = 99;
+
+fw::FolderItem AsideName(const fw::FolderItem& file, int n) {
+  const fw::String base = file.Name() + ".bak";
+  return file.Parent().Child(n == 1 ? base : base + fw::Str(static_cast<int64_t>(n)));
+}
+
+std::optional<fw::String> Content(const fw::FolderItem& file) {
+  auto in = file.OpenAsTextFile();
+  if (!in) return std::nullopt;
+  fw::String bytes = in->ReadAll();
+  in->Close();
+  return bytes;
+}
+
+bool SameContent(const fw::FolderItem& a, const fw::FolderItem& b) {
+  const std::optional<fw::String> content = Content(a);
+  return content && Content(b) == content;
+}
+
+bool AlreadyKept(const fw::FolderItem& file) {
+  for (int n = 1; n <= kMostAsideNames; ++n) {
+    const fw::FolderItem aside = AsideName(file, n);
+    if (!aside.Exists()) return false;
+    if (SameContent(file, aside)) return true;
+  }
+  return false;
+}
+
+// A copy beside it keeps the file in place, so a run that ends before its next save
+// still finds it. Where there is no room for a copy, a file that was not used moves
+// aside itself; the one used stays where the next start looks for it.
+std::optional<fw::FolderItem> KeepAside(const fw::FolderItem& file, bool used) {
+  const std::optional<fw::FolderItem> aside = FreeAsideName(file);
+  if (!aside) return std::nullopt;
+  if (file.CopyTo(*aside) || (!used && file.Rename(aside->Name()))) {
+    aside->SetOwnerOnly();  // the preferences hold the password; a diary is private
+    return aside;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int Choose(const std::vector<Found>& found) {
+  int best = -1;
+  for (int i = 0; i < static_cast<int>(found.size()); ++i) {
+    const Found& f = found[static_cast<size_t>(i)];
+    if (!f.readable) continue;
+    if (f.wellFormed) return i;
+    if (best < 0 || f.amount > found[static_cast<size_t>(best)].amount) best = i;
+  }
+  return best;
+}
+
+void KeepDamagedAside(const std::vector<Found>& found, int chosen) {
+  for (int i = 0; i < static_cast<int>(found.size()); ++i) {
+    const Found& f = found[static_cast<size_t>(i)];
+    if (!f.readable || f.wellFormed || AlreadyKept(f.file)) continue;
+    const std::optional<fw::FolderItem> aside = KeepAside(f.file, i == chosen);
+    if (!aside) continue;
+    const std::string_view message = chosen < 0    ? resources::kKeptAsideMessage
+                                     : i == chosen ? resources::kWhatCouldBeReadUsedMessage
+                                                   : resources::kOtherCopyUsedMessage;
+    fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside->Name()}));
+  }
+}
+
+std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
+                               const std::function<Found(const fw::FolderItem&)>& examine) {
+  std::vector<Found> found{examine(first)};
+  if (found[0].wellFormed && SameContent(first, second))
+    found.push_back({second, true, true, found[0].amount});
+  else
+    found.push_back(examine(second));
+  return found;
+}
+
+std::optional<fw::FolderItem> FreeAsideName(const fw::FolderItem& file) {
+  for (int n = 1; n <= kMostAsideNames; ++n) {
+    const fw::FolderItem aside = AsideName(file, n);
+    if (!aside.Exists()) return aside;
+  }
+  return std::nullopt;
+}
+
+}  // namespace Globali::copies

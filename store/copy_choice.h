@@ -1,0 +1,44 @@
+#pragma once
+// Choosing between the two copies of a data file at load. A copy is used only when it
+// is complete and well-formed by its own format; otherwise the other copy is; when
+// neither is, the one of which most can be read. A damaged copy is never silently
+// written over: it is kept beside itself before the next save replaces it, and the
+// user is told once which file was set aside.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "framework/files.h"
+
+namespace Globali::copies {
+
+// One copy as found at load.
+struct Found {
+  fw::FolderItem file;
+  bool readable = false;    // a file that could be read (missing files, folders, pipes are not)
+  bool wellFormed = false;  // complete by its own format
+  int64_t amount = 0;       // how much of it could be read: records, contacts, lines
+};
+
+// The copy to use, as an index into `found` (given in order of precedence): the first
+// well-formed one, else the readable one with the largest amount (the first of equals);
+// -1 when none can be read.
+int Choose(const std::vector<Found>& found);
+
+// Keeps every readable copy that is not well-formed under a free name beside it, and
+// tells the user which file was set aside and what was used instead (`chosen`, as
+// Choose answered). A copy already kept with the same content is not kept or told
+// again, so a damaged file that no save has replaced yet is told about once.
+void KeepDamagedAside(const std::vector<Found>& found, int chosen);
+
+// The two copies of a file as `examine` finds them, in this order. A second copy that
+// holds the same bytes as a whole first one is whole too, and is not examined.
+std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
+                               const std::function<Found(const fw::FolderItem&)>& examine);
+
+// A name beside the file that is free: "<name>.bak", then "<name>.bak2" and on; none
+// when all up to ".bak99" are taken.
+std::optional<fw::FolderItem> FreeAsideName(const fw::FolderItem& file);
+
+}  // namespace Globali::copies

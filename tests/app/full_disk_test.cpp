@@ -1,0 +1,135 @@
+// The program's saves on a really full disk: both data folders on a small tmpfs filled
+// to its last block. Saving all, quitting and the preferences fail, the files of the
+// last save stay whole, the failure is reported, and the user is told which file and
+// why; at quit the user may stay.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "app/preferences_file.h"
+#include "framework/devices.h"
+#include "framework/files.h"
+#include "store/globali.h"
+#include "support/small_tmpfs.h"
+#include "support/test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every file on the disk but the filler, with what it holds.
+std::map<std::string, std::string> Files(const std::string& root) {
+  std::map<std::string, std::string> files;
+  for (const auto& e : fs::recursive_directory_iterator(root))
+    if (e.is_regular_file() && e.path().filename() != "filler") files[e.path().string()] = testsupport::ReadFile(e.path());
+  return files;
+}
+
+void SetContacts(const std::vector<std::string>& names) {
+  Globali::contquanti = static_cast<int32_t>(names.size());
+  Globali::contatto.Redim(-1, -1);
+  Globali::contatto.Redim(Globali::contquanti, 9);
+  for (int32_t c = 1; c <= Globali::contquanti; ++c) Globali::contatto(c, 0) = names[static_cast<size_t>(c - 1)];
+}
+
+// Both data folders on the disk, and boxes and questions (answered "stay") recorded.
+class FullDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!disk.Ready()) GTEST_SKIP() << disk.WhyNot();
+    Globali::nota.Redim(31, 12);
+    Globali::fontecolore.Redim(31, 12);
+    fs::create_directories(app);
+    fs::create_directories(prefsFolder);
+    fw::SetApplicationFolderForTesting(app);
+    fw::SetPreferencesFolderForTesting(prefsFolder);
+    fw::SetMsgBoxHandlerForTesting([this](const fw::String& text) { told.push_back(text); });
+    fw::SetQuestionHandlerForTesting([this](const fw::String& text) {
+      asked.push_back(text);
+      return false;
+    });
+  }
+  // The shared values go back to what the program starts with, for the tests after.
+  void TearDown() override {
+    for (Globali::TextTable* table : {&Globali::nota, &Globali::fontecolore, &Globali::contatto}) table->Redim(-1, -1);
+    Globali::contquanti = Globali::annoload = Globali::notequante = Globali::lingua = 0;
+    Globali::pref_autosave = false;
+    fw::SetQuestionHandlerForTesting(nullptr);
+    fw::SetMsgBoxHandlerForTesting(nullptr);
+    fw::SetApplicationFolderForTesting("");
+    fw::SetPreferencesFolderForTesting("");
+  }
+
+  testsupport::SmallTmpfs disk;
+  const std::string app = disk.path() + "/app", prefsFolder = disk.path() + "/prefs";
+  std::vector<fw::String> told, asked;
+};
+
+// Mend: a full disk keeps every old file, the saves say they failed, and the user is
+// told which file could be written nowhere and why.
+TEST_F(FullDisk, SavesKeepTheOldFilesReportFailureAndTellTheUser) {
+
+  // What the last run saved.
+  Globali::annoload = 2026;
+  Globali::ripristinanote();
+  Globali::nota(1, 1) = "old note";
+  SetContacts({"Old contact"});
+  Globali::lingua = 2;
+  Globali::pref_autosave = true;
+  ASSERT_TRUE(Globali::salvanote());
+  ASSERT_TRUE(Globali::salvacontatti());
+  ASSERT_TRUE(prefs::WriteBothCopies());
+  const auto before = Files(disk.path());
+  ASSERT_EQ(before.size(), 8u);
+
+  // Edits since, and no room left.
+  Globali::nota(2, 1) = std::string(3000, 'n');
+  SetContacts({"Old contact", "New contact"});
+  Globali::lingua = 3;
+  ASSERT_TRUE(disk.Fill());
+
+  App application;
+  application._ArchivioSalvatuttiidatiadesso_Action();
+  ASSERT_EQ(told.size(), 1u);
+  for (const std::string& path : {app + "/diary database/2026n.txt", prefsFolder + "/velqora diary database/2026f.txt",
+                                  app + "/vlqcont.txt", prefsFolder + "/velqora diary prefs/vlqcont.txt"})
+    EXPECT_NE(told[0].find("\r" + path + ": the disk is full"), std::string::npos) << path;
+  EXPECT_EQ(told[0].rfind("Could not save 2026n.txt.", 0), 0u) << told[0];
+
+  EXPECT_FALSE(Globali::salvanote());
+  EXPECT_FALSE(Globali::salvacontatti());
+  EXPECT_FALSE(prefs::WriteBothCopies());
+
+  EXPECT_TRUE(application.Event_CancelQuit()) << "the user stays";
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_NE(asked[0].find("Could not save vlqprefs.txt.\r" + app + "/vlqprefs.txt: the disk is full"), std::string::npos);
+  EXPECT_NE(asked[0].find("Quit anyway?"), std::string::npos);
+
+  EXPECT_TRUE(Files(disk.path()) == before) << "every file of the last save is whole, and nothing is left beside";
+}
+
+// Mend: without room for a copy of it, a damaged copy that is not used moves aside
+// itself, so the next save cannot write over it; the user is told where it went.
+TEST_F(FullDisk, ADamagedCopyIsKeptAsideEvenWithoutRoomForACopy) {
+  Globali::annoload = 2026;
+  Globali::ripristinanote();
+  Globali::nota(1, 1) = "whole";
+  ASSERT_TRUE(Globali::salvanote());
+  const std::string damaged = prefsFolder + "/velqora diary database/2026n.txt";
+  const std::string cut = testsupport::ReadFile(damaged).substr(0, 100);
+  testsupport::WriteFile(damaged, cut);
+  ASSERT_TRUE(disk.Fill());
+
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "whole");
+  EXPECT_FALSE(fs::exists(damaged));
+  EXPECT_EQ(testsupport::ReadFile(damaged + ".bak"), cut);
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0], damaged + " was damaged.\r\rIt was kept as 2026n.txt.bak beside it, and the other copy was used.");
+}
+
+}  // namespace

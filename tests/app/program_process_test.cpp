@@ -1,0 +1,230 @@
+// The built program run as a user runs it, in processes of its own: a private home and
+// XDG folders, and the executable linked into a private folder, which so becomes its
+// application folder; headless. Real signals go to it, and a second copy is started
+// beside it.
+//
+// What it edits without anyone typing: a preferences file naming an alarm sound that
+// is no sound clears that choice in memory, and contacts in the older layout are held
+// in the current one; both reach the files only through a save. With auto-save on, the
+// quit's save also writes the year's notes file, which no start-up writes.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/start_up.h"
+#include "framework/devices.h"
+#include "framework/files.h"
+#include "resources/texttable.h"
+#include "support/test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ReadFile;
+using testsupport::SplitLines;
+using testsupport::WriteFile;
+using namespace std::chrono_literals;
+
+class Program {
+ public:
+  explicit Program(const std::string& root) : root_(root) {}
+  ~Program() {
+    if (pid_ > 0 && !waited_) {
+      ::kill(pid_, SIGKILL);
+      ::waitpid(pid_, nullptr, 0);
+    }
+  }
+
+  void Start() {
+    const std::vector<std::string> env{"HOME=" + root_ + "/home", "XDG_CONFIG_HOME=" + root_ + "/config",
+                                       "XDG_DATA_HOME=" + root_ + "/data", "QT_QPA_PLATFORM=offscreen",
+                                       "PATH=/usr/bin:/bin"};
+    std::vector<char*> envp;
+    for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    const std::string exe = root_ + "/app/velqora";
+    char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
+    posix_spawn_file_actions_t io;
+    posix_spawn_file_actions_init(&io);
+    const std::string log = root_ + "/output-" + std::to_string(++started_) + ".txt";
+    posix_spawn_file_actions_addopen(&io, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_adddup2(&io, 1, 2);
+    ASSERT_EQ(posix_spawn(&pid_, exe.c_str(), &io, nullptr, argv, envp.data()), 0);
+    posix_spawn_file_actions_destroy(&io);
+    waited_ = false;
+  }
+
+  // Whether it catches `signal` by now: the program sets its handlers up once it holds
+  // its data folders, before it reads anything.
+  bool Catches(int signal) const {
+    std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
+    for (std::string line; std::getline(status, line);)
+      if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+    return false;
+  }
+
+  // Waits until it catches SIGTERM or has ended; true for the first.
+  bool WaitUntilItCatchesSignals(std::chrono::milliseconds limit) {
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+      if (Catches(SIGTERM)) return true;
+      if (Ended()) return false;
+      std::this_thread::sleep_for(10ms);
+    }
+    return false;
+  }
+
+  bool Ended() {
+    if (waited_) return true;
+    if (::waitpid(pid_, &status_, WNOHANG) != pid_) return false;
+    waited_ = true;
+    return true;
+  }
+
+  // Sends the signal and waits for the end; the wait status.
+  int Signal(int signal) {
+    ::kill(pid_, signal);
+    for (auto end = std::chrono::steady_clock::now() + 60s; !Ended() && std::chrono::steady_clock::now() < end;)
+      std::this_thread::sleep_for(10ms);
+    return waited_ ? status_ : -1;
+  }
+
+ private:
+  std::string root_;
+  pid_t pid_ = -1;
+  int status_ = 0;
+  bool waited_ = true;
+  int started_ = 0;
+};
+
+class ProgramProcess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = folders_.root() + "/run";
+    fs::create_directories(root_ + "/app");
+    fs::create_directories(root_ + "/home");
+    std::error_code linked;
+    fs::create_hard_link(VELQORA_PROGRAM, root_ + "/app/velqora", linked);
+    if (linked) fs::copy_file(VELQORA_PROGRAM, root_ + "/app/velqora");
+    std::string language;
+    for (const std::string& line : resources::EnglishLanguageFileLines()) language += line + "\n";
+    WriteFile(app("LANGUAGE.txt"), language);  // no box about it at start-up
+    // Auto-save on, no lock; line 12 names a file that is no sound.
+    WriteFile(prefsCopy(), "1\n0\n\n0\n0\n0\n0\ntrue\ntrue\ntrue\ntrue\n" + app("LANGUAGE.txt") +
+                               "\nfalse\n\nfalse\n");
+    WriteFile(app("vlqcont.txt"), "versione1.4\n1\nAda Lovelace\nMathematician\n\n\n\n\n\n\n\n");
+  }
+
+  std::string app(const std::string& name) const { return root_ + "/app/" + name; }
+  std::string prefsCopy() const { return root_ + "/config/velqora diary prefs/vlqprefs.txt"; }
+  std::string prefsContacts() const { return root_ + "/config/velqora diary prefs/vlqcont.txt"; }
+
+  // Every file under the private folders and what it holds.
+  std::map<std::string, std::string> Files() const {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::recursive_directory_iterator(root_))
+      if (e.is_regular_file() && e.path().filename().string().rfind("output-", 0) != 0)
+        files[e.path().string()] = ReadFile(e.path().string());
+    return files;
+  }
+
+  // The year notes files (one per year) in a notes folder.
+  std::vector<std::string> NotesFiles(const std::string& folder) const {
+    std::vector<std::string> names;
+    if (fs::is_directory(folder))
+      for (const auto& e : fs::directory_iterator(folder))
+        if (e.path().filename().string().ends_with("n.txt")) names.push_back(e.path().filename().string());
+    return names;
+  }
+
+  void ExpectTheQuitSaveInBothCopies() {
+    for (const std::string& path : {prefsCopy(), app("vlqprefs.txt")}) {
+      const auto lines = SplitLines(ReadFile(path));
+      ASSERT_EQ(lines.size(), 15u) << path;
+      EXPECT_EQ(lines[10], "false") << path << ": the sound that is none is no longer chosen";
+      EXPECT_EQ(lines[11], "") << path;
+    }
+    for (const std::string& path : {app("vlqcont.txt"), prefsContacts()}) {
+      const auto lines = SplitLines(ReadFile(path));
+      ASSERT_GE(lines.size(), 3u) << path;
+      EXPECT_EQ(lines[0], "versione1.5") << path;
+      EXPECT_EQ(lines[2], "Ada Lovelace") << path;
+    }
+    EXPECT_EQ(NotesFiles(app("diary database")).size(), 1u);
+    EXPECT_EQ(NotesFiles(root_ + "/config/velqora diary database"), NotesFiles(app("diary database")));
+  }
+
+  testsupport::TempFolders folders_;
+  std::string root_;
+};
+
+// Mend: a termination signal runs the same save as quitting, then the program ends;
+// also when it comes while a message box of the start-up is open (the first start,
+// which tells of the language file it writes).
+TEST_F(ProgramProcess, ATerminationSignalSavesBothCopiesThenEnds) {
+  struct Case {
+    int signal;
+    bool firstStart;
+  };
+  for (const Case c : {Case{SIGTERM, false}, Case{SIGHUP, false}, Case{SIGINT, false}, Case{SIGTERM, true}}) {
+    SCOPED_TRACE(c.signal);
+    if (c.firstStart) fs::remove(app("LANGUAGE.txt"));
+    Program program(root_);
+    program.Start();
+    ASSERT_TRUE(program.WaitUntilItCatchesSignals(60s)) << ReadFile(root_ + "/output-1.txt");
+    if (c.firstStart) std::this_thread::sleep_for(300ms);  // its box is open by now
+    const int status = program.Signal(c.signal);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal itself";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ExpectTheQuitSaveInBothCopies();
+    if (c.firstStart) {
+      EXPECT_TRUE(fs::exists(app("LANGUAGE.txt"))) << "the start-up went on to its end";
+    }
+    fs::remove(app("vlqprefs.txt"));
+  }
+}
+
+// Mend: a second copy started beside a running one tells the user and ends, changing
+// no file; the first goes on and saves at its end.
+TEST_F(ProgramProcess, ASecondCopyBesideARunningOneChangesNoFile) {
+  Program first(root_);
+  first.Start();
+  ASSERT_TRUE(first.WaitUntilItCatchesSignals(60s));
+  std::this_thread::sleep_for(500ms);  // well into its start-up
+  const auto before = Files();
+
+  Program second(root_);
+  second.Start();
+  // Had it started, it would catch signals by now; it waits at its message box instead.
+  EXPECT_FALSE(second.WaitUntilItCatchesSignals(3s));
+  const int status = second.Signal(SIGTERM);
+  EXPECT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 1));
+  EXPECT_EQ(Files(), before);
+
+  // What the second copy tells: this process, on the same folders, is refused too.
+  std::vector<fw::String> told;
+  fw::SetMsgBoxHandlerForTesting([&](const fw::String& text) { told.push_back(text); });
+  fw::SetApplicationFolderForTesting(root_ + "/app");
+  fw::SetPreferencesFolderForTesting(root_ + "/config");
+  EXPECT_FALSE(ClaimDataFolders());
+  fw::SetApplicationFolderForTesting(folders_.app());
+  fw::SetPreferencesFolderForTesting(folders_.prefs());
+  fw::SetMsgBoxHandlerForTesting(nullptr);
+  EXPECT_EQ(told, (std::vector<fw::String>{"Velqora is already running.\r\rOnly one copy at a time can use the diary."}));
+  EXPECT_EQ(Files(), before);
+
+  ASSERT_EQ(first.Signal(SIGTERM), 0);
+  ExpectTheQuitSaveInBothCopies();
+}
+
+}  // namespace

@@ -306,7 +306,11 @@ void EditField::ApplyLook() {
     plain->setFrameShape(border_ ? QFrame::StyledPanel : QFrame::NoFrame);
     plain->setReadOnly(readOnly_);
     plain->setTabChangesFocus(!acceptTabs_);
-    plain->setVerticalScrollBarPolicy(scrollV_ ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // Typing cannot scroll a read-only field, so one without a scroll bar of its own
+    // shows one when its text does not fit: all of the text can be read.
+    plain->setVerticalScrollBarPolicy(scrollV_     ? Qt::ScrollBarAlwaysOn
+                                      : readOnly_ ? Qt::ScrollBarAsNeeded
+                                                  : Qt::ScrollBarAlwaysOff);
     plain->setHorizontalScrollBarPolicy(scrollH_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     plain->setLineWrapMode(scrollH_ ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     QTextOption option = plain->document()->defaultTextOption();

@@ -18,6 +18,8 @@
 //   Each key press raises it once. A key a one-line field has no use for (Return,
 //   Escape) then goes on to the window, where it may press a default or cancel button.
 // - A disabled field is greyed, background and text.
+// - A multi-line read-only field without ScrollBarVertical shows a vertical scroll bar
+//   when its text does not fit.
 // - LostFocus: focus went to another control (not to the field's own contextual menu,
 //   not a window deactivation).
 // - MouseDown(x, y): false lets the field handle the click. The field shows no

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QTextBlock>
 #include <QTimer>
@@ -476,4 +477,25 @@ TEST_F(EditFieldTest, ADisabledFieldLooksDisabled) {
   EXPECT_GT(lightness(Snapshot().pixel(inLetters)), 100);
   for (EditField* f : {&empty, &line, &text}) f->SetEnabled(true);
   EXPECT_EQ(QColor(Snapshot().pixel(inEmpty)), ToQColor(cream));
+}
+
+// Mend: typing cannot scroll a read-only field, and without a scroll bar the end of a
+// long text could not be read.
+TEST_F(EditFieldTest, AReadOnlyFieldShowsAScrollBarWhenItsTextDoesNotFit) {
+  EditField& readOnly = Field(true, "help");
+  readOnly.SetReadOnly(true);
+  EditField& editable = Field(true, "note", 0, 100);
+  ShowActive();
+  auto bar = [&](EditField& f) { return static_cast<QPlainTextEdit*>(Editor(f))->verticalScrollBar(); };
+  readOnly.SetText("short");
+  QApplication::processEvents();
+  EXPECT_FALSE(bar(readOnly)->isVisible()) << "the text fits";
+  std::string lines;
+  for (int i = 0; i < 30; ++i) lines += "line " + std::to_string(i) + "\r";
+  readOnly.SetText(lines);
+  editable.SetText(lines);
+  QApplication::processEvents();
+  EXPECT_TRUE(bar(readOnly)->isVisible());
+  EXPECT_GT(bar(readOnly)->maximum(), 0);
+  EXPECT_FALSE(bar(editable)->isVisible()) << "an editable field keeps its design";
 }

@@ -351,7 +351,8 @@ void Window::ApplyFlags() {
   Qt::WindowFlags flags;
   switch (frame_) {
     case 1: case 2: case 8: flags = Qt::Dialog; break;
-    case 3: case 7: flags = Qt::Tool; break;
+    case 3: flags = Qt::Tool; break;  // above the application's own windows
+    case 7: flags = Qt::Tool | Qt::WindowStaysOnTopHint; break;  // above every application's
     case 4: case 5: case 6: flags = Qt::Window | Qt::FramelessWindowHint; break;
     default: flags = Qt::Window; break;
   }

@@ -146,21 +146,25 @@ void StepOverDivisions(QTextCursor& cursor, bool forward, QTextCursor::MoveMode 
 
 QString MultiLineEditor::SetText(const QString& text) {
   const QString lines = WithCRBreaks(text);
-  if (!HasLongLine(lines)) {
-    setPlainText(lines);  // CR ends a block there too
-    return lines;
-  }
-  // The first block as the whole text, which puts the caret before it; the rest is
-  // added behind the caret, so that the editor never looks for it at the far end.
+  // The document's own setting, not the editor's, which would go over the whole text
+  // once more for its character format (a second per line, for a note of a few
+  // hundred thousand lines). Only the first line is set so; the caret goes before it
+  // and the rest is added behind the caret, so that the editor never looks for the
+  // caret at the far end of a long text.
   const qsizetype head = FirstBlockLength(lines);
-  setPlainText(lines.first(head));
+  const bool divided = head < lines.size() && lines[head] != u'\r';
+  const qsizetype first = divided || head == lines.size() ? head : head + 1;  // with its line break
   QTextDocument* doc = document();
+  doc->setPlainText(lines.first(first));  // the undo history starts afresh
+  setTextCursor(QTextCursor(doc));
+  if (first == lines.size()) return lines;
   const bool undo = doc->isUndoRedoEnabled();
   doc->setUndoRedoEnabled(false);
   QTextCursor cursor(doc);
   cursor.movePosition(QTextCursor::End);
-  const bool divided = lines[head] != u'\r';
-  InsertBlocks(cursor, QStringView(lines).sliced(divided ? head : head + 1), divided);
+  const QStringView rest = QStringView(lines).sliced(first);
+  if (divided || HasLongLine(rest)) InsertBlocks(cursor, rest, divided);
+  else cursor.insertText(QString::fromRawData(rest.data(), rest.size()));  // CR ends a block there too
   doc->setUndoRedoEnabled(undo);
   return lines;
 }

@@ -1,5 +1,6 @@
 // Iconize window: the main window gives way to a shrunken picture of itself at the top
-// right of the main screen, until the picture is clicked or closed.
+// right of the main screen, until the picture is clicked or closed. The right is that
+// of the screen's area for windows, so that a dock or panel there does not hide it.
 #include "app/app.h"
 #include "dialogs/fin_icona.h"
 #include "framework/graphics.h"
@@ -34,7 +35,7 @@ bool App::_VisualizzazioneRiduciadicona_Action() {
   icon.SetWidth(w);
   icon.SetHeight(h);
   icon.SetTop(kTop);
-  icon.SetLeft(fw::ScreenWidth() - icon.Width() - kRightMargin);
+  icon.SetLeft(fw::ScreenLeft() + fw::ScreenWidth() - icon.Width() - kRightMargin);
   icon.SetMinWidth(w);
   icon.SetMinHeight(h);
   icon.SetBackdrop(thumbnail);

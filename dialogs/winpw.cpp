@@ -20,6 +20,8 @@ void Window::Event_Open() {
   const bool on = Globali::pwutilizza == 1;
   Member<fw::CheckBox>("CheckBox1").SetValue(on);
   Member<fw::EditField>("EditField1").SetEnabled(on);
+  // Typing goes into the field from the first key, and Return is no wrong attempt.
+  if (on) Member<fw::EditField>("EditField1").SetFocus();
 }
 
 // Takes effect at once, whether or not OK follows.

@@ -18,6 +18,9 @@ namespace fw {
 PushButton::PushButton() {
   auto* button = new QPushButton;
   button->setAutoDefault(false);
+  // A click leaves the keyboard focus where it was, so that Space or Return typed next
+  // goes on there instead of pressing the button again; Tab still reaches it.
+  button->setFocusPolicy(Qt::TabFocus);
   QObject::connect(button, &QPushButton::clicked, [this] { _RaiseAction("Action"); });
   SetView(std::make_unique<ControlView>(*this, button));
   ApplyFont();
@@ -134,7 +137,7 @@ void BevelButton::SetButtonType(int32_t v) { buttonType_ = v; Refresh(); }
 
 void BevelButton::SetAcceptFocus(bool v) {
   acceptFocus_ = v;
-  _View()->widget()->setFocusPolicy(v ? Qt::StrongFocus : Qt::NoFocus);
+  _View()->widget()->setFocusPolicy(v ? Qt::TabFocus : Qt::NoFocus);  // never from a click, as a push button
 }
 
 void BevelButton::_Clicked() {

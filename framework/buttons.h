@@ -3,7 +3,8 @@
 //
 // Action comes from the user's click. Setting a BevelButton's or a RadioButton's Value
 // from code raises nothing; setting a CheckBox's Value from code does raise Action
-// (windows rely on that to run the box's logic when they fill it).
+// (windows rely on that to run the box's logic when they fill it). A click on a push or
+// bevel button leaves the keyboard focus where it was.
 #include "framework/control.h"
 #include "framework/graphics.h"
 

@@ -2,8 +2,6 @@
 #include "framework/edit_field.h"
 
 #include <QKeyEvent>
-#include <QScrollBar>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include "framework/edit_field_widget_qt.h"
@@ -77,7 +75,7 @@ void EditFieldView::Rebuild(bool multiLine) {
   line_ = nullptr;
   plain_ = nullptr;
   if (multiLine) {
-    plain_ = new QPlainTextEdit;
+    plain_ = new MultiLineEditor;
     plain_->setTabChangesFocus(true);
     QObject::connect(plain_, &QPlainTextEdit::textChanged, [this] { TextEdited(); });
     Watch(plain_->viewport());
@@ -95,25 +93,36 @@ void EditFieldView::Rebuild(bool multiLine) {
   if (hadFocus) editor_->setFocus(Qt::OtherFocusReason);
 }
 
-QString EditFieldView::text() const { return plain_ ? plain_->toPlainText() : line_->text(); }
+QString EditFieldView::ReadEditor() const { return plain_ ? plain_->Text() : line_->text(); }
+
+void EditFieldView::SetCached(QString t) {
+  cached_ = std::move(t);
+  programText_.reset();
+}
+
+const String& EditFieldView::programText() const {
+  if (!programText_) programText_ = plain_ ? FromQ(cached_) : LFToCR(cached_);
+  return *programText_;
+}
 
 void EditFieldView::setTextQuietly(const QString& t) {
   quiet_ = true;
-  if (plain_) plain_->setPlainText(t); else line_->setText(t);
+  if (plain_) {
+    SetCached(plain_->SetText(t));
+  } else {
+    line_->setText(t);
+    SetCached(line_->text());
+  }
   quiet_ = false;
-  cached_ = text();
 }
 
 int EditFieldView::selStart() const {
-  if (plain_) return plain_->textCursor().selectionStart();
+  if (plain_) return plain_->SelectionStart();
   return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
 }
 
 int EditFieldView::selLength() const {
-  if (plain_) {
-    QTextCursor c = plain_->textCursor();
-    return c.selectionEnd() - c.selectionStart();
-  }
+  if (plain_) return plain_->SelectionEnd() - plain_->SelectionStart();
   return line_->selectionLength();
 }
 
@@ -122,10 +131,7 @@ void EditFieldView::select(int start, int length) {
   start = std::clamp(start, 0, size);
   length = std::clamp(length, 0, size - start);
   if (plain_) {
-    QTextCursor c = plain_->textCursor();
-    c.setPosition(start);
-    c.setPosition(start + length, QTextCursor::KeepAnchor);
-    plain_->setTextCursor(c);
+    plain_->Select(start, start + length);
   } else if (length == 0) {
     line_->setCursorPosition(start);
   } else {
@@ -134,12 +140,12 @@ void EditFieldView::select(int start, int length) {
 }
 
 void EditFieldView::insert(const QString& t) {
-  if (plain_) plain_->textCursor().insertText(t); else line_->insert(t);
+  if (plain_) plain_->InsertText(t); else line_->insert(t);
 }
 
 void EditFieldView::TextEdited() {
   if (quiet_) return;
-  QString now = text();
+  QString now = ReadEditor();
   if (now == cached_) return;  // a format change, not an edit
   // The limit binds what the user types or pastes; text set by code is kept whole.
   int limit = field_.LimitText();
@@ -150,7 +156,7 @@ void EditFieldView::TextEdited() {
     select(caret, 0);
     return;
   }
-  cached_ = now;
+  SetCached(std::move(now));
   field_._RaiseAction("TextChange");
 }
 
@@ -181,6 +187,14 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
 
 // --- EditField -----------------------------------------------------------------------------
 
+namespace {
+// True when the toolkit's string made from `t` gives `t` back (not so for text that is
+// not UTF-8, nor for a leading byte-order mark, which the toolkit drops).
+bool ConvertsBackUnchanged(const String& t) {
+  return QByteArrayView(t).isValidUtf8() && !t.starts_with("\xEF\xBB\xBF");
+}
+}  // namespace
+
 EditField::EditField() {
   SetView(std::make_unique<EditFieldView>(*this, new QWidget));
   ApplyFont();
@@ -192,10 +206,19 @@ EditField::~EditField() = default;
 EditFieldView* EditField::_EditView() const { return static_cast<EditFieldView*>(_View()); }
 QWidget* EditorOf(const EditField& f) { return f._EditView()->editor(); }
 
-String EditField::Text() const { return LFToCR(_EditView()->text()); }
+String EditField::Text() const { return _EditView()->programText(); }
 
 void EditField::SetText(const String& t) {
-  _EditView()->setTextQuietly(CRToLF(t));
+  EditFieldView* view = _EditView();
+  if (multiLine_) {
+    // The multi-line editor takes every kind of line break itself. A long note is
+    // converted once, not again for each reader.
+    const QString q = ToQ(t);
+    view->setTextQuietly(q);
+    if (view->text() == q && ConvertsBackUnchanged(t)) view->keepProgramText(t);
+  } else {
+    view->setTextQuietly(CRToLF(t));
+  }
   // As typing would: at once, whatever the field's state.
   _RaiseAction("TextChange");
 }
@@ -283,7 +306,11 @@ void EditField::ApplyLook() {
     plain->setFrameShape(border_ ? QFrame::StyledPanel : QFrame::NoFrame);
     plain->setReadOnly(readOnly_);
     plain->setTabChangesFocus(!acceptTabs_);
-    plain->setVerticalScrollBarPolicy(scrollV_ ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // Typing cannot scroll a read-only field, so one without a scroll bar of its own
+    // shows one when its text does not fit: all of the text can be read.
+    plain->setVerticalScrollBarPolicy(scrollV_     ? Qt::ScrollBarAlwaysOn
+                                      : readOnly_ ? Qt::ScrollBarAsNeeded
+                                                  : Qt::ScrollBarAlwaysOff);
     plain->setHorizontalScrollBarPolicy(scrollH_ ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     plain->setLineWrapMode(scrollH_ ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
     QTextOption option = plain->document()->defaultTextOption();

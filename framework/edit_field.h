@@ -5,7 +5,9 @@
 // - Setting Text from code raises TextChange at once, inside the setter, also when the
 //   field is disabled (every set raises it, even with an unchanged text). Typing and
 //   pasting raise it after each change.
-// - Text has CR (13) between lines; LF and CRLF are taken as CR on set.
+// - Text has CR (13) between lines; LF and CRLF are taken as CR on set. Otherwise the
+//   text reads back exactly as it was set, typed or pasted (no-break spaces, tabs,
+//   accents as separate marks), whatever the length of its lines.
 // - Pasted rich text arrives as plain text. TextSize and TextColor apply to the whole
 //   text, whether set before or after Text. TextSize 0 is the default size.
 // - KeyDown(key) runs before the key is applied; returning false lets it go in. Return
@@ -16,6 +18,8 @@
 //   Each key press raises it once. A key a one-line field has no use for (Return,
 //   Escape) then goes on to the window, where it may press a default or cancel button.
 // - A disabled field is greyed, background and text.
+// - A multi-line read-only field without ScrollBarVertical shows a vertical scroll bar
+//   when its text does not fit.
 // - LostFocus: focus went to another control (not to the field's own contextual menu,
 //   not a window deactivation).
 // - MouseDown(x, y): false lets the field handle the click. The field shows no

@@ -3,17 +3,29 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <optional>
 
 namespace fw {
 
 namespace {
-QRect AvailableArea() {
+std::optional<ScreenArea> areaForTesting;
+
+ScreenArea AvailableArea() {
+  if (areaForTesting) return *areaForTesting;
   QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->availableGeometry() : QRect();
+  if (!screen) return {};
+  const QRect r = screen->availableGeometry();
+  return {r.x(), r.y(), r.width(), r.height()};
 }
 }  // namespace
 
-int32_t ScreenWidth() { return AvailableArea().width(); }
-int32_t ScreenHeight() { return AvailableArea().height(); }
+int32_t ScreenLeft() { return AvailableArea().left; }
+int32_t ScreenTop() { return AvailableArea().top; }
+int32_t ScreenWidth() { return AvailableArea().width; }
+int32_t ScreenHeight() { return AvailableArea().height; }
+
+void SetScreenAreaForTesting(const ScreenArea* area) {
+  areaForTesting = area ? std::optional<ScreenArea>(*area) : std::nullopt;
+}
 
 }  // namespace fw

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include "framework/buttons.h"
 #include "framework/control.h"
 #include "framework/control_widget_qt.h"
@@ -61,6 +62,31 @@ void ApplyModality(const WindowView& view, Qt::WindowModality modality) {
   top->setWindowModality(modality);
   if (shown) top->show();
 }
+
+// The window manager forgets a window's "above" state when the window is hidden and
+// shown again before it has taken in the first showing (a new window that a command
+// hides and shows again at once, as the reminder and the thumbnail are). Asked again
+// once the window is on screen, it keeps it.
+class StayAboveOnceShown : public QObject {
+ public:
+  static void Arm(QWidget* top) {
+    if (QWindow* window = top->windowHandle()) window->installEventFilter(new StayAboveOnceShown(window));
+  }
+
+ private:
+  explicit StayAboveOnceShown(QWindow* window) : QObject(window) {}
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    auto* window = static_cast<QWindow*>(watched);
+    if (e->type() == QEvent::Expose && window->isExposed()) {
+      const Qt::WindowFlags flags = window->flags();
+      window->setFlags(flags & ~Qt::WindowStaysOnTopHint);
+      window->setFlags(flags);
+      window->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+};
 
 // The top-level window: the close box, minimising and activation.
 class TopWidget : public QWidget {
@@ -352,7 +378,8 @@ void Window::ApplyFlags() {
   Qt::WindowFlags flags;
   switch (frame_) {
     case 1: case 2: case 8: flags = Qt::Dialog; break;
-    case 3: case 7: flags = Qt::Tool; break;
+    case 3: flags = Qt::Tool; break;  // above the application's own windows
+    case 7: flags = Qt::Tool | Qt::WindowStaysOnTopHint; break;  // above every application's
     case 4: case 5: case 6: flags = Qt::Window | Qt::FramelessWindowHint; break;
     default: flags = Qt::Window; break;
   }
@@ -397,6 +424,7 @@ void Window::Show() {
   }
   ApplyModality(*view_, ModalityFor(frame_, *view_));
   if (fullScreen_) top->showFullScreen(); else top->show();
+  if (top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) StayAboveOnceShown::Arm(top);
   top->raise();
   top->activateWindow();
 }

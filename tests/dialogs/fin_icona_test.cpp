@@ -12,6 +12,7 @@
 #include "framework/application.h"
 #include "framework/control_widget_qt.h"
 #include "framework/graphics.h"
+#include "framework/screen.h"
 #include "store/globali.h"
 #include "support/main_window_fixture.h"
 
@@ -23,6 +24,7 @@ struct Seen {
   int32_t minWidth = 0, minHeight = 0, maxWidth = 0, maxHeight = 0;
   int backdropWidth = 0, backdropHeight = 0;
   bool mainVisible = true;
+  bool staysOnTop = false;
 };
 
 class Iconise : public testsupport::MainWindowFixture {
@@ -48,7 +50,8 @@ class Iconise : public testsupport::MainWindowFixture {
       if (!w) return;
       seen = {true, w->Width(), w->Height(), w->Left(), w->Top(), w->MinWidth(), w->MinHeight(),
               w->MaxWidth(), w->MaxHeight(), w->Backdrop() ? w->Backdrop().Width() : 0,
-              w->Backdrop() ? w->Backdrop().Height() : 0, fw::TopWidgetOf(win())->isVisible()};
+              w->Backdrop() ? w->Backdrop().Height() : 0, fw::TopWidgetOf(win())->isVisible(),
+              fw::TopWidgetOf(*w)->windowFlags().testFlag(Qt::WindowStaysOnTopHint)};
       end(*w);
     });
     App app;
@@ -84,11 +87,23 @@ TEST_F(Iconise, FullWindowGivesAQuarterSizeThumbnailAtTheTopRight) {
   EXPECT_EQ(s.backdropWidth, 196);
   EXPECT_EQ(s.backdropHeight, 136);
   EXPECT_FALSE(s.mainVisible) << "the thumbnail stands in for the main window";
+  EXPECT_TRUE(s.staysOnTop) << "so it floats above every application's windows";
   EXPECT_EQ(Globali::winpict.Width(), 786);
   EXPECT_EQ(Globali::winpict.Height(), 546);
   // The click closed it and brought the main window back.
   EXPECT_EQ(fin_icona::OpenWindowForTesting(), nullptr);
   EXPECT_TRUE(fw::TopWidgetOf(win())->isVisible());
+}
+
+// Mend: the thumbnail was placed from the screen's width alone, so a dock on the left
+// shifted it by the dock's width away from the right edge.
+TEST_F(Iconise, ItsRightEdgeIsTwoPixelsFromTheRightOfTheAreaForWindows) {
+  const fw::ScreenArea beside_a_dock{64, 0, 1216, 800};
+  fw::SetScreenAreaForTesting(&beside_a_dock);
+  const Seen s = RunIconise(ClickOn);
+  fw::SetScreenAreaForTesting(nullptr);
+  EXPECT_EQ(s.left, 64 + 1216 - 196 - 2);
+  EXPECT_EQ(s.top, 38);
 }
 
 TEST_F(Iconise, NotesOnlyIsHalvedAndNotesAndCalendarQuartered) {

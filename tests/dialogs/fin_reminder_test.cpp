@@ -8,6 +8,7 @@
 
 #include "dialogs/fin_reminder.h"
 #include "framework/application.h"
+#include "framework/control_widget_qt.h"
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "store/globali.h"
@@ -65,6 +66,8 @@ TEST_F(ReminderWindow, BuiltFromItsDesign) {
   EXPECT_EQ(w.Width(), 480);
   EXPECT_EQ(w.Height(), 190);
   EXPECT_EQ(w.Frame(), 7);
+  EXPECT_TRUE(fw::TopWidgetOf(w)->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+      << "it floats above every application's windows";
   EXPECT_FALSE(w.Resizeable());
   EXPECT_EQ(w.BackColor(), (fw::Color{0x80, 0, 0}));
   EXPECT_TRUE(w.Member<fw::PushButton>("PushButton3").Default());

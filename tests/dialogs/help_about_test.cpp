@@ -3,7 +3,10 @@
 // painted backdrop and its two links through the ShowURL seam.
 #include <gtest/gtest.h>
 
+#include <QPlainTextEdit>
 #include <QPoint>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QtTest/QTest>
 
 #include <string>
@@ -81,6 +84,25 @@ TEST_F(SecondaryWindows, HelpShowsTheEnglishTipsInEveryLanguage) {
   EXPECT_NE(t.find("\r\rReminder:\r"), fw::String::npos);
   EXPECT_NE(t.find("If you edit the included \"LANGUAGE.txt\" text file"), fw::String::npos);
   EXPECT_EQ(t.find('\n'), fw::String::npos);
+}
+
+// Mend: with the Linux fonts the last paragraph was hidden below the field's edge, and
+// the field, read-only and without a scroll bar, could not be scrolled to it.
+TEST_F(SecondaryWindows, TheWholeHelpTextCanBeRead) {
+  fin_help::Window& w = Help();
+  ProcessEvents();
+  auto* editor = static_cast<QPlainTextEdit*>(fw::EditorOf(w.Member<fw::EditField>("EditField1")));
+  QScrollBar* bar = editor->verticalScrollBar();
+  ASSERT_GT(bar->maximum(), 0) << "the text is taller than the field here";
+  EXPECT_TRUE(bar->isVisible());
+  bar->setValue(bar->maximum());
+  ProcessEvents();
+  QTextBlock last = editor->document()->lastBlock();
+  while (last.text().isEmpty()) last = last.previous();  // the text ends in line breaks
+  ASSERT_TRUE(last.text().startsWith("If you edit"));
+  QTextCursor end(last);
+  end.movePosition(QTextCursor::EndOfBlock);
+  EXPECT_LE(editor->cursorRect(end).bottom(), editor->viewport()->height()) << "the last paragraph is in view";
 }
 
 TEST_F(SecondaryWindows, HelpCommandPutsTheWindowBesideTheMainWindowAgainAndAgain) {

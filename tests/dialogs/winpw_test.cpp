@@ -2,6 +2,7 @@
 // start-up lock in front of the real main window.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QWidget>
 #include <QtTest/QTest>
 
@@ -213,6 +214,25 @@ TEST_F(PasswordWindow, OnlyTheExactPasswordOpensTheLock) {
   Entry().SetText("Secret");
   QTest::keyClick(fw::EditorOf(Entry()), Qt::Key_Return);  // Return presses OK
   EXPECT_TRUE(DiaryShows());
+}
+
+// Mend: the field had no keyboard focus when the window opened, so typing went nowhere
+// and Return counted as a wrong attempt.
+TEST_F(PasswordWindow, TheEntryHasTheKeyboardFocusWhenTheWindowOpens) {
+  Globali::pwutilizza = 1;
+  Globali::password = "Secret";
+  pw().Close();
+  fin_main::startup::LockThenStart(win());
+  ProcessEvents();
+  EXPECT_TRUE(Entry().HasFocus()) << "as the start-up lock";
+  QTest::keyClicks(QApplication::focusWidget(), "Secret");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(DiaryShows());
+  EXPECT_EQ(fw::BeepCountForTesting(), 0);
+
+  pw();  // from the Password command, the lock on
+  ProcessEvents();
+  EXPECT_TRUE(Entry().HasFocus()) << "from the menu";
 }
 
 TEST_F(PasswordWindow, EscapeAndTheWindowManagerCannotDismissTheLock) {

@@ -181,3 +181,27 @@ TEST_F(ButtonTest, AWindowWithoutSuchButtonsIgnoresReturnAndEscape) {
   EXPECT_TRUE(senders.empty());
   EXPECT_TRUE(TopWidgetOf(*window)->isVisible());
 }
+
+// Mend: a click took the keyboard focus, so Space or Return typed next pressed the
+// button again (two spaces after "Previous year" moved two more years back).
+TEST_F(ButtonTest, AClickOnAPushOrBevelButtonLeavesTheFocusWhereItWas) {
+  EditField& field = Add<EditField>("cerca_campo", 10, 100, 150, 22);
+  PushButton& push = Add<PushButton>("PushButton1", 10, 10, 100, 20);
+  BevelButton& bevel = Add<BevelButton>("bott_cerca", 120, 10, 26, 22);
+  bevel.SetAcceptFocus(true);
+  CountActions(push);
+  CountActions(bevel);
+  ShowActive();
+  for (RectControl* button : {static_cast<RectControl*>(&push), static_cast<RectControl*>(&bevel)}) {
+    field.SetFocus();
+    Click(*button);
+    EXPECT_TRUE(field.HasFocus()) << button->Name;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  }
+  EXPECT_EQ(senders.size(), 2u) << "one Action per click, none from the spaces";
+  EXPECT_EQ(field.Text(), "  ");
+  // Tab still reaches a button.
+  field.SetFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_FALSE(field.HasFocus());
+}

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QTextBlock>
 #include <QTimer>
@@ -22,6 +23,13 @@ class EditFieldTest : public ControlsFixture {
     return f;
   }
   QWidget* Editor(EditField& f) { return EditorOf(f); }
+  // One key event per character, as a keyboard layout or an input method sends them.
+  static void TypeCharacters(QWidget* editor, const QString& text) {
+    for (QChar c : text) {
+      const Qt::Key key = c == u'\t' ? Qt::Key_Tab : c == u'\r' ? Qt::Key_Return : Qt::Key_unknown;
+      QTest::sendKeyEvent(QTest::Click, editor, key, QString(c), Qt::NoModifier);
+    }
+  }
   // Where clicks land: the multi-line editor's viewport.
   QWidget* ClickTarget(EditField& f) {
     auto* plain = qobject_cast<QPlainTextEdit*>(EditorOf(f));
@@ -62,6 +70,100 @@ TEST_F(EditFieldTest, LinesAreSeparatedByCarriageReturns) {
   g.SetText("keep");
   g.SetMultiLine(true);
   EXPECT_EQ(g.Text(), "keep");
+}
+
+// Mend: the multi-line editor's own plain text turned no-break spaces into spaces, and
+// the program stored the changed note.
+TEST_F(EditFieldTest, TextReadsBackExactlyAsSetTypedOrPasted) {
+  const QString french = QString::fromUtf8("« Il dit\u00A0: oui\u00A0! »\u202F10\u202F000 cafe\u0301 naïve");
+  const std::string lines = (french + "\tfin\rligne 2\r").toStdString();
+  for (bool multi : {true, false}) {
+    EditField& f = Field(multi, multi ? "multi" : "single");
+    ShowActive();
+    f.SetText(lines);
+    EXPECT_EQ(f.Text(), lines) << (multi ? "multi-line" : "one line") << ", set from code";
+
+    f.SetText("");
+    f.SetAcceptTabs(true);
+    f.SetFocus();
+    // A one-line field takes neither Tab nor Return as text.
+    const QString typed = multi ? QString::fromStdString(lines) : french;
+    TypeCharacters(Editor(f), typed);
+    EXPECT_EQ(f.Text(), typed.toStdString()) << (multi ? "multi-line" : "one line") << ", typed";
+  }
+  // Copied and pasted again within the field.
+  EditField& f = Field(true, "copy", 0, 100);
+  f.SetText(lines);
+  auto* editor = static_cast<QPlainTextEdit*>(Editor(f));
+  editor->selectAll();
+  editor->copy();
+  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromStdString(lines).replace('\r', '\n'));
+  f.SetText("");
+  editor->paste();
+  EXPECT_EQ(f.Text(), lines);
+}
+
+// Mend: a line of a megabyte without a break took minutes to lay out, and each key as
+// long again. The editor holds a long line in short blocks that are one line to the
+// user: reading, positions, copying, the keys and undo see no division.
+TEST_F(EditFieldTest, ALongLineIsOneLineToTheUserHoweverItIsHeld) {
+  std::string line;
+  for (int i = 0; line.size() < 25000; ++i) line += "parola" + std::to_string(i);
+  EditField& f = Field(true);
+  ShowActive();
+  f.SetText(line + "\rnext");
+  EXPECT_EQ(f.Text(), line + "\rnext");
+  auto* editor = static_cast<QPlainTextEdit*>(Editor(f));
+  for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next())
+    ASSERT_LE(b.length(), 4097) << "no block longer than a few thousand characters";
+  ASSERT_GT(editor->blockCount(), 5);
+
+  // Find the first division: the character positions go on across it.
+  const int division = editor->document()->begin().length() - 1;
+  f.SetSelStart(division - 3);
+  f.SetSelLength(6);
+  EXPECT_EQ(f.SelText(), line.substr(division - 3, 6));
+  editor->copy();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), line.substr(division - 3, 6));
+
+  // Keys at the division act on the characters beside it.
+  f.SetFocus();
+  f.SetSelStart(division);
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  std::string expected = line.substr(0, division - 1) + line.substr(division) + "\rnext";
+  EXPECT_EQ(f.Text(), expected);
+  f.SetSelStart(division - 1);
+  QTest::keyClick(editor, Qt::Key_Delete);
+  expected.erase(division - 1, 1);
+  EXPECT_EQ(f.Text(), expected);
+  QTest::keyClick(editor, Qt::Key_Right);
+  EXPECT_EQ(f.SelStart(), division);
+  QTest::keyClick(editor, Qt::Key_Left);
+  QTest::keyClick(editor, Qt::Key_Left);
+  EXPECT_EQ(f.SelStart(), division - 2);
+
+  // Return inside the line breaks it there; undo takes back a deletion across the
+  // division whole.
+  f.SetSelStart(division + 10);
+  QTest::keyClick(editor, Qt::Key_Return);
+  expected.insert(division + 10, "\r");
+  EXPECT_EQ(f.Text(), expected);
+  f.SetSelStart(division - 5);
+  f.SetSelLength(10);
+  QTest::keyClick(editor, Qt::Key_Delete);
+  EXPECT_EQ(f.Text(), std::string(expected).erase(division - 5, 10));
+  editor->undo();
+  EXPECT_EQ(f.Text(), expected);
+  editor->redo();
+  editor->undo();
+  EXPECT_EQ(f.Text(), expected);
+
+  // Pasted, a long line is held in short blocks too.
+  QApplication::clipboard()->setText(QString::fromStdString(line));
+  f.SetText("");
+  editor->paste();
+  EXPECT_EQ(f.Text(), line);
+  EXPECT_GT(editor->blockCount(), 5);
 }
 
 TEST_F(EditFieldTest, TypingAndPastingRaiseTextChangeAndPastedRichTextIsFlattened) {
@@ -375,4 +477,25 @@ TEST_F(EditFieldTest, ADisabledFieldLooksDisabled) {
   EXPECT_GT(lightness(Snapshot().pixel(inLetters)), 100);
   for (EditField* f : {&empty, &line, &text}) f->SetEnabled(true);
   EXPECT_EQ(QColor(Snapshot().pixel(inEmpty)), ToQColor(cream));
+}
+
+// Mend: typing cannot scroll a read-only field, and without a scroll bar the end of a
+// long text could not be read.
+TEST_F(EditFieldTest, AReadOnlyFieldShowsAScrollBarWhenItsTextDoesNotFit) {
+  EditField& readOnly = Field(true, "help");
+  readOnly.SetReadOnly(true);
+  EditField& editable = Field(true, "note", 0, 100);
+  ShowActive();
+  auto bar = [&](EditField& f) { return static_cast<QPlainTextEdit*>(Editor(f))->verticalScrollBar(); };
+  readOnly.SetText("short");
+  QApplication::processEvents();
+  EXPECT_FALSE(bar(readOnly)->isVisible()) << "the text fits";
+  std::string lines;
+  for (int i = 0; i < 30; ++i) lines += "line " + std::to_string(i) + "\r";
+  readOnly.SetText(lines);
+  editable.SetText(lines);
+  QApplication::processEvents();
+  EXPECT_TRUE(bar(readOnly)->isVisible());
+  EXPECT_GT(bar(readOnly)->maximum(), 0);
+  EXPECT_FALSE(bar(editable)->isVisible()) << "an editable field keeps its design";
 }

@@ -399,3 +399,20 @@ TEST(WindowModality, AFloatingWindowOverAModalOneStaysUsable) {
   main.ClickButton();
   EXPECT_EQ(main.clicks, 1);
 }
+
+// Mend: the global floating kind fell behind other programs' windows. It asks the
+// window system to keep it above every window; the plain floating kind stays above the
+// application's own only.
+TEST(WindowKinds, AGlobalFloatingWindowStaysAboveEveryApplicationsWindows) {
+  OpenApplication();
+  ButtonWindow global(7), floating(3);
+  global.Construct();
+  floating.Construct();
+  for (Window* w : {static_cast<Window*>(&global), static_cast<Window*>(&floating)}) {
+    const Qt::WindowFlags flags = TopWidgetOf(*w)->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::Tool)) << w->Frame();
+    EXPECT_EQ(flags.testFlag(Qt::WindowStaysOnTopHint), w->Frame() == 7) << w->Frame();
+  }
+  global.SetCloseButton(false);  // flags set again keep it
+  EXPECT_TRUE(TopWidgetOf(global)->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}

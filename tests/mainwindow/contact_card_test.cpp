@@ -61,6 +61,27 @@ TEST_F(Card, TypingWritesTheContactAndItsListRowAtOnce) {
   EXPECT_EQ(List().Cell(0, 4), "051 111");
 }
 
+// Mend: the notes field gave back its note with spaces for no-break spaces, and the
+// card stored that; a note of one line of megabytes took minutes to show.
+TEST_F(Card, TheNotesFieldShowsItsNoteAsItIsHoweverLong) {
+  const std::string french = "Code\u00A0: 1234\u202F5678\rétage\u00A02";
+  std::string oneLine;
+  for (int i = 0; oneLine.size() < (5u << 20); ++i) oneLine += "parola" + std::to_string(i);
+  UseContacts({Person("Anna Rossi", {{9, french}}), Person("Bruno Bianchi", {{9, oneLine}})});
+  ASSERT_TRUE(Globali::salvacontatti());
+  Globali::ripristinacontatti();  // as at start-up
+  ProcessEvents();
+  EXPECT_EQ(Field(9).Text(), french);
+  EXPECT_EQ(Globali::contatto(1, 9), french);
+
+  Click(Button("bott_succ"));
+  ProcessEvents();
+  EXPECT_EQ(Field(9).Text(), oneLine);
+  EXPECT_EQ(Globali::contatto(2, 9), oneLine);
+  Type(Field(9), "!");
+  EXPECT_EQ(Globali::contatto(2, 9), "!" + oneLine);
+}
+
 TEST_F(Card, CommandASelectsTheWholeField) {
   Field(9).SetText("one\rtwo\rthree");
   Field(9).SetSelStart(2);

@@ -41,6 +41,26 @@ TEST_F(NoteEditing, StoresAtTheFieldsDateAcrossAMonthEnd) {
   EXPECT_EQ(Globali::nota(29, 2), "century leap day");
 }
 
+// Mend: a note's no-break spaces became spaces as soon as the note was shown, and the
+// changed note was stored and saved.
+TEST_F(NoteEditing, ANoteKeepsItsExactTextThroughShowingTypingSavingAndLoading) {
+  const std::string french = "Rendez-vous\u00A0: 9\u202Fh\tchez «\u00A0Zoe\u0301\u00A0»\rpuis le\u00A0train";
+  Globali::nota(8, 12) = french;
+  Rebuild();
+  EXPECT_EQ(NoteField(1).Text(), french);
+  EXPECT_EQ(Globali::nota(8, 12), french) << "shown, the note is stored as it was";
+  Type(NoteField(2), "Note\u00A0: cafe\u0301 \u202F!");
+  EXPECT_EQ(Globali::nota(9, 12), "Note\u00A0: cafe\u0301 \u202F!") << "typed";
+
+  ASSERT_TRUE(Globali::salvanote());
+  Globali::nota(8, 12) = Globali::nota(9, 12) = "";
+  Globali::ripristinanote();
+  Rebuild();
+  EXPECT_EQ(Globali::nota(8, 12), french);
+  EXPECT_EQ(NoteField(1).Text(), french);
+  EXPECT_EQ(Globali::nota(9, 12), "Note\u00A0: cafe\u0301 \u202F!");
+}
+
 TEST_F(NoteEditing, EditingTodaysFieldSetsTodaysNoteAndRestartsTheScan) {
   fw::RunPendingThreadsForTesting();
   SelectDay(5, 12, 2026);  // today is field 2

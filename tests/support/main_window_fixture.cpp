@@ -122,7 +122,11 @@ fin_main::Window& MainWindowFixture::win() const { return fin_main::fin_main(); 
 
 void MainWindowFixture::Type(fw::EditField& field, const std::string& text) {
   field.SetFocus();
-  QTest::keyClicks(fw::EditorOf(field), QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+  QWidget* editor = fw::EditorOf(field);
+  for (QChar c : QString::fromUtf8(text.data(), static_cast<int>(text.size()))) {
+    if (c.unicode() < 0x80) QTest::keyClick(editor, c.toLatin1());
+    else QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), Qt::NoModifier);  // as a layout sends it
+  }
 }
 
 void MainWindowFixture::Key(fw::EditField& field, Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -61,7 +61,8 @@ class MainWindowFixture : public ::testing::Test {
   fw::EditField& NoteField(int index) const { return Member<fw::EditField>("nota_campo", index); }
   fw::StaticText& DayCell(int index) const { return Member<fw::StaticText>("cal_day", index); }
 
-  // Focuses the field and types the text (UTF-8) key by key into its editor.
+  // Focuses the field and types the text (UTF-8) key by key into its editor; a
+  // character beyond ASCII comes as a key that carries it.
   void Type(fw::EditField& field, const std::string& text);
   // One key press into the focused field, e.g. Key(f, Qt::Key_A, Qt::ControlModifier).
   void Key(fw::EditField& field, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

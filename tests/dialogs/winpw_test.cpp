@@ -221,8 +221,7 @@ TEST_F(PasswordWindow, OnlyTheExactPasswordOpensTheLock) {
 TEST_F(PasswordWindow, TheEntryHasTheKeyboardFocusWhenTheWindowOpens) {
   Globali::pwutilizza = 1;
   Globali::password = "Secret";
-  pw().Close();
-  fin_main::startup::LockThenStart(win());
+  StartLocked();
   ProcessEvents();
   EXPECT_TRUE(Entry().HasFocus()) << "as the start-up lock";
   QTest::keyClicks(QApplication::focusWidget(), "Secret");

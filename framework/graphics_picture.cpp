@@ -160,7 +160,7 @@ Picture LoadPictureResource(int number, int fallbackWidth, int fallbackHeight) {
 }
 
 Picture OpenPictureFile(const String& path) {
-  std::optional<QByteArray> bytes = ReadRegularFile(QString::fromStdString(path));
+  std::optional<QByteArray> bytes = ReadRegularFile(QString::fromStdString(path), -1, kLargestPictureFile);
   if (!bytes) return Picture();
   QBuffer buffer(&*bytes);
   QImageReader reader(&buffer);

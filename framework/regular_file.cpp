@@ -30,7 +30,7 @@ bool ReadAll(int fd, qint64 limit, QByteArray& out) {
 
 }  // namespace
 
-std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 limit) {
+std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 limit, qint64 largest) {
   if (path.isEmpty()) return std::nullopt;
   const QByteArray name = QFile::encodeName(path);
   struct stat st {};
@@ -39,10 +39,11 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 limit) {
   const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
   QByteArray bytes;
-  bool ok = ::fstat(fd, &st) == 0 && IsRegular(st);
+  bool ok = ::fstat(fd, &st) == 0 && IsRegular(st) && (limit >= 0 || st.st_size <= largest);
   if (ok) {
     bytes.reserve(static_cast<qsizetype>(limit < 0 ? st.st_size : std::min<qint64>(limit, st.st_size)));
-    ok = ReadAll(fd, limit, bytes);
+    // A file that grew since its size was taken is still read no further than allowed.
+    ok = ReadAll(fd, limit < 0 ? largest + 1 : limit, bytes) && (limit >= 0 || bytes.size() <= largest);
   }
   ::close(fd);
   if (!ok) return std::nullopt;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -218,6 +219,12 @@ TEST(StreamReading, OnlyRegularFilesAreOpened) {
   EXPECT_TRUE(OpenPictureFile(fifo).IsNull());
   EXPECT_FALSE(watch.ReaderSeen());
   EXPECT_EQ(FolderItem("/dev/null").OpenAsTextFile(), nullptr);  // a device
+  // A huge file (sparse here: no disk is used) is not read whole, nor taken for a picture.
+  const std::string huge = folders.app() + "/huge.png";
+  WriteFile(huge, "\x89PNG");
+  ASSERT_EQ(::truncate(huge.c_str(), (off_t{1} << 30) + 1), 0);
+  EXPECT_EQ(FolderItem(huge).OpenAsTextFile(), nullptr);
+  EXPECT_TRUE(OpenPictureFile(huge).IsNull());
 }
 
 TEST(StreamReading, MacRomanBytesBecomeTheirLetters) {

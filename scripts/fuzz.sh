@@ -6,6 +6,8 @@
 # Worth keeping as a seed: copy a finding, once mended, into tests/fuzz/corpus/<target>/.
 #
 # Usage: scripts/fuzz.sh [seconds per target, default 300] [target ...]
+# With 0 seconds each fuzzer only runs its seed corpus once, under the sanitizers
+# (scripts/test.sh does that where clang is installed, so the fuzzers keep building).
 # Targets: notes styles contacts preferences language text_stream layout (default: all)
 set -eu
 cd "$(dirname "$0")/.."
@@ -32,7 +34,9 @@ for t in "${targets[@]}"; do
   log="$build/findings/$t.log"
   echo "== $t: $seconds s (log: $log)"
   rc=0
-  "$build/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=4096 -max_len=65536 \
+  how=(-max_total_time="$seconds")
+  [ "$seconds" -gt 0 ] || how=(-runs=0)
+  "$build/tests/fuzz/fuzz_$t" "${how[@]}" -timeout=20 -rss_limit_mb=4096 -max_len=65536 \
     -print_final_stats=1 -artifact_prefix="$build/findings/$t-" \
     "$build/corpus/$t" "tests/fuzz/corpus/$t" >"$log" 2>&1 || rc=$?
   grep -E '^(==|SUMMARY|stat::|Done|INFO: Seed)|ERROR|runtime error' "$log" | tail -n 20

@@ -73,22 +73,21 @@ copies::Found ExamineStyles(const fw::FolderItem& file) {
   return found;
 }
 
-// The styles come from the copy whose notes are used; when that copy has no style
-// file the styles are the default ones, whatever the other copy holds. The other
-// copy's style file stands in only for one that is there but damaged.
+// The styles are chosen like the notes but on their own, the copy beside the notes
+// first: a save may have written the notes file only in one folder and the style file
+// only in the other. Neither copy there: the default styles.
 void ChooseStyles(NotesSource& source, const fw::FolderItem& usedFolder, const fw::FolderItem& otherFolder) {
   const fw::String name = fmt::YearStylesFileName(annoload);
   source.stylesFound = copies::ExamineBoth(usedFolder.Child(name), otherFolder.Child(name), ExamineStyles);
-  source.styles = usedFolder.Child(name);
-  if (!source.styles.Exists()) return;
   source.stylesChosen = copies::Choose(source.stylesFound);
-  if (source.stylesChosen >= 0) source.styles = source.stylesFound[static_cast<size_t>(source.stylesChosen)].file;
+  source.styles = source.stylesChosen >= 0 ? source.stylesFound[static_cast<size_t>(source.stylesChosen)].file
+                                           : usedFolder.Child(name);
 }
 
 // The application copy first, then the Preferences copy, each used only when its notes
-// file is whole; when neither is, the one holding more records; when neither can be
-// read (missing, or no file to read), the older single files. A notes folder that is
-// missing is created.
+// file is whole, and of two whole ones that differ the one written last; when neither
+// is whole, the one holding more records; when neither can be read (missing, or no
+// file to read), the older single files. A notes folder that is missing is created.
 NotesSource ChooseSource() {
   const std::array<fw::FolderItem, 2> folders{fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
                                               fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)};

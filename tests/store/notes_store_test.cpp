@@ -128,13 +128,23 @@ TEST_F(NotesStore, ReadsFilesWithCrOrCrlfLineEnds) {
   }
 }
 
-TEST_F(NotesStore, ApplicationCopyWinsAndItsMissingStyleFileMeansDefaults) {
+// Mend: of two whole copies that differ, the one a save wrote last is read (the other
+// is one a save could not replace), the application copy when they are as recent; and
+// each file on its own, so a style file that only the other copy holds is read too.
+TEST_F(NotesStore, OfTwoWholeCopiesTheOneWrittenLastIsReadEachFileOnItsOwn) {
   WriteFile(appNotes(), NotesFile({{1, "app"}}));
   WriteFile(prefNotes(), NotesFile({{1, "prefs"}}));
   WriteFile(prefStyles(), StylesFile("324"));
+  testsupport::WrittenHoursAgo({appNotes(), prefNotes(), prefStyles()}, 2);
   Globali::ripristinanote();
   EXPECT_EQ(Globali::nota(1, 1), "app");
-  EXPECT_EQ(Globali::fontecolore(1, 1), "112");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "324");
+
+  testsupport::WrittenHoursAgo({appNotes()}, 3);
+  WriteFile(appStyles(), StylesFile("218"));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "prefs");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "218");
 }
 
 TEST_F(NotesStore, PreferencesCopyIsReadWhenTheApplicationCopyLacksTheYear) {
@@ -330,6 +340,7 @@ TEST_F(NotesStore, ADamagedStyleFileGivesWayToTheOtherCopys) {
   WriteFile(appNotes(), NotesFile({{1, "app"}}));
   WriteFile(prefNotes(), NotesFile({{1, "prefs"}}));
   WriteFile(prefStyles(), StylesFile("218"));
+  testsupport::WrittenHoursAgo({appNotes(), prefNotes()}, 1);
   for (const std::string& bad : {std::string(), std::string("garbage\n"), StylesFile("424").substr(0, 400)}) {
     WriteFile(appStyles(), bad);
     messages.clear();

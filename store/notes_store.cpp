@@ -170,20 +170,38 @@ std::vector<fw::String> StylesLines() {
   return lines;
 }
 
+// The loaded year's two files as they were last read or written (a copy is enough: the
+// next load reads the copy written last), to know whether leaving the year can lose
+// anything.
+struct YearOnDisk {
+  std::vector<fw::String> notes, styles;
+};
+YearOnDisk& OnDisk() {
+  static YearOnDisk year;
+  return year;
+}
+
 // Each copy is written on its own: a folder that cannot be written (an application
 // folder is often read-only) stops neither the other copy nor anything after.
 SaveReport SaveYear() {
-  const std::vector<fw::String> notes = NotesLines();
-  const std::vector<fw::String> styles = StylesLines();
+  std::vector<fw::String> notes = NotesLines();
+  std::vector<fw::String> styles = StylesLines();
   SaveReport report;
+  bool notesWritten = false, stylesWritten = false;
   for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
                                        fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
     const bool folderReady = textfiles::EnsureFolder(folder);
     const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
-    report.Add(notesFile, folderReady && textfiles::WriteLines(notesFile, notes), textfiles::BytesOf(notes));
+    const bool notesHere = folderReady && textfiles::WriteLines(notesFile, notes);
+    report.Add(notesFile, notesHere, textfiles::BytesOf(notes));
     const fw::FolderItem stylesFile = folder.Child(fmt::YearStylesFileName(annoload));
-    report.Add(stylesFile, folderReady && textfiles::WriteLines(stylesFile, styles), textfiles::BytesOf(styles));
+    const bool stylesHere = folderReady && textfiles::WriteLines(stylesFile, styles);
+    report.Add(stylesFile, stylesHere, textfiles::BytesOf(styles));
+    notesWritten = notesWritten || notesHere;
+    stylesWritten = stylesWritten || stylesHere;
   }
+  if (notesWritten) OnDisk().notes = std::move(notes);
+  if (stylesWritten) OnDisk().styles = std::move(styles);
   return report;
 }
 
@@ -212,9 +230,12 @@ void ripristinanote() {
   // Told once the year is whole in memory.
   copies::KeepDamagedAside(source.notesFound, source.notesChosen);
   copies::KeepDamagedAside(source.stylesFound, source.stylesChosen);
+  OnDisk() = {NotesLines(), StylesLines()};
 }
 
 SaveReport salvanote() { return SaveYear(); }
+
+bool loadedYearIsOnDisk() { return NotesLines() == OnDisk().notes && StylesLines() == OnDisk().styles; }
 
 void eliminanote() {
   notequante = 0;

@@ -18,6 +18,9 @@ void ripristinanote();
 // Writes annoload to both copies, each on its own. True when both were written; the
 // report says which file was written nowhere and why.
 SaveReport salvanote();
+// True when nothing of the loaded year changed since it was last read or written: then
+// leaving it loses nothing, even where it can be written nowhere.
+bool loadedYearIsOnDisk();
 // Clears every note and style in memory (files stay until the next save) and
 // refreshes the window.
 void eliminanote();

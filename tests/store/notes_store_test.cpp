@@ -269,6 +269,25 @@ TEST_F(NotesStore, SaveWritesTheOtherCopyWhenOneCannotBeWritten) {
   EXPECT_NE(ReadFile(appNotes()).find("kept"), std::string::npos);
 }
 
+// Leaving the loaded year can lose nothing while it is as last read or written, in
+// either copy; a save that wrote no copy of a file does not count.
+TEST_F(NotesStore, TheLoadedYearIsOnDiskUntilItChangesAndIsWrittenNowhere) {
+  Globali::ripristinanote();
+  EXPECT_TRUE(Globali::loadedYearIsOnDisk());
+  Globali::nota(4, 4) = "new";
+  EXPECT_FALSE(Globali::loadedYearIsOnDisk());
+  std::filesystem::remove_all(app("diary database"));
+  WriteFile(app("diary database"), "a file where the folder should be");
+  EXPECT_FALSE(Globali::salvanote());
+  EXPECT_TRUE(Globali::loadedYearIsOnDisk());
+
+  Globali::fontecolore(4, 4) = "218";
+  std::filesystem::remove_all(prefs("velqora diary database"));
+  WriteFile(prefs("velqora diary database"), "a file where the folder should be");
+  EXPECT_TRUE(Globali::salvanote().AnyFileLost());
+  EXPECT_FALSE(Globali::loadedYearIsOnDisk());
+}
+
 TEST_F(NotesStore, SaveCreatesMissingFolders) {
   Globali::ripristinanote();
   std::filesystem::remove_all(app("diary database"));

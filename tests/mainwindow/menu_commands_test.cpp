@@ -429,6 +429,17 @@ TEST_F(MenuCommands, NotesExportsWriteAllOrTheComingWeek) {
   EXPECT_NE(all.find("Later"), std::string::npos);
   EXPECT_NE(week.find("Today"), std::string::npos);
   EXPECT_EQ(week.find("Later"), std::string::npos);
+
+  // Mend: a file that cannot be written is told, with where and why.
+  const size_t shown = messages.size();
+  const std::string nowhere = app("no such folder/notes.txt");
+  AnswerFileDialogsWith(nowhere);
+  for (const char* item : {"EsportacometestoTuttelenote", "EsportacometestoSettenotemostrate"}) {
+    Choose(item);
+    ASSERT_EQ(messages.size(), shown + 1) << item;
+    EXPECT_EQ(messages.back(), "Could not save notes.txt.\r" + nowhere + ": its folder is missing");
+    messages.pop_back();
+  }
 }
 
 // --- The Edit menu ---------------------------------------------------------------------

@@ -165,6 +165,20 @@ TEST_F(UnavailableAddressBook, NoBusAnswersWithAMessageWithoutWaitingAndChangesN
   EXPECT_EQ(BarLeft(), 831);
 }
 
+// Mend: the tests' own writers of the book refuse outside the private session, even
+// with HOME in the temporary folder (which TMPDIR decides).
+TEST_F(UnavailableAddressBook, TheTestsWritersRefuseOutsideThePrivateSession) {
+  ASSERT_NE(std::getenv("VELQORA_PRIVATE_SESSION"), nullptr) << "runs in scripts/private-session.sh";
+  const std::string session = std::getenv("VELQORA_PRIVATE_SESSION");
+  unsetenv("VELQORA_PRIVATE_SESSION");
+  const std::string unset = fw::EmptySystemAddressBookForTesting();
+  setenv("VELQORA_PRIVATE_SESSION", (session + "/other").c_str(), 1);
+  const std::string elsewhere = fw::AddToSystemAddressBookForTesting({Card({"N:Rossi;Anna;;;"})});
+  setenv("VELQORA_PRIVATE_SESSION", session.c_str(), 1);
+  EXPECT_EQ(unset, "refused: VELQORA_PRIVATE_SESSION is not set");
+  EXPECT_EQ(elsewhere, "refused: HOME is not the private session's");
+}
+
 TEST_F(UnavailableAddressBook, ABusThatNeverAnswersIsGivenUpAfterTheWait) {
   // A socket that takes the connection and never says a word.
   const std::string path = std::string(std::getenv("XDG_RUNTIME_DIR") ? std::getenv("XDG_RUNTIME_DIR") : "/tmp") +

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -536,6 +537,28 @@ TEST_F(EditMenu, TheFieldsOwnKeysActOnceWithTheItemsEnabled) {
   EXPECT_EQ(Clipboard(), "Den");
   Key(note, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(note.Text(), "Dentist");
+}
+
+// Text on offer whose owner is slow to send it, counting how often it is asked for.
+class SlowText : public QMimeData {
+ public:
+  int& fetched;
+  explicit SlowText(int& count) : fetched(count) {}
+  QStringList formats() const override { return {"text/plain"}; }
+  QVariant retrieveData(const QString&, QMetaType) const override {
+    ++fetched;
+    return QString("offered");
+  }
+};
+
+// Mend: bringing the menu up to date asks only whether text is offered, never for the
+// text itself (on X11 that waits until its owner has sent all of it).
+TEST_F(EditMenu, PasteIsOfferedWithoutFetchingTheText) {
+  Type(NoteField(0), "Dentist");
+  int fetched = 0;
+  QApplication::clipboard()->setMimeData(new SlowText(fetched));
+  EXPECT_EQ(Offered(), "U--V-");
+  EXPECT_EQ(fetched, 0);
 }
 
 // A password's text stays in its field; a field that cannot be edited only copies.

@@ -170,11 +170,11 @@ std::vector<fw::String> StylesLines() {
   return lines;
 }
 
-// The loaded year's two files as they were last read or written (a copy is enough: the
-// next load reads the copy written last), to know whether leaving the year can lose
-// anything.
+// The loaded year as its two files held it when they were last read or written (one
+// copy holding it is enough: the next load reads the copy written last), to know
+// whether leaving the year can lose anything.
 struct YearOnDisk {
-  std::vector<fw::String> notes, styles;
+  TextTable notes{-1, -1}, styles{-1, -1};
 };
 YearOnDisk& OnDisk() {
   static YearOnDisk year;
@@ -184,8 +184,9 @@ YearOnDisk& OnDisk() {
 // Each copy is written on its own: a folder that cannot be written (an application
 // folder is often read-only) stops neither the other copy nor anything after.
 SaveReport SaveYear() {
-  std::vector<fw::String> notes = NotesLines();
-  std::vector<fw::String> styles = StylesLines();
+  YearOnDisk saved{nota, fontecolore};
+  const std::vector<fw::String> notes = NotesLines();
+  const std::vector<fw::String> styles = StylesLines();
   SaveReport report;
   bool notesWritten = false, stylesWritten = false;
   for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
@@ -200,8 +201,8 @@ SaveReport SaveYear() {
     notesWritten = notesWritten || notesHere;
     stylesWritten = stylesWritten || stylesHere;
   }
-  if (notesWritten) OnDisk().notes = std::move(notes);
-  if (stylesWritten) OnDisk().styles = std::move(styles);
+  if (notesWritten) OnDisk().notes = std::move(saved.notes);
+  if (stylesWritten) OnDisk().styles = std::move(saved.styles);
   return report;
 }
 
@@ -230,12 +231,12 @@ void ripristinanote() {
   // Told once the year is whole in memory.
   copies::KeepDamagedAside(source.notesFound, source.notesChosen);
   copies::KeepDamagedAside(source.stylesFound, source.stylesChosen);
-  OnDisk() = {NotesLines(), StylesLines()};
+  OnDisk() = {nota, fontecolore};
 }
 
 SaveReport salvanote() { return SaveYear(); }
 
-bool loadedYearIsOnDisk() { return NotesLines() == OnDisk().notes && StylesLines() == OnDisk().styles; }
+bool loadedYearIsOnDisk() { return nota == OnDisk().notes && fontecolore == OnDisk().styles; }
 
 void eliminanote() {
   notequante = 0;

@@ -8,6 +8,7 @@
 #include "framework/devices.h"
 #include "framework/thread.h"
 #include "mainwindow/fin_main.h"
+#include "resources/texttable.h"
 #include "store/contact_list_switch.h"
 #include "store/file_formats.h"
 #include "store/globali.h"
@@ -151,8 +152,7 @@ void Import(const std::vector<AddressBookContact>& people) {
 bool App::_ArchivioImportaRubricaIndirizziMacOSX_Action() {
   const fw::AddressBook book = fw::SystemAddressBook();
   if (!book.Available()) {
-    fw::MsgBox("The desktop's address book (Evolution Data Server) could not be read, so no contact was "
-               "imported or changed." + fw::Chr(13) + fw::Chr(13) + "Reason: " + book.Error() + ".");
+    fw::MsgBox(resources::Filled(resources::kAddressBookUnreadableMessage, {book.Error()}));
     return false;
   }
   address_book_import::Import(book.Contacts());

@@ -68,13 +68,13 @@ bool App::_EliminaTuttiidati_Action() { return Run(kDeleteAll); }
 bool App::_EliminaTuttelenote_Action() { return Run(kDeleteNotes); }
 bool App::_EliminaTuttiicontatti_Action() { return Run(kDeleteContacts); }
 
-// A file that cannot be written keeps its old content; no command shows a message.
+// A file that could not be written keeps its old content, and is told with why.
 bool App::_EsportacometestoTuttelenote_Action() {
-  Globali::esportanote(true);
+  Globali::TellLostFiles(Globali::esportanote(true));
   return false;
 }
 
 bool App::_EsportacometestoSettenotemostrate_Action() {
-  Globali::esportanote(false);
+  Globali::TellLostFiles(Globali::esportanote(false));
   return false;
 }

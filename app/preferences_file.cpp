@@ -191,7 +191,8 @@ void SetDefaults() {
 
 bool Read(const WindowHooks& hooks) {
   // The Preferences copy first; a copy is used only when its fifteen lines are what the
-  // program writes. Folders, pipes and missing files cannot be read and never win.
+  // program writes (copy_choice.h). Folders, pipes and missing files cannot be read and
+  // never win.
   std::vector<std::vector<String>> lines;
   const auto found = Globali::copies::ExamineBoth(PreferencesCopy(), ApplicationCopy(), [&](const fw::FolderItem& file) {
     Globali::copies::Found f{file};

@@ -41,10 +41,10 @@ fw::Picture OpenBackgroundPicture(const fw::FolderItem& file, int32_t width, int
 
 // Start-up: reads the chosen copy into Globali (loading the alarm sound and the
 // background picture on the way) and answers true; without a readable copy sets the
-// defaults and answers false. The Preferences copy is chosen when its fifteen lines
-// are of the kinds the program writes, else the application copy; of two damaged
-// copies the one with more such lines, a damaged copy being kept aside and the user
-// told (copy_choice.h). A short or damaged file never stops start-up: values out of
+// defaults and answers false. A copy is chosen when its fifteen lines are of the kinds
+// the program writes: of two such copies that differ the one written last, the
+// Preferences copy when they are as recent; of two damaged copies the one with more
+// such lines, a damaged copy being kept aside and the user told (copy_choice.h). A short or damaged file never stops start-up: values out of
 // range and missing lines take their defaults.
 bool Read(const WindowHooks& hooks);
 void SetDefaults();

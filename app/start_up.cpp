@@ -33,9 +33,11 @@ bool ClaimDataFolders() {
   return false;
 }
 
+// The signals are caught from the first, so that a second copy that waits at its box
+// also ends as the program does on them, with its own exit code.
 int _Main() {
-  if (!ClaimDataFolders()) return 1;
   fw::EndOnSignalsAndSessionEnd();
+  if (!ClaimDataFolders()) return 1;
   StartProgram();
   return fw::RunEventLoop();
 }

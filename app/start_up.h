@@ -17,7 +17,7 @@ void StartProgram();
 // running copy holds them, tells the user it is already running and answers false,
 // having touched no file.
 bool ClaimDataFolders();
-// The folders claimed, quitting on signals and at the session's end, StartProgram,
+// Quitting on signals and at the session's end, the folders claimed, StartProgram,
 // then the event loop until the program quits; the exit code (1 when another copy
 // runs).
 int _Main();

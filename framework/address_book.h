@@ -77,8 +77,10 @@ AddressBook SystemAddressBook();
 // Tests: how long SystemAddressBook waits for an answer (5000 ms unless set).
 void SetAddressBookWaitForTesting(int32_t milliseconds);
 
-// Tests, on a private session only: they refuse (answering the reason) unless HOME is
-// inside the system's temporary folder, so that no test touches the user's own book.
+// Tests, on a private session only: they refuse (answering the reason) unless they run
+// inside scripts/private-session.sh (its VELQORA_PRIVATE_SESSION, a folder in the
+// system's temporary folder, and HOME inside it), so that no test touches the user's
+// own book.
 // Puts people into the default book, each given as a vCard; "" when all went in.
 String AddToSystemAddressBookForTesting(const std::vector<String>& vcards);
 // Removes every person from the default book; "" when done.

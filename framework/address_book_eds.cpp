@@ -202,10 +202,17 @@ AddressBook ReadDefaultBook() {
 
 // --- Tests' access --------------------------------------------------------------
 
+// Only scripts/private-session.sh names its fresh folder in this variable, and makes
+// HOME the "home" inside it; a user's own session has neither.
+constexpr char kPrivateSessionVariable[] = "VELQORA_PRIVATE_SESSION";
+
 String RefusalOutsidePrivateSession() {
+  const char* session = g_getenv(kPrivateSessionVariable);
   const char* home = g_getenv("HOME");
   const String temporary = String(g_get_tmp_dir()) + "/";
-  if (!home || String(home).rfind(temporary, 0) != 0) return "refused: HOME is not inside " + temporary;
+  if (!session || !*session) return "refused: " + String(kPrivateSessionVariable) + " is not set";
+  if (String(session).rfind(temporary, 0) != 0) return "refused: the private session is not inside " + temporary;
+  if (!home || String(home) != String(session) + "/home") return "refused: HOME is not the private session's";
   return "";
 }
 

@@ -188,11 +188,13 @@ namespace internal {
 void QuitOnRequestFromOutside() {
   Lifecycle& s = State();
   s.endingFromOutside = true;
+  // Nobody may be there to answer a box open now (of the start-up, of a command, or the
+  // quit's own), and it would hold the quit until answered.
+  CloseMessageBoxes();
   // Only the event loop's own turn is a point where everything loaded is whole: during
   // start-up a request is noticed only inside a message box, in the middle of loading.
   if (!s.inLoop) {
     s.quitWaiting = true;
-    CloseMessageBoxes();  // a box of the start-up would hold the quit until answered
     return;
   }
   Quit();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <functional>
 #include <optional>
@@ -67,9 +68,13 @@ std::optional<FocusedField> Focused() {
   return std::nullopt;
 }
 
+// Asks only whether text is offered, not for the text itself: the menus are brought up
+// to date at every shortcut, and on X11 fetching the text waits for its owner to send
+// all of it.
 bool ClipboardHasText() {
   const QClipboard* clipboard = QGuiApplication::clipboard();
-  return clipboard && !clipboard->text().isEmpty();
+  const QMimeData* offered = clipboard ? clipboard->mimeData() : nullptr;
+  return offered && offered->hasText();
 }
 
 bool Offers(const FocusedField& f, Edit e) {

@@ -72,6 +72,12 @@ bool FolderItem::IsWriteable() const {
   return CanWriteInto(ToQ(Parent().path_));
 }
 
+int64_t FolderItem::ModifiedNanoseconds() const {
+  struct stat info {};
+  if (path_.empty() || ::stat(path_.c_str(), &info) != 0) return 0;
+  return static_cast<int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+}
+
 // Each folder made here is its owner's only (0700): it holds a diary. Folders that
 // already exist keep their modes.
 bool FolderItem::CreateAsFolder() const {

@@ -2,6 +2,7 @@
 // Files and folders. A FolderItem names a path that may or may not exist. Text files
 // are UTF-8, one value per line. Writers never destroy the old file before the new
 // one is whole: output goes beside the final name and is renamed into place on Close.
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -32,6 +33,8 @@ class FolderItem {
   bool Exists() const;
   bool Directory() const;
   bool IsWriteable() const;  // a folder we can create files in, or a file we can replace
+  // When its content last changed, in nanoseconds since 1970; 0 when it is not there.
+  int64_t ModifiedNanoseconds() const;
 
   // Also creates missing parents, each with mode 0700; true when it exists afterwards.
   bool CreateAsFolder() const;

@@ -97,9 +97,9 @@ void SaveFileTextOutput::Write(const String& text) {
 }
 
 void SaveFileTextOutput::WriteLineAsIs(const String& line) {
-  if (closed_) return;
+  if (closed_ || failed_) return;
   const std::string bytes = line + "\n";
-  file_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+  failed_ = file_->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size());
 }
 
 bool SaveFileTextOutput::Close() {

@@ -24,12 +24,12 @@ std::array<fw::Color, 8> NoteOvalColours() {
           fw::HSV(0, 0, 0.3),    fw::HSV(0, 0.5, 0.3), fw::HSV(0.33, 0.5, 0.3), fw::HSV(0.66, 0.5, 0.3)};
 }
 
-// Saves the loaded year and loads `year` in its place. When the loaded year could be
-// written nowhere nothing switches: its notes stay in memory, the user is told, and
-// the answer is false.
+// Saves the loaded year and loads `year` in its place. When the loaded year changed
+// since it was read or written and could now be written nowhere, nothing switches:
+// its notes stay in memory, the user is told, and the answer is false.
 bool SwitchLoadedYear(Window& w, int32_t year) {
   const Globali::SaveReport saved = Globali::salvanote();
-  if (saved.AnyFileLost()) {
+  if (saved.AnyFileLost() && !Globali::loadedYearIsOnDisk()) {
     const fw::String loaded = fw::Str(int64_t{Globali::annoload});
     Globali::TellLostFiles(saved, resources::Filled(resources::kYearStaysMessage, {loaded}));
     return false;

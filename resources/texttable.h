@@ -68,6 +68,10 @@ inline constexpr std::string_view kOtherCopyUsedMessage =
     "^0 was damaged.\r\rIt was kept as ^1 beside it, and the other copy was used.";
 inline constexpr std::string_view kWhatCouldBeReadUsedMessage =
     "^0 was damaged.\r\rIt was kept as ^1 beside it, and what could be read of it was used.";
+// The desktop's address book could not be read for an import; ^0 is the reason.
+inline constexpr std::string_view kAddressBookUnreadableMessage =
+    "The desktop's address book (Evolution Data Server) could not be read, so no contact was imported or "
+    "changed.\r\rReason: ^0.";
 // A second start while the program runs on the same folders.
 inline constexpr std::string_view kAlreadyRunningMessage =
     "Velqora is already running.\r\rOnly one copy at a time can use the diary.";

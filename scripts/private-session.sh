@@ -22,6 +22,9 @@ if ! command -v dbus-run-session >/dev/null || [ ! -x /usr/libexec/evolution-sou
 fi
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/velqora-session-XXXXXX")
+# The program's test-only writers of the address book work only where this names the
+# folder that holds HOME.
+export VELQORA_PRIVATE_SESSION="$root"
 export HOME="$root/home" XDG_CONFIG_HOME="$root/config" XDG_DATA_HOME="$root/data" \
   XDG_CACHE_HOME="$root/cache" XDG_STATE_HOME="$root/state" XDG_RUNTIME_DIR="$root/runtime"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_STATE_HOME" "$XDG_RUNTIME_DIR"

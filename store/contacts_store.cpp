@@ -156,7 +156,8 @@ void RefreshListAndCard() {
 }  // namespace
 
 void ripristinacontatti() {
-  // The Preferences copy wins when it is whole; a damaged copy gives way to the other,
+  // A whole copy is used, and of two whole ones that differ the one written last, the
+  // Preferences copy when they are as recent; a damaged copy gives way to the other,
   // and when both are damaged the one with more contacts is used. Neither usable: the
   // sample contact, as when there is no file at all.
   std::vector<std::vector<Contact>> read;

@@ -7,8 +7,8 @@
 
 namespace Globali {
 
-// Loads the contacts (the Preferences copy when it is whole, else the application copy;
-// of two damaged copies the one holding more contacts, a damaged copy being kept aside
+// Loads the contacts (a whole copy, of two whole ones that differ the one written last
+// and the Preferences copy when they are as recent; of two damaged copies the one holding more contacts, a damaged copy being kept aside
 // and the user told, copy_choice.h; one sample contact when neither is usable),
 // refills the contact list and shows the card. Afterwards 1 <= contpunta <= contquanti
 // and cercapunta is 0.

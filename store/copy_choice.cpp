@@ -49,15 +49,21 @@ std::optional<fw::FolderItem> KeepAside(const fw::FolderItem& file, bool used) {
   return std::nullopt;
 }
 
+// A whole copy over a damaged one; of two whole ones the one a save wrote last (the
+// other is what a save could not replace); of two damaged ones the one of which more
+// can be read.
+bool Better(const Found& a, const Found& b) {
+  if (a.wellFormed != b.wellFormed) return a.wellFormed;
+  return a.wellFormed ? a.modified > b.modified : a.amount > b.amount;
+}
+
 }  // namespace
 
 int Choose(const std::vector<Found>& found) {
   int best = -1;
   for (int i = 0; i < static_cast<int>(found.size()); ++i) {
     const Found& f = found[static_cast<size_t>(i)];
-    if (!f.readable) continue;
-    if (f.wellFormed) return i;
-    if (best < 0 || f.amount > found[static_cast<size_t>(best)].amount) best = i;
+    if (f.readable && (best < 0 || Better(f, found[static_cast<size_t>(best)]))) best = i;
   }
   return best;
 }
@@ -82,6 +88,7 @@ std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem
     found.push_back({second, true, true, found[0].amount});
   else
     found.push_back(examine(second));
+  for (Found& f : found) f.modified = f.file.ModifiedNanoseconds();
   return found;
 }
 

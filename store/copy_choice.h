@@ -1,7 +1,8 @@
 #pragma once
 // Choosing between the two copies of a data file at load. A copy is used only when it
 // is complete and well-formed by its own format; otherwise the other copy is; when
-// neither is, the one of which most can be read. A damaged copy is never silently
+// neither is, the one of which most can be read. Two whole copies differ only when a
+// save could write one of them and not the other: the one written last is used. A damaged copy is never silently
 // written over: it is kept beside itself before the next save replaces it, and the
 // user is told once which file was set aside.
 #include <cstdint>
@@ -19,11 +20,12 @@ struct Found {
   bool readable = false;    // a file that could be read (missing files, folders, pipes are not)
   bool wellFormed = false;  // complete by its own format
   int64_t amount = 0;       // how much of it could be read: records, contacts, lines
+  int64_t modified = 0;     // when its content last changed (FolderItem::ModifiedNanoseconds)
 };
 
-// The copy to use, as an index into `found` (given in order of precedence): the first
-// well-formed one, else the readable one with the largest amount (the first of equals);
-// -1 when none can be read.
+// The copy to use, as an index into `found` (given in order of precedence): of the
+// well-formed ones the one changed last, else the readable one with the largest amount;
+// the first of equals. -1 when none can be read.
 int Choose(const std::vector<Found>& found);
 
 // Keeps every readable copy that is not well-formed under a free name beside it, and
@@ -32,8 +34,9 @@ int Choose(const std::vector<Found>& found);
 // again, so a damaged file that no save has replaced yet is told about once.
 void KeepDamagedAside(const std::vector<Found>& found, int chosen);
 
-// The two copies of a file as `examine` finds them, in this order. A second copy that
-// holds the same bytes as a whole first one is whole too, and is not examined.
+// The two copies of a file as `examine` finds them, in this order, with the times they
+// were changed. A second copy that holds the same bytes as a whole first one is whole
+// too, and is not examined.
 std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
                                const std::function<Found(const fw::FolderItem&)>& examine);
 

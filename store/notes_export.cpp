@@ -50,11 +50,14 @@ std::vector<fw::String> ExportLines(bool all) {
 
 }  // namespace
 
-bool esportanote(bool all) {
+SaveReport esportanote(bool all) {
   const fw::String defaultName = lingua == 2 ? "note.txt" : "notes.txt";
   const std::optional<fw::FolderItem> file = fw::GetSaveFolderItem("text", defaultName);
-  if (!file) return true;
-  return textfiles::WriteLines(*file, ExportLines(all));
+  SaveReport report;
+  if (!file) return report;
+  const std::vector<fw::String> lines = ExportLines(all);
+  report.Add(*file, textfiles::WriteLines(*file, lines), textfiles::BytesOf(lines));
+  return report;
 }
 
 }  // namespace Globali

@@ -73,22 +73,21 @@ copies::Found ExamineStyles(const fw::FolderItem& file) {
   return found;
 }
 
-// The styles come from the copy whose notes are used; when that copy has no style
-// file the styles are the default ones, whatever the other copy holds. The other
-// copy's style file stands in only for one that is there but damaged.
+// The styles are chosen like the notes but on their own, the copy beside the notes
+// first: a save may have written the notes file only in one folder and the style file
+// only in the other. Neither copy there: the default styles.
 void ChooseStyles(NotesSource& source, const fw::FolderItem& usedFolder, const fw::FolderItem& otherFolder) {
   const fw::String name = fmt::YearStylesFileName(annoload);
   source.stylesFound = copies::ExamineBoth(usedFolder.Child(name), otherFolder.Child(name), ExamineStyles);
-  source.styles = usedFolder.Child(name);
-  if (!source.styles.Exists()) return;
   source.stylesChosen = copies::Choose(source.stylesFound);
-  if (source.stylesChosen >= 0) source.styles = source.stylesFound[static_cast<size_t>(source.stylesChosen)].file;
+  source.styles = source.stylesChosen >= 0 ? source.stylesFound[static_cast<size_t>(source.stylesChosen)].file
+                                           : usedFolder.Child(name);
 }
 
 // The application copy first, then the Preferences copy, each used only when its notes
-// file is whole; when neither is, the one holding more records; when neither can be
-// read (missing, or no file to read), the older single files. A notes folder that is
-// missing is created.
+// file is whole, and of two whole ones that differ the one written last; when neither
+// is whole, the one holding more records; when neither can be read (missing, or no
+// file to read), the older single files. A notes folder that is missing is created.
 NotesSource ChooseSource() {
   const std::array<fw::FolderItem, 2> folders{fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
                                               fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)};
@@ -171,20 +170,39 @@ std::vector<fw::String> StylesLines() {
   return lines;
 }
 
+// The loaded year as its two files held it when they were last read or written (one
+// copy holding it is enough: the next load reads the copy written last), to know
+// whether leaving the year can lose anything.
+struct YearOnDisk {
+  TextTable notes{-1, -1}, styles{-1, -1};
+};
+YearOnDisk& OnDisk() {
+  static YearOnDisk year;
+  return year;
+}
+
 // Each copy is written on its own: a folder that cannot be written (an application
 // folder is often read-only) stops neither the other copy nor anything after.
 SaveReport SaveYear() {
+  YearOnDisk saved{nota, fontecolore};
   const std::vector<fw::String> notes = NotesLines();
   const std::vector<fw::String> styles = StylesLines();
   SaveReport report;
+  bool notesWritten = false, stylesWritten = false;
   for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
                                        fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
     const bool folderReady = textfiles::EnsureFolder(folder);
     const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
-    report.Add(notesFile, folderReady && textfiles::WriteLines(notesFile, notes), textfiles::BytesOf(notes));
+    const bool notesHere = folderReady && textfiles::WriteLines(notesFile, notes);
+    report.Add(notesFile, notesHere, textfiles::BytesOf(notes));
     const fw::FolderItem stylesFile = folder.Child(fmt::YearStylesFileName(annoload));
-    report.Add(stylesFile, folderReady && textfiles::WriteLines(stylesFile, styles), textfiles::BytesOf(styles));
+    const bool stylesHere = folderReady && textfiles::WriteLines(stylesFile, styles);
+    report.Add(stylesFile, stylesHere, textfiles::BytesOf(styles));
+    notesWritten = notesWritten || notesHere;
+    stylesWritten = stylesWritten || stylesHere;
   }
+  if (notesWritten) OnDisk().notes = std::move(saved.notes);
+  if (stylesWritten) OnDisk().styles = std::move(saved.styles);
   return report;
 }
 
@@ -213,9 +231,12 @@ void ripristinanote() {
   // Told once the year is whole in memory.
   copies::KeepDamagedAside(source.notesFound, source.notesChosen);
   copies::KeepDamagedAside(source.stylesFound, source.stylesChosen);
+  OnDisk() = {nota, fontecolore};
 }
 
 SaveReport salvanote() { return SaveYear(); }
+
+bool loadedYearIsOnDisk() { return nota == OnDisk().notes && fontecolore == OnDisk().styles; }
 
 void eliminanote() {
   notequante = 0;

@@ -6,10 +6,11 @@
 
 namespace Globali {
 
-// Loads annoload into nota / fontecolore and counts its notes into notequante. The
-// application copy wins when its notes file is whole (372 records), else the
-// Preferences copy; a damaged copy is kept aside and the user told (copy_choice.h).
-// The styles come with the notes, from the other copy only when theirs is damaged.
+// Loads annoload into nota / fontecolore and counts its notes into notequante. Each
+// file is read from a copy that is whole (372 records, 372 codes): of two whole copies
+// that differ the one written last, the application copy when they are as recent,
+// the copy beside the notes for the styles; a damaged copy is kept aside and the user
+// told (copy_choice.h).
 // The older "vlqnote.txt" / "vlqfont.txt" are taken for this year when neither copy
 // has the year. Touches no control: the callers set the month label and rebuild the
 // month grid and the note panel.
@@ -17,6 +18,9 @@ void ripristinanote();
 // Writes annoload to both copies, each on its own. True when both were written; the
 // report says which file was written nowhere and why.
 SaveReport salvanote();
+// True when nothing of the loaded year changed since it was last read or written: then
+// leaving it loses nothing, even where it can be written nowhere.
+bool loadedYearIsOnDisk();
 // Clears every note and style in memory (files stay until the next save) and
 // refreshes the window.
 void eliminanote();

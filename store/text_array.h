@@ -45,6 +45,9 @@ class TextTable {
     ubound2_ = ubound2;
   }
 
+  // Same bounds and the same text in every cell.
+  bool operator==(const TextTable&) const = default;
+
  private:
   size_t Offset(int32_t i, int32_t j) const {
     if (i < 0 || i > ubound1_ || j < 0 || j > ubound2_) throw std::out_of_range("TextTable index");

@@ -14,6 +14,7 @@
 #include "framework/devices.h"
 #include "framework/files.h"
 #include "store/globali.h"
+#include "store/window_refresh.h"
 #include "support/small_tmpfs.h"
 #include "support/test_support.h"
 
@@ -110,6 +111,67 @@ TEST_F(FullDisk, SavesKeepTheOldFilesReportFailureAndTellTheUser) {
   EXPECT_NE(asked[0].find("Quit anyway?"), std::string::npos);
 
   EXPECT_TRUE(Files(disk.path()) == before) << "every file of the last save is whole, and nothing is left beside";
+}
+
+// Every file in the folder, dated as written by the last run.
+void WrittenByTheLastRun(const std::string& folder) {
+  std::vector<std::string> paths;
+  for (const auto& e : fs::recursive_directory_iterator(folder))
+    if (e.is_regular_file()) paths.push_back(e.path().string());
+  testsupport::WrittenHoursAgo(paths, 1);
+}
+
+// Mend: a save that could write a file in one copy only, which it does without a word,
+// is what the next load reads, whichever copy is read first: after a year switch and
+// back, and at the next start. The application copy of the notes is read first, the
+// Preferences copy of the contacts and preferences: each folder in turn is the full one.
+TEST_F(FullDisk, WhatASaveWroteInOneCopyOnlyIsWhatTheNextLoadReads) {
+  Globali::window::SetRefreshObserverForTesting([](const fw::String&) {});
+  testsupport::TempFolders roomy;
+  for (const bool appFull : {true, false}) {
+    SCOPED_TRACE(appFull ? "application folder full" : "preferences folder full");
+    for (const std::string& folder : {app, prefsFolder, disk.path() + "/filler"}) fs::remove_all(folder);
+    fs::create_directories(appFull ? app : prefsFolder);
+    fw::SetApplicationFolderForTesting(appFull ? app : roomy.app());
+    fw::SetPreferencesFolderForTesting(appFull ? roomy.prefs() : prefsFolder);
+
+    Globali::annoload = 2026;
+    Globali::ripristinanote();
+    Globali::nota(1, 1) = "old note";
+    SetContacts({"Old contact"});
+    Globali::lingua = 2;
+    ASSERT_TRUE(Globali::salvanote() && Globali::salvacontatti() && prefs::WriteBothCopies());
+    for (const std::string& folder : {disk.path(), roomy.root()}) WrittenByTheLastRun(folder);
+    ASSERT_TRUE(disk.Fill());
+
+    Globali::nota(1, 1) = "new note";
+    SetContacts({"New contact"});
+    Globali::lingua = 3;
+    Globali::SaveReport saved = Globali::salvanote();  // the year switch's save
+    saved.Merge(Globali::salvacontatti());
+    saved.Merge(prefs::WriteBothCopies());
+    EXPECT_FALSE(saved.AllWritten());
+    EXPECT_FALSE(saved.AnyFileLost()) << "the other copy holds every file";
+    Globali::annoload = 2027;
+    Globali::ripristinanote();
+    EXPECT_FALSE(Globali::salvanote().AnyFileLost());
+    Globali::annoload = 2026;
+    Globali::ripristinanote();
+    EXPECT_EQ(Globali::nota(1, 1), "new note");
+
+    // The next start.
+    Globali::nota(1, 1) = "";
+    SetContacts({});
+    Globali::lingua = 1;
+    Globali::ripristinanote();
+    Globali::ripristinacontatti();
+    prefs::Read({});
+    EXPECT_EQ(Globali::nota(1, 1), "new note");
+    EXPECT_EQ(Globali::contatto(1, 0), "New contact");
+    EXPECT_EQ(Globali::lingua, 3);
+  }
+  EXPECT_TRUE(told.empty());
+  Globali::window::SetRefreshObserverForTesting(nullptr);
 }
 
 // Mend: without room for a copy of it, a damaged copy that is not used moves aside

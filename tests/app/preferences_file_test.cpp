@@ -92,7 +92,8 @@ TEST_F(PreferencesFile, OnOffLinesFallBackInOppositeDirections) {
   EXPECT_FALSE(Globali::pref_reverse);
 }
 
-TEST_F(PreferencesFile, ThePreferencesCopyWinsWheneverItExists) {
+// Of two whole copies the one written last, the Preferences copy when as recent.
+TEST_F(PreferencesFile, ThePreferencesCopyWinsOverAnApplicationCopyWrittenNoLater) {
   std::vector<std::string> other = kSample;
   other[0] = "3";
   WriteFile(appCopy(), Joined(kSample));
@@ -101,8 +102,12 @@ TEST_F(PreferencesFile, ThePreferencesCopyWinsWheneverItExists) {
   EXPECT_EQ(Globali::lingua, 2) << "an empty prefs folder leaves the application copy";
 
   WriteFile(prefsCopy(), Joined(other));
+  testsupport::WrittenHoursAgo({appCopy(), prefsCopy()}, 1);
   prefs::Read(hooks);
   EXPECT_EQ(Globali::lingua, 3);
+  testsupport::WrittenHoursAgo({prefsCopy()}, 2);
+  prefs::Read(hooks);
+  EXPECT_EQ(Globali::lingua, 2);
 }
 
 // Mend: a Preferences copy that is empty, garbage, cut short, a folder or a pipe never

@@ -65,8 +65,7 @@ class Program {
     waited_ = false;
   }
 
-  // Whether it catches `signal` by now: the program sets its handlers up once it holds
-  // its data folders, before it reads anything.
+  // Whether it catches `signal` by now: the program sets its handlers up first.
   bool Catches(int signal) const {
     std::ifstream status("/proc/" + std::to_string(pid_) + "/status");
     for (std::string line; std::getline(status, line);)
@@ -78,6 +77,31 @@ class Program {
   bool WaitUntilItCatchesSignals(std::chrono::milliseconds limit) {
     for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
       if (Catches(SIGTERM)) return true;
+      if (Ended()) return false;
+      std::this_thread::sleep_for(10ms);
+    }
+    return false;
+  }
+
+  // Waits until it holds the locks of both its data folders.
+  bool WaitUntilItHoldsItsFolders(std::chrono::milliseconds limit) {
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+      if (LocksHeld() == 2) return true;
+      if (Ended()) return false;
+      std::this_thread::sleep_for(10ms);
+    }
+    return false;
+  }
+
+  // Waits until it has a file of `folder` open besides its lock: a save under way (its
+  // temporary file, named or not).
+  bool WaitUntilItWritesIn(const std::string& folder, std::chrono::milliseconds limit) {
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+      std::error_code gone;  // the process may close a file or end meanwhile
+      for (const auto& fd : fs::directory_iterator("/proc/" + std::to_string(pid_) + "/fd", gone)) {
+        const std::string target = fs::read_symlink(fd.path(), gone).string();
+        if (target.rfind(folder + "/", 0) == 0 && !target.ends_with("/velqora.lock")) return true;
+      }
       if (Ended()) return false;
       std::this_thread::sleep_for(10ms);
     }
@@ -105,6 +129,16 @@ class Program {
   int status_ = 0;
   bool waited_ = true;
   int started_ = 0;
+
+  // The whole-file locks this process holds, as the system lists them:
+  // "1: FLOCK  ADVISORY  WRITE <pid> <device:inode> 0 EOF".
+  int LocksHeld() const {
+    std::ifstream locks("/proc/locks");
+    int held = 0;
+    for (std::string n, kind, mode, access, pid, rest; locks >> n >> kind >> mode >> access >> pid && std::getline(locks, rest);)
+      held += kind == "FLOCK" && pid == std::to_string(pid_);
+    return held;
+  }
 };
 
 class ProgramProcess : public ::testing::Test {
@@ -182,7 +216,10 @@ TEST_F(ProgramProcess, ATerminationSignalSavesBothCopiesThenEnds) {
     Program program(root_);
     program.Start();
     ASSERT_TRUE(program.WaitUntilItCatchesSignals(60s)) << ReadFile(root_ + "/output-1.txt");
-    if (c.firstStart) std::this_thread::sleep_for(300ms);  // its box is open by now
+    if (c.firstStart) {
+      // The language file is begun just before its box opens, and finished after it.
+      ASSERT_TRUE(program.WaitUntilItWritesIn(root_ + "/app", 60s));
+    }
     const int status = program.Signal(c.signal);
     ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal itself";
     EXPECT_EQ(WEXITSTATUS(status), 0);
@@ -199,16 +236,17 @@ TEST_F(ProgramProcess, ATerminationSignalSavesBothCopiesThenEnds) {
 TEST_F(ProgramProcess, ASecondCopyBesideARunningOneChangesNoFile) {
   Program first(root_);
   first.Start();
-  ASSERT_TRUE(first.WaitUntilItCatchesSignals(60s));
-  std::this_thread::sleep_for(500ms);  // well into its start-up
-  const auto before = Files();
+  ASSERT_TRUE(first.WaitUntilItHoldsItsFolders(60s));
+  const auto before = Files();  // its start-up writes no file here
 
   Program second(root_);
   second.Start();
-  // Had it started, it would catch signals by now; it waits at its message box instead.
-  EXPECT_FALSE(second.WaitUntilItCatchesSignals(3s));
+  ASSERT_TRUE(second.WaitUntilItCatchesSignals(60s));
+  // The signal closes the box it waits at, or the one it is about to open: only a copy
+  // refused by the lock ends with 1 (one that started would save and end with 0).
   const int status = second.Signal(SIGTERM);
-  EXPECT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 1));
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by the signal itself";
+  EXPECT_EQ(WEXITSTATUS(status), 1);
   EXPECT_EQ(Files(), before);
 
   // What the second copy tells: this process, on the same folders, is refused too.

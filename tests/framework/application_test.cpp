@@ -1,7 +1,9 @@
 // The application's start-up order, menu command dispatch and quitting.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <algorithm>
 #include <csignal>
@@ -169,6 +171,25 @@ TEST_F(AppTest, ASignalQuitsOnceStartUpIsOver) {
   };
   EXPECT_EQ(fw::RunEventLoop(), 0);
   EXPECT_EQ(log, (std::vector<std::string>{"app open", "app close"}));
+
+  // Mend: a signal while the quit's own box is open closes it, so the quit ends.
+  fw::ResetApplicationForTesting();
+  log.clear();
+  app.onOpen = [] { QTimer::singleShot(0, [] { fw::Quit(); }); };
+  app.onClose = [&] {
+    QTimer::singleShot(0, [] { std::raise(SIGTERM); });
+    QTimer giveUp;
+    QObject::connect(&giveUp, &QTimer::timeout, [&] {
+      log.push_back("box left open");
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w)) box->reject();
+    });
+    giveUp.start(3000);
+    fw::MsgBox("the quit's own box");
+    log.push_back("box closed");
+  };
+  EXPECT_EQ(fw::RunEventLoop(), 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "app close", "box closed"}));
 }
 
 // Mend: the desktop session's end runs the same quit; with the user at hand the

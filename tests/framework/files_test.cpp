@@ -298,9 +298,15 @@ TEST(StreamWriting, AFailedWriteKeepsTheOldFile) {
   ASSERT_NE(out, nullptr);
   for (int i = 0; i < 1000; ++i) out->WriteLine("a contact line that will not fit on the disk");
   const bool closed = out->Close();
+  // One long line is written in part without an error: the part is no file either.
+  auto asIs = f.CreateTextFile();
+  ASSERT_NE(asIs, nullptr);
+  asIs->WriteLineAsIs(std::string(20000, 'a'));
+  const bool closedAsIs = asIs->Close();
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, oldSignal);
   EXPECT_FALSE(closed);
+  EXPECT_FALSE(closedAsIs);
   EXPECT_EQ(ReadFile(f.AbsolutePath()), "versione1.5\n");
 }
 

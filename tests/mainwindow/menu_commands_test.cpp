@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -429,6 +430,17 @@ TEST_F(MenuCommands, NotesExportsWriteAllOrTheComingWeek) {
   EXPECT_NE(all.find("Later"), std::string::npos);
   EXPECT_NE(week.find("Today"), std::string::npos);
   EXPECT_EQ(week.find("Later"), std::string::npos);
+
+  // Mend: a file that cannot be written is told, with where and why.
+  const size_t shown = messages.size();
+  const std::string nowhere = app("no such folder/notes.txt");
+  AnswerFileDialogsWith(nowhere);
+  for (const char* item : {"EsportacometestoTuttelenote", "EsportacometestoSettenotemostrate"}) {
+    Choose(item);
+    ASSERT_EQ(messages.size(), shown + 1) << item;
+    EXPECT_EQ(messages.back(), "Could not save notes.txt.\r" + nowhere + ": its folder is missing");
+    messages.pop_back();
+  }
 }
 
 // --- The Edit menu ---------------------------------------------------------------------
@@ -525,6 +537,28 @@ TEST_F(EditMenu, TheFieldsOwnKeysActOnceWithTheItemsEnabled) {
   EXPECT_EQ(Clipboard(), "Den");
   Key(note, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(note.Text(), "Dentist");
+}
+
+// Text on offer whose owner is slow to send it, counting how often it is asked for.
+class SlowText : public QMimeData {
+ public:
+  int& fetched;
+  explicit SlowText(int& count) : fetched(count) {}
+  QStringList formats() const override { return {"text/plain"}; }
+  QVariant retrieveData(const QString&, QMetaType) const override {
+    ++fetched;
+    return QString("offered");
+  }
+};
+
+// Mend: bringing the menu up to date asks only whether text is offered, never for the
+// text itself (on X11 that waits until its owner has sent all of it).
+TEST_F(EditMenu, PasteIsOfferedWithoutFetchingTheText) {
+  Type(NoteField(0), "Dentist");
+  int fetched = 0;
+  QApplication::clipboard()->setMimeData(new SlowText(fetched));
+  EXPECT_EQ(Offered(), "U--V-");
+  EXPECT_EQ(fetched, 0);
 }
 
 // A password's text stays in its field; a field that cannot be edited only copies.

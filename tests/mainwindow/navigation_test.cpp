@@ -157,6 +157,17 @@ TEST_F(Navigation, AYearThatCanBeSavedNowhereIsNotLeft) {
   Click(Button("PushButton2"));
   EXPECT_EQ(Globali::annoload, 2027);
   EXPECT_NE(testsupport::ReadFile(app("diary database/2026n.txt")).find("last day"), std::string::npos);
+
+  // Mend: a year unchanged since it was read or written is left without a word, also
+  // where it can be written nowhere (read-only folders): nothing of it can be lost.
+  const size_t toldBefore = messages.size();
+  std::filesystem::rename(app("diary database"), app("kept"));
+  testsupport::WriteFile(app("diary database"), "a file where the folder should be");
+  Click(Button("PushButton1"));
+  EXPECT_EQ(Globali::annoload, 2026);
+  Click(Button("PushButton2"));
+  EXPECT_EQ(Globali::annoload, 2027);
+  EXPECT_EQ(messages.size(), toldBefore);
 }
 
 }  // namespace

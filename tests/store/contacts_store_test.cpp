@@ -73,11 +73,16 @@ TEST_F(ContactsStore, EmptyNotesAreOneEmptyLineBeforeTheEndLine) {
   EXPECT_EQ(ReadFile(appCopy()), Version15({Person("A", "")}));
 }
 
-TEST_F(ContactsStore, PreferencesCopyWinsOverTheApplicationCopy) {
+// Of two whole copies the one written last, the Preferences copy when as recent.
+TEST_F(ContactsStore, PreferencesCopyWinsOverTheApplicationCopyWrittenNoLater) {
   WriteFile(prefCopy(), Version15({Person("from prefs")}));
   WriteFile(appCopy(), Version15({Person("from app")}));
+  testsupport::WrittenHoursAgo({prefCopy(), appCopy()}, 1);
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 0), "from prefs");
+  testsupport::WrittenHoursAgo({prefCopy()}, 2);
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contatto(1, 0), "from app");
   std::filesystem::remove(prefCopy());
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 0), "from app");

@@ -128,13 +128,23 @@ TEST_F(NotesStore, ReadsFilesWithCrOrCrlfLineEnds) {
   }
 }
 
-TEST_F(NotesStore, ApplicationCopyWinsAndItsMissingStyleFileMeansDefaults) {
+// Mend: of two whole copies that differ, the one a save wrote last is read (the other
+// is one a save could not replace), the application copy when they are as recent; and
+// each file on its own, so a style file that only the other copy holds is read too.
+TEST_F(NotesStore, OfTwoWholeCopiesTheOneWrittenLastIsReadEachFileOnItsOwn) {
   WriteFile(appNotes(), NotesFile({{1, "app"}}));
   WriteFile(prefNotes(), NotesFile({{1, "prefs"}}));
   WriteFile(prefStyles(), StylesFile("324"));
+  testsupport::WrittenHoursAgo({appNotes(), prefNotes(), prefStyles()}, 2);
   Globali::ripristinanote();
   EXPECT_EQ(Globali::nota(1, 1), "app");
-  EXPECT_EQ(Globali::fontecolore(1, 1), "112");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "324");
+
+  testsupport::WrittenHoursAgo({appNotes()}, 3);
+  WriteFile(appStyles(), StylesFile("218"));
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "prefs");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "218");
 }
 
 TEST_F(NotesStore, PreferencesCopyIsReadWhenTheApplicationCopyLacksTheYear) {
@@ -259,6 +269,25 @@ TEST_F(NotesStore, SaveWritesTheOtherCopyWhenOneCannotBeWritten) {
   EXPECT_NE(ReadFile(appNotes()).find("kept"), std::string::npos);
 }
 
+// Leaving the loaded year can lose nothing while it is as last read or written, in
+// either copy; a save that wrote no copy of a file does not count.
+TEST_F(NotesStore, TheLoadedYearIsOnDiskUntilItChangesAndIsWrittenNowhere) {
+  Globali::ripristinanote();
+  EXPECT_TRUE(Globali::loadedYearIsOnDisk());
+  Globali::nota(4, 4) = "new";
+  EXPECT_FALSE(Globali::loadedYearIsOnDisk());
+  std::filesystem::remove_all(app("diary database"));
+  WriteFile(app("diary database"), "a file where the folder should be");
+  EXPECT_FALSE(Globali::salvanote());
+  EXPECT_TRUE(Globali::loadedYearIsOnDisk());
+
+  Globali::fontecolore(4, 4) = "218";
+  std::filesystem::remove_all(prefs("velqora diary database"));
+  WriteFile(prefs("velqora diary database"), "a file where the folder should be");
+  EXPECT_TRUE(Globali::salvanote().AnyFileLost());
+  EXPECT_FALSE(Globali::loadedYearIsOnDisk());
+}
+
 TEST_F(NotesStore, SaveCreatesMissingFolders) {
   Globali::ripristinanote();
   std::filesystem::remove_all(app("diary database"));
@@ -330,6 +359,7 @@ TEST_F(NotesStore, ADamagedStyleFileGivesWayToTheOtherCopys) {
   WriteFile(appNotes(), NotesFile({{1, "app"}}));
   WriteFile(prefNotes(), NotesFile({{1, "prefs"}}));
   WriteFile(prefStyles(), StylesFile("218"));
+  testsupport::WrittenHoursAgo({appNotes(), prefNotes()}, 1);
   for (const std::string& bad : {std::string(), std::string("garbage\n"), StylesFile("424").substr(0, 400)}) {
     WriteFile(appStyles(), bad);
     messages.clear();

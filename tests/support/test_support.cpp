@@ -74,6 +74,11 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 
 bool FileExists(const std::string& path) { return fs::exists(path); }
 
+void WrittenHoursAgo(const std::vector<std::string>& paths, int hoursAgo) {
+  const fs::file_time_type when = fs::file_time_type::clock::now() - std::chrono::hours(hoursAgo);
+  for (const std::string& path : paths) fs::last_write_time(path, when);
+}
+
 void MakeDirs(const std::string& path) { fs::create_directories(path); }
 
 std::vector<std::string> SplitLines(const std::string& text) {

@@ -49,5 +49,8 @@ void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 void MakeDirs(const std::string& path);
 std::vector<std::string> SplitLines(const std::string& text);  // on LF, CR or CRLF
+// Dates the files as last written `hoursAgo` hours before now, all at the same moment:
+// which of two copies was written last then never hangs on the clock's tick.
+void WrittenHoursAgo(const std::vector<std::string>& paths, int hoursAgo);
 
 }  // namespace testsupport

@@ -122,10 +122,14 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
   return CommitWhole(out);
 }
 
+bool SameText(const FolderItem& a, const FolderItem& b) {
+  return RegularFilesHoldSameText(ToQ(a.AbsolutePath()), ToQ(b.AbsolutePath()));
+}
+
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  const std::optional<QByteArray> bytes = ReadRegularFile(ToQ(path_));
+  std::optional<std::string> bytes = ReadRegularFileAsString(ToQ(path_));
   if (!bytes) return nullptr;
-  return std::make_unique<BufferedTextInput>(bytes->toStdString());
+  return std::make_unique<BufferedTextInput>(std::move(*bytes));
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {

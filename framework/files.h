@@ -95,8 +95,13 @@ class TextOutputStream {
 // while no save of this program can be under way there. Answers how many went.
 int RemoveLeftoverSaves(const FolderItem& folder, const std::function<bool(const String&)>& isDataFile);
 
+// True when both are regular files that read as the same text, as OpenAsTextFile reads
+// them (a leading byte-order mark is no text). Compared a piece at a time: neither is
+// taken into memory whole.
+bool SameText(const FolderItem& a, const FolderItem& b);
+
 // Mac Roman bytes (as old files on a Mac were written) to UTF-8.
-String MacRomanToUtf8(const std::string& bytes);
+String MacRomanToUtf8(std::string_view bytes);
 
 // The folder that holds the executable; when that is not writable, $XDG_DATA_HOME/velqora.
 FolderItem ApplicationFolder();

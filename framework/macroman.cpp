@@ -28,7 +28,7 @@ constexpr uint16_t kMacRomanHigh[128] = {
 
 }  // namespace
 
-String MacRomanToUtf8(const std::string& bytes) {
+String MacRomanToUtf8(std::string_view bytes) {
   String out;
   out.reserve(bytes.size() + bytes.size() / 4);
   for (unsigned char c : bytes) {

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <vector>
 
 namespace fw {
 
@@ -14,40 +16,106 @@ namespace {
 
 bool IsRegular(const struct stat& st) { return S_ISREG(st.st_mode); }
 
-// Reads to the end or to the limit; false on a read error.
-bool ReadAll(int fd, qint64 limit, QByteArray& out) {
-  char buffer[64 * 1024];
-  while (limit < 0 || out.size() < limit) {
-    const qint64 want = limit < 0 ? qint64(sizeof buffer) : std::min<qint64>(sizeof buffer, limit - out.size());
-    const ssize_t got = ::read(fd, buffer, static_cast<size_t>(want));
+// Reads up to `limit` bytes straight into `out`, given room for the `expected` bytes
+// and one more, so that a file of the size it had at open ends without another
+// allocation; false on a read error.
+template <class Bytes>
+bool ReadAll(int fd, qint64 limit, qint64 expected, Bytes& out) {
+  constexpr qint64 kMore = 64 * 1024;  // room added when the file grew since
+  out.resize(static_cast<size_t>(std::min(expected + 1, limit)));
+  qint64 have = 0;
+  while (have < limit) {
+    if (have == static_cast<qint64>(out.size())) out.resize(static_cast<size_t>(std::min(have + kMore, limit)));
+    const ssize_t got = ::read(fd, out.data() + have, out.size() - static_cast<size_t>(have));
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
     if (got == 0) break;
-    out.append(buffer, static_cast<qsizetype>(got));
+    have += got;
   }
+  out.resize(static_cast<size_t>(have));
   return true;
+}
+
+// The file opened for reading when it is a regular file; -1 otherwise.
+int OpenRegular(const QString& path) {
+  if (path.isEmpty()) return -1;
+  const QByteArray name = QFile::encodeName(path);
+  struct stat st {};
+  if (::stat(name.constData(), &st) != 0 || !IsRegular(st)) return -1;
+  // Not blocking even if something else took the file's place after the test above.
+  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0 && (::fstat(fd, &st) != 0 || !IsRegular(st))) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+template <class Bytes>
+std::optional<Bytes> Read(const QString& path, qint64 limit, qint64 largest) {
+  const int fd = OpenRegular(path);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  Bytes bytes;
+  const bool whole = limit < 0;
+  // A file that grew since its size was taken is still read no further than allowed.
+  const bool ok = ::fstat(fd, &st) == 0 && (!whole || st.st_size <= largest) &&
+                  ReadAll(fd, whole ? largest + 1 : limit, whole ? st.st_size : std::min<qint64>(limit, st.st_size), bytes) &&
+                  (!whole || static_cast<qint64>(bytes.size()) <= largest);
+  ::close(fd);
+  if (!ok) return std::nullopt;
+  return bytes;
+}
+
+// Up to `size` bytes, fewer only at the end of the file; -1 on a read error.
+ssize_t ReadUpTo(int fd, char* to, size_t size) {
+  size_t have = 0;
+  while (have < size) {
+    const ssize_t got = ::read(fd, to + have, size - have);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    have += static_cast<size_t>(got);
+  }
+  return static_cast<ssize_t>(have);
+}
+
+// Reads past a UTF-8 byte-order mark at the start; false on a read error.
+bool SkipByteOrderMark(int fd) {
+  char head[3];
+  const ssize_t got = ReadUpTo(fd, head, sizeof head);
+  if (got < 0) return false;
+  return (got == 3 && std::memcmp(head, "\xEF\xBB\xBF", 3) == 0) || ::lseek(fd, 0, SEEK_SET) == 0;
+}
+
+bool SameBytesToTheEnd(int a, int b) {
+  constexpr size_t kPiece = 64 * 1024;
+  std::vector<char> x(kPiece), y(kPiece);
+  for (;;) {
+    const ssize_t n = ReadUpTo(a, x.data(), kPiece);
+    if (n < 0 || ReadUpTo(b, y.data(), kPiece) != n || std::memcmp(x.data(), y.data(), static_cast<size_t>(n)) != 0)
+      return false;
+    if (n == 0) return true;
+  }
 }
 
 }  // namespace
 
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 limit, qint64 largest) {
-  if (path.isEmpty()) return std::nullopt;
-  const QByteArray name = QFile::encodeName(path);
-  struct stat st {};
-  if (::stat(name.constData(), &st) != 0 || !IsRegular(st)) return std::nullopt;
-  // Not blocking even if something else took the file's place after the test above.
-  const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  QByteArray bytes;
-  bool ok = ::fstat(fd, &st) == 0 && IsRegular(st) && (limit >= 0 || st.st_size <= largest);
-  if (ok) {
-    bytes.reserve(static_cast<qsizetype>(limit < 0 ? st.st_size : std::min<qint64>(limit, st.st_size)));
-    // A file that grew since its size was taken is still read no further than allowed.
-    ok = ReadAll(fd, limit < 0 ? largest + 1 : limit, bytes) && (limit >= 0 || bytes.size() <= largest);
-  }
-  ::close(fd);
-  if (!ok) return std::nullopt;
-  return bytes;
+  return Read<QByteArray>(path, limit, largest);
+}
+
+std::optional<std::string> ReadRegularFileAsString(const QString& path) {
+  return Read<std::string>(path, -1, kLargestWholeFile);
+}
+
+bool RegularFilesHoldSameText(const QString& a, const QString& b) {
+  const int x = OpenRegular(a);
+  const int y = x < 0 ? -1 : OpenRegular(b);
+  const bool same = y >= 0 && SkipByteOrderMark(x) && SkipByteOrderMark(y) && SameBytesToTheEnd(x, y);
+  if (x >= 0) ::close(x);
+  if (y >= 0) ::close(y);
+  return same;
 }
 
 }  // namespace fw

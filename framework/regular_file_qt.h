@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <optional>
+#include <string>
 
 namespace fw {
 
@@ -19,5 +20,10 @@ constexpr qint64 kLargestPictureFile = qint64{256} << 20;
 // nullopt as a missing file does.
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 limit = -1,
                                           qint64 largest = kLargestWholeFile);
+// The same, whole, in the string a text stream reads from.
+std::optional<std::string> ReadRegularFileAsString(const QString& path);
+// True when both are regular files with the same bytes after any UTF-8 byte-order mark
+// at their start; read a piece at a time.
+bool RegularFilesHoldSameText(const QString& a, const QString& b);
 
 }  // namespace fw

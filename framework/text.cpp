@@ -164,8 +164,12 @@ String LinesToCR(const String& s) {
   return out;
 }
 
-bool IsValidUtf8(const String& s) {
+bool IsValidUtf8(std::string_view s) {
   for (size_t i = 0; i < s.size();) {
+    if (i + 8 <= s.size() && utf8::EightAscii(s.data() + i)) {  // most text is ASCII
+      i += 8;
+      continue;
+    }
     const size_t n = utf8::SequenceLength(s, i);
     if (n == 0) return false;
     i += n;

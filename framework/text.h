@@ -8,6 +8,7 @@
 // accents matter). That is the one rule, used for markers, passwords and searches alike.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace fw {
 
@@ -37,6 +38,6 @@ String NthField(const String& s, const String& separator, int64_t n);  // n from
 
 // Line breaks: the program keeps CR (13) between lines; these convert at the edges.
 String LinesToCR(const String& s);  // CRLF or LF -> CR
-bool IsValidUtf8(const String& s);
+bool IsValidUtf8(std::string_view s);
 
 }  // namespace fw

@@ -1,12 +1,21 @@
 #include "framework/text_streams_qt.h"
 
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
 #include "framework/whole_save_qt.h"
 
 namespace fw {
 
 namespace {
 
-bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+// Where the line starting at `from` ends: its CR or LF, or the end. Looked for with
+// the library's search, many bytes at a time: a line may be megabytes long.
+size_t LineEnd(std::string_view bytes, size_t from) {
+  const size_t lf = std::min(bytes.find('\n', from), bytes.size());
+  return std::min(bytes.substr(0, lf).find('\r', from), lf);
+}
 
 // The program keeps CR between lines; files on this system end lines with LF.
 std::string WithLfBreaks(const String& text) {
@@ -35,42 +44,55 @@ void BufferedTextInput::SetEncoding(Encoding e) { encoding_ = e; }
 // Detecting decides each line on its own: one stray byte must not turn every accented
 // letter elsewhere in the file into other letters.
 String BufferedTextInput::Decode(size_t from, size_t to) const {
-  std::string bytes = bytes_.substr(from, to - from);
-  switch (encoding_) {
-    case Encoding::UTF8: return bytes;
-    case Encoding::MacRoman: return MacRomanToUtf8(bytes);
-    case Encoding::Detect: break;
-  }
+  const std::string_view bytes = std::string_view(bytes_).substr(from, to - from);
+  if (encoding_ == Encoding::MacRoman) return MacRomanToUtf8(bytes);
+  if (encoding_ == Encoding::UTF8 || IsValidUtf8(bytes)) return String(bytes);
   String text;
   text.reserve(bytes.size());
   for (size_t start = 0; start < bytes.size();) {
-    size_t end = start;
-    while (end < bytes.size() && !IsBreak(bytes[end])) ++end;
-    std::string line = bytes.substr(start, end - start);
-    text += IsValidUtf8(line) ? line : MacRomanToUtf8(line);
-    if (end < bytes.size()) text += bytes[end++];
-    start = end;
+    const size_t end = LineEnd(bytes, start);
+    const std::string_view line = bytes.substr(start, end - start);
+    if (IsValidUtf8(line)) text += line;
+    else text += MacRomanToUtf8(line);
+    if (end < bytes.size()) text += bytes[end];
+    start = end + 1;
   }
   return text;
 }
 
 String BufferedTextInput::ReadLine() {
   if (EOF()) return "";
-  size_t end = pos_;
-  while (end < bytes_.size() && !IsBreak(bytes_[end])) ++end;
-  String line = Decode(pos_, end);
-  pos_ = end;
-  if (pos_ < bytes_.size()) {
-    const bool crlf = bytes_[pos_] == '\r' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '\n';
-    pos_ += crlf ? 2 : 1;
+  const size_t end = LineEnd(bytes_, pos_);
+  size_t next = end;  // after the line's break
+  if (next < bytes_.size()) next += bytes_.compare(next, 2, "\r\n") == 0 ? 2 : 1;
+  const std::string_view bytes = std::string_view(bytes_).substr(pos_, end - pos_);
+  String line;
+  if (bytes.size() > (bytes_.size() - pos_) / 2 &&
+      (encoding_ == Encoding::UTF8 || (encoding_ == Encoding::Detect && IsValidUtf8(bytes)))) {
+    // A line of most of what is left (a note of megabytes on one line), text as it
+    // is, is taken out of the file's memory rather than copied.
+    line = std::exchange(bytes_, bytes_.substr(next));
+    line.resize(end);
+    line.erase(0, pos_);
+    pos_ = 0;
+  } else {
+    line = Decode(pos_, end);
+    pos_ = next;
   }
   return line;
 }
 
 String BufferedTextInput::ReadAll() {
   if (EOF()) return "";
-  String rest = Decode(pos_, bytes_.size());
-  pos_ = bytes_.size();
+  String rest;
+  if (encoding_ == Encoding::UTF8) {
+    rest = std::move(bytes_);  // the bytes are the text: kept, not copied
+    rest.erase(0, pos_);
+  } else {
+    rest = Decode(pos_, bytes_.size());
+  }
+  bytes_.clear();
+  pos_ = 0;
   return rest;
 }
 

@@ -1,12 +1,14 @@
 #include "framework/utf8.h"
 
+#include <algorithm>
+
 namespace fw::utf8 {
 
 namespace {
 bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
 }  // namespace
 
-size_t SequenceLength(const std::string& s, size_t i) {
+size_t SequenceLength(std::string_view s, size_t i) {
   const auto b = [&](size_t k) { return static_cast<unsigned char>(s[i + k]); };
   const size_t left = s.size() - i;
   const unsigned char c = b(0);
@@ -28,7 +30,7 @@ size_t SequenceLength(const std::string& s, size_t i) {
   return n;
 }
 
-uint32_t Decode(const std::string& s, size_t i) {
+uint32_t Decode(std::string_view s, size_t i) {
   const size_t n = SequenceLength(s, i);
   const auto c = static_cast<unsigned char>(s[i]);
   if (n <= 1) return c;
@@ -57,17 +59,53 @@ void Append(std::string& out, uint32_t cp) {
   }
 }
 
-size_t OffsetOf(const std::string& s, int64_t n) {
+size_t OffsetOf(std::string_view s, int64_t n) {
   size_t i = 0;
   for (; n > 0 && i < s.size(); --n) i += CharLength(s, i);
   return i < s.size() ? i : s.size();
 }
 
-int64_t CountChars(const std::string& s, size_t from, size_t to) {
+int64_t CountChars(std::string_view s, size_t from, size_t to) {
   if (to > s.size()) to = s.size();
   int64_t count = 0;
   for (size_t i = from; i < to; i += CharLength(s, i)) ++count;
   return count;
+}
+
+namespace {
+// Bytes and UTF-16 units of the character whose sequence starts with `lead`.
+size_t SequenceBytes(unsigned char lead) { return lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4; }
+size_t UnitsOf(unsigned char lead) { return lead >= 0xF0 ? 2 : 1; }
+}  // namespace
+
+size_t Utf16Units(std::string_view s) {
+  size_t units = 0;
+  for (size_t i = 0; i < s.size();) {
+    if (i + 8 <= s.size() && EightAscii(s.data() + i)) {
+      i += 8;
+      units += 8;
+      continue;
+    }
+    const auto lead = static_cast<unsigned char>(s[i]);
+    units += UnitsOf(lead);
+    i += SequenceBytes(lead);
+  }
+  return units;
+}
+
+size_t AfterUtf16Units(std::string_view s, size_t units) {
+  size_t i = 0;
+  while (units > 0 && i < s.size()) {
+    if (units >= 8 && i + 8 <= s.size() && EightAscii(s.data() + i)) {
+      i += 8;
+      units -= 8;
+      continue;
+    }
+    const auto lead = static_cast<unsigned char>(s[i]);
+    units -= std::min(units, UnitsOf(lead));
+    i += SequenceBytes(lead);
+  }
+  return std::min(i, s.size());
 }
 
 }  // namespace fw::utf8

@@ -107,11 +107,12 @@ ReadContactsFile ReadFile(const fw::FolderItem& file, bool& readable) {
   return read;
 }
 
-void Store(const std::vector<Contact>& contacts) {
+void Store(std::vector<Contact> contacts) {
   contquanti = static_cast<int32_t>(contacts.size());
   contatto.Redim(contquanti, kFields - 1);
   for (int32_t c = 1; c <= contquanti; ++c) {
-    for (int32_t f = 0; f < kFields; ++f) contatto(c, f) = contacts[static_cast<size_t>(c - 1)][static_cast<size_t>(f)];
+    for (int32_t f = 0; f < kFields; ++f)
+      contatto(c, f) = std::move(contacts[static_cast<size_t>(c - 1)][static_cast<size_t>(f)]);
     fw::YieldToNextThread();
   }
 }
@@ -177,7 +178,7 @@ void ripristinacontatti() {
     contacts.push_back(kSampleContact);
     contpunta = 1;
   }
-  Store(contacts);
+  Store(std::move(contacts));
   if (contpunta < 1) contpunta = 1;
   if (contpunta > contquanti) contpunta = contquanti;
   cercapunta = 0;

@@ -14,18 +14,7 @@ fw::FolderItem AsideName(const fw::FolderItem& file, int n) {
   return file.Parent().Child(n == 1 ? base : base + fw::Str(static_cast<int64_t>(n)));
 }
 
-std::optional<fw::String> Content(const fw::FolderItem& file) {
-  auto in = file.OpenAsTextFile();
-  if (!in) return std::nullopt;
-  fw::String bytes = in->ReadAll();
-  in->Close();
-  return bytes;
-}
-
-bool SameContent(const fw::FolderItem& a, const fw::FolderItem& b) {
-  const std::optional<fw::String> content = Content(a);
-  return content && Content(b) == content;
-}
+bool SameContent(const fw::FolderItem& a, const fw::FolderItem& b) { return fw::SameText(a, b); }
 
 bool AlreadyKept(const fw::FolderItem& file) {
   for (int n = 1; n <= kMostAsideNames; ++n) {

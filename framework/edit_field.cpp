@@ -63,7 +63,7 @@ EditFieldView::EditFieldView(EditField& owner, QWidget* frame) : ControlView(own
 
 void EditFieldView::Rebuild(bool multiLine) {
   if (editor_ && (multiLine == (plain_ != nullptr))) return;
-  QString keep = editor_ ? text() : QString();
+  const String keep = editor_ ? text() : String();
   bool hadFocus = editor_ && editor_->hasFocus();
   if (editor_) {
     quiet_ = true;
@@ -74,6 +74,7 @@ void EditFieldView::Rebuild(bool multiLine) {
   }
   line_ = nullptr;
   plain_ = nullptr;
+  editsSeen_ = 0;
   if (multiLine) {
     plain_ = new MultiLineEditor;
     plain_->setTabChangesFocus(true);
@@ -93,70 +94,79 @@ void EditFieldView::Rebuild(bool multiLine) {
   if (hadFocus) editor_->setFocus(Qt::OtherFocusReason);
 }
 
-QString EditFieldView::ReadEditor() const { return plain_ ? plain_->Text() : line_->text(); }
-
-void EditFieldView::SetCached(QString t) {
-  cached_ = std::move(t);
-  programText_.reset();
+const String& EditFieldView::text() const {
+  if (plain_) return plain_->Text();
+  if (!lineProgramText_) lineProgramText_ = LFToCR(lineText_);
+  return *lineProgramText_;
 }
 
-const String& EditFieldView::programText() const {
-  if (!programText_) programText_ = plain_ ? FromQ(cached_) : LFToCR(cached_);
-  return *programText_;
-}
-
-void EditFieldView::setTextQuietly(const QString& t) {
+void EditFieldView::setTextQuietly(const String& t) {
   quiet_ = true;
   if (plain_) {
-    SetCached(plain_->SetText(t));
+    plain_->SetText(t);
   } else {
-    line_->setText(t);
-    SetCached(line_->text());
+    line_->setText(CRToLF(t));
+    lineText_ = line_->text();
+    lineProgramText_.reset();
   }
   quiet_ = false;
 }
 
 int EditFieldView::selStart() const {
   if (plain_) return plain_->SelectionStart();
-  return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+  return CodePointsBefore(lineText_, line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition());
 }
 
 int EditFieldView::selLength() const {
   if (plain_) return plain_->SelectionEnd() - plain_->SelectionStart();
-  return line_->selectionLength();
+  const int start = line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+  return CodePointsBefore(lineText_, start + line_->selectionLength()) - CodePointsBefore(lineText_, start);
 }
 
 void EditFieldView::select(int start, int length) {
-  int size = text().size();
+  const int size = static_cast<int>(Len(text()));
   start = std::clamp(start, 0, size);
   length = std::clamp(length, 0, size - start);
   if (plain_) {
     plain_->Select(start, start + length);
-  } else if (length == 0) {
-    line_->setCursorPosition(start);
-  } else {
-    line_->setSelection(start, length);
+    return;
   }
+  const int from = Utf16PosOf(lineText_, start);
+  if (length == 0) line_->setCursorPosition(from);
+  else line_->setSelection(from, Utf16PosOf(lineText_, start + length) - from);
 }
 
-void EditFieldView::insert(const QString& t) {
-  if (plain_) plain_->InsertText(t); else line_->insert(t);
+String EditFieldView::selectedText() const { return plain_ ? plain_->SelectedText() : LFToCR(line_->selectedText()); }
+
+void EditFieldView::insert(const String& t) {
+  if (plain_) plain_->InsertText(t);
+  else line_->insert(CRToLF(t));
 }
 
 void EditFieldView::TextEdited() {
   if (quiet_) return;
-  QString now = ReadEditor();
-  if (now == cached_) return;  // a format change, not an edit
-  // The limit binds what the user types or pastes; text set by code is kept whole.
-  int limit = field_.LimitText();
-  if (limit > 0 && CodePointsBefore(now, now.size()) > std::max(limit, CodePointsBefore(cached_, cached_.size()))) {
-    // Too long: the edit is refused and the caret goes back to where it was made.
-    int caret = std::max(0, selStart() - static_cast<int>(now.size() - cached_.size()));
-    setTextQuietly(cached_);
-    select(caret, 0);
-    return;
+  QString lineBefore;
+  if (plain_) {
+    if (plain_->Edits() == editsSeen_) return;  // a change to the look of the text only
+    editsSeen_ = plain_->Edits();
+  } else {
+    lineBefore = std::exchange(lineText_, line_->text());
+    lineProgramText_.reset();
   }
-  SetCached(std::move(now));
+  // The limit binds what the user types or pastes; text set by code is kept whole.
+  const int limit = field_.LimitText();
+  if (limit > 0) {
+    const String before = plain_ ? plain_->TextBeforeLastEdit() : LFToCR(lineBefore);
+    const int64_t now = Len(text());
+    const int64_t was = Len(before);
+    if (now > std::max<int64_t>(limit, was)) {
+      // Too long: the edit is refused and the caret goes back to where it was made.
+      const auto caret = static_cast<int>(std::max<int64_t>(0, selStart() - (now - was)));
+      setTextQuietly(before);
+      select(caret, 0);
+      return;
+    }
+  }
   field_._RaiseAction("TextChange");
 }
 
@@ -187,14 +197,6 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
 
 // --- EditField -----------------------------------------------------------------------------
 
-namespace {
-// True when the toolkit's string made from `t` gives `t` back (not so for text that is
-// not UTF-8, nor for a leading byte-order mark, which the toolkit drops).
-bool ConvertsBackUnchanged(const String& t) {
-  return QByteArrayView(t).isValidUtf8() && !t.starts_with("\xEF\xBB\xBF");
-}
-}  // namespace
-
 EditField::EditField() {
   SetView(std::make_unique<EditFieldView>(*this, new QWidget));
   ApplyFont();
@@ -206,49 +208,20 @@ EditField::~EditField() = default;
 EditFieldView* EditField::_EditView() const { return static_cast<EditFieldView*>(_View()); }
 QWidget* EditorOf(const EditField& f) { return f._EditView()->editor(); }
 
-String EditField::Text() const { return _EditView()->programText(); }
+const String& EditField::Text() const { return _EditView()->text(); }
 
 void EditField::SetText(const String& t) {
-  EditFieldView* view = _EditView();
-  if (multiLine_) {
-    // The multi-line editor takes every kind of line break itself. A long note is
-    // converted once, not again for each reader.
-    const QString q = ToQ(t);
-    view->setTextQuietly(q);
-    if (view->text() == q && ConvertsBackUnchanged(t)) view->keepProgramText(t);
-  } else {
-    view->setTextQuietly(CRToLF(t));
-  }
+  _EditView()->setTextQuietly(t);
   // As typing would: at once, whatever the field's state.
   _RaiseAction("TextChange");
 }
 
-String EditField::SelText() const {
-  QString all = _EditView()->text();
-  return LFToCR(all.mid(_EditView()->selStart(), _EditView()->selLength()));
-}
-
-void EditField::SetSelText(const String& t) { _EditView()->insert(CRToLF(t)); }
-
-int32_t EditField::SelStart() const { return CodePointsBefore(_EditView()->text(), _EditView()->selStart()); }
-
-void EditField::SetSelStart(int32_t s) {
-  _EditView()->select(Utf16PosOf(_EditView()->text(), std::max(0, s)), 0);
-}
-
-int32_t EditField::SelLength() const {
-  QString all = _EditView()->text();
-  int start = _EditView()->selStart();
-  return CodePointsBefore(all, start + _EditView()->selLength()) - CodePointsBefore(all, start);
-}
-
-void EditField::SetSelLength(int32_t n) {
-  QString all = _EditView()->text();
-  int start = _EditView()->selStart();
-  int startCp = CodePointsBefore(all, start);
-  int end = Utf16PosOf(all, startCp + std::max(0, n));
-  _EditView()->select(start, end - start);
-}
+String EditField::SelText() const { return _EditView()->selectedText(); }
+void EditField::SetSelText(const String& t) { _EditView()->insert(t); }
+int32_t EditField::SelStart() const { return _EditView()->selStart(); }
+void EditField::SetSelStart(int32_t s) { _EditView()->select(std::max(0, s), 0); }
+int32_t EditField::SelLength() const { return _EditView()->selLength(); }
+void EditField::SetSelLength(int32_t n) { _EditView()->select(_EditView()->selStart(), std::max(0, n)); }
 
 void EditField::SetTextColor(Color c) { textColor_ = c; ApplyLook(); }
 void EditField::SetBackColor(Color c) { backColor_ = c; ApplyLook(); }

@@ -38,7 +38,7 @@ class EditField : public TextStyledControl {
   ~EditField() override;
   String ClassName() const override { return "EditField"; }
 
-  String Text() const;
+  const String& Text() const;  // valid until the text changes
   void SetText(const String& t);
   String SelText() const;
   void SetSelText(const String& t);  // replaces the selection (raises TextChange)

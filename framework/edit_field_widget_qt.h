@@ -19,36 +19,31 @@ class EditFieldView : public ControlView {
   QLineEdit* line() const { return line_; }
   MultiLineEditor* plain() const { return plain_; }
 
-  // The text as the editor last reported it: every change reports it at once. The
-  // multi-line editor has CR between lines, the one-line editor LF.
-  const QString& text() const { return cached_; }
-  // The same in the program's form (UTF-8, CR between lines), made once per change.
-  const String& programText() const;
-  // The program's form of the text just set, when it is exactly what was set.
-  void keepProgramText(const String& t) { programText_ = t; }
+  // The text in the program's form: UTF-8, CR between lines.
+  const String& text() const;
   // Sets the text without raising TextChange (the caller raises it). Line breaks may
   // be LF, CR or CRLF.
-  void setTextQuietly(const QString& t);
-  // Selection in UTF-16 positions of the text.
+  void setTextQuietly(const String& t);
+  // The selection in characters (code points) of the text.
   int selStart() const;
   int selLength() const;
   void select(int start, int length);
-  void insert(const QString& t);  // replaces the selection, raises TextChange
+  String selectedText() const;
+  void insert(const String& t);  // replaces the selection, raises TextChange
 
  protected:
   bool HandleEvent(QWidget* from, QEvent* event) override;
 
  private:
   void TextEdited();
-  QString ReadEditor() const;
-  void SetCached(QString t);
   EditField& field_;
   QWidget* editor_ = nullptr;
   QLineEdit* line_ = nullptr;
   MultiLineEditor* plain_ = nullptr;
   bool quiet_ = false;
-  QString cached_;  // the text as last reported, to tell edits from format changes
-  mutable std::optional<String> programText_;
+  QString lineText_;  // the one-line editor's text as last reported
+  mutable std::optional<String> lineProgramText_;  // the same in the program's form, made once per change
+  quint64 editsSeen_ = 0;  // the multi-line editor's edits reported
 };
 
 // The key as KeyDown receives it; "" for keys that raise nothing (modifiers alone).

@@ -1,113 +1,143 @@
-// The multi-line field's editor: exact text, and long lines held as bounded blocks.
+// The multi-line field's editor: the program's text kept beside the document, which
+// holds it in blocks of bounded length.
 #include "framework/multiline_editor_qt.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <cstring>
+
+#include "framework/text_qt.h"
+#include "framework/utf8.h"
 
 namespace fw {
 
 namespace {
 
+constexpr size_t kLongestBlock = MultiLineEditor::kLongestBlock;
 constexpr int kContinuesLine = QTextFormat::UserProperty + 1;
 
 bool ContinuesLine(const QTextBlock& block) { return block.blockFormat().boolProperty(kContinuesLine); }
 
-// LF, the line and paragraph separators, and the two characters the document takes
-// for frame edges: each ends a line as CR does.
-bool IsOtherLineBreak(char16_t c) {
-  return c == u'\n' || static_cast<char16_t>(c - 0x2028) < 2 || static_cast<char16_t>(c - 0xFDD0) < 2;
+// --- The text ------------------------------------------------------------------------
+
+// Bytes of the line break other than CR at text[i] (LF; U+2028 and U+2029; U+FDD0 and
+// U+FDD1, which the document takes for frame edges); 0 when there is none.
+size_t OtherLineBreakLength(std::string_view text, size_t i) {
+  if (text[i] == '\n') return 1;
+  const std::string_view at = text.substr(i, 3);
+  return at == "\u2028" || at == "\u2029" || at == "\uFDD0" || at == "\uFDD1" ? 3 : 0;
 }
 
-qsizetype FirstOtherLineBreak(QStringView text) {
-  // Tested a run of characters at a time, without a branch per character: a note of
+size_t FirstOtherLineBreak(std::string_view text) {
+  // A run of bytes is tested at a time, without a branch per byte (a loop the compiler
+  // turns into vector instructions), for the bytes such a break starts with: a note of
   // megabytes is looked through at start-up.
-  constexpr qsizetype kRun = 32;
-  qsizetype i = 0;
-  for (; i + kRun <= text.size(); i += kRun) {
-    bool any = false;
-    for (qsizetype k = 0; k < kRun; ++k) any |= IsOtherLineBreak(text[i + k].unicode());
-    if (any) break;
+  constexpr size_t kRun = 64;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  for (size_t i = 0; i < text.size(); i += kRun) {
+    if (i + kRun <= text.size()) {
+      unsigned starts = 0;
+      for (size_t k = i; k < i + kRun; ++k) starts |= (bytes[k] == '\n') | (bytes[k] == 0xE2) | (bytes[k] == 0xEF);
+      if (!starts) continue;
+    }
+    for (size_t k = i; k < std::min(i + kRun, text.size()); ++k)
+      if (OtherLineBreakLength(text, k) > 0) return k;
   }
-  while (i < text.size() && !IsOtherLineBreak(text[i].unicode())) ++i;
-  return i;
+  return text.size();
 }
 
-// The text with CR, the program's own line break, for each of its line breaks (a CRLF
-// is one). A text whose only breaks are CR is returned itself, without a copy.
-QString WithCRBreaks(const QString& text) {
-  const QStringView all(text);
-  const qsizetype first = FirstOtherLineBreak(all);
-  if (first == all.size()) return text;
-  QString out;
-  out.reserve(all.size());
-  out.append(all.first(first));
-  for (qsizetype i = first; i < all.size(); ++i) {
-    const char16_t c = all[i].unicode();
-    if (c == u'\n' && i > 0 && all[i - 1] == u'\r') continue;  // the CR stands for both
-    out.append(IsOtherLineBreak(c) ? QChar(u'\r') : all[i]);
+// Each line break made the program's CR (a CRLF is one).
+void MakeBreaksCR(String& text) {
+  size_t i = FirstOtherLineBreak(text);
+  if (i == text.size()) return;
+  size_t out = i;
+  bool afterCR = i > 0 && text[i - 1] == '\r';
+  while (i < text.size()) {
+    const char c = text[i];
+    const size_t length = OtherLineBreakLength(text, i);
+    if (!(c == '\n' && afterCR)) text[out++] = length > 0 ? '\r' : c;  // the CR of a CRLF stands for both
+    afterCR = c == '\r';
+    i += std::max<size_t>(length, 1);
   }
-  return out;
+  text.resize(out);
 }
 
-// Where a line's block starting at `start` ends when the rest is too long for one:
-// after a space in the last quarter, so that the division falls where the line would
-// wrap anyway; otherwise not inside a character (a surrogate pair, or a letter and
-// its accents).
-qsizetype DivisionAfter(QStringView line, qsizetype start) {
-  const qsizetype end = start + MultiLineEditor::kLongestBlock;
-  for (qsizetype k = end; k > end - MultiLineEditor::kLongestBlock / 4; --k)
-    if (line[k - 1] == u' ' || line[k - 1] == u'\t') return k;
-  qsizetype k = end;
-  while (k > start + 1 && (line[k].isLowSurrogate() || line[k].isMark() || line[k] == QChar(0x200D) ||
-                           line[k - 1] == QChar(0x200D)))
-    --k;
+// The text as the toolkit takes it in: UTF-8 as it is, other bytes (and a byte-order
+// mark at the start) as the toolkit reads them; and each line break a CR.
+String AsTaken(const String& text) {
+  String taken = IsValidUtf8(text) && !text.starts_with("\xEF\xBB\xBF") ? text : FromQ(ToQ(text));
+  MakeBreaksCR(taken);
+  return taken;
+}
+
+// --- Blocks --------------------------------------------------------------------------
+
+// True when a line may be divided before line[k]: not inside a character's bytes, not
+// before a mark (it belongs to the letter before it), not beside a joiner.
+bool MayDivideBefore(std::string_view line, size_t k) {
+  const auto continuation = [line](size_t at) { return (static_cast<unsigned char>(line[at]) & 0xC0) == 0x80; };
+  if (continuation(k)) return false;
+  const char32_t here = utf8::Decode(line, k);
+  size_t before = k - 1;
+  while (before > 0 && continuation(before)) --before;
+  return !QChar::isMark(here) && here != 0x200D && utf8::Decode(line, before) != 0x200D;
+}
+
+// Where a block of a line too long for one, starting at `start`, ends: after a space in
+// the last quarter, so that the division falls where the line would wrap anyway;
+// otherwise where MayDivideBefore allows.
+size_t DivisionAfter(std::string_view line, size_t start) {
+  const size_t end = start + kLongestBlock;
+  const size_t lastQuarter = end - kLongestBlock / 4;
+  const auto after = [&](char blank) -> size_t {  // after the last one in the last quarter, 0 for none
+    const void* at = memrchr(line.data() + lastQuarter, blank, end - lastQuarter);
+    return at ? static_cast<size_t>(static_cast<const char*>(at) - line.data()) + 1 : 0;
+  };
+  if (const size_t blank = std::max(after(' '), after('\t')); blank > 0) return blank;
+  size_t k = end;
+  while (k > start + 1 && !MayDivideBefore(line, k)) --k;
   return k;
 }
 
-qsizetype LineEnd(QStringView lines, qsizetype from) {
-  const qsizetype end = lines.indexOf(u'\r', from);
-  return end < 0 ? lines.size() : end;
-}
-
-// The length of the first block of lines with CR breaks.
-qsizetype FirstBlockLength(QStringView lines) {
-  const qsizetype end = LineEnd(lines, 0);
-  return end > MultiLineEditor::kLongestBlock ? DivisionAfter(lines.first(end), 0) : end;
-}
-
-bool HasLongLine(QStringView lines) {
-  for (qsizetype start = 0;;) {
-    const qsizetype end = LineEnd(lines, start);
-    if (end - start > MultiLineEditor::kLongestBlock) return true;
-    if (end == lines.size()) return false;
-    start = end + 1;
-  }
-}
-
-// The blocks of lines with CR breaks: each(piece, continuesLine), a line's first block
-// first. A line longer than kLongestBlock gives several.
+// The blocks that hold lines with CR breaks: each(piece, continuesLine) in order. A
+// line longer than kLongestBlock gives several blocks; `grouped`, a block takes as
+// many whole lines as fit in kLongestBlock, and a piece then holds CRs between them.
 template <class Each>
-void ForEachBlock(QStringView lines, Each each) {
-  for (qsizetype start = 0;;) {
-    const qsizetype end = LineEnd(lines, start);
-    const QStringView line = lines.mid(start, end - start);
-    qsizetype from = 0;
-    for (bool first = true; first || from < line.size(); first = false) {
-      const qsizetype to = line.size() - from > MultiLineEditor::kLongestBlock ? DivisionAfter(line, from) : line.size();
-      each(line.mid(from, to - from), !first);
-      from = to;
+void ForEachBlock(std::string_view lines, bool grouped, Each each) {
+  const auto lineEndAfter = [lines](size_t end) {  // the end of the line after the one ending at `end`
+    return end < lines.size() ? std::min(lines.find('\r', end + 1), lines.size()) : end;
+  };
+  size_t next = std::min(lines.find('\r'), lines.size());  // the end of the line the block starts in
+  bool continuesLine = false;
+  for (size_t start = 0;;) {
+    const size_t limit = start + kLongestBlock;
+    if (next > limit) {
+      const size_t end = DivisionAfter(lines, start);
+      each(lines.substr(start, end - start), continuesLine);
+      start = end;
+      continuesLine = true;
+      continue;
     }
+    size_t end = next;
+    next = lineEndAfter(end);
+    while (grouped && end < lines.size() && next <= limit) {
+      end = next;
+      next = lineEndAfter(end);
+    }
+    each(lines.substr(start, end - start), continuesLine);
     if (end == lines.size()) return;
     start = end + 1;
+    continuesLine = false;
   }
 }
 
 // Inserts lines with CR breaks at the cursor, replacing its selection, as one step of
-// the undo history; with `divided` the first of them continues the cursor's line in a
-// block of its own.
-void InsertBlocks(QTextCursor& cursor, QStringView lines, bool divided) {
+// the undo history; `firstIn` runs once the first block's text is in. The lines are
+// made the toolkit's text a block at a time: the whole of a long text never is at once.
+template <class FirstIn>
+void InsertBlocks(QTextCursor& cursor, std::string_view lines, FirstIn firstIn) {
   cursor.beginEditBlock();
   cursor.removeSelectedText();
   // A new block takes the format it is given: a line's first block must not continue
@@ -117,11 +147,14 @@ void InsertBlocks(QTextCursor& cursor, QStringView lines, bool divided) {
   QTextBlockFormat continuation = lineStart;
   continuation.setProperty(kContinuesLine, true);
   bool first = true;
-  ForEachBlock(lines, [&](QStringView piece, bool continuesLine) {
-    if (!first || divided) cursor.insertBlock(continuesLine || first ? continuation : lineStart);
+  ForEachBlock(lines, lines.size() > MultiLineEditor::kGroupedAbove, [&](std::string_view piece, bool continuesLine) {
+    if (!first) cursor.insertBlock(continuesLine ? continuation : lineStart);
+    QString text = QString::fromUtf8(piece.data(), static_cast<qsizetype>(piece.size()));
+    if (piece.find('\r') != std::string_view::npos)
+      for (QChar& c : text) c = c == u'\r' ? QChar(QChar::LineSeparator) : c;
+    cursor.insertText(text);
+    if (first) firstIn();
     first = false;
-    // The document copies the piece: no copy of its own is needed.
-    cursor.insertText(QString::fromRawData(piece.data(), piece.size()));
   });
   cursor.endEditBlock();
 }
@@ -144,78 +177,118 @@ void StepOverDivisions(QTextCursor& cursor, bool forward, QTextCursor::MoveMode 
 
 }  // namespace
 
-QString MultiLineEditor::SetText(const QString& text) {
-  const QString lines = WithCRBreaks(text);
-  // The document's own setting, not the editor's, which would go over the whole text
-  // once more for its character format (a second per line, for a note of a few
-  // hundred thousand lines). Only the first line is set so; the caret goes before it
-  // and the rest is added behind the caret, so that the editor never looks for the
-  // caret at the far end of a long text.
-  const qsizetype head = FirstBlockLength(lines);
-  const bool divided = head < lines.size() && lines[head] != u'\r';
-  const qsizetype first = divided || head == lines.size() ? head : head + 1;  // with its line break
-  QTextDocument* doc = document();
-  doc->setPlainText(lines.first(first));  // the undo history starts afresh
-  setTextCursor(QTextCursor(doc));
-  if (first == lines.size()) return lines;
-  const bool undo = doc->isUndoRedoEnabled();
-  doc->setUndoRedoEnabled(false);
-  QTextCursor cursor(doc);
-  cursor.movePosition(QTextCursor::End);
-  const QStringView rest = QStringView(lines).sliced(first);
-  if (divided || HasLongLine(rest)) InsertBlocks(cursor, rest, divided);
-  else cursor.insertText(QString::fromRawData(rest.data(), rest.size()));  // CR ends a block there too
-  doc->setUndoRedoEnabled(undo);
-  return lines;
+MultiLineEditor::MultiLineEditor() {
+  QObject::connect(document(), &QTextDocument::contentsChange,
+                   [this](int position, int, int added) { TakeInChange(position, added); });
 }
 
-QString MultiLineEditor::Text() const { return TextBetween(0, document()->characterCount()); }
+void MultiLineEditor::SetText(const String& text) {
+  text_ = AsTaken(text);
+  QTextDocument* doc = document();
+  settingText_ = true;
+  // The document's own setting, not the editor's, which would go over the whole text
+  // once more for its character format (a second per line, for a note of a few
+  // hundred thousand lines).
+  doc->setPlainText(QString());  // the undo history starts afresh
+  const bool undo = doc->isUndoRedoEnabled();
+  doc->setUndoRedoEnabled(false);
+  // The caret goes to the start once the first block is in, and the rest goes in
+  // behind it: placing the caret at the far end, the editor would lay out every block
+  // on its way there.
+  QTextCursor cursor(doc);
+  const auto caretToStart = [&] {
+    if (textCursor().position() > 0) setTextCursor(QTextCursor(doc));
+  };
+  InsertBlocks(cursor, text_, caretToStart);
+  caretToStart();  // the first block was empty: the rest went in before the caret
+  doc->setUndoRedoEnabled(undo);
+  settingText_ = false;
+  length_ = static_cast<size_t>(TextPosition(doc->characterCount() - 1));
+  known_ = {};
+}
 
-void MultiLineEditor::InsertText(const QString& text) {
+void MultiLineEditor::TakeInChange(int position, int added) {
+  if (settingText_) return;
+  const QTextDocument* doc = document();
+  const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
+  // The blocks the change touched, whole: the text before and after them is as it was.
+  const QTextBlock first = doc->findBlock(std::clamp(position, 0, documentEnd));
+  const QTextBlock last = doc->findBlock(std::clamp(position + added, 0, documentEnd));
+  const int from = first.position();
+  const int to = last.position() + last.length() - 1;
+  int divisionsBefore = 0;
+  int divisionsAfter = 0;
+  int divisions = 0;
+  for (QTextBlock b = doc->begin().next(); b.isValid(); b = b.next()) {
+    if (!ContinuesLine(b)) continue;
+    ++divisions;
+    if (b.position() <= from) ++divisionsBefore;
+    else if (b.position() > to) ++divisionsAfter;
+  }
+  const auto before = static_cast<size_t>(from - divisionsBefore);  // UTF-16 units of the text
+  const auto after = static_cast<size_t>(documentEnd - to - divisionsAfter);
+  String inserted = FromQ(TextBetween(from, to));
+  size_t start = 0;
+  size_t end = text_.size();
+  if (before + after <= length_) {
+    start = ByteOffset(before);
+    end = start + utf8::AfterUtf16Units(std::string_view(text_).substr(start), length_ - before - after);
+    known_ = {before, start};
+  } else {  // a change the document misreported: the whole text is read again
+    inserted = FromQ(TextBetween(0, documentEnd));
+    known_ = {};
+  }
+  length_ = static_cast<size_t>(documentEnd - divisions);
+  if (text_.compare(start, end - start, inserted) == 0) return;  // only its look changed
+  lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
+  text_.replace(start, end - start, inserted);
+  ++edits_;
+}
+
+size_t MultiLineEditor::ByteOffset(size_t units) const {
+  const Place from = units >= known_.units ? known_ : Place{};
+  return from.bytes + utf8::AfterUtf16Units(std::string_view(text_).substr(from.bytes), units - from.units);
+}
+
+String MultiLineEditor::TextBeforeLastEdit() const {
+  return String(text_).replace(lastEdit_.start, lastEdit_.added, lastEdit_.removed);
+}
+
+void MultiLineEditor::InsertText(const String& text) {
   QTextCursor cursor = textCursor();
-  InsertBlocks(cursor, WithCRBreaks(text), false);
+  InsertBlocks(cursor, AsTaken(text), [] {});
   setTextCursor(cursor);
   ensureCursorVisible();
 }
 
-int MultiLineEditor::SelectionStart() const { return TextPosition(textCursor().selectionStart()); }
-int MultiLineEditor::SelectionEnd() const { return TextPosition(textCursor().selectionEnd()); }
+int MultiLineEditor::SelectionStart() const { return CharactersBefore(textCursor().selectionStart()); }
+int MultiLineEditor::SelectionEnd() const { return CharactersBefore(textCursor().selectionEnd()); }
 
 void MultiLineEditor::Select(int start, int end) {
+  const auto textPosition = [this](int character) {
+    return static_cast<int>(utf8::Utf16Units(std::string_view(text_).substr(0, utf8::OffsetOf(text_, character))));
+  };
   QTextCursor cursor = textCursor();
-  cursor.setPosition(DocumentPosition(start, false));
-  cursor.setPosition(DocumentPosition(end, end > start), QTextCursor::KeepAnchor);
+  cursor.setPosition(DocumentPosition(textPosition(start), false));
+  cursor.setPosition(DocumentPosition(textPosition(end), end > start), QTextCursor::KeepAnchor);
   setTextCursor(cursor);
 }
 
+String MultiLineEditor::SelectedText() const {
+  const QTextCursor cursor = textCursor();
+  return FromQ(TextBetween(cursor.selectionStart(), cursor.selectionEnd()));
+}
+
 QString MultiLineEditor::TextBetween(int from, int to) const {
-  const QTextDocument* doc = document();
-  QString text = doc->toRawText();  // index = document position
-  to = std::min<int>(to, text.size());
-  from = std::clamp(from, 0, to);
-  const QTextBlock firstDivided = [&] {
-    for (QTextBlock b = doc->findBlock(from).next(); b.isValid() && b.position() - 1 < to; b = b.next())
-      if (ContinuesLine(b)) return b;
-    return QTextBlock();
-  }();
-  if (!firstDivided.isValid()) {
-    text.truncate(to);
-    text.remove(0, from);
-  } else {
-    const QString raw = text;
-    text.clear();
-    text.reserve(to - from);
-    int at = from;
-    for (QTextBlock b = firstDivided; b.isValid() && b.position() - 1 < to; b = b.next()) {
-      if (!ContinuesLine(b)) continue;
-      text += QStringView(raw).mid(at, b.position() - 1 - at);
-      at = b.position();
-    }
-    text += QStringView(raw).mid(at, to - at);
+  QString text;
+  text.reserve(to - from);
+  for (QTextBlock b = document()->findBlock(from); b.isValid() && b.position() <= to; b = b.next()) {
+    if (b.position() > from && !ContinuesLine(b)) text += u'\r';
+    const int start = std::max(from - b.position(), 0);
+    const int end = std::min(to - b.position(), b.length() - 1);
+    if (end > start) text += QStringView(b.text()).sliced(start, end - start);
   }
-  text.replace(QChar::ParagraphSeparator, u'\r');
-  text.replace(QChar::LineSeparator, u'\r');
-  return text;
+  return text.replace(QChar::LineSeparator, u'\r');
 }
 
 int MultiLineEditor::TextPosition(int documentPosition) const {
@@ -237,11 +310,16 @@ int MultiLineEditor::DocumentPosition(int textPosition, bool preferEarlier) cons
   return textPosition + divisions;
 }
 
+int MultiLineEditor::CharactersBefore(int documentPosition) const {
+  const size_t units = static_cast<size_t>(TextPosition(documentPosition));
+  return static_cast<int>(utf8::CountChars(text_, 0, utf8::AfterUtf16Units(text_, units)));
+}
+
 void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
   const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
   const int key = e->key();
   if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::NoModifier && !isReadOnly()) {
-    InsertText(QStringLiteral("\r"));  // the editor's own would copy the block's mark
+    InsertText("\r");  // the editor's own would copy the block's mark
     e->accept();
     return;
   }
@@ -267,7 +345,7 @@ QMimeData* MultiLineEditor::createMimeDataFromSelection() const {
 bool MultiLineEditor::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
 
 void MultiLineEditor::insertFromMimeData(const QMimeData* source) {
-  if (!isReadOnly() && source->hasText()) InsertText(source->text());
+  if (!isReadOnly() && source->hasText()) InsertText(FromQ(source->text()));
 }
 
 }  // namespace fw

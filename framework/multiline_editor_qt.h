@@ -1,34 +1,52 @@
 #pragma once
-// The editor of a multi-line field: a plain-text editor whose text comes back exactly
-// as it went in (the toolkit's own plain-text export turns a no-break space into a
-// space); only line breaks (LF, CRLF, U+2028, U+2029) come back as CR, the program's.
+// The editor of a multi-line field. It keeps the text in the program's form (UTF-8, CR
+// between lines) beside its document and mends it from each change the document
+// reports: reading the text costs nothing, a key costs the blocks it touched, and the
+// text comes back exactly as it went in (the toolkit's own plain-text export turns a
+// no-break space into a space); only line breaks (LF, CRLF, U+2028, U+2029) come back
+// as CR.
 //
 // The toolkit lays out a whole block again at every change to it, and a block of
-// megabytes takes seconds (minutes when it has no break opportunity), so a line longer
-// than kLongestBlock is held as several blocks. Each block after the first of a line is
-// marked as continuing it: the separator before it is no part of the text. Reading,
-// copying and every position given or taken count in the text, and the keys that step
-// over one character step over such a division as if it were not there.
+// megabytes takes seconds (minutes when it has no break opportunity); it also pays for
+// every block it holds, a second for a few hundred thousand. So a block holds at most
+// kLongestBlock bytes of the text: a longer line is held as several blocks, each after
+// the first marked as continuing the line (the separator before it is no part of the
+// text); and a long text holds its lines several to a block, separated by U+2028, a
+// line break within a block, which the keys and the layout treat as any other. Every
+// position given or taken counts in the text, and the keys that step over one
+// character step over a division as if it were not there.
 #include <QPlainTextEdit>
-#include <QString>
+
+#include "framework/text.h"
 
 namespace fw {
 
 class MultiLineEditor : public QPlainTextEdit {
  public:
-  static constexpr int kLongestBlock = 4096;  // UTF-16 units: laid out in well under a millisecond
+  // Bytes of the text, so at most as many characters: laid out in well under a millisecond.
+  static constexpr size_t kLongestBlock = 4096;
+  // A text longer than this holds its lines several to a block.
+  static constexpr size_t kGroupedAbove = 16 * kLongestBlock;
 
-  // Replaces the text; the caret goes to the start and the undo history starts afresh.
-  // Returns the text as Text() now gives it back.
-  QString SetText(const QString& text);
-  QString Text() const;
+  MultiLineEditor();
+
+  // Replaces the text (line breaks of any kind; bytes that are not UTF-8 are read as the
+  // toolkit reads them); the caret goes to the start and the undo history starts afresh.
+  void SetText(const String& text);
+  const String& Text() const { return text_; }
+  // How many times the text has changed since the editor was made (SetText, and a
+  // change to the look of the text alone, are none).
+  quint64 Edits() const { return edits_; }
+  // The text as it was before the last of those changes.
+  String TextBeforeLastEdit() const;
   // Replaces the selection, as one step of the undo history.
-  void InsertText(const QString& text);
+  void InsertText(const String& text);
 
-  // Selection in text positions (UTF-16), not document positions.
+  // The selection in characters (code points) of the text.
   int SelectionStart() const;
   int SelectionEnd() const;
   void Select(int start, int end);
+  String SelectedText() const;
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
@@ -37,11 +55,34 @@ class MultiLineEditor : public QPlainTextEdit {
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
+  // Mends text_ after the document changed from `position` for `added` characters.
+  void TakeInChange(int position, int added);
+  // Between document positions: divisions left out, every other line break a CR.
   QString TextBetween(int from, int to) const;
+  // Positions in the text (UTF-16 units) and in the document, which also counts divisions.
   int TextPosition(int documentPosition) const;
   // A text position where a line was divided is the start of the later block, or with
   // `preferEarlier` the end of the earlier one.
   int DocumentPosition(int textPosition, bool preferEarlier) const;
+  int CharactersBefore(int documentPosition) const;
+  // The byte offset in text_ of a text position.
+  size_t ByteOffset(size_t units) const;
+
+  String text_;
+  size_t length_ = 0;  // in UTF-16 units
+  // A text position and its byte offset, before which the text is as it was when they
+  // were taken: a change near the last one is found from there, not from the start.
+  struct Place {
+    size_t units = 0;
+    size_t bytes = 0;
+  } known_;
+  quint64 edits_ = 0;
+  struct Edit {
+    size_t start = 0;
+    String removed;
+    size_t added = 0;
+  } lastEdit_;
+  bool settingText_ = false;
 };
 
 }  // namespace fw

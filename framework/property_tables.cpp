@@ -2,6 +2,7 @@
 // comments give the ids. Entries this framework does not model keep their place.
 #include <cstdio>
 #include <map>
+#include <type_traits>
 #include "framework/controls.h"
 #include "framework/properties.h"
 #include "framework/thread.h"
@@ -19,11 +20,13 @@ template <> constexpr PropertyType TypeOf<String>() { return PropertyType::Strin
 template <> constexpr PropertyType TypeOf<Color>() { return PropertyType::Color; }
 template <> constexpr PropertyType TypeOf<Picture>() { return PropertyType::Object; }
 
-// A property read and set through the class's getter and setter.
+// A property read and set through the class's getter and setter (a getter may answer a
+// reference to what the object holds).
 template <class C, class V, class S>
 Property P(const char* name, V (C::*get)() const, void (C::*set)(S)) {
-  return {name, TypeOf<V>(),
-          [set](Object& o, const PropertyValue& v) { (static_cast<C&>(o).*set)(std::get<V>(v)); },
+  using Value = std::remove_cvref_t<V>;
+  return {name, TypeOf<Value>(),
+          [set](Object& o, const PropertyValue& v) { (static_cast<C&>(o).*set)(std::get<Value>(v)); },
           [get](const Object& o) { return PropertyValue((static_cast<const C&>(o).*get)()); }};
 }
 

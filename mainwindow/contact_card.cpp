@@ -42,7 +42,9 @@ void Window::apparecchia() {
   if (contquanti >= 1) contpunta = std::clamp(contpunta, int32_t{1}, contquanti);
   const fw::String prefix = testo(74) + "   ";
   for (int32_t k = 0; k < kFields; ++k) {
-    Member<fw::EditField>("contatto_campo", k).SetText(ShowsAContact() ? contatto(contpunta, k) : fw::String());
+    auto& field = Member<fw::EditField>("contatto_campo", k);
+    if (ShowsAContact()) field.SetText(contatto(contpunta, k));  // as it is: a note may be megabytes long
+    else field.SetText("");
     fw::YieldToNextThread();
   }
   Member<fw::StaticText>("contatti_label")
@@ -94,7 +96,7 @@ void Window::contatto_campo_TextChange(fw::Object& sender) {
   Globali::takeOverListOrderKeepingCard();
   // Before any contact is loaded the card has nothing to write to.
   if (!ShowsAContact()) return;
-  const fw::String text = Member<fw::EditField>("contatto_campo", k).Text();
+  const fw::String& text = Member<fw::EditField>("contatto_campo", k).Text();
   Globali::contatto(Globali::contpunta, k) = text;
   Member<fw::Listbox>("ListBox1").SetCell(Globali::contpunta - 1, k, text);
 }

@@ -16,7 +16,7 @@ void Window::nota_campo_TextChange(fw::Object& sender) {
   // The note table holds the loaded year only: a field dated in any other year
   // (the panel's days after 31 December) is no note of it.
   if (!date || date->year != Globali::annoload) return;
-  const fw::String text = Member<fw::EditField>("nota_campo", i).Text();
+  const fw::String& text = Member<fw::EditField>("nota_campo", i).Text();
   Globali::nota(date->day, date->month) = text;
   if (*date == diary::Today()) {
     Globali::testodioggi = text;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTextBlock>
 #include <QTimer>
+#include <random>
 #include "controls_fixture.h"
 #include "framework/edit_field_widget_qt.h"
 
@@ -164,6 +165,91 @@ TEST_F(EditFieldTest, ALongLineIsOneLineToTheUserHoweverItIsHeld) {
   editor->paste();
   EXPECT_EQ(f.Text(), line);
   EXPECT_GT(editor->blockCount(), 5);
+}
+
+// Mend: a note of a few hundred thousand short lines took seconds to show, the toolkit
+// paying for every block. A long text holds its lines several to a block; the keys,
+// the clipboard and undo act on them as on lines of their own.
+TEST_F(EditFieldTest, ALongTextOfShortLinesActsLineByLineHoweverItIsHeld) {
+  constexpr int kLines = 8000;  // "riga 0000" and a CR: ten characters a line
+  std::string text;
+  for (int i = 0; i < kLines; ++i) text += (i > 0 ? "\r" : "") + QString("riga %1").arg(i, 4, 10, QChar('0')).toStdString();
+  EditField& f = Field(true);
+  ShowActive();
+  f.SetText(text);
+  EXPECT_EQ(f.Text(), text);
+  auto* editor = static_cast<QPlainTextEdit*>(Editor(f));
+  ASSERT_LT(editor->blockCount(), kLines / 100) << "lines share blocks";
+  const QTextBlock firstBlock = editor->document()->begin();
+  const int line = static_cast<int>(firstBlock.text().count(QChar::LineSeparator));  // the first block's last
+  ASSERT_GT(line, 10);
+
+  // Home, End, Down and Up go along the caret's line and to the lines beside it, also
+  // from one block to the next.
+  f.SetFocus();
+  f.SetSelStart(10 * line + 3);
+  QTest::keyClick(editor, Qt::Key_End);
+  EXPECT_EQ(f.SelStart(), 10 * line + 9);
+  QTest::keyClick(editor, Qt::Key_Home);
+  EXPECT_EQ(f.SelStart(), 10 * line);
+  QTest::keyClick(editor, Qt::Key_Down);
+  EXPECT_EQ(f.SelStart(), 10 * (line + 1));
+  QTest::keyClick(editor, Qt::Key_Up);
+  QTest::keyClick(editor, Qt::Key_Up);
+  EXPECT_EQ(f.SelStart(), 10 * (line - 1));
+  QTest::keyClick(editor, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(f.SelText(), "r");
+
+  // Return breaks a line; Backspace at a line's start and Delete at its end join two
+  // lines; undo takes each back.
+  f.SetSelStart(10 * line + 4);
+  QTest::keyClick(editor, Qt::Key_Return);
+  EXPECT_EQ(f.Text(), std::string(text).insert(10 * line + 4, "\r"));
+  QTest::keyClick(editor, Qt::Key_Backspace);
+  EXPECT_EQ(f.Text(), text);
+  f.SetSelStart(10 * line + 9);
+  QTest::keyClick(editor, Qt::Key_Delete);
+  EXPECT_EQ(f.Text(), std::string(text).erase(10 * line + 9, 1));
+  editor->undo();
+  EXPECT_EQ(f.Text(), text);
+
+  // Lines selected, copied, cut and pasted again come back whole.
+  f.SetSelStart(10 * line + 5);
+  f.SetSelLength(30);
+  EXPECT_EQ(f.SelText(), text.substr(10 * line + 5, 30));
+  editor->cut();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), QString::fromStdString(text.substr(10 * line + 5, 30)).replace('\r', '\n').toStdString());
+  EXPECT_EQ(f.Text(), std::string(text).erase(10 * line + 5, 30));
+  editor->paste();
+  EXPECT_EQ(f.Text(), text);
+
+  // Pasted whole, with a long line after them, the lines share blocks again; a line
+  // break typed as the editor's own (Shift+Return) reads as a CR.
+  const std::string longLine(20000, 'x');
+  QApplication::clipboard()->setText(QString::fromStdString(text + "\r" + longLine).replace('\r', '\n'));
+  f.SetText("");
+  editor->paste();
+  EXPECT_EQ(f.Text(), text + "\r" + longLine);
+  EXPECT_LT(editor->blockCount(), kLines / 100);
+  for (QTextBlock b = editor->document()->begin(); b.isValid(); b = b.next()) ASSERT_LE(b.length(), 4097);
+  f.SetSelStart(4);
+  QTest::keyClick(editor, Qt::Key_Return, Qt::ShiftModifier);
+  EXPECT_EQ(f.Text().substr(0, 10), "riga\r 0000");
+
+  // Whatever the keys do, the text read is the text the document holds.
+  std::mt19937 random(7);
+  const Qt::Key keys[] = {Qt::Key_A, Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right,
+                          Qt::Key_Up, Qt::Key_Down, Qt::Key_End};
+  for (int step = 0; step < 300; ++step) {
+    if (step % 50 == 0) f.SetSelStart(static_cast<int32_t>(random() % f.Text().size()));
+    const Qt::KeyboardModifiers shift = random() % 4 == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+    QTest::keyClick(editor, keys[random() % std::size(keys)], shift);
+    if (step % 7 == 0) QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QStringLiteral("é😀"), Qt::NoModifier);
+    if (step % 60 == 59) editor->undo();
+  }
+  editor->selectAll();
+  editor->copy();
+  EXPECT_EQ(QApplication::clipboard()->text().replace('\n', '\r').toStdString(), f.Text());
 }
 
 TEST_F(EditFieldTest, TypingAndPastingRaiseTextChangeAndPastedRichTextIsFlattened) {

@@ -97,12 +97,19 @@ void BM_YearSaveAndLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_YearSaveAndLoad)->Unit(benchmark::kMillisecond);
 
-// One key typed into a contact note of a single 5 MB line, as the card shows it: the
-// field's change, the contact and its list row written.
-void BM_KeyInAFiveMegabyteOneLineNote(benchmark::State& state) {
-  fin_main::Window& w = fin_main::fin_main();
+// A contact note of 5 MB: one line of words without a space, or lines of a dozen characters.
+std::string FiveMegabyteNote(bool oneLine) {
   std::string note;
-  for (int word = 0; note.size() < (5u << 20); ++word) note += "parola" + std::to_string(word);
+  for (int n = 0; note.size() < (5u << 20); ++n)
+    note += oneLine ? "parola" + std::to_string(n) : (n > 0 ? "\r" : "") + ("riga " + std::to_string(100000 + n));
+  return note;
+}
+
+// One key typed at the start of a contact note of 5 MB, as the card shows it: the
+// field's change, the contact and its list row written.
+void KeyInAFiveMegabyteNote(benchmark::State& state, bool oneLine) {
+  fin_main::Window& w = fin_main::fin_main();
+  const std::string note = FiveMegabyteNote(oneLine);
   Globali::contquanti = 1;
   Globali::contatto.Redim(1, 9);
   Globali::contatto(1, 9) = note;
@@ -119,7 +126,12 @@ void BM_KeyInAFiveMegabyteOneLineNote(benchmark::State& state) {
   }
   state.counters["typed"] = static_cast<double>(Globali::contatto(1, 9).size() - note.size());
 }
+
+void BM_KeyInAFiveMegabyteOneLineNote(benchmark::State& state) { KeyInAFiveMegabyteNote(state, true); }
 BENCHMARK(BM_KeyInAFiveMegabyteOneLineNote)->Unit(benchmark::kMillisecond);
+
+void BM_KeyInAFiveMegabyteNoteOfShortLines(benchmark::State& state) { KeyInAFiveMegabyteNote(state, false); }
+BENCHMARK(BM_KeyInAFiveMegabyteNoteOfShortLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,8 +1,9 @@
 // Start-up as the user waits for it: a new process runs the program's start (file
 // types, application object, main window, the open steps with the data loaded and
-// shown) until the window is painted, then ends. Three data sets: none, one contact
-// whose note is a single 5 MB line, and a year of 2,000-character notes. The program
-// builds its main window once per process, so each run is a process of its own.
+// shown) until the window is painted, then ends. Four data sets: none, one contact
+// whose note is a single 5 MB line, one whose note is 5 MB of short lines, and a year
+// of 2,000-character notes. The program builds its main window once per process, so
+// each run is a process of its own.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -62,15 +63,21 @@ int StartProgramIn(const std::string& folder) {
   _exit(0);  // no quit step: it would save the data again
 }
 
-void WriteLongContactNote() {
-  UseFolders("long-note");
-  std::string line;
-  line.reserve(kLongNoteBytes);
-  for (int word = 0; line.size() < kLongNoteBytes; ++word) line += "parola" + std::to_string(word);
+// One line of words without a space, or lines of a dozen characters.
+std::string LongNote(bool oneLine) {
+  std::string note;
+  note.reserve(kLongNoteBytes);
+  for (int n = 0; note.size() < kLongNoteBytes; ++n)
+    note += oneLine ? "parola" + std::to_string(n) : (n > 0 ? "\r" : "") + ("riga " + std::to_string(100000 + n));
+  return note;
+}
+
+void WriteContactNote(const std::string& dataSet, const std::string& note) {
+  UseFolders(dataSet);
   Globali::contquanti = 1;
   Globali::contatto.Redim(1, 9);
   Globali::contatto(1, 0) = "Rossi Mario";
-  Globali::contatto(1, 9) = line;
+  Globali::contatto(1, 9) = note;
   Globali::salvacontatti();
 }
 
@@ -125,6 +132,7 @@ void Measured(benchmark::internal::Benchmark* b) {
 }
 BENCHMARK_CAPTURE(BM_StartUp, EmptyData, "empty")->Apply(Measured);
 BENCHMARK_CAPTURE(BM_StartUp, OneLineContactNoteOf5MB, "long-note")->Apply(Measured);
+BENCHMARK_CAPTURE(BM_StartUp, ContactNoteOf5MBInShortLines, "short-lines")->Apply(Measured);
 BENCHMARK_CAPTURE(BM_StartUp, YearOf2000CharacterNotes, "year")->Apply(Measured);
 
 }  // namespace
@@ -141,7 +149,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   FixClock();
   UseFolders("empty");
-  WriteLongContactNote();
+  WriteContactNote("long-note", LongNote(true));
+  WriteContactNote("short-lines", LongNote(false));
   WriteYearOfNotes();
   fw::SetApplicationFolderForTesting("");
   fw::SetPreferencesFolderForTesting("");

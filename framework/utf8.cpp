@@ -59,16 +59,33 @@ void Append(std::string& out, uint32_t cp) {
   }
 }
 
+// Both go over eight ASCII characters at a time: notes of megabytes are measured.
 size_t OffsetOf(std::string_view s, int64_t n) {
   size_t i = 0;
-  for (; n > 0 && i < s.size(); --n) i += CharLength(s, i);
+  while (n > 0 && i < s.size()) {
+    if (n >= 8 && i + 8 <= s.size() && EightAscii(s.data() + i)) {
+      i += 8;
+      n -= 8;
+      continue;
+    }
+    i += CharLength(s, i);
+    --n;
+  }
   return i < s.size() ? i : s.size();
 }
 
 int64_t CountChars(std::string_view s, size_t from, size_t to) {
   if (to > s.size()) to = s.size();
   int64_t count = 0;
-  for (size_t i = from; i < to; i += CharLength(s, i)) ++count;
+  for (size_t i = from; i < to;) {
+    if (i + 8 <= to && EightAscii(s.data() + i)) {
+      i += 8;
+      count += 8;
+    } else {
+      i += CharLength(s, i);
+      ++count;
+    }
+  }
   return count;
 }
 

@@ -23,10 +23,11 @@ namespace fw {
 
 class MultiLineEditor : public QPlainTextEdit {
  public:
-  // Bytes of the text, so at most as many characters: laid out in well under a millisecond.
-  static constexpr size_t kLongestBlock = 4096;
-  // A text longer than this holds its lines several to a block.
-  static constexpr size_t kGroupedAbove = 16 * kLongestBlock;
+  // Bytes of the text, so at most as many characters: laid out again at a key in well
+  // under a millisecond, even without a break opportunity.
+  static constexpr size_t kLongestBlock = 2048;
+  // A text longer than this (bytes) holds its lines several to a block.
+  static constexpr size_t kGroupedAbove = 64 * 1024;
 
   MultiLineEditor();
 

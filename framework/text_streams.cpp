@@ -39,20 +39,45 @@ BufferedTextInput::BufferedTextInput(std::string bytes) : bytes_(std::move(bytes
   if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) pos_ = 3;
 }
 
-void BufferedTextInput::SetEncoding(Encoding e) { encoding_ = e; }
+void BufferedTextInput::SetEncoding(Encoding e) {
+  encoding_ = e;
+  if (e == Encoding::Detect) wholeIsUtf8_ = IsValidUtf8(std::string_view(bytes_).substr(pos_));
+}
 
-// Detecting decides each line on its own: one stray byte must not turn every accented
-// letter elsewhere in the file into other letters.
+namespace {
+
+// In Mac Roman the bytes D0 to D5 are the dashes and curly quotes, and an apostrophe
+// before an accented letter ("c’è", "l’été") happens to form a valid
+// UTF-8 pair, of a Cyrillic or Armenian letter. In a file that is not UTF-8 throughout,
+// a line holding such a pair is the old encoding's.
+bool HasMacRomanPunctuationPair(std::string_view line) {
+  for (size_t i = 0; i + 1 < line.size(); ++i) {
+    const auto lead = static_cast<unsigned char>(line[i]), next = static_cast<unsigned char>(line[i + 1]);
+    if (lead >= 0xD0 && lead <= 0xD5 && (next & 0xC0) == 0x80) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+// Detecting: a file that is valid UTF-8 throughout is UTF-8. Otherwise each line is
+// decided on its own, so that one stray byte does not turn every accented letter
+// elsewhere in the file into other letters.
+bool BufferedTextInput::ReadsAsUtf8(std::string_view line) const {
+  if (encoding_ != Encoding::Detect) return encoding_ == Encoding::UTF8;
+  return wholeIsUtf8_ || (IsValidUtf8(line) && !HasMacRomanPunctuationPair(line));
+}
+
 String BufferedTextInput::Decode(size_t from, size_t to) const {
   const std::string_view bytes = std::string_view(bytes_).substr(from, to - from);
   if (encoding_ == Encoding::MacRoman) return MacRomanToUtf8(bytes);
-  if (encoding_ == Encoding::UTF8 || IsValidUtf8(bytes)) return String(bytes);
+  if (encoding_ == Encoding::UTF8 || wholeIsUtf8_) return String(bytes);
   String text;
   text.reserve(bytes.size());
   for (size_t start = 0; start < bytes.size();) {
     const size_t end = LineEnd(bytes, start);
     const std::string_view line = bytes.substr(start, end - start);
-    if (IsValidUtf8(line)) text += line;
+    if (ReadsAsUtf8(line)) text += line;
     else text += MacRomanToUtf8(line);
     if (end < bytes.size()) text += bytes[end];
     start = end + 1;
@@ -67,8 +92,7 @@ String BufferedTextInput::ReadLine() {
   if (next < bytes_.size()) next += bytes_.compare(next, 2, "\r\n") == 0 ? 2 : 1;
   const std::string_view bytes = std::string_view(bytes_).substr(pos_, end - pos_);
   String line;
-  if (bytes.size() > (bytes_.size() - pos_) / 2 &&
-      (encoding_ == Encoding::UTF8 || (encoding_ == Encoding::Detect && IsValidUtf8(bytes)))) {
+  if (bytes.size() > (bytes_.size() - pos_) / 2 && ReadsAsUtf8(bytes)) {
     // A line of most of what is left (a note of megabytes on one line), text as it
     // is, is taken out of the file's memory rather than copied.
     line = std::exchange(bytes_, bytes_.substr(next));

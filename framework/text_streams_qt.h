@@ -2,6 +2,7 @@
 // The stream classes behind FolderItem's text files (framework-internal).
 #include <QSaveFile>
 #include <memory>
+#include <string_view>
 
 #include "framework/files.h"
 
@@ -20,10 +21,12 @@ class BufferedTextInput : public TextInputStream {
 
  private:
   String Decode(size_t from, size_t to) const;
+  bool ReadsAsUtf8(std::string_view line) const;
 
   std::string bytes_;
   size_t pos_ = 0;
   Encoding encoding_ = Encoding::UTF8;
+  bool wholeIsUtf8_ = true;  // with Detect: the file is valid UTF-8 from end to end
   bool closed_ = false;
 };
 

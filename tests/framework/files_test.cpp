@@ -241,6 +241,13 @@ TEST(StreamReading, MacRomanBytesBecomeTheirLetters) {
   in->SetEncoding(TextInputStream::Encoding::Detect);
   EXPECT_EQ(in->ReadAll(), "café\ncafé\r\nNoël");
   EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::MacRoman), (Lines{"caf√©", "café", "No√´l"}));
+  // Beside a stray byte, an apostrophe before an accented letter ("c’è") forms a valid
+  // UTF-8 pair only by chance: that line is the old encoding's too. A file valid
+  // throughout stays UTF-8, whatever letters it holds.
+  WriteFile(p, "Luned\x93 sar\x88 bello\nc\xD5\x8F il dentista\ncaffè");
+  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), (Lines{"Lunedì sarà bello", "c’è il dentista", "caffè"}));
+  WriteFile(p, "Привет\nՏ");
+  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), (Lines{"Привет", "Տ"}));
   // Without a choice, bytes pass through untouched.
   WriteFile(p, "caf\x8E\n");
   EXPECT_EQ(ReadLines(p), Lines{"caf\x8E"});

@@ -64,10 +64,10 @@ void MakeBreaksCR(String& text) {
   text.resize(out);
 }
 
-// The text as the toolkit takes it in: UTF-8 as it is, other bytes (and a byte-order
-// mark at the start) as the toolkit reads them; and each line break a CR.
+// The text as the toolkit takes it in: UTF-8 as it is, other bytes as the toolkit
+// reads them; and each line break a CR.
 String AsTaken(const String& text) {
-  String taken = IsValidUtf8(text) && !text.starts_with("\xEF\xBB\xBF") ? text : FromQ(ToQ(text));
+  String taken = IsValidUtf8(text) ? text : FromQ(ToQ(text));
   MakeBreaksCR(taken);
   return taken;
 }
@@ -149,7 +149,7 @@ void InsertBlocks(QTextCursor& cursor, std::string_view lines, FirstIn firstIn) 
   bool first = true;
   ForEachBlock(lines, lines.size() > MultiLineEditor::kGroupedAbove, [&](std::string_view piece, bool continuesLine) {
     if (!first) cursor.insertBlock(continuesLine ? continuation : lineStart);
-    QString text = QString::fromUtf8(piece.data(), static_cast<qsizetype>(piece.size()));
+    QString text = ToQ(piece);
     if (piece.find('\r') != std::string_view::npos)
       for (QChar& c : text) c = c == u'\r' ? QChar(QChar::LineSeparator) : c;
     cursor.insertText(text);

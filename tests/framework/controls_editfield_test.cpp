@@ -92,6 +92,12 @@ TEST_F(EditFieldTest, TextReadsBackExactlyAsSetTypedOrPasted) {
     TypeCharacters(Editor(f), typed);
     EXPECT_EQ(f.Text(), typed.toStdString()) << (multi ? "multi-line" : "one line") << ", typed";
   }
+  // A byte-order mark at the start is a character like any other.
+  for (bool multi : {true, false}) {
+    EditField& f = Field(multi, multi ? "multi-mark" : "single-mark", 0, 150);
+    f.SetText("\xEF\xBB\xBF" "testo");
+    EXPECT_EQ(f.Text(), "\xEF\xBB\xBF" "testo") << (multi ? "multi-line" : "one line");
+  }
   // Copied and pasted again within the field.
   EditField& f = Field(true, "copy", 0, 100);
   f.SetText(lines);

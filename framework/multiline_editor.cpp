@@ -6,7 +6,9 @@
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "framework/text_qt.h"
 #include "framework/utf8.h"
@@ -16,9 +18,18 @@ namespace fw {
 namespace {
 
 constexpr size_t kLongestBlock = MultiLineEditor::kLongestBlock;
-constexpr int kContinuesLine = QTextFormat::UserProperty + 1;
+constexpr int kDivision = QTextFormat::UserProperty + 1;
 
-bool ContinuesLine(const QTextBlock& block) { return block.blockFormat().boolProperty(kContinuesLine); }
+// True when the separator before the block is a division: the block goes on with the
+// line of the block before it. The mark is the separator's own character format (the
+// block's character format), not the block's format: when the toolkit merges two
+// blocks it keeps the format of one of them, which one depending on where the removal
+// started, while a character's format stays with the character through removals,
+// undo and redo. So a division goes only with its separator, and every separator
+// left keeps its meaning. The first block has none before it.
+bool ContinuesLine(const QTextBlock& block) {
+  return block.position() > 0 && block.charFormat().boolProperty(kDivision);
+}
 
 // --- The text ------------------------------------------------------------------------
 
@@ -64,10 +75,10 @@ void MakeBreaksCR(String& text) {
   text.resize(out);
 }
 
-// The text as the toolkit takes it in: UTF-8 as it is, other bytes (and a byte-order
-// mark at the start) as the toolkit reads them; and each line break a CR.
+// The text as the toolkit takes it in: UTF-8 as it is, other bytes as the toolkit
+// reads them; and each line break a CR.
 String AsTaken(const String& text) {
-  String taken = IsValidUtf8(text) && !text.starts_with("\xEF\xBB\xBF") ? text : FromQ(ToQ(text));
+  String taken = IsValidUtf8(text) ? text : FromQ(ToQ(text));
   MakeBreaksCR(taken);
   return taken;
 }
@@ -87,7 +98,9 @@ bool MayDivideBefore(std::string_view line, size_t k) {
 
 // Where a block of a line too long for one, starting at `start`, ends: after a space in
 // the last quarter, so that the division falls where the line would wrap anyway;
-// otherwise where MayDivideBefore allows.
+// otherwise where MayDivideBefore allows, a few characters back at most: a longer run
+// of marks or joiners is divided at a character's start all the same, as blocks of a
+// character each would cost the toolkit far more than a mark shown apart.
 size_t DivisionAfter(std::string_view line, size_t start) {
   const size_t end = start + kLongestBlock;
   const size_t lastQuarter = end - kLongestBlock / 4;
@@ -96,8 +109,12 @@ size_t DivisionAfter(std::string_view line, size_t start) {
     return at ? static_cast<size_t>(static_cast<const char*>(at) - line.data()) + 1 : 0;
   };
   if (const size_t blank = std::max(after(' '), after('\t')); blank > 0) return blank;
+  constexpr size_t kWalkBack = 32;  // bytes
+  static_assert(kWalkBack < kLongestBlock);
+  for (size_t k = end; k > end - kWalkBack; --k)
+    if (MayDivideBefore(line, k)) return k;
   size_t k = end;
-  while (k > start + 1 && !MayDivideBefore(line, k)) --k;
+  while ((static_cast<unsigned char>(line[k]) & 0xC0) == 0x80) --k;  // to the character's first byte
   return k;
 }
 
@@ -134,33 +151,35 @@ void ForEachBlock(std::string_view lines, bool grouped, Each each) {
 }
 
 // Inserts lines with CR breaks at the cursor, replacing its selection, as one step of
-// the undo history; `firstIn` runs once the first block's text is in. The lines are
-// made the toolkit's text a block at a time: the whole of a long text never is at once.
-template <class FirstIn>
-void InsertBlocks(QTextCursor& cursor, std::string_view lines, FirstIn firstIn) {
+// the undo history; `beforeSecond` runs once the first block's text is in, when a
+// second block follows. The lines are made the toolkit's text a block at a time: the
+// whole of a long text never is at once.
+template <class BeforeSecond>
+void InsertBlocks(QTextCursor& cursor, std::string_view lines, BeforeSecond beforeSecond) {
   cursor.beginEditBlock();
   cursor.removeSelectedText();
-  // A new block takes the format it is given: a line's first block must not continue
-  // the line before.
-  QTextBlockFormat lineStart = cursor.blockFormat();
-  lineStart.clearProperty(kContinuesLine);
-  QTextBlockFormat continuation = lineStart;
-  continuation.setProperty(kContinuesLine, true);
-  bool first = true;
+  // Every character and separator gets the format meant for it: in an empty block the
+  // cursor's own is that of the separator before, which may be a division.
+  QTextCharFormat plain = cursor.charFormat();
+  plain.clearProperty(kDivision);
+  QTextCharFormat division = plain;
+  division.setProperty(kDivision, true);
+  const QTextBlockFormat blockFormat = cursor.blockFormat();
+  int blocks = 0;
   ForEachBlock(lines, lines.size() > MultiLineEditor::kGroupedAbove, [&](std::string_view piece, bool continuesLine) {
-    if (!first) cursor.insertBlock(continuesLine ? continuation : lineStart);
-    QString text = QString::fromUtf8(piece.data(), static_cast<qsizetype>(piece.size()));
+    if (++blocks == 2) beforeSecond();
+    if (blocks > 1) cursor.insertBlock(blockFormat, continuesLine ? division : plain);
+    QString text = ToQ(piece);
     if (piece.find('\r') != std::string_view::npos)
       for (QChar& c : text) c = c == u'\r' ? QChar(QChar::LineSeparator) : c;
-    cursor.insertText(text);
-    if (first) firstIn();
-    first = false;
+    cursor.insertText(text, plain);
   });
   cursor.endEditBlock();
 }
 
-// The cursor moved over the divisions it stands at, so that the next one-character
-// step moves over a character of the text.
+// The cursor moved over the divisions it stands at, so that the next step moves over
+// a character or word of the text. Each move goes over one separator (the first block
+// has none before it), so the walk ends at an end of the document at the latest.
 void StepOverDivisions(QTextCursor& cursor, bool forward, QTextCursor::MoveMode mode) {
   for (;;) {
     const QTextBlock block = cursor.block();
@@ -175,11 +194,63 @@ void StepOverDivisions(QTextCursor& cursor, bool forward, QTextCursor::MoveMode 
   }
 }
 
+// True when a selection holds divisions alone, no character of the text (a drag of
+// the mouse from the end of a line's block to the start of its next one).
+bool DivisionsOnly(const QTextCursor& selection) {
+  QTextCursor from(selection.document());
+  from.setPosition(selection.selectionStart());
+  StepOverDivisions(from, true, QTextCursor::MoveAnchor);
+  return from.position() >= selection.selectionEnd();
+}
+
+struct Step {
+  bool forward;
+  QTextCursor::MoveMode mode;
+};
+
+bool MatchesAny(const QKeyEvent* e, std::initializer_list<QKeySequence::StandardKey> keys) {
+  return std::any_of(keys.begin(), keys.end(), [e](QKeySequence::StandardKey key) { return e->matches(key); });
+}
+
+// The way a key first steps over a division at the caret, so that it moves over,
+// selects or removes a character or word of the text, not the division alone.
+std::optional<Step> StepBefore(const QKeyEvent* e, bool selection) {
+  using K = QKeySequence;
+  if (MatchesAny(e, {K::SelectPreviousChar, K::SelectPreviousWord})) return Step{false, QTextCursor::KeepAnchor};
+  if (MatchesAny(e, {K::SelectNextChar, K::SelectNextWord})) return Step{true, QTextCursor::KeepAnchor};
+  if (selection) return std::nullopt;  // the key acts on the selection
+  // Backspace as the editor takes it, Shift or not.
+  const bool backspace = e->key() == Qt::Key_Backspace && !(e->modifiers() & ~Qt::ShiftModifier);
+  if (backspace || MatchesAny(e, {K::MoveToPreviousChar, K::MoveToPreviousWord, K::DeleteStartOfWord}))
+    return Step{false, QTextCursor::MoveAnchor};
+  if (MatchesAny(e, {K::MoveToNextChar, K::MoveToNextWord, K::Delete, K::DeleteEndOfWord}))
+    return Step{true, QTextCursor::MoveAnchor};
+  return std::nullopt;
+}
+
+// The characters the document's own insertion of text makes separators of: LF, CR,
+// U+2029, and U+FDD0 and U+FDD1, which it takes for frame edges.
+bool MakesBlocks(QChar c) {
+  return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+}
+
+// Typed or composed text with each of those a U+2028, the line break it stands for
+// (a CRLF one); nothing when there is none. So every separator of the document is one
+// the editor put in, with the meaning it gave it.
+std::optional<QString> WithinBlocks(const QString& text) {
+  if (std::none_of(text.begin(), text.end(), MakesBlocks)) return std::nullopt;
+  QString within = text;
+  within.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  for (QChar& c : within) c = MakesBlocks(c) ? QChar(QChar::LineSeparator) : c;
+  return within;
+}
+
 }  // namespace
 
 MultiLineEditor::MultiLineEditor() {
   QObject::connect(document(), &QTextDocument::contentsChange,
-                   [this](int position, int, int added) { TakeInChange(position, added); });
+                   [this](int position, int removed, int added) { TakeInChange(position, removed, added); });
+  FindDivisions();
 }
 
 void MultiLineEditor::SetText(const String& text) {
@@ -194,21 +265,58 @@ void MultiLineEditor::SetText(const String& text) {
   doc->setUndoRedoEnabled(false);
   // The caret goes to the start once the first block is in, and the rest goes in
   // behind it: placing the caret at the far end, the editor would lay out every block
-  // on its way there.
+  // on its way there. The edit of the first block is ended (the block laid out) before
+  // the caret is placed: placing it within an open edit, the editor would read lines
+  // of the block's old layout, which are gone.
   QTextCursor cursor(doc);
   const auto caretToStart = [&] {
     if (textCursor().position() > 0) setTextCursor(QTextCursor(doc));
   };
-  InsertBlocks(cursor, text_, caretToStart);
+  InsertBlocks(cursor, text_, [&] {
+    cursor.endEditBlock();
+    caretToStart();
+    cursor.beginEditBlock();
+  });
   caretToStart();  // the first block was empty: the rest went in before the caret
   doc->setUndoRedoEnabled(undo);
   settingText_ = false;
-  length_ = static_cast<size_t>(TextPosition(doc->characterCount() - 1));
+  FindDivisions();
+  length_ = static_cast<size_t>(doc->characterCount() - 1) - divisions_.size();
   known_ = {};
 }
 
-void MultiLineEditor::TakeInChange(int position, int added) {
+void MultiLineEditor::FindDivisions() {
+  divisions_.clear();
+  for (QTextBlock b = document()->begin().next(); b.isValid(); b = b.next())
+    if (ContinuesLine(b)) divisions_.push_back(b.position() - 1);
+  documentLength_ = document()->characterCount();
+}
+
+void MultiLineEditor::TakeInDivisions(int position, int removed, int added) {
+  const QTextDocument* doc = document();
+  if (doc->characterCount() - documentLength_ != added - removed) {  // a change misreported: all read again
+    FindDivisions();
+    return;
+  }
+  documentLength_ = doc->characterCount();
+  const auto from = std::lower_bound(divisions_.begin(), divisions_.end(), position);
+  const auto to = std::lower_bound(from, divisions_.end(), position + removed);
+  for (auto later = to; later != divisions_.end(); ++later) *later += added - removed;
+  std::vector<int> made;
+  for (QTextBlock b = doc->findBlock(position).next(); b.isValid() && b.position() <= position + added; b = b.next())
+    if (ContinuesLine(b)) made.push_back(b.position() - 1);
+  divisions_.insert(divisions_.erase(from, to), made.begin(), made.end());
+}
+
+int MultiLineEditor::DivisionsBefore(int documentPosition) const {
+  return static_cast<int>(std::lower_bound(divisions_.begin(), divisions_.end(), documentPosition) -
+                          divisions_.begin());
+}
+
+void MultiLineEditor::TakeInChange(int position, int removed, int added) {
+  ++changes_;
   if (settingText_) return;
+  TakeInDivisions(position, removed, added);
   const QTextDocument* doc = document();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
   // The blocks the change touched, whole: the text before and after them is as it was.
@@ -216,17 +324,9 @@ void MultiLineEditor::TakeInChange(int position, int added) {
   const QTextBlock last = doc->findBlock(std::clamp(position + added, 0, documentEnd));
   const int from = first.position();
   const int to = last.position() + last.length() - 1;
-  int divisionsBefore = 0;
-  int divisionsAfter = 0;
-  int divisions = 0;
-  for (QTextBlock b = doc->begin().next(); b.isValid(); b = b.next()) {
-    if (!ContinuesLine(b)) continue;
-    ++divisions;
-    if (b.position() <= from) ++divisionsBefore;
-    else if (b.position() > to) ++divisionsAfter;
-  }
-  const auto before = static_cast<size_t>(from - divisionsBefore);  // UTF-16 units of the text
-  const auto after = static_cast<size_t>(documentEnd - to - divisionsAfter);
+  const auto divisions = static_cast<int>(divisions_.size());
+  const auto before = static_cast<size_t>(from - DivisionsBefore(from));  // UTF-16 units of the text
+  const auto after = static_cast<size_t>(documentEnd - to - (divisions - DivisionsBefore(to)));
   String inserted = FromQ(TextBetween(from, to));
   size_t start = 0;
   size_t end = text_.size();
@@ -256,8 +356,15 @@ String MultiLineEditor::TextBeforeLastEdit() const {
 
 void MultiLineEditor::InsertText(const String& text) {
   QTextCursor cursor = textCursor();
+  const quint64 changes = changes_;
   InsertBlocks(cursor, AsTaken(text), [] {});
-  setTextCursor(cursor);
+  // Within an edit of the document opened by another (a drop inside the field removes
+  // the dragged text and puts it in as one edit) the layout is redone only at the
+  // edit's end: placing or showing the cursor before then reads lines that are gone.
+  // The editor's own cursor went along to the end of what went in, and the drop shows
+  // it when it is done.
+  if (changes_ == changes) return;
+  if (textCursor() != cursor) setTextCursor(cursor);
   ensureCursorVisible();
 }
 
@@ -292,22 +399,21 @@ QString MultiLineEditor::TextBetween(int from, int to) const {
 }
 
 int MultiLineEditor::TextPosition(int documentPosition) const {
-  int divisions = 0;
-  for (QTextBlock b = document()->begin().next(); b.isValid() && b.position() <= documentPosition; b = b.next())
-    if (ContinuesLine(b)) ++divisions;
-  return documentPosition - divisions;
+  return documentPosition - DivisionsBefore(documentPosition);
 }
 
 int MultiLineEditor::DocumentPosition(int textPosition, bool preferEarlier) const {
-  int divisions = 0;
-  for (QTextBlock b = document()->begin().next(); b.isValid(); b = b.next()) {
-    const int startInText = b.position() - divisions - 1;  // where the block starts, if it continues a line
-    if (startInText > textPosition) break;
-    if (!ContinuesLine(b)) continue;
-    if (startInText == textPosition && preferEarlier) break;
-    ++divisions;
+  // The divisions before it: the i-th (from 0) stands at text position divisions_[i] - i,
+  // which grows with i.
+  size_t low = 0;
+  size_t high = divisions_.size();
+  while (low < high) {
+    const size_t middle = (low + high) / 2;
+    const int at = divisions_[middle] - static_cast<int>(middle);
+    if (at < textPosition || (at == textPosition && !preferEarlier)) low = middle + 1;
+    else high = middle;
   }
-  return textPosition + divisions;
+  return textPosition + static_cast<int>(low);
 }
 
 int MultiLineEditor::CharactersBefore(int documentPosition) const {
@@ -316,23 +422,37 @@ int MultiLineEditor::CharactersBefore(int documentPosition) const {
 }
 
 void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
-  const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
-  const int key = e->key();
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && mods == Qt::NoModifier && !isReadOnly()) {
-    InsertText("\r");  // the editor's own would copy the block's mark
+  if (e->matches(QKeySequence::InsertParagraphSeparator) && !isReadOnly()) {
+    InsertText("\r");  // the editor's own separator would take the format of the character before
     e->accept();
     return;
   }
   QTextCursor cursor = textCursor();
-  const bool shift = mods == Qt::ShiftModifier;
-  const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right;
-  const bool erase = (key == Qt::Key_Backspace || key == Qt::Key_Delete) && !shift;
-  if ((mods == Qt::NoModifier || shift) && (arrow || erase) && (!cursor.hasSelection() || (arrow && shift))) {
-    StepOverDivisions(cursor, key == Qt::Key_Right || key == Qt::Key_Delete,
-                      shift ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+  if (const std::optional<Step> step = StepBefore(e, cursor.hasSelection() && !DivisionsOnly(cursor))) {
+    if (step->mode == QTextCursor::MoveAnchor) cursor.clearSelection();  // divisions alone are no text
+    StepOverDivisions(cursor, step->forward, step->mode);
     setTextCursor(cursor);
   }
+  if (const std::optional<QString> text = WithinBlocks(e->text())) {
+    QKeyEvent taken(e->type(), e->key(), e->modifiers(), e->nativeScanCode(), e->nativeVirtualKey(),
+                    e->nativeModifiers(), *text, e->isAutoRepeat(), static_cast<quint16>(e->count()));
+    QPlainTextEdit::keyPressEvent(&taken);
+    e->setAccepted(taken.isAccepted());
+    return;
+  }
   QPlainTextEdit::keyPressEvent(e);
+}
+
+void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
+  const std::optional<QString> text = WithinBlocks(e->commitString());
+  if (!text) {
+    QPlainTextEdit::inputMethodEvent(e);
+    return;
+  }
+  QInputMethodEvent taken(e->preeditString(), e->attributes());
+  taken.setCommitString(*text, e->replacementStart(), e->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&taken);
+  e->setAccepted(taken.isAccepted());
 }
 
 QMimeData* MultiLineEditor::createMimeDataFromSelection() const {

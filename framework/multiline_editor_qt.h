@@ -9,13 +9,15 @@
 // The toolkit lays out a whole block again at every change to it, and a block of
 // megabytes takes seconds (minutes when it has no break opportunity); it also pays for
 // every block it holds, a second for a few hundred thousand. So a block holds at most
-// kLongestBlock bytes of the text: a longer line is held as several blocks, each after
-// the first marked as continuing the line (the separator before it is no part of the
-// text); and a long text holds its lines several to a block, separated by U+2028, a
-// line break within a block, which the keys and the layout treat as any other. Every
-// position given or taken counts in the text, and the keys that step over one
-// character step over a division as if it were not there.
+// kLongestBlock bytes of the text: a longer line is held as several blocks, the
+// separator between two of them a division, no part of the text, marked in its own
+// character format; and a long text holds its lines several to a block, separated by
+// U+2028, a line break within a block, which the keys and the layout treat as any
+// other. Every other separator is a CR. Every position given or taken counts in the
+// text, and the keys that move over or remove a character or word step over a
+// division as if it were not there.
 #include <QPlainTextEdit>
+#include <vector>
 
 #include "framework/text.h"
 
@@ -51,13 +53,20 @@ class MultiLineEditor : public QPlainTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
   QMimeData* createMimeDataFromSelection() const override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
-  // Mends text_ after the document changed from `position` for `added` characters.
-  void TakeInChange(int position, int added);
+  // Mends text_ and divisions_ after the document changed from `position`, `removed`
+  // characters replaced by `added`.
+  void TakeInChange(int position, int removed, int added);
+  void FindDivisions();  // all of them again, from the marks
+  // Those before the change stay, those it removed go, those after it move with it,
+  // and its own are read from the blocks it made.
+  void TakeInDivisions(int position, int removed, int added);
+  int DivisionsBefore(int documentPosition) const;
   // Between document positions: divisions left out, every other line break a CR.
   QString TextBetween(int from, int to) const;
   // Positions in the text (UTF-16 units) and in the document, which also counts divisions.
@@ -71,6 +80,10 @@ class MultiLineEditor : public QPlainTextEdit {
 
   String text_;
   size_t length_ = 0;  // in UTF-16 units
+  // Where the document's divisions are (their separators' positions, in order), so
+  // that a position is found without going over every block.
+  std::vector<int> divisions_;
+  int documentLength_ = 0;  // characters, when divisions_ was brought up to date
   // A text position and its byte offset, before which the text is as it was when they
   // were taken: a change near the last one is found from there, not from the start.
   struct Place {
@@ -78,6 +91,7 @@ class MultiLineEditor : public QPlainTextEdit {
     size_t bytes = 0;
   } known_;
   quint64 edits_ = 0;
+  quint64 changes_ = 0;  // changes the document reported, of the text or its look
   struct Edit {
     size_t start = 0;
     String removed;

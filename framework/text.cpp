@@ -2,6 +2,7 @@
 #include "framework/text.h"
 
 #include <QString>
+#include <QStringDecoder>
 #include <charconv>
 #include <cmath>
 
@@ -179,7 +180,13 @@ bool IsValidUtf8(std::string_view s) {
 
 // --- The toolkit's strings ---------------------------------------------------------
 
-QString ToQ(const String& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+// A byte-order mark at the start is a character of the text like any other (a file's
+// own is skipped by its reader); the toolkit's quick conversion would drop it.
+QString ToQ(std::string_view s) {
+  if (!s.starts_with("\xEF\xBB\xBF")) return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  QStringDecoder keepingMark(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  return keepingMark(QByteArrayView(s.data(), static_cast<qsizetype>(s.size())));
+}
 String FromQ(const QString& s) { return s.toStdString(); }
 
 QString CRToLF(const String& s) {

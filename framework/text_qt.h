@@ -2,11 +2,12 @@
 // Qt side of text, for framework sources (and tests) only: the program's UTF-8 texts as
 // the toolkit's strings and back.
 #include <QString>
+#include <string_view>
 #include "framework/text.h"
 
 namespace fw {
 
-QString ToQ(const String& s);
+QString ToQ(std::string_view s);
 String FromQ(const QString& s);
 // The program keeps CR between lines; Qt widgets keep LF.
 QString CRToLF(const String& s);

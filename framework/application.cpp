@@ -92,7 +92,6 @@ struct Lifecycle {
   bool quitRun = false;
   bool inLoop = false;
   bool endingFromOutside = false;  // a signal or the session's end asked the program to end
-  bool quitWaiting = false;        // ... while it was still starting
   std::vector<std::function<void()>> afterOpen;
 };
 
@@ -137,7 +136,7 @@ int RunEventLoop() {
   OpenApplication();
   if (Application* app = TheApplication()) app->UpdateMenuItems();
   if (QuitHasRun()) return 0;  // quit during start-up: there is no loop to end
-  if (State().quitWaiting) {
+  if (State().endingFromOutside) {  // asked while it was still starting
     Quit();
     return 0;
   }
@@ -192,12 +191,9 @@ void QuitOnRequestFromOutside() {
   // quit's own), and it would hold the quit until answered.
   CloseMessageBoxes();
   // Only the event loop's own turn is a point where everything loaded is whole: during
-  // start-up a request is noticed only inside a message box, in the middle of loading.
-  if (!s.inLoop) {
-    s.quitWaiting = true;
-    return;
-  }
-  Quit();
+  // start-up a request is noticed only inside a message box, in the middle of loading,
+  // and the quit waits for RunEventLoop.
+  if (s.inLoop) Quit();
 }
 
 bool EndSession(bool userAtHand) {
@@ -211,7 +207,6 @@ bool EndSession(bool userAtHand) {
 void ResetQuitForTesting() {
   State().quitRun = false;
   State().endingFromOutside = false;
-  State().quitWaiting = false;
   internal::ResumeTimers();
   internal::ResumeThreads();
 }

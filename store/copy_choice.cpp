@@ -73,11 +73,15 @@ void KeepDamagedAside(const std::vector<Found>& found, int chosen) {
 std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
                                const std::function<Found(const fw::FolderItem&)>& examine) {
   std::vector<Found> found{examine(first)};
-  if (found[0].wellFormed && SameContent(first, second))
-    found.push_back({second, true, true, found[0].amount});
-  else
+  found[0].modified = first.ModifiedNanoseconds();
+  if (found[0].wellFormed && SameContent(first, second)) {
+    // Nothing in it the first does not hold: never later, so the first is chosen (what
+    // the caller read is the first's alone).
+    found.push_back({second, true, true, found[0].amount, found[0].modified});
+  } else {
     found.push_back(examine(second));
-  for (Found& f : found) f.modified = f.file.ModifiedNanoseconds();
+    found[1].modified = second.ModifiedNanoseconds();
+  }
   return found;
 }
 

@@ -36,7 +36,8 @@ void KeepDamagedAside(const std::vector<Found>& found, int chosen);
 
 // The two copies of a file as `examine` finds them, in this order, with the times they
 // were changed. A second copy that holds the same bytes as a whole first one is whole
-// too, and is not examined.
+// too and is not examined; it counts as changed with the first, so that Choose takes
+// the first, the one examined.
 std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
                                const std::function<Found(const fw::FolderItem&)>& examine);
 

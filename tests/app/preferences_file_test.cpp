@@ -108,6 +108,12 @@ TEST_F(PreferencesFile, ThePreferencesCopyWinsOverAnApplicationCopyWrittenNoLate
   testsupport::WrittenHoursAgo({prefsCopy()}, 2);
   prefs::Read(hooks);
   EXPECT_EQ(Globali::lingua, 2);
+  // The same text in both, the application copy the later (a quit that could not write
+  // the Preferences copy).
+  WriteFile(prefsCopy(), Joined(kSample));
+  testsupport::WrittenHoursAgo({prefsCopy()}, 2);
+  prefs::Read(hooks);
+  EXPECT_EQ(Globali::lingua, 2);
 }
 
 // Mend: a Preferences copy that is empty, garbage, cut short, a folder or a pipe never

@@ -83,6 +83,10 @@ TEST_F(ContactsStore, PreferencesCopyWinsOverTheApplicationCopyWrittenNoLater) {
   testsupport::WrittenHoursAgo({prefCopy()}, 2);
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 0), "from app");
+  WriteFile(prefCopy(), Version15({Person("from app")}));  // the same text, the older
+  testsupport::WrittenHoursAgo({prefCopy()}, 2);
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contatto(1, 0), "from app");
   std::filesystem::remove(prefCopy());
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 0), "from app");

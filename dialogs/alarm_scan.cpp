@@ -5,35 +5,21 @@
 
 #include <vector>
 
-#include "framework/utf8.h"
+#include "framework/text_views.h"
 #include "store/globali.h"
 
 namespace {
 
-// The note character by character, so that positions count characters as the note's
-// own text does.
-std::vector<fw::String> Characters(const fw::String& s) {
-  std::vector<fw::String> chars;
-  for (size_t at = 0; at < s.size();) {
-    const size_t n = fw::utf8::CharLength(s, at);
-    chars.push_back(s.substr(at, n));
-    at += n;
-  }
-  return chars;
-}
-
 // Enough after the colon for the minutes, a blank, "am" or "pm" and the character
 // after that, which tells "am" from the start of a word such as "amber".
-constexpr size_t kAfterColon = 6;
+constexpr int64_t kAfterColon = 6;
 
 // The excerpt around the colon at position i (from 1): the two characters before it,
 // the colon and up to kAfterColon after it. A colon in second place takes a "0" in
 // front of the one-digit hour instead.
-fw::String Excerpt(const std::vector<fw::String>& chars, size_t i) {
-  fw::String w = i == 2 ? "0" : "";
-  const size_t from = i == 2 ? 1 : i - 2, count = (i == 2 ? 2 : 3) + kAfterColon;
-  for (size_t p = from; p < from + count && p <= chars.size(); ++p) w += chars[p - 1];
-  return w;
+fw::String Excerpt(const fw::Characters& chars, int64_t i) {
+  const int64_t from = i == 2 ? 1 : i - 2, count = (i == 2 ? 2 : 3) + kAfterColon;
+  return (i == 2 ? "0" : "") + fw::String(fw::Mid(chars, from, count));
 }
 
 // The list was built from `note` and still holds that build (entry 0 is set by every
@@ -63,11 +49,11 @@ void trovas::Event_Run() {
     Rebuild() { rebuilding_ = true; }
     ~Rebuild() { rebuilding_ = false; }
   } rebuild;
-  const std::vector<fw::String> chars = Characters(note);
+  const fw::Characters chars(note);
   std::vector<fw::String> found;
   // A colon first in the note, or in its last two places, makes no candidate.
-  for (size_t i = 2; i + 2 <= chars.size(); ++i) {
-    if (chars[i - 1] == ":") found.push_back(Excerpt(chars, i));
+  for (int64_t i = 2; i + 2 <= fw::Len(chars); ++i) {
+    if (chars.At(i) == ":") found.push_back(Excerpt(chars, i));
     fw::YieldToNextThread();
   }
   Publish(found);

@@ -33,56 +33,6 @@ bool ContinuesLine(const QTextBlock& block) {
 
 // --- The text ------------------------------------------------------------------------
 
-// Bytes of the line break other than CR at text[i] (LF; U+2028 and U+2029; U+FDD0 and
-// U+FDD1, which the document takes for frame edges); 0 when there is none.
-size_t OtherLineBreakLength(std::string_view text, size_t i) {
-  if (text[i] == '\n') return 1;
-  const std::string_view at = text.substr(i, 3);
-  return at == "\u2028" || at == "\u2029" || at == "\uFDD0" || at == "\uFDD1" ? 3 : 0;
-}
-
-size_t FirstOtherLineBreak(std::string_view text) {
-  // A run of bytes is tested at a time, without a branch per byte (a loop the compiler
-  // turns into vector instructions), for the bytes such a break starts with: a note of
-  // megabytes is looked through at start-up.
-  constexpr size_t kRun = 64;
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  for (size_t i = 0; i < text.size(); i += kRun) {
-    if (i + kRun <= text.size()) {
-      unsigned starts = 0;
-      for (size_t k = i; k < i + kRun; ++k) starts |= (bytes[k] == '\n') | (bytes[k] == 0xE2) | (bytes[k] == 0xEF);
-      if (!starts) continue;
-    }
-    for (size_t k = i; k < std::min(i + kRun, text.size()); ++k)
-      if (OtherLineBreakLength(text, k) > 0) return k;
-  }
-  return text.size();
-}
-
-// Each line break made the program's CR (a CRLF is one).
-void MakeBreaksCR(String& text) {
-  size_t i = FirstOtherLineBreak(text);
-  if (i == text.size()) return;
-  size_t out = i;
-  bool afterCR = i > 0 && text[i - 1] == '\r';
-  while (i < text.size()) {
-    const char c = text[i];
-    const size_t length = OtherLineBreakLength(text, i);
-    if (!(c == '\n' && afterCR)) text[out++] = length > 0 ? '\r' : c;  // the CR of a CRLF stands for both
-    afterCR = c == '\r';
-    i += std::max<size_t>(length, 1);
-  }
-  text.resize(out);
-}
-
-// The text as the toolkit takes it in: UTF-8 as it is, other bytes as the toolkit
-// reads them; and each line break a CR.
-String AsTaken(const String& text) {
-  String taken = IsValidUtf8(text) ? text : FromQ(ToQ(text));
-  MakeBreaksCR(taken);
-  return taken;
-}
-
 // --- Blocks --------------------------------------------------------------------------
 
 // True when a line may be divided before line[k]: not inside a character's bytes, not
@@ -254,7 +204,7 @@ MultiLineEditor::MultiLineEditor() {
 }
 
 void MultiLineEditor::SetText(const String& text) {
-  text_ = AsTaken(text);
+  text_ = AsShown(text);
   QTextDocument* doc = document();
   settingText_ = true;
   // The document's own setting, not the editor's, which would go over the whole text
@@ -357,7 +307,7 @@ String MultiLineEditor::TextBeforeLastEdit() const {
 void MultiLineEditor::InsertText(const String& text) {
   QTextCursor cursor = textCursor();
   const quint64 changes = changes_;
-  InsertBlocks(cursor, AsTaken(text), [] {});
+  InsertBlocks(cursor, AsShown(text), [] {});
   // Within an edit of the document opened by another (a drop inside the field removes
   // the dragged text and puts it in as one edit) the layout is redone only at the
   // edit's end: placing or showing the cursor before then reads lines that are gone.

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringDecoder>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -204,7 +205,57 @@ String LFToCR(const QString& s) {
   return FromQ(q);
 }
 
-String AsShown(const String& s) { return LFToCR(CRToLF(s)); }
+namespace {
+
+// Bytes of the line break other than CR at text[i] (LF; U+2028 and U+2029; U+FDD0 and
+// U+FDD1, which a text document takes for frame edges); 0 when there is none.
+size_t OtherLineBreakLength(std::string_view text, size_t i) {
+  if (text[i] == '\n') return 1;
+  const std::string_view at = text.substr(i, 3);
+  return at == "\u2028" || at == "\u2029" || at == "\uFDD0" || at == "\uFDD1" ? 3 : 0;
+}
+
+size_t FirstOtherLineBreak(std::string_view text) {
+  // A run of bytes is tested at a time, without a branch per byte (a loop the compiler
+  // turns into vector instructions), for the bytes such a break starts with: a note of
+  // megabytes is looked through at start-up.
+  constexpr size_t kRun = 64;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  for (size_t i = 0; i < text.size(); i += kRun) {
+    if (i + kRun <= text.size()) {
+      unsigned starts = 0;
+      for (size_t k = i; k < i + kRun; ++k) starts |= (bytes[k] == '\n') | (bytes[k] == 0xE2) | (bytes[k] == 0xEF);
+      if (!starts) continue;
+    }
+    for (size_t k = i; k < std::min(i + kRun, text.size()); ++k)
+      if (OtherLineBreakLength(text, k) > 0) return k;
+  }
+  return text.size();
+}
+
+// Each line break made the program's CR (a CRLF is one).
+void MakeBreaksCR(String& text) {
+  size_t i = FirstOtherLineBreak(text);
+  if (i == text.size()) return;
+  size_t out = i;
+  bool afterCR = i > 0 && text[i - 1] == '\r';
+  while (i < text.size()) {
+    const char c = text[i];
+    const size_t length = OtherLineBreakLength(text, i);
+    if (!(c == '\n' && afterCR)) text[out++] = length > 0 ? '\r' : c;  // the CR of a CRLF stands for both
+    afterCR = c == '\r';
+    i += std::max<size_t>(length, 1);
+  }
+  text.resize(out);
+}
+
+}  // namespace
+
+String AsShown(const String& s) {
+  String shown = IsValidUtf8(s) ? s : FromQ(ToQ(s));
+  MakeBreaksCR(shown);
+  return shown;
+}
 
 int CodePointsBefore(const QString& s, int utf16Pos) {
   int n = 0;

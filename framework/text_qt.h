@@ -12,8 +12,9 @@ String FromQ(const QString& s);
 // The program keeps CR between lines; Qt widgets keep LF.
 QString CRToLF(const String& s);
 String LFToCR(const QString& s);
-// A text as a widget shows it and gives it back: CR between lines, and what the
-// toolkit cannot hold mended as it mends it.
+// A text as a widget shows it and gives it back: CR for each line break (a CRLF is
+// one; LF, U+2028, U+2029, and U+FDD0 and U+FDD1, which a text document takes for
+// frame edges), and what the toolkit cannot hold mended as it mends it.
 String AsShown(const String& s);
 // Characters (code points) <-> UTF-16 positions of a QString.
 int CodePointsBefore(const QString& s, int utf16Pos);

@@ -231,7 +231,6 @@ void MultiLineEditor::SetText(const String& text) {
   doc->setUndoRedoEnabled(undo);
   settingText_ = false;
   FindDivisions();
-  length_ = static_cast<size_t>(doc->characterCount() - 1) - divisions_.size();
   known_ = {};
 }
 
@@ -266,6 +265,7 @@ int MultiLineEditor::DivisionsBefore(int documentPosition) const {
 void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   ++changes_;
   if (settingText_) return;
+  const size_t length = TextLength();  // before the change
   TakeInDivisions(position, removed, added);
   const QTextDocument* doc = document();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
@@ -277,18 +277,18 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   const auto divisions = static_cast<int>(divisions_.size());
   const auto before = static_cast<size_t>(from - DivisionsBefore(from));  // UTF-16 units of the text
   const auto after = static_cast<size_t>(documentEnd - to - (divisions - DivisionsBefore(to)));
-  String inserted = FromQ(TextBetween(from, to));
+  String inserted;
   size_t start = 0;
   size_t end = text_.size();
-  if (before + after <= length_) {
+  if (before + after <= length) {
+    inserted = FromQ(TextBetween(from, to));
     start = ByteOffset(before);
-    end = start + utf8::AfterUtf16Units(std::string_view(text_).substr(start), length_ - before - after);
+    end = start + utf8::AfterUtf16Units(std::string_view(text_).substr(start), length - before - after);
     known_ = {before, start};
   } else {  // a change the document misreported: the whole text is read again
     inserted = FromQ(TextBetween(0, documentEnd));
     known_ = {};
   }
-  length_ = static_cast<size_t>(documentEnd - divisions);
   if (text_.compare(start, end - start, inserted) == 0) return;  // only its look changed
   lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
   text_.replace(start, end - start, inserted);

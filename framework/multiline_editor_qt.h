@@ -79,11 +79,13 @@ class MultiLineEditor : public QPlainTextEdit {
   size_t ByteOffset(size_t units) const;
 
   String text_;
-  size_t length_ = 0;  // in UTF-16 units
   // Where the document's divisions are (their separators' positions, in order), so
   // that a position is found without going over every block.
   std::vector<int> divisions_;
   int documentLength_ = 0;  // characters, when divisions_ was brought up to date
+  // The text's length in UTF-16 units: the document's, less its last separator and
+  // the divisions.
+  size_t TextLength() const { return static_cast<size_t>(documentLength_ - 1) - divisions_.size(); }
   // A text position and its byte offset, before which the text is as it was when they
   // were taken: a change near the last one is found from there, not from the start.
   struct Place {

@@ -1,7 +1,8 @@
 #include "store/notes_store.h"
 
+#include <algorithm>
 #include <array>
-#include <memory>
+#include <optional>
 
 #include "framework/files.h"
 #include "framework/thread.h"
@@ -32,83 +33,94 @@ void ClearYear() {
   }
 }
 
+using Lines = std::vector<fw::String>;
+
+// A copy's lines, read once: examined and then, for the copy chosen, loaded.
+std::optional<Lines> ReadLines(const fw::FolderItem& file) {
+  auto in = textfiles::OpenForReading(file);
+  if (!in) return std::nullopt;
+  Lines lines;
+  while (!in->EOF()) lines.push_back(in->ReadLine());
+  in->Close();
+  return lines;
+}
+
 struct NotesSource {
   fw::FolderItem notes, styles;
   bool older = false;  // the single files of the older layout
-  std::unique_ptr<fw::TextInputStream> notesIn;  // nullptr: no notes to read
+  std::optional<Lines> notesLines, stylesLines;  // nullopt: nothing to read
   // Both copies of the year's two files as found, and which of each is used.
   std::vector<copies::Found> notesFound, stylesFound;
   int notesChosen = -1, stylesChosen = -1;
 };
 
+// Examines the copies of one file as `judge` finds their lines, keeping each copy's
+// lines (at the copy's index) for the load; the one chosen is taken into `source`.
+template <class Judge>
+void ChooseCopy(const fw::FolderItem& first, const fw::FolderItem& second, Judge judge,
+                std::vector<copies::Found>& found, int& chosen, std::optional<Lines>& lines) {
+  std::vector<std::optional<Lines>> read;
+  found = copies::ExamineBoth(first, second, [&](const fw::FolderItem& file) {
+    copies::Found f{file};
+    read.push_back(ReadLines(file));
+    if (read.back()) {
+      f.readable = true;
+      judge(*read.back(), f);
+    }
+    return f;
+  });
+  chosen = copies::Choose(found);
+  if (chosen >= 0) lines = std::move(read[static_cast<size_t>(chosen)]);
+}
+
 // A notes file is whole when it starts with a record and holds exactly the 372 records
 // (what follows a start line, however it begins, is that record's note).
-copies::Found ExamineNotes(const fw::FolderItem& file) {
-  copies::Found found{file};
-  auto in = textfiles::OpenForReading(file);
-  if (!in) return found;
-  found.readable = true;
-  bool startsWithRecord = false;
-  for (bool first = true; !in->EOF(); first = false) {
-    const bool start = in->ReadLine() == fmt::kNoteStart;
-    if (first) startsWithRecord = start;
-    if (start) ++found.amount;
-  }
-  found.wellFormed = startsWithRecord && found.amount == fmt::kCellCount;
-  return found;
+void JudgeNotes(const Lines& lines, copies::Found& found) {
+  for (const fw::String& line : lines) found.amount += line == fmt::kNoteStart;
+  found.wellFormed = !lines.empty() && lines[0] == fmt::kNoteStart && found.amount == fmt::kCellCount;
 }
 
 // A style file is whole when it holds exactly the 372 codes of three characters.
-copies::Found ExamineStyles(const fw::FolderItem& file) {
-  copies::Found found{file};
-  auto in = textfiles::OpenForReading(file);
-  if (!in) return found;
-  found.readable = true;
-  bool allCodes = true;
-  while (!in->EOF()) {
-    allCodes = fw::Len(in->ReadLine()) == fmt::kStyleLength && allCodes;
-    ++found.amount;
-  }
-  found.wellFormed = allCodes && found.amount == fmt::kCellCount;
-  return found;
-}
-
-// The styles are chosen like the notes but on their own, the copy beside the notes
-// first: a save may have written the notes file only in one folder and the style file
-// only in the other. Neither copy there: the default styles.
-void ChooseStyles(NotesSource& source, const fw::FolderItem& usedFolder, const fw::FolderItem& otherFolder) {
-  const fw::String name = fmt::YearStylesFileName(annoload);
-  source.stylesFound = copies::ExamineBoth(usedFolder.Child(name), otherFolder.Child(name), ExamineStyles);
-  source.stylesChosen = copies::Choose(source.stylesFound);
-  source.styles = source.stylesChosen >= 0 ? source.stylesFound[static_cast<size_t>(source.stylesChosen)].file
-                                           : usedFolder.Child(name);
+void JudgeStyles(const Lines& lines, copies::Found& found) {
+  found.amount = static_cast<int64_t>(lines.size());
+  found.wellFormed = found.amount == fmt::kCellCount &&
+                     std::all_of(lines.begin(), lines.end(), [](const fw::String& line) {
+                       return fw::Len(line) == fmt::kStyleLength;
+                     });
 }
 
 // The application copy first, then the Preferences copy, each used only when its notes
 // file is whole, and of two whole ones that differ the one written last; when neither
 // is whole, the one holding more records; when neither can be read (missing, or no
 // file to read), the older single files. A notes folder that is missing is created.
+// The styles are chosen like the notes but on their own, the copy beside the notes
+// first: a save may have written the notes file only in one folder and the style file
+// only in the other. Neither copy there: the default styles.
 NotesSource ChooseSource() {
   const std::array<fw::FolderItem, 2> folders{fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
                                               fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)};
   NotesSource source;
   for (const fw::FolderItem& folder : folders)
     if (!folder.Exists()) folder.CreateAsFolder();
-  const fw::String name = fmt::YearNotesFileName(annoload);
-  source.notesFound = copies::ExamineBoth(folders[0].Child(name), folders[1].Child(name), ExamineNotes);
-  source.notesChosen = copies::Choose(source.notesFound);
+  const fw::String notesName = fmt::YearNotesFileName(annoload);
+  ChooseCopy(folders[0].Child(notesName), folders[1].Child(notesName), JudgeNotes, source.notesFound,
+             source.notesChosen, source.notesLines);
   if (source.notesChosen >= 0) {
     const size_t used = static_cast<size_t>(source.notesChosen);
     source.notes = source.notesFound[used].file;
-    source.notesIn = textfiles::OpenForReading(source.notes);
-    ChooseStyles(source, folders[used], folders[1 - used]);
+    const fw::String stylesName = fmt::YearStylesFileName(annoload);
+    ChooseCopy(folders[used].Child(stylesName), folders[1 - used].Child(stylesName), JudgeStyles,
+               source.stylesFound, source.stylesChosen, source.stylesLines);
+    source.styles = source.stylesChosen >= 0 ? source.stylesFound[static_cast<size_t>(source.stylesChosen)].file
+                                             : folders[used].Child(stylesName);
     return source;
   }
   const fw::FolderItem app = fw::ApplicationFolder();
   source.notes = app.Child(fmt::kOldNotesFile);
   source.styles = app.Child(fmt::kOldStylesFile);
   source.older = true;
-  source.notesIn = textfiles::OpenForReading(source.notes);
+  source.notesLines = ReadLines(source.notes);
+  source.stylesLines = ReadLines(source.styles);
   return source;
 }
 
@@ -118,12 +130,11 @@ void CloseCell(int cell, fw::String& text) {
   nota(DayOfCell(cell), MonthOfCell(cell)) = std::move(text);
 }
 
-void ReadNotes(fw::TextInputStream& in) {
+void ReadNotes(Lines& lines) {
   int cell = 0;  // before January 1; the first start line moves onto it
   fw::String text;
   bool hasFirstLine = false;
-  while (!in.EOF()) {
-    fw::String line = in.ReadLine();
+  for (fw::String& line : lines) {
     if (line == fmt::kNoteStart) {
       CloseCell(cell, text);
       ++cell;
@@ -141,9 +152,9 @@ void ReadNotes(fw::TextInputStream& in) {
   CloseCell(cell, text);
 }
 
-void ReadStyles(fw::TextInputStream& in) {
-  for (int cell = 1; cell <= fmt::kCellCount && !in.EOF(); ++cell) {
-    fontecolore(DayOfCell(cell), MonthOfCell(cell)) = in.ReadLine();
+void ReadStyles(Lines& lines) {
+  for (int cell = 1; cell <= fmt::kCellCount && cell <= static_cast<int>(lines.size()); ++cell) {
+    fontecolore(DayOfCell(cell), MonthOfCell(cell)) = std::move(lines[static_cast<size_t>(cell - 1)]);
     fw::YieldToNextThread();
   }
 }
@@ -212,17 +223,9 @@ void ripristinanote() {
   notequante = 0;
   ClearYear();
   NotesSource source = ChooseSource();
-  bool notesRead = false, stylesRead = false;
-  if (source.notesIn) {
-    ReadNotes(*source.notesIn);
-    source.notesIn->Close();
-    notesRead = true;
-  }
-  if (auto in = textfiles::OpenForReading(source.styles)) {
-    ReadStyles(*in);
-    in->Close();
-    stylesRead = true;
-  }
+  const bool notesRead = source.notesLines.has_value(), stylesRead = source.stylesLines.has_value();
+  if (notesRead) ReadNotes(*source.notesLines);
+  if (stylesRead) ReadStyles(*source.stylesLines);
   // The older files go only once their notes stand in the year files of this year.
   if (source.older && (notesRead || stylesRead) && !SaveYear().AnyFileLost()) {
     if (notesRead) source.notes.Delete();

@@ -20,7 +20,6 @@ ScreenArea AvailableArea() {
 }  // namespace
 
 int32_t ScreenLeft() { return AvailableArea().left; }
-int32_t ScreenTop() { return AvailableArea().top; }
 int32_t ScreenWidth() { return AvailableArea().width; }
 int32_t ScreenHeight() { return AvailableArea().height; }
 

@@ -6,7 +6,6 @@
 namespace fw {
 
 int32_t ScreenLeft();
-int32_t ScreenTop();
 int32_t ScreenWidth();
 int32_t ScreenHeight();
 

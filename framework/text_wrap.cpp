@@ -35,15 +35,10 @@ void WrapParagraph(const QString& paragraph, const QFont& font, int width, size_
 
 std::vector<String> WrapText(Graphics& g, const String& text, int width, size_t maxLines) {
   const QFont font = FontFor(g.TextFont, g.TextSize, g.Bold, g.Italic, g.Underline);
-  const QString all = ToQ(text);
   std::vector<String> lines;
-  qsizetype from = 0;
-  while (lines.size() < maxLines) {
-    qsizetype end = from;
-    while (end < all.size() && all[end] != u'\r' && all[end] != u'\n') ++end;
-    WrapParagraph(all.mid(from, end - from), font, std::max(width, 1), maxLines, lines);
-    if (end == all.size()) break;
-    from = end + (all[end] == u'\r' && end + 1 < all.size() && all[end + 1] == u'\n' ? 2 : 1);
+  for (const QString& paragraph : CRToLF(text).split(u'\n')) {
+    if (lines.size() >= maxLines) break;
+    WrapParagraph(paragraph, font, std::max(width, 1), maxLines, lines);
   }
   return lines;
 }

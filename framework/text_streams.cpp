@@ -143,15 +143,12 @@ SaveFileTextOutput::~SaveFileTextOutput() {
 
 void SaveFileTextOutput::WriteLine(const String& line) { Write(line + "\n"); }
 
-void SaveFileTextOutput::Write(const String& text) {
-  if (closed_ || failed_) return;  // after a short write the file can only be discarded
-  const std::string bytes = WithLfBreaks(text);
-  failed_ = file_->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size());
-}
+void SaveFileTextOutput::Write(const String& text) { Put(WithLfBreaks(text)); }
 
-void SaveFileTextOutput::WriteLineAsIs(const String& line) {
-  if (closed_ || failed_) return;
-  const std::string bytes = line + "\n";
+void SaveFileTextOutput::WriteLineAsIs(const String& line) { Put(line + "\n"); }
+
+void SaveFileTextOutput::Put(const std::string& bytes) {
+  if (closed_ || failed_) return;  // after a short write the file can only be discarded
   failed_ = file_->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size());
 }
 

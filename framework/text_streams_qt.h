@@ -42,6 +42,8 @@ class SaveFileTextOutput : public TextOutputStream {
   bool Close() override;
 
  private:
+  void Put(const std::string& bytes);
+
   std::unique_ptr<QSaveFile> file_;
   bool closed_ = false;
   bool failed_ = false;

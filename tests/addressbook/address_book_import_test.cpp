@@ -33,21 +33,12 @@ class ImportCommand : public contacttest::ContactFixture {
  protected:
   void SetUp() override {
     ContactFixture::SetUp();
-    previous_ = fw::TheApplication();
-    fw::ResetApplicationForTesting();
-    fw::RegisterApplication(&App());
-    _ApplicationAddMenuHandlers();
-    fw::OpenApplication();
+    StartProgramApplication();
     messages.clear();  // the language file's first-start notice
   }
   void TearDown() override {
-    fw::ResetApplicationForTesting();
-    fw::RegisterApplication(previous_);
+    StopProgramApplication();
     ContactFixture::TearDown();
-  }
-  static ::App& App() {
-    static ::App app;
-    return app;
   }
 
   static void Import() { TheApp().ChooseMenuItem("ArchivioImportaRubricaIndirizziMacOSX"); }
@@ -69,9 +60,6 @@ class ImportCommand : public contacttest::ContactFixture {
       for (int32_t k = 0; k < 10; ++k) EXPECT_EQ(List().Cell(c - 1, k), Globali::contatto(c, k)) << c << "," << k;
   }
   int32_t BarLeft() const { return Member<fw::ProgressBar>("ProgressBar1").Left(); }
-
- private:
-  fw::Application* previous_ = nullptr;
 };
 
 // On the private bus, with the book emptied for each test.

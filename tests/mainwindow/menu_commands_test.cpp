@@ -35,25 +35,16 @@ class MenuCommands : public testsupport::MainWindowFixture {
  protected:
   void SetUp() override {
     MainWindowFixture::SetUp();
-    previous_ = fw::TheApplication();
-    fw::ResetApplicationForTesting();  // drops the main window's waiting open step
-    fw::RegisterApplication(&App());
-    _ApplicationAddMenuHandlers();
-    fw::OpenApplication();
+    StartProgramApplication();
   }
   void TearDown() override {
     if (conferma::Window* d = conferma::OpenDialogForTesting()) d->Close();
     fw::SetColorDialogHandlerForTesting(nullptr);
     fw::SetFileDialogHandlerForTesting(nullptr);
-    fw::ResetApplicationForTesting();
-    fw::RegisterApplication(previous_);
+    StopProgramApplication();
     MainWindowFixture::TearDown();
   }
 
-  static ::App& App() {
-    static ::App app;
-    return app;
-  }
   static bool Choose(const char* item) { return TheApp().ChooseMenuItem(item); }
 
   static void Contacts(const std::vector<std::vector<std::string>>& rows) {
@@ -78,9 +69,6 @@ class MenuCommands : public testsupport::MainWindowFixture {
   std::string appNotes() const { return app("diary database/2026n.txt"); }
   std::string prefsNotes() const { return prefs("velqora diary database/2026n.txt"); }
   std::string appContacts() const { return app("vlqcont.txt"); }
-
- private:
-  fw::Application* previous_ = nullptr;
 };
 
 // --- Views and the contact column ----------------------------------------------------

@@ -1,6 +1,7 @@
 #include "support/main_window_fixture.h"
 
 #include "app/app.h"
+#include "app/command_bindings.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -141,5 +142,19 @@ void MainWindowFixture::Click(fw::RectControl& control, Qt::MouseButton button, 
 }
 
 void MainWindowFixture::ProcessEvents() { QApplication::processEvents(); }
+
+void MainWindowFixture::StartProgramApplication() {
+  static App app;
+  previousApp_ = fw::TheApplication();
+  fw::ResetApplicationForTesting();  // drops the main window's waiting open step
+  fw::RegisterApplication(&app);
+  _ApplicationAddMenuHandlers();
+  fw::OpenApplication();
+}
+
+void MainWindowFixture::StopProgramApplication() {
+  fw::ResetApplicationForTesting();
+  fw::RegisterApplication(previousApp_);
+}
 
 }  // namespace testsupport

@@ -75,10 +75,16 @@ class MainWindowFixture : public ::testing::Test {
   std::string app(const std::string& name) const { return folders_->app() + "/" + name; }
   std::string prefs(const std::string& name) const { return folders_->prefs() + "/" + name; }
 
+  // The program's application object with its menu commands, registered and opened
+  // in place of the one before; StopProgramApplication puts that one back.
+  void StartProgramApplication();
+  void StopProgramApplication();
+
   std::vector<fw::String> messages;  // message boxes shown, in order
 
  private:
   std::unique_ptr<TempFolders> folders_;
+  fw::Application* previousApp_ = nullptr;
 };
 
 }  // namespace testsupport

@@ -34,6 +34,16 @@ class BenchFolders {
   std::string root_;
 };
 
+// A contact note of 5 MB: one line of words without a space, or lines of a dozen
+// characters.
+inline std::string FiveMegabyteNote(bool oneLine) {
+  std::string note;
+  note.reserve(5u << 20);
+  for (int n = 0; note.size() < (5u << 20); ++n)
+    note += oneLine ? "parola" + std::to_string(n) : (n > 0 ? "\r" : "") + ("riga " + std::to_string(100000 + n));
+  return note;
+}
+
 // Runs the registered benchmarks after `prepare` (which builds what they measure).
 inline int RunBenchmarks(int argc, char** argv, const std::function<void()>& prepare) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -97,14 +97,6 @@ void BM_YearSaveAndLoad(benchmark::State& state) {
 }
 BENCHMARK(BM_YearSaveAndLoad)->Unit(benchmark::kMillisecond);
 
-// A contact note of 5 MB: one line of words without a space, or lines of a dozen characters.
-std::string FiveMegabyteNote(bool oneLine) {
-  std::string note;
-  for (int n = 0; note.size() < (5u << 20); ++n)
-    note += oneLine ? "parola" + std::to_string(n) : (n > 0 ? "\r" : "") + ("riga " + std::to_string(100000 + n));
-  return note;
-}
-
 // One key typed at the start of a contact note of 5 MB, as the card shows it: the
 // field's change, the contact and its list row written.
 void KeyInAFiveMegabyteNote(benchmark::State& state, bool oneLine) {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/start_up.h"
+#include "bench/bench_main.h"
 #include "framework/application.h"
 #include "framework/date.h"
 #include "framework/devices.h"
@@ -31,7 +32,6 @@ extern char** environ;
 namespace {
 
 constexpr char kChildFlag[] = "--start-up-in";
-constexpr size_t kLongNoteBytes = 5 << 20;
 constexpr size_t kYearNoteChars = 2000;
 
 std::string root;  // one folder per data set below it, removed at the end
@@ -61,15 +61,6 @@ int StartProgramIn(const std::string& folder) {
   QApplication::processEvents();
   std::fflush(nullptr);
   _exit(0);  // no quit step: it would save the data again
-}
-
-// One line of words without a space, or lines of a dozen characters.
-std::string LongNote(bool oneLine) {
-  std::string note;
-  note.reserve(kLongNoteBytes);
-  for (int n = 0; note.size() < kLongNoteBytes; ++n)
-    note += oneLine ? "parola" + std::to_string(n) : (n > 0 ? "\r" : "") + ("riga " + std::to_string(100000 + n));
-  return note;
 }
 
 void WriteContactNote(const std::string& dataSet, const std::string& note) {
@@ -149,8 +140,8 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   FixClock();
   UseFolders("empty");
-  WriteContactNote("long-note", LongNote(true));
-  WriteContactNote("short-lines", LongNote(false));
+  WriteContactNote("long-note", FiveMegabyteNote(true));
+  WriteContactNote("short-lines", FiveMegabyteNote(false));
   WriteYearOfNotes();
   fw::SetApplicationFolderForTesting("");
   fw::SetPreferencesFolderForTesting("");

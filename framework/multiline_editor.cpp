@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
@@ -19,6 +21,13 @@ namespace {
 
 constexpr size_t kLongestBlock = MultiLineEditor::kLongestBlock;
 constexpr int kDivision = QTextFormat::UserProperty + 1;
+
+// Where the blocks of a text go on: the byte the next block starts at, and whether the
+// separator before it is a division.
+struct NextBlock {
+  size_t start = 0;
+  bool continuesLine = false;
+};
 
 // True when the separator before the block is a division: the block goes on with the
 // line of the block before it. The mark is the separator's own character format (the
@@ -68,44 +77,49 @@ size_t DivisionAfter(std::string_view line, size_t start) {
   return k;
 }
 
-// The blocks that hold lines with CR breaks: each(piece, continuesLine) in order. A
-// line longer than kLongestBlock gives several blocks; `grouped`, a block takes as
-// many whole lines as fit in kLongestBlock, and a piece then holds CRs between them.
+// The blocks that hold lines with CR breaks: each(piece, continuesLine) in order, from
+// the block `from` names on. A line longer than kLongestBlock gives several blocks;
+// `grouped`, a block takes as many whole lines as fit in kLongestBlock, and a piece
+// then holds CRs between them. each() answers false to stop: the answer is then the
+// block that would have come next, none when the text ended.
 template <class Each>
-void ForEachBlock(std::string_view lines, bool grouped, Each each) {
+std::optional<NextBlock> ForEachBlock(std::string_view lines, bool grouped, NextBlock from, Each each) {
   const auto lineEndAfter = [lines](size_t end) {  // the end of the line after the one ending at `end`
     return end < lines.size() ? std::min(lines.find('\r', end + 1), lines.size()) : end;
   };
-  size_t next = std::min(lines.find('\r'), lines.size());  // the end of the line the block starts in
-  bool continuesLine = false;
-  for (size_t start = 0;;) {
+  size_t next = std::min(lines.find('\r', from.start), lines.size());  // the end of the line the block starts in
+  bool continuesLine = from.continuesLine;
+  for (size_t start = from.start;;) {
     const size_t limit = start + kLongestBlock;
-    if (next > limit) {
-      const size_t end = DivisionAfter(lines, start);
-      each(lines.substr(start, end - start), continuesLine);
-      start = end;
-      continuesLine = true;
-      continue;
-    }
-    size_t end = next;
-    next = lineEndAfter(end);
-    while (grouped && end < lines.size() && next <= limit) {
+    size_t end = 0;
+    bool divided = next > limit;
+    if (divided) {
+      end = DivisionAfter(lines, start);
+    } else {
       end = next;
       next = lineEndAfter(end);
+      while (grouped && end < lines.size() && next <= limit) {
+        end = next;
+        next = lineEndAfter(end);
+      }
     }
-    each(lines.substr(start, end - start), continuesLine);
-    if (end == lines.size()) return;
-    start = end + 1;
-    continuesLine = false;
+    const bool goOn = each(lines.substr(start, end - start), continuesLine);
+    if (!divided && end == lines.size()) return std::nullopt;
+    start = divided ? end : end + 1;
+    continuesLine = divided;
+    if (!goOn) return NextBlock{start, continuesLine};
   }
 }
 
 // Inserts lines with CR breaks at the cursor, replacing its selection, as one step of
-// the undo history; `beforeSecond` runs once the first block's text is in, when a
+// the undo history, from the block `from` names on (a block after the first goes in
+// after a separator); `beforeSecond` runs once the first block's text is in, when a
 // second block follows. The lines are made the toolkit's text a block at a time: the
-// whole of a long text never is at once.
+// whole of a long text never is at once. With `upTo`, the insertion stops after the
+// block that reaches that byte of the text: the answer is the block that comes next.
 template <class BeforeSecond>
-void InsertBlocks(QTextCursor& cursor, std::string_view lines, BeforeSecond beforeSecond) {
+std::optional<NextBlock> InsertBlocks(QTextCursor& cursor, std::string_view lines, NextBlock from,
+                                      BeforeSecond beforeSecond, size_t upTo = std::string_view::npos) {
   cursor.beginEditBlock();
   cursor.removeSelectedText();
   // Every character and separator gets the format meant for it: in an empty block the
@@ -115,16 +129,20 @@ void InsertBlocks(QTextCursor& cursor, std::string_view lines, BeforeSecond befo
   QTextCharFormat division = plain;
   division.setProperty(kDivision, true);
   const QTextBlockFormat blockFormat = cursor.blockFormat();
-  int blocks = 0;
-  ForEachBlock(lines, lines.size() > MultiLineEditor::kGroupedAbove, [&](std::string_view piece, bool continuesLine) {
-    if (++blocks == 2) beforeSecond();
-    if (blocks > 1) cursor.insertBlock(blockFormat, continuesLine ? division : plain);
-    QString text = ToQ(piece);
-    if (piece.find('\r') != std::string_view::npos)
-      for (QChar& c : text) c = c == u'\r' ? QChar(QChar::LineSeparator) : c;
-    cursor.insertText(text, plain);
-  });
+  int blocks = from.start > 0 ? 1 : 0;
+  const bool grouped = lines.size() > MultiLineEditor::kGroupedAbove;
+  const std::optional<NextBlock> rest =
+      ForEachBlock(lines, grouped, from, [&](std::string_view piece, bool continuesLine) {
+        if (++blocks == 2) beforeSecond();
+        if (blocks > 1) cursor.insertBlock(blockFormat, continuesLine ? division : plain);
+        QString text = ToQ(piece);
+        if (piece.find('\r') != std::string_view::npos)
+          for (QChar& c : text) c = c == u'\r' ? QChar(QChar::LineSeparator) : c;
+        cursor.insertText(text, plain);
+        return static_cast<size_t>(piece.data() - lines.data()) + piece.size() < upTo;
+      });
   cursor.endEditBlock();
+  return rest;
 }
 
 // The cursor moved over the divisions it stands at, so that the next step moves over
@@ -195,16 +213,33 @@ std::optional<QString> WithinBlocks(const QString& text) {
   return within;
 }
 
+// True for what the user does in the field or its scroll bars: it acts on the whole
+// text, so the rest of a long one goes in first.
+bool NeedsWholeText(const QEvent* e) {
+  switch (e->type()) {
+    case QEvent::InputMethod:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+      return true;
+    default:
+      return e->isInputEvent();
+  }
+}
+
 }  // namespace
 
 MultiLineEditor::MultiLineEditor() {
   QObject::connect(document(), &QTextDocument::contentsChange,
                    [this](int position, int removed, int added) { TakeInChange(position, removed, added); });
+  verticalScrollBar()->installEventFilter(this);
+  horizontalScrollBar()->installEventFilter(this);
   FindDivisions();
 }
 
 void MultiLineEditor::SetText(const String& text) {
   text_ = AsShown(text);
+  restBytes_ = 0;
   QTextDocument* doc = document();
   settingText_ = true;
   // The document's own setting, not the editor's, which would go over the whole text
@@ -222,16 +257,64 @@ void MultiLineEditor::SetText(const String& text) {
   const auto caretToStart = [&] {
     if (textCursor().position() > 0) setTextCursor(QTextCursor(doc));
   };
-  InsertBlocks(cursor, text_, [&] {
-    cursor.endEditBlock();
-    caretToStart();
-    cursor.beginEditBlock();
-  });
+  const std::optional<NextBlock> rest = InsertBlocks(
+      cursor, text_, {},
+      [&] {
+        cursor.endEditBlock();
+        caretToStart();
+        cursor.beginEditBlock();
+      },
+      kShownAtOnce);
   caretToStart();  // the first block was empty: the rest went in before the caret
+  if (rest) {
+    // Bytes of the text the document does not hold: with a line break before them, the
+    // CR, which the next separator stands for.
+    restBytes_ = text_.size() - rest->start + (rest->continuesLine ? 0 : 1);
+    restContinuesLine_ = rest->continuesLine;
+  }
   doc->setUndoRedoEnabled(undo);
   settingText_ = false;
   FindDivisions();
   known_ = {};
+}
+
+void MultiLineEditor::InsertRest() {
+  if (restBytes_ == 0) return;
+  const NextBlock from{text_.size() - restBytes_ + (restContinuesLine_ ? 0 : 1), restContinuesLine_};
+  restBytes_ = 0;
+  QTextDocument* doc = document();
+  settingText_ = true;
+  const bool undo = doc->isUndoRedoEnabled();
+  doc->setUndoRedoEnabled(false);  // nothing to take back yet: any edit would have put the rest in first
+  QTextCursor cursor(doc);
+  cursor.movePosition(QTextCursor::End);
+  InsertBlocks(cursor, text_, from, [] {});
+  doc->setUndoRedoEnabled(undo);
+  settingText_ = false;
+  FindDivisions();
+  known_ = {};
+}
+
+void MultiLineEditor::paintEvent(QPaintEvent* e) {
+  QPlainTextEdit::paintEvent(e);
+  // The rest of a long text goes in once what the field shows of it is on the screen,
+  // after the events already waiting: the window is up before the whole note is in.
+  if (restBytes_ > 0) QTimer::singleShot(0, this, [this] { InsertRest(); });
+}
+
+bool MultiLineEditor::event(QEvent* e) {
+  if (NeedsWholeText(e)) InsertRest();
+  return QPlainTextEdit::event(e);
+}
+
+bool MultiLineEditor::viewportEvent(QEvent* e) {
+  if (NeedsWholeText(e)) InsertRest();
+  return QPlainTextEdit::viewportEvent(e);
+}
+
+bool MultiLineEditor::eventFilter(QObject* watched, QEvent* e) {
+  if (NeedsWholeText(e)) InsertRest();  // the scroll bars'
+  return QPlainTextEdit::eventFilter(watched, e);
 }
 
 void MultiLineEditor::FindDivisions() {
@@ -305,9 +388,10 @@ String MultiLineEditor::TextBeforeLastEdit() const {
 }
 
 void MultiLineEditor::InsertText(const String& text) {
+  InsertRest();
   QTextCursor cursor = textCursor();
   const quint64 changes = changes_;
-  InsertBlocks(cursor, AsShown(text), [] {});
+  InsertBlocks(cursor, AsShown(text), {}, [] {});
   // Within an edit of the document opened by another (a drop inside the field removes
   // the dragged text and puts it in as one edit) the layout is redone only at the
   // edit's end: placing or showing the cursor before then reads lines that are gone.
@@ -322,6 +406,7 @@ int MultiLineEditor::SelectionStart() const { return CharactersBefore(textCursor
 int MultiLineEditor::SelectionEnd() const { return CharactersBefore(textCursor().selectionEnd()); }
 
 void MultiLineEditor::Select(int start, int end) {
+  InsertRest();
   const auto textPosition = [this](int character) {
     return static_cast<int>(utf8::Utf16Units(std::string_view(text_).substr(0, utf8::OffsetOf(text_, character))));
   };

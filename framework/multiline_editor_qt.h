@@ -30,6 +30,11 @@ class MultiLineEditor : public QPlainTextEdit {
   static constexpr size_t kLongestBlock = 2048;
   // A text longer than this (bytes) holds its lines several to a block.
   static constexpr size_t kGroupedAbove = 64 * 1024;
+  // Bytes of a text the document takes at once, far more than a screen shows; the rest
+  // of a longer one goes in once the field has been painted, or before anything acts on
+  // the whole text: the user in the field or its scroll bars, a selection or an
+  // insertion.
+  static constexpr size_t kShownAtOnce = 256 * 1024;
 
   MultiLineEditor();
 
@@ -52,6 +57,10 @@ class MultiLineEditor : public QPlainTextEdit {
   String SelectedText() const;
 
  protected:
+  bool event(QEvent* e) override;
+  bool viewportEvent(QEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void inputMethodEvent(QInputMethodEvent* e) override;
   QMimeData* createMimeDataFromSelection() const override;
@@ -62,6 +71,7 @@ class MultiLineEditor : public QPlainTextEdit {
   // Mends text_ and divisions_ after the document changed from `position`, `removed`
   // characters replaced by `added`.
   void TakeInChange(int position, int removed, int added);
+  void InsertRest();  // the rest of a long text in the document, now
   void FindDivisions();  // all of them again, from the marks
   // Those before the change stay, those it removed go, those after it move with it,
   // and its own are read from the blocks it made.
@@ -100,6 +110,11 @@ class MultiLineEditor : public QPlainTextEdit {
     size_t added = 0;
   } lastEdit_;
   bool settingText_ = false;
+  // Bytes at the end of the text not yet in the document (none: 0), and whether the
+  // separator before them is a division: counted from the end, they stay the same
+  // whatever is edited before them.
+  size_t restBytes_ = 0;
+  bool restContinuesLine_ = false;
 };
 
 }  // namespace fw

@@ -18,6 +18,7 @@
 #include "controls_fixture.h"
 #include "framework/application_qt.h"
 #include "framework/edit_field_widget_qt.h"
+#include "framework/multiline_editor_qt.h"
 #include "framework/text_qt.h"
 
 using namespace fw;
@@ -413,6 +414,59 @@ TEST_F(EditFieldTest, ALineHeldAsSeveralBlocksKeepsItsLineBreaksWhateverIsRemove
   f.SetText(marks);
   EXPECT_EQ(Difference(f.Text(), marks), "");
   EXPECT_LT(editor->blockCount(), 100);
+}
+
+// A note of megabytes: the field's document takes its start at once and the rest once
+// the field has been painted, or first thing when anything acts on the whole text.
+// The text read is whole throughout; nothing done before the rest went in is lost or
+// kept from undo.
+TEST_F(EditFieldTest, ALongTextIsWholeForWhateverActsOnIt) {
+  constexpr size_t kAtOnce = MultiLineEditor::kShownAtOnce;
+  // A line divided into blocks across where the start ends, then short lines.
+  std::string text = "A\r" + Words(kAtOnce + 5000, false);
+  while (text.size() < 3 * kAtOnce) text += "\rriga";
+  text += "\rfine";
+  const auto length = static_cast<int32_t>(text.size());
+  EditField& f = Field(true);
+  ShowActive();
+  f.SetFocus();
+  auto* editor = static_cast<QPlainTextEdit*>(Editor(f));
+  const auto whole = [editor] { return editor->document()->lastBlock().text().endsWith("fine"); };
+
+  f.SetText(text);
+  EXPECT_EQ(Difference(f.Text(), text), "");
+  EXPECT_FALSE(whole()) << "the field shows its start before the rest is in";
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(whole()) << "painted, the field takes the rest";
+  EXPECT_EQ(Difference(f.Text(), text), "");
+
+  // A selection past the start, from code.
+  f.SetText(text);
+  f.SetSelStart(length - 4);
+  f.SetSelLength(4);
+  EXPECT_EQ(f.SelText(), "fine");
+
+  // A key: Ctrl+End goes to the real end, and what is typed there can be taken back.
+  f.SetText(text);
+  QTest::keyClick(editor, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(f.SelStart(), length);
+  QTest::keyClick(editor, Qt::Key_X);
+  EXPECT_EQ(Difference(f.Text(), text + "x"), "");
+  editor->undo();
+  EXPECT_EQ(Difference(f.Text(), text), "");
+
+  // The Edit menu's Paste at the start, then the field painted: the paste is kept and
+  // can still be taken back.
+  f.SetText(text);
+  QApplication::clipboard()->setText("zz");
+  ASSERT_TRUE(internal::ChooseEditingItem("EditPaste"));
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_TRUE(whole());
+  EXPECT_EQ(Difference(f.Text(), "zz" + text), "");
+  editor->undo();
+  EXPECT_EQ(Difference(f.Text(), text), "");
 }
 
 // Every way of editing that can be driven here, at random selections that begin and

@@ -234,8 +234,11 @@ MultiLineEditor::MultiLineEditor() {
                    [this](int position, int removed, int added) { TakeInChange(position, removed, added); });
   verticalScrollBar()->installEventFilter(this);
   horizontalScrollBar()->installEventFilter(this);
+  QAccessible::installActivationObserver(this);
   FindDivisions();
 }
+
+MultiLineEditor::~MultiLineEditor() { QAccessible::removeActivationObserver(this); }
 
 void MultiLineEditor::SetText(const String& text) {
   text_ = AsShown(text);
@@ -264,7 +267,7 @@ void MultiLineEditor::SetText(const String& text) {
         caretToStart();
         cursor.beginEditBlock();
       },
-      kShownAtOnce);
+      QAccessible::isActive() ? std::string_view::npos : kShownAtOnce);
   caretToStart();  // the first block was empty: the rest went in before the caret
   if (rest) {
     // Bytes of the text the document does not hold: with a line break before them, the
@@ -293,6 +296,10 @@ void MultiLineEditor::InsertRest() {
   settingText_ = false;
   FindDivisions();
   known_ = {};
+}
+
+void MultiLineEditor::accessibilityActiveChanged(bool active) {
+  if (active) InsertRest();
 }
 
 void MultiLineEditor::paintEvent(QPaintEvent* e) {

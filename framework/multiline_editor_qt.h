@@ -16,6 +16,7 @@
 // other. Every other separator is a CR. Every position given or taken counts in the
 // text, and the keys that move over or remove a character or word step over a
 // division as if it were not there.
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <vector>
 
@@ -23,7 +24,7 @@
 
 namespace fw {
 
-class MultiLineEditor : public QPlainTextEdit {
+class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationObserver {
  public:
   // Bytes of the text, so at most as many characters: laid out again at a key in well
   // under a millisecond, even without a break opportunity.
@@ -33,10 +34,12 @@ class MultiLineEditor : public QPlainTextEdit {
   // Bytes of a text the document takes at once, far more than a screen shows; the rest
   // of a longer one goes in once the field has been painted, or before anything acts on
   // the whole text: the user in the field or its scroll bars, a selection or an
-  // insertion.
+  // insertion. An assistive technology reads and edits the document directly, so
+  // while one is on, the whole text goes in at once.
   static constexpr size_t kShownAtOnce = 256 * 1024;
 
   MultiLineEditor();
+  ~MultiLineEditor() override;
 
   // Replaces the text (line breaks of any kind; bytes that are not UTF-8 are read as the
   // toolkit reads them); the caret goes to the start and the undo history starts afresh.
@@ -72,6 +75,7 @@ class MultiLineEditor : public QPlainTextEdit {
   // characters replaced by `added`.
   void TakeInChange(int position, int removed, int added);
   void InsertRest();  // the rest of a long text in the document, now
+  void accessibilityActiveChanged(bool active) override;
   void FindDivisions();  // all of them again, from the marks
   // Those before the change stay, those it removed go, those after it move with it,
   // and its own are read from the blocks it made.

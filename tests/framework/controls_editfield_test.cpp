@@ -1,4 +1,5 @@
 // Edit fields through the real widgets: text from code and typing, keys, focus, clicks.
+#include <QAccessible>
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
@@ -467,6 +468,23 @@ TEST_F(EditFieldTest, ALongTextIsWholeForWhateverActsOnIt) {
   EXPECT_EQ(Difference(f.Text(), "zz" + text), "");
   editor->undo();
   EXPECT_EQ(Difference(f.Text(), text), "");
+
+  // An assistive technology, which reads and edits through the document, not through
+  // events: come on after the text was set, it finds the whole text; its edits are
+  // kept and can be taken back.
+  f.SetText(text);
+  QAccessible::setActive(true);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(editor);
+  const int characters = accessible->textInterface()->characterCount();
+  accessible->editableTextInterface()->insertText(characters, "zz");
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_EQ(Difference(f.Text(), text + "zz"), "");
+  editor->undo();
+  EXPECT_EQ(Difference(f.Text(), text), "");
+  accessible->editableTextInterface()->replaceText(0, characters, "nuovo");
+  EXPECT_EQ(Difference(f.Text(), "nuovo"), "");
+  QAccessible::setActive(false);
 }
 
 // Every way of editing that can be driven here, at random selections that begin and

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <limits>
 #include "framework/edit_field_widget_qt.h"
 #include "framework/text.h"
 
@@ -83,6 +84,7 @@ void EditFieldView::Rebuild(bool multiLine) {
     editor_ = plain_;
   } else {
     line_ = new QLineEdit;
+    line_->setMaxLength(std::numeric_limits<int>::max());  // its own limit would cut text set by code
     QObject::connect(line_, &QLineEdit::textChanged, [this] { TextEdited(); });
     editor_ = line_;
   }

@@ -369,7 +369,7 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   const auto after = static_cast<size_t>(documentEnd - to - (divisions - DivisionsBefore(to)));
   String inserted;
   size_t start = 0;
-  size_t end = text_.size();
+  size_t end = text_.size() - restBytes_;  // the rest of a long text is not in the document yet
   if (before + after <= length) {
     inserted = FromQ(TextBetween(from, to));
     start = ByteOffset(before);

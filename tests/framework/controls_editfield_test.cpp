@@ -986,6 +986,13 @@ TEST_F(EditFieldTest, LimitTextBindsTheUserNotTheCode) {
     f.SetLimitText(3);
     f.SetText("abcdef");  // code keeps its whole text: nothing is cut away
     EXPECT_EQ(f.Text(), "abcdef");
+    // Nor by the one-line widget's own limit, nor when the field changes kind.
+    const std::string longValue(40000, 'n');
+    f.SetText(longValue);
+    EXPECT_EQ(f.Text(), longValue);
+    f.SetMultiLine(!multi);
+    EXPECT_EQ(f.Text(), longValue);
+    f.SetMultiLine(multi);
     f.SetText("ab");
     f.SetFocus();
     f.SetSelStart(2);

@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <optional>
 
 #include "framework/text_qt.h"
@@ -243,55 +244,57 @@ MultiLineEditor::~MultiLineEditor() { QAccessible::removeActivationObserver(this
 void MultiLineEditor::SetText(const String& text) {
   text_ = AsShown(text);
   restBytes_ = 0;
-  QTextDocument* doc = document();
-  settingText_ = true;
-  // The document's own setting, not the editor's, which would go over the whole text
-  // once more for its character format (a second per line, for a note of a few
-  // hundred thousand lines).
-  doc->setPlainText(QString());  // the undo history starts afresh
-  const bool undo = doc->isUndoRedoEnabled();
-  doc->setUndoRedoEnabled(false);
-  // The caret goes to the start once the first block is in, and the rest goes in
-  // behind it: placing the caret at the far end, the editor would lay out every block
-  // on its way there. The edit of the first block is ended (the block laid out) before
-  // the caret is placed: placing it within an open edit, the editor would read lines
-  // of the block's old layout, which are gone.
-  QTextCursor cursor(doc);
-  const auto caretToStart = [&] {
-    if (textCursor().position() > 0) setTextCursor(QTextCursor(doc));
-  };
-  const std::optional<NextBlock> rest = InsertBlocks(
-      cursor, text_, {},
-      [&] {
-        cursor.endEditBlock();
-        caretToStart();
-        cursor.beginEditBlock();
-      },
-      QAccessible::isActive() ? std::string_view::npos : kShownAtOnce);
-  caretToStart();  // the first block was empty: the rest went in before the caret
-  if (rest) {
-    // Bytes of the text the document does not hold: with a line break before them, the
-    // CR, which the next separator stands for.
-    restBytes_ = text_.size() - rest->start + (rest->continuesLine ? 0 : 1);
-    restContinuesLine_ = rest->continuesLine;
-  }
-  doc->setUndoRedoEnabled(undo);
-  settingText_ = false;
-  FindDivisions();
-  known_ = {};
+  FillQuietly([this] {
+    QTextDocument* doc = document();
+    // The document's own setting, not the editor's, which would go over the whole text
+    // once more for its character format (a second per line, for a note of a few
+    // hundred thousand lines).
+    doc->setPlainText(QString());  // the undo history starts afresh
+    // The caret goes to the start once the first block is in, and the rest goes in
+    // behind it: placing the caret at the far end, the editor would lay out every block
+    // on its way there. The edit of the first block is ended (the block laid out) before
+    // the caret is placed: placing it within an open edit, the editor would read lines
+    // of the block's old layout, which are gone.
+    QTextCursor cursor(doc);
+    const auto caretToStart = [&] {
+      if (textCursor().position() > 0) setTextCursor(QTextCursor(doc));
+    };
+    const std::optional<NextBlock> rest = InsertBlocks(
+        cursor, text_, {},
+        [&] {
+          cursor.endEditBlock();
+          caretToStart();
+          cursor.beginEditBlock();
+        },
+        QAccessible::isActive() ? std::string_view::npos : kShownAtOnce);
+    caretToStart();  // the first block was empty: the rest went in before the caret
+    if (rest) {
+      // Bytes of the text the document does not hold: with a line break before them,
+      // the CR, which the next separator stands for.
+      restBytes_ = text_.size() - rest->start + (rest->continuesLine ? 0 : 1);
+      restContinuesLine_ = rest->continuesLine;
+    }
+  });
 }
 
 void MultiLineEditor::InsertRest() {
   if (restBytes_ == 0) return;
   const NextBlock from{text_.size() - restBytes_ + (restContinuesLine_ ? 0 : 1), restContinuesLine_};
   restBytes_ = 0;
+  // Nothing to take back yet: any edit would have put the rest in first.
+  FillQuietly([&] {
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    InsertBlocks(cursor, text_, from, [] {});
+  });
+}
+
+void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {
   QTextDocument* doc = document();
   settingText_ = true;
   const bool undo = doc->isUndoRedoEnabled();
-  doc->setUndoRedoEnabled(false);  // nothing to take back yet: any edit would have put the rest in first
-  QTextCursor cursor(doc);
-  cursor.movePosition(QTextCursor::End);
-  InsertBlocks(cursor, text_, from, [] {});
+  doc->setUndoRedoEnabled(false);
+  fill();
   doc->setUndoRedoEnabled(undo);
   settingText_ = false;
   FindDivisions();

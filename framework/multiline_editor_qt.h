@@ -18,6 +18,7 @@
 // division as if it were not there.
 #include <QAccessible>
 #include <QPlainTextEdit>
+#include <functional>
 #include <vector>
 
 #include "framework/text.h"
@@ -75,6 +76,9 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // characters replaced by `added`.
   void TakeInChange(int position, int removed, int added);
   void InsertRest();  // the rest of a long text in the document, now
+  // Runs `fill`, which puts the text set in the document: no step of the undo history,
+  // no edit taken in; the divisions are read afresh after it.
+  void FillQuietly(const std::function<void()>& fill);
   void accessibilityActiveChanged(bool active) override;
   void FindDivisions();  // all of them again, from the marks
   // Those before the change stay, those it removed go, those after it move with it,

@@ -193,32 +193,30 @@ bool Read(const WindowHooks& hooks) {
   // The Preferences copy first; a copy is used only when its fifteen lines are what the
   // program writes (copy_choice.h). Folders, pipes and missing files cannot be read and
   // never win.
-  std::vector<std::vector<String>> lines;
-  const auto found = Globali::copies::ExamineBoth(PreferencesCopy(), ApplicationCopy(), [&](const fw::FolderItem& file) {
-    Globali::copies::Found f{file};
-    std::vector<String>& read = lines.emplace_back();
-    if (auto in = Globali::textfiles::OpenForReading(file)) {
-      f.readable = true;
-      while (!in->EOF() && read.size() < kLineCount) read.push_back(in->ReadLine());
-      in->Close();
-    }
-    for (size_t n = 0; n < read.size(); ++n) f.amount += Fits(kLines[n].form, read[n]) ? 1 : 0;
-    f.wellFormed = f.amount == kLineCount;
-    return f;
-  });
-  const int chosen = Globali::copies::Choose(found);
-  if (chosen < 0) {
+  const auto copy = Globali::copies::ChooseCopy<std::vector<String>>(
+      PreferencesCopy(), ApplicationCopy(), [](const fw::FolderItem& file, Globali::copies::Found& f) {
+        std::vector<String> read;
+        if (auto in = Globali::textfiles::OpenForReading(file)) {
+          f.readable = true;
+          while (!in->EOF() && read.size() < kLineCount) read.push_back(in->ReadLine());
+          in->Close();
+        }
+        for (size_t n = 0; n < read.size(); ++n) f.amount += Fits(kLines[n].form, read[n]) ? 1 : 0;
+        f.wellFormed = f.amount == kLineCount;
+        return read;
+      });
+  if (copy.chosen < 0) {
     SetDefaults();
     return false;
   }
-  const std::vector<String>& chosenLines = lines[static_cast<size_t>(chosen)];
+  const std::vector<String>& chosenLines = copy.content;
   for (size_t n = 0; n < kLineCount; ++n) {
     if (n < chosenLines.size()) kLines[n].read(chosenLines[n]); else kLines[n].fallback();
     if (n + 1 == kSoundFileLine) LoadAlarmSound();
     if (n + 1 == kPictureFileLine) LoadBackgroundPicture(hooks);
   }
   if (hooks.afterLastLine) hooks.afterLastLine();
-  Globali::copies::KeepDamagedAside(found, chosen);
+  Globali::copies::KeepDamagedAside(copy.found, copy.chosen);
   return true;
 }
 
@@ -232,10 +230,7 @@ std::vector<fw::String> Lines() {
 // password never lies in a file others may read; a copy that cannot be kept so is
 // reported as not written.
 bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines) {
-  auto out = file.CreateTextFile();
-  if (!out) return false;
-  for (const fw::String& line : lines) out->WriteLine(line);
-  return out->Close() && file.SetOwnerOnly();
+  return Globali::textfiles::WriteLines(file, lines) && file.SetOwnerOnly();
 }
 
 Globali::SaveReport WriteBothCopies() {

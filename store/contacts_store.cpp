@@ -161,18 +161,14 @@ void ripristinacontatti() {
   // Preferences copy when they are as recent; a damaged copy gives way to the other,
   // and when both are damaged the one with more contacts is used. Neither usable: the
   // sample contact, as when there is no file at all.
-  std::vector<std::vector<Contact>> read;
-  const std::vector<copies::Found> found = copies::ExamineBoth(PrefsCopy(), AppCopy(), [&](const fw::FolderItem& file) {
-    copies::Found f{file};
+  auto copy = copies::ChooseCopy<std::vector<Contact>>(PrefsCopy(), AppCopy(), [](const fw::FolderItem& file, copies::Found& f) {
     ReadContactsFile r = ReadFile(file, f.readable);
     f.wellFormed = r.whole;
     f.amount = static_cast<int64_t>(r.contacts.size());
-    read.push_back(std::move(r.contacts));
-    return f;
+    return std::move(r.contacts);
   });
-  int chosen = copies::Choose(found);
-  std::vector<Contact> contacts;
-  if (chosen >= 0) contacts = std::move(read[static_cast<size_t>(chosen)]);
+  int chosen = copy.chosen;
+  std::vector<Contact> contacts = std::move(copy.content);
   if (contacts.empty()) {
     chosen = -1;  // nothing of either copy is used
     contacts.push_back(kSampleContact);
@@ -183,7 +179,7 @@ void ripristinacontatti() {
   if (contpunta > contquanti) contpunta = contquanti;
   cercapunta = 0;
   RefreshListAndCard();
-  copies::KeepDamagedAside(found, chosen);
+  copies::KeepDamagedAside(copy.found, chosen);
 }
 
 SaveReport salvacontatti() {

@@ -5,6 +5,7 @@
 // save could write one of them and not the other: the one written last is used. A damaged copy is never silently
 // written over: it is kept beside itself before the next save replaces it, and the
 // user is told once which file was set aside.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -40,6 +41,31 @@ void KeepDamagedAside(const std::vector<Found>& found, int chosen);
 // the first, the one examined.
 std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
                                const std::function<Found(const fw::FolderItem&)>& examine);
+
+// Both copies examined, and what was read of the one chosen.
+template <class Content>
+struct ChosenCopy {
+  std::vector<Found> found;  // as ExamineBoth answers
+  int chosen = -1;           // as Choose answers
+  Content content{};         // read of the copy chosen; as made by default when none is
+};
+
+// ExamineBoth and Choose in one: `read(file, found)` answers what it read of a file and
+// fills in how it found it. The content of the copy chosen is kept, the other's dropped.
+template <class Content, class Read>
+ChosenCopy<Content> ChooseCopy(const fw::FolderItem& first, const fw::FolderItem& second, Read read) {
+  ChosenCopy<Content> result;
+  std::vector<Content> contents;  // in the order examined
+  result.found = ExamineBoth(first, second, [&](const fw::FolderItem& file) {
+    Found f{file};
+    contents.push_back(read(file, f));
+    return f;
+  });
+  result.chosen = Choose(result.found);
+  // A second copy that was not examined holds the first's bytes.
+  if (result.chosen >= 0) result.content = std::move(contents[std::min<size_t>(result.chosen, contents.size() - 1)]);
+  return result;
+}
 
 // A name beside the file that is free: "<name>.bak", then "<name>.bak2" and on; none
 // when all up to ".bak99" are taken.

@@ -45,32 +45,28 @@ std::optional<Lines> ReadLines(const fw::FolderItem& file) {
   return lines;
 }
 
+using ChosenLines = copies::ChosenCopy<std::optional<Lines>>;  // content nullopt: nothing to read
+
 struct NotesSource {
-  fw::FolderItem notes, styles;
-  bool older = false;  // the single files of the older layout
-  std::optional<Lines> notesLines, stylesLines;  // nullopt: nothing to read
-  // Both copies of the year's two files as found, and which of each is used.
-  std::vector<copies::Found> notesFound, stylesFound;
-  int notesChosen = -1, stylesChosen = -1;
+  fw::FolderItem notes, styles;  // the single files of the older layout, when `older`
+  bool older = false;
+  // Both copies of the year's two files as found, which of each is used and its lines;
+  // for the older layout, just the lines of its files.
+  ChosenLines notesCopy, stylesCopy;
 };
 
-// Examines the copies of one file as `judge` finds their lines, keeping each copy's
-// lines (at the copy's index) for the load; the one chosen is taken into `source`.
+// Examines the copies of one file as `judge` finds their lines; the chosen one's lines
+// are kept for the load.
 template <class Judge>
-void ChooseCopy(const fw::FolderItem& first, const fw::FolderItem& second, Judge judge,
-                std::vector<copies::Found>& found, int& chosen, std::optional<Lines>& lines) {
-  std::vector<std::optional<Lines>> read;
-  found = copies::ExamineBoth(first, second, [&](const fw::FolderItem& file) {
-    copies::Found f{file};
-    read.push_back(ReadLines(file));
-    if (read.back()) {
+ChosenLines ChooseCopy(const fw::FolderItem& first, const fw::FolderItem& second, Judge judge) {
+  return copies::ChooseCopy<std::optional<Lines>>(first, second, [&](const fw::FolderItem& file, copies::Found& f) {
+    std::optional<Lines> lines = ReadLines(file);
+    if (lines) {
       f.readable = true;
-      judge(*read.back(), f);
+      judge(*lines, f);
     }
-    return f;
+    return lines;
   });
-  chosen = copies::Choose(found);
-  if (chosen >= 0) lines = std::move(read[static_cast<size_t>(chosen)]);
 }
 
 // A notes file is whole when it starts with a record and holds exactly the 372 records
@@ -103,24 +99,19 @@ NotesSource ChooseSource() {
   for (const fw::FolderItem& folder : folders)
     if (!folder.Exists()) folder.CreateAsFolder();
   const fw::String notesName = fmt::YearNotesFileName(annoload);
-  ChooseCopy(folders[0].Child(notesName), folders[1].Child(notesName), JudgeNotes, source.notesFound,
-             source.notesChosen, source.notesLines);
-  if (source.notesChosen >= 0) {
-    const size_t used = static_cast<size_t>(source.notesChosen);
-    source.notes = source.notesFound[used].file;
+  source.notesCopy = ChooseCopy(folders[0].Child(notesName), folders[1].Child(notesName), JudgeNotes);
+  if (source.notesCopy.chosen >= 0) {
+    const size_t used = static_cast<size_t>(source.notesCopy.chosen);
     const fw::String stylesName = fmt::YearStylesFileName(annoload);
-    ChooseCopy(folders[used].Child(stylesName), folders[1 - used].Child(stylesName), JudgeStyles,
-               source.stylesFound, source.stylesChosen, source.stylesLines);
-    source.styles = source.stylesChosen >= 0 ? source.stylesFound[static_cast<size_t>(source.stylesChosen)].file
-                                             : folders[used].Child(stylesName);
+    source.stylesCopy = ChooseCopy(folders[used].Child(stylesName), folders[1 - used].Child(stylesName), JudgeStyles);
     return source;
   }
   const fw::FolderItem app = fw::ApplicationFolder();
   source.notes = app.Child(fmt::kOldNotesFile);
   source.styles = app.Child(fmt::kOldStylesFile);
   source.older = true;
-  source.notesLines = ReadLines(source.notes);
-  source.stylesLines = ReadLines(source.styles);
+  source.notesCopy.content = ReadLines(source.notes);
+  source.stylesCopy.content = ReadLines(source.styles);
   return source;
 }
 
@@ -198,6 +189,7 @@ SaveReport SaveYear() {
   YearOnDisk saved{nota, fontecolore};
   const std::vector<fw::String> notes = NotesLines();
   const std::vector<fw::String> styles = StylesLines();
+  const uint64_t notesBytes = textfiles::BytesOf(notes), stylesBytes = textfiles::BytesOf(styles);
   SaveReport report;
   bool notesWritten = false, stylesWritten = false;
   for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
@@ -205,10 +197,10 @@ SaveReport SaveYear() {
     const bool folderReady = textfiles::EnsureFolder(folder);
     const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
     const bool notesHere = folderReady && textfiles::WriteLines(notesFile, notes);
-    report.Add(notesFile, notesHere, textfiles::BytesOf(notes));
+    report.Add(notesFile, notesHere, notesBytes);
     const fw::FolderItem stylesFile = folder.Child(fmt::YearStylesFileName(annoload));
     const bool stylesHere = folderReady && textfiles::WriteLines(stylesFile, styles);
-    report.Add(stylesFile, stylesHere, textfiles::BytesOf(styles));
+    report.Add(stylesFile, stylesHere, stylesBytes);
     notesWritten = notesWritten || notesHere;
     stylesWritten = stylesWritten || stylesHere;
   }
@@ -223,17 +215,19 @@ void ripristinanote() {
   notequante = 0;
   ClearYear();
   NotesSource source = ChooseSource();
-  const bool notesRead = source.notesLines.has_value(), stylesRead = source.stylesLines.has_value();
-  if (notesRead) ReadNotes(*source.notesLines);
-  if (stylesRead) ReadStyles(*source.stylesLines);
+  std::optional<Lines>& notesLines = source.notesCopy.content;
+  std::optional<Lines>& stylesLines = source.stylesCopy.content;
+  if (notesLines) ReadNotes(*notesLines);
+  if (stylesLines) ReadStyles(*stylesLines);
+  const bool notesRead = notesLines.has_value(), stylesRead = stylesLines.has_value();
   // The older files go only once their notes stand in the year files of this year.
   if (source.older && (notesRead || stylesRead) && !SaveYear().AnyFileLost()) {
     if (notesRead) source.notes.Delete();
     if (stylesRead) source.styles.Delete();
   }
   // Told once the year is whole in memory.
-  copies::KeepDamagedAside(source.notesFound, source.notesChosen);
-  copies::KeepDamagedAside(source.stylesFound, source.stylesChosen);
+  copies::KeepDamagedAside(source.notesCopy.found, source.notesCopy.chosen);
+  copies::KeepDamagedAside(source.stylesCopy.found, source.stylesCopy.chosen);
   OnDisk() = {nota, fontecolore};
 }
 

@@ -34,36 +34,37 @@ struct FocusedField {
   std::function<void(Edit)> apply;
 };
 
+// Removes the selection, as the field's own Delete key does with one.
+void ClearSelection(QLineEdit* line) { line->del(); }
+void ClearSelection(QPlainTextEdit* plain) {
+  QTextCursor cursor = plain->textCursor();
+  cursor.removeSelectedText();
+  plain->setTextCursor(cursor);
+}
+
+// Both kinds of editor name the other edits alike.
+template <class Editor>
+std::function<void(Edit)> ApplyTo(Editor* editor) {
+  return [editor](Edit e) {
+    switch (e) {
+      case Edit::Undo: editor->undo(); break;
+      case Edit::Cut: editor->cut(); break;
+      case Edit::Copy: editor->copy(); break;
+      case Edit::Paste: editor->paste(); break;
+      case Edit::Clear: ClearSelection(editor); break;
+    }
+  };
+}
+
 std::optional<FocusedField> Focused() {
   QWidget* focus = QApplication::focusWidget();
   if (auto* line = qobject_cast<QLineEdit*>(focus)) {
     return FocusedField{!line->isReadOnly(), line->isUndoAvailable(), line->hasSelectedText(),
-                        line->echoMode() == QLineEdit::Normal, [line](Edit e) {
-                          switch (e) {
-                            case Edit::Undo: line->undo(); break;
-                            case Edit::Cut: line->cut(); break;
-                            case Edit::Copy: line->copy(); break;
-                            case Edit::Paste: line->paste(); break;
-                            case Edit::Clear: line->del(); break;  // with a selection: removes it
-                          }
-                        }};
+                        line->echoMode() == QLineEdit::Normal, ApplyTo(line)};
   }
   if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
     return FocusedField{!plain->isReadOnly(), plain->document()->isUndoAvailable(),
-                        plain->textCursor().hasSelection(), true, [plain](Edit e) {
-                          switch (e) {
-                            case Edit::Undo: plain->undo(); break;
-                            case Edit::Cut: plain->cut(); break;
-                            case Edit::Copy: plain->copy(); break;
-                            case Edit::Paste: plain->paste(); break;
-                            case Edit::Clear: {
-                              QTextCursor cursor = plain->textCursor();
-                              cursor.removeSelectedText();
-                              plain->setTextCursor(cursor);
-                              break;
-                            }
-                          }
-                        }};
+                        plain->textCursor().hasSelection(), true, ApplyTo(plain)};
   }
   return std::nullopt;
 }

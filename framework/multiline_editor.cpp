@@ -41,18 +41,15 @@ bool ContinuesLine(const QTextBlock& block) {
   return block.position() > 0 && block.charFormat().boolProperty(kDivision);
 }
 
-// --- The text ------------------------------------------------------------------------
-
 // --- Blocks --------------------------------------------------------------------------
 
 // True when a line may be divided before line[k]: not inside a character's bytes, not
 // before a mark (it belongs to the letter before it), not beside a joiner.
 bool MayDivideBefore(std::string_view line, size_t k) {
-  const auto continuation = [line](size_t at) { return (static_cast<unsigned char>(line[at]) & 0xC0) == 0x80; };
-  if (continuation(k)) return false;
+  if (utf8::IsContinuation(line[k])) return false;
   const char32_t here = utf8::Decode(line, k);
   size_t before = k - 1;
-  while (before > 0 && continuation(before)) --before;
+  while (before > 0 && utf8::IsContinuation(line[before])) --before;
   return !QChar::isMark(here) && here != 0x200D && utf8::Decode(line, before) != 0x200D;
 }
 
@@ -74,7 +71,7 @@ size_t DivisionAfter(std::string_view line, size_t start) {
   for (size_t k = end; k > end - kWalkBack; --k)
     if (MayDivideBefore(line, k)) return k;
   size_t k = end;
-  while ((static_cast<unsigned char>(line[k]) & 0xC0) == 0x80) --k;  // to the character's first byte
+  while (utf8::IsContinuation(line[k])) --k;  // to the character's first byte
   return k;
 }
 
@@ -463,7 +460,7 @@ int MultiLineEditor::DocumentPosition(int textPosition, bool preferEarlier) cons
 
 int MultiLineEditor::CharactersBefore(int documentPosition) const {
   const size_t units = static_cast<size_t>(TextPosition(documentPosition));
-  return static_cast<int>(utf8::CountChars(text_, 0, utf8::AfterUtf16Units(text_, units)));
+  return static_cast<int>(utf8::CountChars(text_, 0, ByteOffset(units)));
 }
 
 void MultiLineEditor::keyPressEvent(QKeyEvent* e) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "framework/utf8.h"
 #include "framework/whole_save_qt.h"
 
 namespace fw {
@@ -59,8 +60,8 @@ namespace {
 // a line holding such a pair is the old encoding's.
 bool HasMacRomanPunctuationPair(std::string_view line) {
   for (size_t i = 0; i + 1 < line.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(line[i]), next = static_cast<unsigned char>(line[i + 1]);
-    if (lead >= 0xD0 && lead <= 0xD5 && (next & 0xC0) == 0x80) return true;
+    const auto lead = static_cast<unsigned char>(line[i]);
+    if (lead >= 0xD0 && lead <= 0xD5 && utf8::IsContinuation(line[i + 1])) return true;
   }
   return false;
 }

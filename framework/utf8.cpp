@@ -4,10 +4,6 @@
 
 namespace fw::utf8 {
 
-namespace {
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
-}  // namespace
-
 size_t SequenceLength(std::string_view s, size_t i) {
   const auto b = [&](size_t k) { return static_cast<unsigned char>(s[i + k]); };
   const size_t left = s.size() - i;
@@ -21,7 +17,7 @@ size_t SequenceLength(std::string_view s, size_t i) {
   else return 0;
   if (left < n) return 0;
   for (size_t k = 1; k < n; ++k) {
-    if (!IsContinuation(b(k))) return 0;
+    if (!IsContinuation(s[i + k])) return 0;
     cp = (cp << 6) | (b(k) & 0x3F);
   }
   // Overlong forms, surrogates and values past Unicode are not text.

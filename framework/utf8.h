@@ -10,6 +10,8 @@
 
 namespace fw::utf8 {
 
+// True for a byte that goes on a character begun before it.
+inline bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 // Length in bytes of the valid sequence starting at s[i], or 0 when it is not valid.
 size_t SequenceLength(std::string_view s, size_t i);
 // Bytes taken by the character at s[i]: a valid sequence, or 1 for a stray byte.

@@ -38,9 +38,12 @@ bool IsClockText(const fw::String& t) {
   return true;
 }
 
-// "am" or "pm" right after the minutes or after one blank, in any letter case; ""
-// when there is none, or when a letter follows it (a word such as "amber").
+// "am" or "pm" in any letter case, or "" when there is none. "pm" right after the
+// minutes counts whatever follows it ("6:25pmTom"), as it always has. After one blank,
+// and for "am" also right after the minutes, it counts only when no letter follows, so
+// a word such as "amber" is no such mark.
 fw::String HalfOfDay(const fw::String& afterMinutes) {
+  if (fw::Lowercase(fw::Left(afterMinutes, 2)) == "pm") return "pm";
   const fw::String rest = fw::Left(afterMinutes, 1) == " " ? fw::Mid(afterMinutes, 2) : afterMinutes;
   const fw::String half = fw::Lowercase(fw::Left(rest, 2));
   if ((half != "am" && half != "pm") || IsLetter(fw::Mid(rest, 3, 1))) return "";
@@ -48,7 +51,7 @@ fw::String HalfOfDay(const fw::String& afterMinutes) {
 }
 
 // The clock time "hh:mm" that a candidate stands for. A one-digit hour after a blank,
-// tab or line break takes a leading "0". With "pm" the hours 1 to 11 are the
+// tab or line break takes a leading "0". With "pm" the hours 0 to 11 are the
 // afternoon's (noon stays 12); with "am" hour 12 is midnight's, 0.
 fw::String TimeOf(const fw::String& candidate) {
   fw::String t = fw::Left(candidate, 5);
@@ -57,7 +60,7 @@ fw::String TimeOf(const fw::String& candidate) {
   if (!IsClockText(t)) return t;
   const fw::String half = HalfOfDay(fw::Mid(candidate, 6));
   auto hour = static_cast<int64_t>(fw::Val(fw::Left(t, 2)));
-  if (half == "pm" && hour >= 1 && hour <= 11)
+  if (half == "pm" && hour <= 11)
     hour += 12;
   else if (half == "am" && hour == 12)
     hour = 0;

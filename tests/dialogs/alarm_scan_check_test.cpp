@@ -3,6 +3,8 @@
 // the scan and the check never write over each other's list.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "reminder_fixture.h"
 
 namespace reminders_test {
@@ -18,18 +20,23 @@ TEST_F(ReminderFixture, EveryFormFiresOnceAtItsMinuteAndNotBefore) {
                                  "18:10@18:10", "18:25@18:25", "18:40@18:40", "23:59@23:59"}));
 }
 
-// Mend: "pm" or "am" counts right after the minutes or after one blank, in any letter
-// case. With pm the hours 1 to 11 are the afternoon's and noon stays 12; with am hour
-// 12 is midnight. A word that merely begins with "am" or "pm" is no such mark.
+// Mend: "pm" or "am" counts right after the minutes, whatever follows "pm" there, or
+// after one blank when no letter follows, in any letter case. With pm the hours 0 to
+// 11 are the afternoon's and noon stays 12; with am hour 12 is midnight. A word that
+// merely begins with "am" or "pm" after a blank is no such mark.
 TEST_F(ReminderFixture, PmAndAmCountRightAfterTheMinutesOrAfterOneBlank) {
-  WriteToday(
-      "lunch 12:30pm\rx 12:30am\rtea 6:25pm\rpost 6:26 PM\rcall 6:27 pm\rlate 12:05 am\rsee 12:15 "
-      "amber\rbus 6:28 pmt\rends 6:29 pM");
-  EXPECT_EQ(WalkTheDay(), (Fired{"00:05@00:05", "00:30@00:30", "06:28@06:28", "12:15@12:15", "12:30@12:30",
-                                 "18:25@18:25", "18:26@18:26", "18:27@18:27", "18:29@18:29"}));
-  WriteToday("night 00:30");
-  TickAt(0, 30);
-  EXPECT_EQ(TakeReminder(), "00:30");
+  const std::vector<std::pair<std::string, std::string>> rings{
+      {"lunch 12:30pm", "12:30"},   {"x 12:30am", "00:30"},        {"tea 6:25pm", "18:25"},
+      {"meet 6:25pmTom", "18:25"},  {"6:25pm.", "18:25"},          {"late 11:59pMx", "23:59"},
+      {"13:05pmTom", "13:05"},      {"noon 12:30PMish", "12:30"},  {"0:30pm", "12:30"},
+      {"at 0:30pm", "12:30"},       {"post 6:26 PM", "18:26"},     {"call 6:27 pm\rTom", "18:27"},
+      {"6:25 pm, Tom", "18:25"},    {"ends 6:29 pM", "18:29"},     {"late 12:05 am", "00:05"},
+      {"see 12:15 amber", "12:15"}, {"see 12:16amber", "12:16"},   {"bus 6:28 pmt", "06:28"},
+      {"night 00:30", "00:30"}};
+  for (const auto& [note, minute] : rings) {
+    WriteToday(note);
+    EXPECT_EQ(WalkTheDay(), Fired{minute + "@" + minute}) << note;
+  }
 }
 
 TEST_F(ReminderFixture, TheAlarmListHoldsTheExcerptAroundEachColon) {

@@ -54,14 +54,29 @@ void BufferedTextInput::SetEncoding(Encoding e) {
 
 namespace {
 
+bool IsLatinLetter(uint32_t c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7);
+}
+
+// The code point of the valid UTF-8 character that ends right before byte i; 0 at the start.
+uint32_t CharBefore(std::string_view text, size_t i) {
+  if (i == 0) return 0;
+  size_t start = i - 1;
+  while (start > 0 && i - start < 4 && utf8::IsContinuation(text[start])) --start;
+  return utf8::Decode(text, start);
+}
+
 // In Mac Roman the bytes D0 to D5 are the dashes and curly quotes, and an apostrophe
-// before an accented letter ("c’è", "l’été") happens to form a valid
-// UTF-8 pair, of a Cyrillic or Armenian letter. In a file that is not UTF-8 throughout,
-// a line holding such a pair is the old encoding's.
+// before an accented letter ("c’è", "l’è") happens to form a valid UTF-8 pair: a
+// Cyrillic or Armenian character. Real words do not mix scripts, so such a pair right
+// beside a Latin letter ("cՏ") marks a valid line as the old encoding's; Cyrillic and
+// Armenian words stay, also on a line with Latin words.
 bool HasMacRomanPunctuationPair(std::string_view line) {
   for (size_t i = 0; i + 1 < line.size(); ++i) {
     const auto lead = static_cast<unsigned char>(line[i]);
-    if (lead >= 0xD0 && lead <= 0xD5 && utf8::IsContinuation(line[i + 1])) return true;
+    if (lead < 0xD0 || lead > 0xD5 || !utf8::IsContinuation(line[i + 1])) continue;
+    if (IsLatinLetter(CharBefore(line, i))) return true;
+    if (i + 2 < line.size() && IsLatinLetter(utf8::Decode(line, i + 2))) return true;
   }
   return false;
 }

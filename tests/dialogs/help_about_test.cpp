@@ -78,12 +78,22 @@ TEST_F(SecondaryWindows, HelpShowsTheEnglishTipsInEveryLanguage) {
   EXPECT_TRUE(text.MultiLine());
   EXPECT_EQ(text.Alignment(), 2);
   const fw::String t = text.Text();
-  EXPECT_EQ(t.size(), 1390u);
+  EXPECT_EQ(t.size(), 1485u);
   EXPECT_EQ(t.rfind("\r\r"), t.size() - 2);
   EXPECT_EQ(t.find("Auto-Save:\rAs default, auto-save is on"), 0u);
   EXPECT_NE(t.find("\r\rReminder:\r"), fw::String::npos);
   EXPECT_NE(t.find("If you edit the included \"LANGUAGE.txt\" text file"), fw::String::npos);
   EXPECT_EQ(t.find('\n'), fw::String::npos);
+}
+
+// Mend: the tips say what the program does: how "am" and "pm" are read, and which
+// files serve as the custom sound and the background picture here.
+TEST_F(SecondaryWindows, HelpTipsAgreeWithTheProgram) {
+  const fw::String t = Help().Member<fw::EditField>("EditField1").Text();
+  for (const char* told : {"6:25pm and 6:25 pm ring at 18:25", "12:30pm at 12:30 and 12:30am at 00:30",
+                           "(a WAV, AIFF, MP3, Ogg or FLAC file)", "(a PNG, JPEG, GIF, BMP or SVG file)"})
+    EXPECT_NE(t.find(told), fw::String::npos) << told;
+  for (const char* wrong : {"6:25 pm is ignored", "quicktime"}) EXPECT_EQ(t.find(wrong), fw::String::npos) << wrong;
 }
 
 // Mend: with the Linux fonts the last paragraph was hidden below the field's edge, and

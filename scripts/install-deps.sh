@@ -16,6 +16,8 @@ pkgs=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop's address book, and the private session bus its tests run on.
   libebook1.2-dev evolution-data-server dbus-daemon
+  # A test makes a folder's sync fail through it, as a failing disk would.
+  strace
 )
 lock_wait_seconds=300
 

@@ -17,6 +17,7 @@
 #include "framework/devices.h"
 #include "framework/files.h"
 #include "framework/graphics.h"
+#include "framework/printing.h"
 #include "support/small_tmpfs.h"
 #include "support/test_support.h"
 
@@ -141,6 +142,7 @@ TEST(FileFolders, OwnerOnlySurvivesRewriting) {
 
 // A diary is nobody else's business: whatever the umask, what the program writes is
 // its owner's only. A file the user has (0644 here) becomes so when it is rewritten.
+// Mend: a page printed to a PDF file too.
 TEST(FileFolders, WrittenFilesAndCreatedFoldersAreTheOwnersOnly) {
   testsupport::TempFolders folders;
   const mode_t oldMask = ::umask(022);
@@ -155,14 +157,28 @@ TEST(FileFolders, WrittenFilesAndCreatedFoldersAreTheOwnersOnly) {
     out->WriteLine("x");
     EXPECT_TRUE(out->Close());
   }
-  const std::string png = folders.app() + "/shot.png";
+  // A picture, and a page printed to a file: new, and over a file the user had.
+  const std::string png = folders.app() + "/shot.png", pdf = folders.app() + "/week.pdf",
+                    oldPdf = folders.app() + "/last week.pdf";
   EXPECT_TRUE(NewPicture(8, 8, 32).Save(png));
+  WriteFile(oldPdf, "%PDF-1.4 of last week");
+  ::chmod(oldPdf.c_str(), 0644);
+  for (const std::string& printed : {pdf, oldPdf}) {
+    SetPrintToFileForTesting(printed);
+    std::unique_ptr<PrinterGraphics> page = OpenPrinterDialog();
+    ASSERT_NE(page, nullptr);
+    page->DrawString("Monday: dentist", 20, 20);
+    page->Finish();
+  }
+  SetPrintToFileForTesting("");
   ::umask(oldMask);
   EXPECT_EQ(ModeOf(db.Parent().AbsolutePath()), 0700u);
   EXPECT_EQ(ModeOf(db.AbsolutePath()), 0700u);
-  for (const std::string& file : {notes.AbsolutePath(), contacts.AbsolutePath(), png})
+  for (const std::string& file : {notes.AbsolutePath(), contacts.AbsolutePath(), png, pdf, oldPdf})
     EXPECT_EQ(ModeOf(file), 0600u) << file;
   EXPECT_EQ(ReadFile(contacts.AbsolutePath()), "x\n");
+  EXPECT_EQ(ReadFile(oldPdf).rfind("%PDF-", 0), 0u);
+  EXPECT_GT(ReadFile(oldPdf).size(), 100u) << "the new page replaced the old file";
 }
 
 // Mend: every save a process killed mid-way (kill -9) left is removed, whatever the

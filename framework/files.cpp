@@ -5,14 +5,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "framework/regular_file_qt.h"
 #include "framework/text_qt.h"
 #include "framework/text_streams_qt.h"
-#include "framework/whole_save_qt.h"
+#include "framework/whole_save.h"
 
 namespace fw {
 
@@ -111,15 +110,10 @@ bool FolderItem::CopyTo(const FolderItem& destination) const {
   if (!Exists() || Directory() || destination.path_.empty()) return false;
   const FolderItem target = destination.Directory() ? destination.Child(Name()) : destination;
   if (target.path_ == path_) return true;
-  const std::optional<QByteArray> bytes = ReadRegularFile(ToQ(path_));
+  const std::optional<std::string> bytes = ReadRegularFileAsString(ToQ(path_));
   if (!bytes) return false;
-  QSaveFile out(ToQ(target.path_));
-  if (!OpenWhole(out)) return false;
-  if (out.write(*bytes) != bytes->size()) {
-    out.cancelWriting();
-    return false;
-  }
-  return CommitWhole(out);
+  WholeSave out(target.path_);
+  return out.Open() && out.Write(*bytes) && out.Commit();
 }
 
 bool SameText(const FolderItem& a, const FolderItem& b) {
@@ -134,8 +128,8 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
   if (path_.empty()) return nullptr;
-  auto file = std::make_unique<QSaveFile>(ToQ(path_));
-  if (!OpenWhole(*file)) return nullptr;
+  auto file = std::make_unique<WholeSave>(path_);
+  if (!file->Open()) return nullptr;
   return std::make_unique<SaveFileTextOutput>(std::move(file));
 }
 

@@ -91,12 +91,14 @@ class TextOutputStream {
   virtual bool Close() = 0;
 };
 
-// Removes from the folder what interrupted saves left there: a regular file named after
-// a data file (a name `isDataFile` accepts), a dot and the six random letters of a save's
-// temporary, e.g. "2026n.txt.IxaZBw". Nothing else goes: six letters in one case or
-// capitalised ("backup", "Backup") are taken for a name a user chose. Call it only
-// while no save of this program can be under way there. Answers how many went.
-int RemoveLeftoverSaves(const FolderItem& folder, const std::function<bool(const String&)>& isDataFile);
+// Removes from the folder what saves interrupted for good left there: the temporary
+// that every save of a file writes beside it, named after the file with the program's
+// own ending, e.g. "2026n.txt.velqora-save-k3JxQ2". Nothing else goes, whatever its
+// name: a user's "vlqcont.txt.MyCopy" stays, and so do the temporaries of older
+// versions ("2026n.txt.IxaZBw"), which nothing tells apart from a copy a user named so.
+// Call it only while no save can be under way there (while this run holds the folder).
+// Answers how many went.
+int RemoveLeftoverSaves(const FolderItem& folder);
 
 // True when both are regular files that read as the same text, as OpenAsTextFile reads
 // them (a leading byte-order mark is no text). Compared a piece at a time: neither is

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <cmath>
@@ -15,7 +14,7 @@
 #include "framework/graphics.h"
 #include "framework/graphics_qt.h"
 #include "framework/regular_file_qt.h"
-#include "framework/whole_save_qt.h"
+#include "framework/whole_save.h"
 
 namespace fw {
 
@@ -96,13 +95,11 @@ Color Picture::Pixel(int x, int y) const {
 }
 
 bool Picture::Save(const String& pngPath) const {
-  QSaveFile file(QString::fromStdString(pngPath));
-  if (!OpenWhole(file)) return false;
-  if (!ImplOf(*this).image.save(&file, "PNG")) {
-    file.cancelWriting();
-    return false;
-  }
-  return CommitWhole(file);
+  QByteArray png;
+  QBuffer buffer(&png);
+  if (!buffer.open(QIODevice::WriteOnly) || !ImplOf(*this).image.save(&buffer, "PNG")) return false;
+  WholeSave file(pngPath);
+  return file.Open() && file.Write(std::string_view(png.constData(), static_cast<size_t>(png.size()))) && file.Commit();
 }
 
 QImage& PictureImage(const Picture& p) { return ImplOf(p).image; }

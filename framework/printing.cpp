@@ -1,6 +1,7 @@
 #include "framework/printing.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QMarginsF>
@@ -12,6 +13,10 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStringList>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <optional>
 
 #include "framework/graphics_qt.h"
@@ -96,6 +101,11 @@ PrinterDialogHandler& PrintHandler() {
   return handler;
 }
 
+String& PrintToFileAnswer() {
+  static String pdfPath;
+  return pdfPath;
+}
+
 std::vector<PrintedJob>& Jobs() {
   static std::vector<PrintedJob> jobs;
   return jobs;
@@ -123,6 +133,19 @@ Graphics& MeasuringPort(Picture& scratch, const Graphics& state) {
   return g;
 }
 
+// A printed file holds the diary as much as its data files do, so it is its owner's
+// only, as they are, from before its first byte: the PDF writer keeps the mode of a
+// file that is there. Only a regular file is touched (the user may print to a device).
+void MakeOutputFileOwnerOnly(const QPrinter& printer) {
+  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) return;
+  const int fd = ::open(QFile::encodeName(printer.outputFileName()).constData(),
+                        O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR);
+  if (fd < 0) return;
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) (void)::fchmod(fd, S_IRUSR | S_IWUSR);
+  ::close(fd);
+}
+
 // Where a job's pages go: a printer, or the record kept for tests.
 class PageSink {
  public:
@@ -142,6 +165,7 @@ class PrinterSink : public PageSink {
   Graphics* StartPage() override {
     if (broken_) return nullptr;
     if (!painter_.isActive()) {
+      MakeOutputFileOwnerOnly(*printer_);
       broken_ = !painter_.begin(printer_.get());
       if (broken_) return nullptr;
       graphics_ = GraphicsForPainter(&painter_, w_, h_);
@@ -385,7 +409,10 @@ std::unique_ptr<PrinterGraphics> OpenPrinterDialog(PrinterSetup* setup) {
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setDocName(QStringLiteral("Velqora"));
   if (setup && setup->impl().layout) printer->setPageLayout(*setup->impl().layout);
-  {
+  if (!PrintToFileAnswer().empty()) {
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(PrintToFileAnswer()));
+  } else {
     QPrintDialog dialog(printer.get(), nullptr);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
   }
@@ -411,5 +438,7 @@ void SetPrinterDialogHandlerForTesting(PrinterDialogHandler handler) {
 }
 
 const std::vector<PrintedJob>& PrintedJobsForTesting() { return Jobs(); }
+
+void SetPrintToFileForTesting(const String& pdfPath) { PrintToFileAnswer() = pdfPath; }
 
 }  // namespace fw

@@ -87,5 +87,8 @@ struct PrintedJob {
 };
 // The jobs printed since the handler was set, in order.
 const std::vector<PrintedJob>& PrintedJobsForTesting();
+// While a path is set (and no handler), the printer dialog is answered with printing
+// to that PDF file: the job goes the real way into the file. "" restores the dialog.
+void SetPrintToFileForTesting(const String& pdfPath);
 
 }  // namespace fw

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "framework/utf8.h"
-#include "framework/whole_save_qt.h"
 
 namespace fw {
 
@@ -151,11 +150,8 @@ void BufferedTextInput::Close() {
   pos_ = 0;
 }
 
-SaveFileTextOutput::SaveFileTextOutput(std::unique_ptr<QSaveFile> file) : file_(std::move(file)) {}
-
-SaveFileTextOutput::~SaveFileTextOutput() {
-  if (!closed_) file_->cancelWriting();  // the QSaveFile then drops its temporary file
-}
+// Destroyed unclosed, the WholeSave drops its temporary file.
+SaveFileTextOutput::SaveFileTextOutput(std::unique_ptr<WholeSave> file) : file_(std::move(file)) {}
 
 void SaveFileTextOutput::WriteLine(const String& line) { Write(line + "\n"); }
 
@@ -163,16 +159,15 @@ void SaveFileTextOutput::Write(const String& text) { Put(WithLfBreaks(text)); }
 
 void SaveFileTextOutput::WriteLineAsIs(const String& line) { Put(line + "\n"); }
 
+// After a short write the WholeSave takes nothing more, and its commit fails.
 void SaveFileTextOutput::Put(const std::string& bytes) {
-  if (closed_ || failed_) return;  // after a short write the file can only be discarded
-  failed_ = file_->write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size());
+  if (!closed_) file_->Write(bytes);
 }
 
 bool SaveFileTextOutput::Close() {
   if (!closed_) {
     closed_ = true;
-    if (failed_) file_->cancelWriting();
-    else committed_ = CommitWhole(*file_);
+    committed_ = file_->Commit();
   }
   return committed_;
 }

@@ -1,10 +1,10 @@
 #pragma once
 // The stream classes behind FolderItem's text files (framework-internal).
-#include <QSaveFile>
 #include <memory>
 #include <string_view>
 
 #include "framework/files.h"
+#include "framework/whole_save.h"
 
 namespace fw {
 
@@ -30,12 +30,11 @@ class BufferedTextInput : public TextInputStream {
   bool closed_ = false;
 };
 
-// Writes into a QSaveFile: the new text goes to a temporary file beside the final
+// Writes through a WholeSave: the new text goes to a temporary file beside the final
 // name and replaces the old file only when Close commits it whole.
 class SaveFileTextOutput : public TextOutputStream {
  public:
-  explicit SaveFileTextOutput(std::unique_ptr<QSaveFile> file);
-  ~SaveFileTextOutput() override;
+  explicit SaveFileTextOutput(std::unique_ptr<WholeSave> file);
   void WriteLine(const String& line) override;
   void Write(const String& text) override;
   void WriteLineAsIs(const String& line) override;
@@ -44,9 +43,8 @@ class SaveFileTextOutput : public TextOutputStream {
  private:
   void Put(const std::string& bytes);
 
-  std::unique_ptr<QSaveFile> file_;
+  std::unique_ptr<WholeSave> file_;
   bool closed_ = false;
-  bool failed_ = false;
   bool committed_ = false;
 };
 

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Velqora needs on Debian 12.
-# Idempotent: packages already present are left alone. Another package manager at work
-# (on a fresh desktop the automatic updates often are, at boot) is waited for, not failed on.
+# Idempotent: packages already present are left alone, and when none is missing neither
+# apt nor root is asked for anything, so a user without root can build and run once the
+# packages are installed. Every name is a real package (a virtual one is never reported
+# installed). Another package manager at work (on a fresh desktop the automatic updates
+# often are, at boot) is waited for, not failed on.
 set -eu
 pkgs=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   qt6-multimedia-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
   libgl-dev libglx-dev
   qt6-qpa-plugins
@@ -13,6 +16,8 @@ pkgs=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop's address book, and the private session bus its tests run on.
   libebook1.2-dev evolution-data-server dbus-daemon
+  # A test makes a folder's sync fail through it, as a failing disk would.
+  strace
 )
 lock_wait_seconds=300
 
@@ -23,7 +28,15 @@ done
 [ ${#missing[@]} -gt 0 ] || exit 0
 
 SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO=sudo
+if [ "$(id -u)" -ne 0 ]; then
+  if ! command -v sudo >/dev/null; then
+    echo "Missing packages: ${missing[*]}" >&2
+    echo "Installing them needs root once: ask an administrator to run" \
+      "'bash scripts/install-deps.sh' as root (or 'apt-get install ${missing[*]}')." >&2
+    exit 1
+  fi
+  SUDO=sudo
+fi
 export DEBIAN_FRONTEND=noninteractive
 
 # apt-get update gives up at once on a held package-list lock (DPkg::Lock::Timeout

@@ -232,12 +232,15 @@ TEST_F(ProgramProcess, ATerminationSignalSavesBothCopiesThenEnds) {
 }
 
 // Mend: a second copy started beside a running one tells the user and ends, changing
-// no file; the first goes on and saves at its end.
+// no file, not even the temporary of the first one's save under way; the first goes on
+// and saves at its end.
 TEST_F(ProgramProcess, ASecondCopyBesideARunningOneChangesNoFile) {
+  fs::remove(app("LANGUAGE.txt"));  // written at start-up, and left half-way while its box is open
   Program first(root_);
   first.Start();
   ASSERT_TRUE(first.WaitUntilItHoldsItsFolders(60s));
-  const auto before = Files();  // its start-up writes no file here
+  ASSERT_TRUE(first.WaitUntilItWritesIn(root_ + "/app", 60s));
+  const auto before = Files();
 
   Program second(root_);
   second.Start();
@@ -262,6 +265,43 @@ TEST_F(ProgramProcess, ASecondCopyBesideARunningOneChangesNoFile) {
   EXPECT_EQ(Files(), before);
 
   ASSERT_EQ(first.Signal(SIGTERM), 0);
+  ExpectTheQuitSaveInBothCopies();
+  EXPECT_TRUE(fs::exists(app("LANGUAGE.txt")));
+}
+
+// Mend: what a save killed half-way (kill -9) left goes at the next start, and nothing
+// else does: the user's own files beside the data stay, whatever their names, and so
+// does what an older version may have left, which may be a copy of the user's too.
+TEST_F(ProgramProcess, WhatAKilledSaveLeftGoesAtTheNextStartAndTheUsersFilesStay) {
+  const std::map<std::string, std::string> mine{
+      {app("vlqcont.txt.MyCopy"), "my copy"},
+      {app("LANGUAGE.txt.AbCdEf"), "my language"},
+      {app("diary database/2026n.txt.OldVer"), "my old notes"},
+      {root_ + "/config/velqora diary prefs/vlqprefs.txt.preSep", "my September settings"},
+      {root_ + "/config/velqora diary database/2026f.txt.IxaZBw", "an older version's, or mine"}};
+  for (const auto& [path, text] : mine) {
+    fs::create_directories(fs::path(path).parent_path());
+    WriteFile(path, text);
+  }
+  fs::remove(app("LANGUAGE.txt"));  // written at start-up, and left half-way while its box is open
+  const auto before = Files();
+  {
+    Program killed(root_);
+    killed.Start();
+    ASSERT_TRUE(killed.WaitUntilItWritesIn(root_ + "/app", 60s));
+    killed.Signal(SIGKILL);
+  }
+  std::vector<std::string> leftovers;
+  for (const auto& [path, text] : Files())
+    if (!before.count(path) && !path.ends_with("/velqora.lock")) leftovers.push_back(path);
+  EXPECT_EQ(leftovers.size(), 1u) << "the killed save left its temporary";
+
+  Program next(root_);
+  next.Start();
+  ASSERT_TRUE(next.WaitUntilItWritesIn(root_ + "/app", 60s));  // past the clean-up, in the same save
+  ASSERT_EQ(next.Signal(SIGTERM), 0);
+  for (const std::string& leftover : leftovers) EXPECT_FALSE(fs::exists(leftover)) << leftover;
+  for (const auto& [path, text] : mine) EXPECT_EQ(ReadFile(path), text) << path;
   ExpectTheQuitSaveInBothCopies();
 }
 

@@ -44,14 +44,16 @@ struct Started {
 Started* started = nullptr;
 
 // What saves killed in an earlier run left, beside a file of the user's own.
-const char* const kLeftovers[] = {"app/diary database/2026n.txt.IxaZBw", "app/vlqcont.txt.QzXcVb",
-                                  "prefs/velqora diary prefs/vlqprefs.txt.DlgbuC",
-                                  "prefs/velqora diary database/2026f.txt.PoIuYt"};
-const char kUsersOwnFile[] = "app/vlqcont.txt.backup";
+const char* const kLeftovers[] = {"app/diary database/2026n.txt.velqora-save-ixazbw",
+                                  "app/vlqcont.txt.velqora-save-QZXCVB",
+                                  "prefs/velqora diary prefs/vlqprefs.txt.velqora-save-Dlgbuc",
+                                  "prefs/velqora diary database/2026f.txt.velqora-save-Po1uYt"};
+// A user's copy, and what an older version may have left, which nothing tells apart.
+const char* const kUsersOwnFiles[] = {"app/vlqcont.txt.backup", "app/vlqcont.txt.QzXcVb"};
 
 void PlantLeftoversOfInterruptedSaves(const testsupport::TempFolders& folders) {
   for (const char* name : kLeftovers) testsupport::WriteFile(folders.root() + "/" + name, "half");
-  testsupport::WriteFile(folders.root() + "/" + kUsersOwnFile, "mine");
+  for (const char* name : kUsersOwnFiles) testsupport::WriteFile(folders.root() + "/" + name, "mine");
 }
 
 // The program is started once for the whole test program; its folders go at the end.
@@ -131,7 +133,7 @@ TEST_F(StartUp, TheApplicationOpensBeforeTheMainWindowWithTodaySet) {
 TEST_F(StartUp, LeftoversOfInterruptedSavesAreRemovedAndNothingElse) {
   const std::string root = Program().folders.root() + "/";
   for (const char* name : kLeftovers) EXPECT_FALSE(FileExists(root + name)) << name;
-  EXPECT_EQ(ReadFile(root + kUsersOwnFile), "mine");
+  for (const char* name : kUsersOwnFiles) EXPECT_EQ(ReadFile(root + name), "mine") << name;
 }
 
 TEST_F(StartUp, WithoutPreferencesTheWindowIsFullWidthEnglishAndGrey) {

@@ -23,7 +23,7 @@ class Window : public fw::Window {
 };
 
 // The open window, or a new one built from its design (its open step hides the main
-// window, and it shows). Each iconise builds it afresh.
+// window; it shows when the iconise command shows it). Each iconise builds it afresh.
 Window& fin_icona();
 
 // Tests: the open window, none when none is open.

@@ -20,6 +20,10 @@ layout::WindowDesign Design() {
           .frame = 7,  // global floating window
           .hasBackColor = false,
           .title = "",
+          // Shown by the command only, at its final size and place: shown at its design
+          // size and then resized, it reached a window manager at two sizes and was at
+          // times painted at the first.
+          .visible = false,
           .menuBarVisible = false,
           .closeButton = true,
           .resizeable = true,

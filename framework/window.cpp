@@ -295,17 +295,19 @@ void Window::SetVisible(bool v) {
   if (v) Show(); else Hide();
 }
 
-int32_t Window::Left() const { return view_->top()->x(); }
-int32_t Window::Top() const { return view_->top()->y(); }
+// The client area's corner both ways. Moving the frame instead would place a window
+// differently before and after the window manager first told its frame's size, so a
+// window placed from what was read would creep by a title bar.
+int32_t Window::Left() const { return view_->top()->geometry().x(); }
+int32_t Window::Top() const { return view_->top()->geometry().y(); }
 
-void Window::SetLeft(int32_t v) {
-  view_->positionSet = true;
-  view_->top()->move(v, view_->top()->y());
-}
+void Window::SetLeft(int32_t v) { MoveClientArea(v, Top()); }
+void Window::SetTop(int32_t v) { MoveClientArea(Left(), v); }
 
-void Window::SetTop(int32_t v) {
+void Window::MoveClientArea(int32_t left, int32_t top) {
   view_->positionSet = true;
-  view_->top()->move(view_->top()->x(), v);
+  QWidget* w = view_->top();
+  w->setGeometry(QRect(QPoint(left, top), w->size()));
 }
 
 void Window::SetWidth(int32_t v) { width_ = std::max(0, v); ApplySize(); }

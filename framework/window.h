@@ -78,7 +78,9 @@ class Window : public Object {
   // --- Properties -----------------------------------------------------------------
   bool Visible() const { return visible_; }
   void SetVisible(bool v);
-  int32_t Left() const;  // screen position of the window's client area
+  // Left and Top: the screen position of the window's client area (the menu bar's
+  // top left, or the content's without one), not of a frame a window manager draws.
+  int32_t Left() const;
   void SetLeft(int32_t v);
   int32_t Top() const;
   void SetTop(int32_t v);
@@ -188,6 +190,7 @@ class Window : public Object {
   void Open();
   void ApplyFlags();
   void ApplySize();
+  void MoveClientArea(int32_t left, int32_t top);
 
   std::unique_ptr<WindowView> view_;
   std::vector<std::unique_ptr<Object>> members_;

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 #include "app/app.h"
@@ -104,6 +105,27 @@ TEST_F(Iconise, ItsRightEdgeIsTwoPixelsFromTheRightOfTheAreaForWindows) {
   fw::SetScreenAreaForTesting(nullptr);
   EXPECT_EQ(s.left, 64 + 1216 - 196 - 2);
   EXPECT_EQ(s.top, 38);
+}
+
+// Mend: the thumbnail showed at its design size (64 wide) in the middle of the screen
+// and was then resized, moved and shown again for its modality. A window manager
+// still catching up with that first showing left all but its first 64 pixels black.
+TEST_F(Iconise, TheThumbnailAppearsOnceAlreadyAtItsSizeAndPlace) {
+  struct ShowsOfTheThumbnail : QObject {
+    std::vector<std::array<int, 4>> shown;  // left, top, width, height
+    bool eventFilter(QObject* watched, QEvent* e) override {
+      fin_icona::Window* icon = fin_icona::OpenWindowForTesting();
+      if (e->type() == QEvent::Show && icon && watched == fw::TopWidgetOf(*icon)) {
+        const QRect r = fw::TopWidgetOf(*icon)->geometry();
+        shown.push_back({r.x(), r.y(), r.width(), r.height()});
+      }
+      return false;
+    }
+  } shows;
+  qApp->installEventFilter(&shows);
+  RunIconise(ClickOn);
+  qApp->removeEventFilter(&shows);
+  EXPECT_EQ(shows.shown, (std::vector<std::array<int, 4>>{{ScreenWidth() - 196 - 2, 38, 196, 136}}));
 }
 
 TEST_F(Iconise, NotesOnlyIsHalvedAndNotesAndCalendarQuartered) {

@@ -400,6 +400,40 @@ TEST(WindowModality, AFloatingWindowOverAModalOneStaysUsable) {
   EXPECT_EQ(main.clicks, 1);
 }
 
+// Mend: Left and Top read the frame's corner but set the client area's before the
+// window manager had told the frame's size, and the frame's after: a window placed
+// again from what was read (a reminder refilled) crept down by a title bar.
+TEST(WindowPlace, LeftAndTopAreTheClientAreasCornerWhenReadAndWhenSet) {
+  OpenApplication();
+  ButtonWindow reminder(7);
+  reminder.SetVisible(false);
+  reminder.Construct();
+  QWidget* top = TopWidgetOf(reminder);
+  auto clientCorner = [&] {
+    QApplication::processEvents();
+    const QPoint corner = top->mapToGlobal(QPoint(0, 0));
+    return std::pair{corner.x(), corner.y()};
+  };
+  reminder.SetLeft(150);
+  reminder.SetTop(120);
+  reminder.Show();  // the first showing: the frame is news to the window system
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
+  EXPECT_EQ(clientCorner(), std::pair(150, 120));
+  EXPECT_EQ(reminder.Left(), 150);
+  EXPECT_EQ(reminder.Top(), 120);
+
+  for (int refill = 0; refill < 2; ++refill) {  // hidden, placed from what was read, shown
+    reminder.Hide();
+    reminder.SetLeft(reminder.Left());
+    reminder.SetTop(reminder.Top());
+    reminder.Show();
+    EXPECT_EQ(clientCorner(), std::pair(150, 120)) << refill;
+  }
+  reminder.SetTop(reminder.Top() + 10);  // moved while shown
+  EXPECT_EQ(clientCorner(), std::pair(150, 130));
+  EXPECT_EQ(reminder.Top(), 130);
+}
+
 // Mend: the global floating kind fell behind other programs' windows. It asks the
 // window system to keep it above every window; the plain floating kind stays above the
 // application's own only.

@@ -170,6 +170,23 @@ AddressBookData AddressesOf(EVCard* card) {
   return AddressBookData(std::move(addresses));
 }
 
+PhoneKind KindOf(EVCardAttribute* tel) {
+  if (e_vcard_attribute_has_type(tel, "CELL")) return PhoneKind::Mobile;
+  if (e_vcard_attribute_has_type(tel, "FAX")) return PhoneKind::Fax;
+  if (e_vcard_attribute_has_type(tel, "VOICE")) return PhoneKind::Phone;
+  return PhoneKind::Unstated;
+}
+
+AddressBookData PhonesOf(EVCard* card) {
+  std::vector<String> numbers;
+  std::vector<PhoneKind> kinds;
+  for (EVCardAttribute* a : PropertiesNamed(card, EVC_TEL)) {
+    numbers.push_back(WholeValueOf(a));
+    kinds.push_back(KindOf(a));
+  }
+  return AddressBookData(std::move(numbers), std::move(kinds));
+}
+
 AddressBookContact PersonOf(EVCard* card) {
   AddressBookContact person;
   if (EVCardAttribute* n = e_vcard_get_attribute(card, EVC_N)) {
@@ -180,7 +197,7 @@ AddressBookContact PersonOf(EVCard* card) {
   if (EVCardAttribute* org = e_vcard_get_attribute(card, EVC_ORG)) person.CompanyName = AddressBookData(PartOf(org, 0));
   person.Note = FirstValueNamed(card, EVC_NOTE);
   person.Addresses = AddressesOf(card);
-  person.PhoneNumbers = ValuesNamed(card, EVC_TEL);
+  person.PhoneNumbers = PhonesOf(card);
   person.EmailAddresses = ValuesNamed(card, EVC_EMAIL);
   person.Homepage = ValuesNamed(card, EVC_URL);
   return person;

@@ -72,31 +72,37 @@ class AddressBookImport : public ImportCommand {
   static void Keep(const std::vector<std::string>& cards) { ASSERT_EQ(fw::AddToSystemAddressBookForTesting(cards), ""); }
 };
 
+// Mends: a name typed with single blanks is matched (and kept as typed); a number whose
+// kind the card states goes to that kind's field; empty address parts bring no separator.
 TEST_F(AddressBookImport, EachPersonWithANameOrCompanyBecomesOrUpdatesAContact) {
   UseContacts({Person("Bianchi  Bruno", {{1, "Baker"}, {5, "051 555"}, {6, "333 123"}, {8, "old.example"}}),
-               Person("Sample Co", {{1, "Samples"}})});
+               Person("Sample Co", {{1, "Samples"}}), Person("Zeta Anna", {{1, "Painter"}, {5, "0471 5"}})});
   Keep({Card({"N:Rossi;Anna;;;", "TEL:051 1", "TEL:051 2", "TEL:051 3", "ADR:;;Via Po 3;Torino;;;"}),
         Card({"ORG:Acme Srl;Sales"}),
         Card({"N:;Nobody;;;", "EMAIL:nobody@example.org"}),
         Card({"N:Bianchi;Bruno;;;", "ORG:Bakery", "TEL:051 999", "EMAIL:bruno@example.org",
               "ADR;CC=IT:;;;;Emilia;40100;Italia"}),
-        Card({"N:Verdi;Carla;Maria;;", "URL:www.carla.example", "NOTE:Met at the fair"}),
-        Card({"N:Rossi;Anna;;;", "EMAIL:anna@example.org"})});
+        Card({"N:Verdi;Carla;Maria;;", "URL:www.carla.example", "NOTE:Met at the fair", "TEL;TYPE=HOME,VOICE:02 1",
+              "TEL:02 2", "ADR:;;;Milano;;;Italia"}),
+        Card({"N:Rossi;Anna;;;", "EMAIL:anna@example.org"}),
+        Card({"N:Zeta;Anna;;;", "TEL;TYPE=CELL:347 1", "TEL;TYPE=WORK,FAX:0471 7", "TEL:0471 8"})});
   Import();
 
-  ASSERT_EQ(Globali::contquanti, 5);  // Bruno updated in place, the nameless person skipped
-  EXPECT_EQ(Stored(1), Person("Bianchi  Bruno", {{1, "Bakery"}, {3, "Emilia, Italia, IT"}, {4, "051 999"},
-                                                 {5, "051 555"}, {6, "333 123"}, {7, "bruno@example.org"},
-                                                 {8, "old.example"}, {2, ", 40100"}}));
+  ASSERT_EQ(Globali::contquanti, 6);  // Bruno and Anna Zeta updated in place, the nameless person skipped
+  EXPECT_EQ(Stored(1), Person("Bianchi  Bruno", {{1, "Bakery"}, {2, "40100"}, {3, "Emilia, Italia, IT"},
+                                                 {4, "051 999"}, {5, "051 555"}, {6, "333 123"},
+                                                 {7, "bruno@example.org"}, {8, "old.example"}}));
   EXPECT_EQ(Stored(2), Person("Sample Co", {{1, "Samples"}}));
+  EXPECT_EQ(Stored(3), Person("Zeta Anna", {{1, "Painter"}, {4, "0471 8"}, {5, "0471 7"}, {6, "347 1"}}));
   // No middle name: two blanks. Three phones: the first two. The second Anna updates the first.
-  EXPECT_EQ(Stored(3), Person("Rossi  Anna", {{2, "Via Po 3, Torino"}, {4, "051 1"}, {5, "051 2"},
+  EXPECT_EQ(Stored(4), Person("Rossi  Anna", {{2, "Via Po 3, Torino"}, {4, "051 1"}, {5, "051 2"},
                                               {7, "anna@example.org"}}));
-  EXPECT_EQ(Stored(4), Person("Acme Srl"));
-  EXPECT_EQ(Stored(5), Person("Verdi Maria Carla", {{8, "www.carla.example"}, {9, "Met at the fair"}}));
+  EXPECT_EQ(Stored(5), Person("Acme Srl"));
+  EXPECT_EQ(Stored(6), Person("Verdi Maria Carla", {{2, "Milano"}, {3, "Italia"}, {4, "02 1"}, {5, "02 2"},
+                                                    {8, "www.carla.example"}, {9, "Met at the fair"}}));
   ExpectListFollowsTheContacts();
-  EXPECT_EQ(Globali::contpunta, 5);
-  for (int k = 0; k < 10; ++k) EXPECT_EQ(Field(k).Text(), List().Cell(4, k)) << k;
+  EXPECT_EQ(Globali::contpunta, 6);
+  for (int k = 0; k < 10; ++k) EXPECT_EQ(Field(k).Text(), List().Cell(5, k)) << k;
   EXPECT_EQ(BarLeft(), 831);
   EXPECT_TRUE(messages.empty());
 }
@@ -121,10 +127,13 @@ TEST_F(AddressBookImport, MendAnEmptyValueKeepsTheProfessionAndTheNotes) {
 
 TEST_F(AddressBookImport, MendValuesAreFitForTheContactsFile) {
   Keep({Card({"N:Rossi;Anna;;;", "ADR:;;Via Roma 1\\nScala B;Milano;;20100;", "TEL:051\t222",
-              "NOTE:line one\\nline two\\n\ttabbed"})});
+              "NOTE:line one\\nline two\\n\ttabbed"}),
+        // The Unicode line and paragraph separators are line breaks too; empty lines add no separator.
+        Card({"N:Neri;Luca;;;", "ADR:;;Via Roma 1\u2028Scala B;\\nTorino\\n\\n;;;", "NOTE:one\u2029two\u2028three"})});
   Import();
   EXPECT_EQ(Stored(4), Person("Rossi  Anna", {{2, "Via Roma 1, Scala B, 20100, Milano"}, {4, "051 222"},
                                               {9, "line one\rline two\r tabbed"}}));
+  EXPECT_EQ(Stored(5), Person("Neri  Luca", {{2, "Via Roma 1, Scala B, Torino"}, {9, "one\rtwo\rthree"}}));
   ExpectListFollowsTheContacts();
 }
 

@@ -121,15 +121,13 @@ class ImportRun {
   // person without a middle name has two blanks in a row); else a new last contact
   // (with its list row) named by the key.
   int32_t ContactFor(const String& key) {
-    int32_t typedAlike = 0;
-    for (int32_t k = 1; k <= Globali::contquanti; ++k) {
-      const String& name = Globali::contatto(k, 0);
-      const bool same = name == key;
-      if (!same && typedAlike == 0 && SameWithBlankRunsAsOne(name, key)) typedAlike = k;
-      fw::YieldToNextThread();
-      if (same) return k;
-    }
-    if (typedAlike > 0) return typedAlike;
+    for (const bool typedAlike : {false, true})
+      for (int32_t k = 1; k <= Globali::contquanti; ++k) {
+        const String& name = Globali::contatto(k, 0);
+        const bool same = typedAlike ? SameWithBlankRunsAsOne(name, key) : name == key;
+        fw::YieldToNextThread();
+        if (same) return k;
+      }
     ++Globali::contquanti;
     Globali::contatto.Redim(Globali::contquanti, kLastField);
     Globali::contatto(Globali::contquanti, 0) = key;

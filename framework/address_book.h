@@ -77,18 +77,28 @@ class AddressBook {
   String error_;
 };
 
-// Reads the user's default address book. Never waits much longer than a few seconds:
-// no session bus, Evolution Data Server missing or a service that does not answer in
-// time all give an unavailable book with the reason.
+// Reads the user's default address book in a child process, which is ended when it has
+// not answered within a few seconds (the caller waits meanwhile): no session bus,
+// Evolution Data Server or its library missing, a service that does not answer in time
+// or a reader that fails all give an unavailable book with the reason, and leave the
+// program as it was (no library of the address book mapped, no thread, no process).
 AddressBook SystemAddressBook();
 
 // Tests: how long SystemAddressBook waits for an answer (5000 ms unless set).
 void SetAddressBookWaitForTesting(int32_t milliseconds);
+// Tests: how the reader of the following reads misbehaves.
+enum class AddressBookReaderFault {
+  None,
+  HangsMidway,     // writes half its answer, then never ends
+  DiesMidway,      // writes half its answer, then crashes
+  LibraryMissing,  // finds no address book library to load
+};
+void SetAddressBookReaderFaultForTesting(AddressBookReaderFault fault);
 
 // Tests, on a private session only: they refuse (answering the reason) unless they run
 // inside scripts/private-session.sh (its VELQORA_PRIVATE_SESSION, a folder in the
 // system's temporary folder, and HOME inside it), so that no test touches the user's
-// own book.
+// own book. Like the reading they work in a child process.
 // Puts people into the default book, each given as a vCard; "" when all went in.
 String AddToSystemAddressBookForTesting(const std::vector<String>& vcards);
 // Removes every person from the default book; "" when done.

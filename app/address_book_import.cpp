@@ -1,7 +1,8 @@
 #include "app/address_book_import.h"
 
+#include <algorithm>
 #include <optional>
-#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/app.h"
@@ -39,6 +40,12 @@ size_t LineBreakAt(const String& text, size_t i) {
 // breaks, and in each line a tab or any other control character (C0, DEL, C1) becomes
 // a blank.
 std::vector<String> SafeLines(const String& text) {
+  // Most values have nothing to mend; every character that may need it starts with one of these.
+  const auto mayNeedMending = [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u < 0x20 || u == 0x7F || u == 0xC2 || u == 0xE2;
+  };
+  if (std::none_of(text.begin(), text.end(), mayNeedMending)) return {text};
   std::vector<String> lines(1);
   for (size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
@@ -89,18 +96,13 @@ std::optional<NameKey> NameKeyOf(const AddressBookContact& person) {
   return std::nullopt;
 }
 
-// Equal once every run of blanks in either counts as one blank.
-bool SameWithBlankRunsAsOne(std::string_view a, std::string_view b) {
-  size_t i = 0, j = 0;
-  while (i < a.size() && j < b.size()) {
-    if (a[i] == ' ' && b[j] == ' ') {
-      while (i < a.size() && a[i] == ' ') ++i;
-      while (j < b.size() && b[j] == ' ') ++j;
-    } else if (a[i++] != b[j++]) {
-      return false;
-    }
-  }
-  return i == a.size() && j == b.size();
+// The text with every run of blanks made one blank.
+String WithBlankRunsAsOne(const String& text) {
+  String out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i)
+    if (text[i] != ' ' || i == 0 || text[i - 1] != ' ') out += text[i];
+  return out;
 }
 
 // The field a number of this stated kind belongs in.
@@ -121,13 +123,18 @@ class ImportRun {
   // person without a middle name has two blanks in a row); else a new last contact
   // (with its list row) named by the key.
   int32_t ContactFor(const String& key) {
-    for (const bool typedAlike : {false, true})
-      for (int32_t k = 1; k <= Globali::contquanti; ++k) {
-        const String& name = Globali::contatto(k, 0);
-        const bool same = typedAlike ? SameWithBlankRunsAsOne(name, key) : name == key;
-        fw::YieldToNextThread();
-        if (same) return k;
-      }
+    for (int32_t k = 1; k <= Globali::contquanti; ++k) {
+      const bool same = Globali::contatto(k, 0) == key;
+      fw::YieldToNextThread();
+      if (same) return k;
+    }
+    if (!typedAlike_) {
+      typedAlike_.emplace();
+      for (int32_t k = 1; k <= Globali::contquanti; ++k)
+        typedAlike_->emplace(WithBlankRunsAsOne(Globali::contatto(k, 0)), k);
+    }
+    const auto [alike, added] = typedAlike_->emplace(WithBlankRunsAsOne(key), Globali::contquanti + 1);
+    if (!added) return alike->second;
     ++Globali::contquanti;
     Globali::contatto.Redim(Globali::contquanti, kLastField);
     Globali::contatto(Globali::contquanti, 0) = key;
@@ -194,6 +201,9 @@ class ImportRun {
  private:
   fin_main::Window& w_;
   fw::Listbox& list_;
+  // The first contact of each name with its runs of blanks made one, made when first
+  // needed. Names change only here, where a contact is added, during the run.
+  std::optional<std::unordered_map<String, int32_t>> typedAlike_;
 };
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The address book import: 1,000 people merged into 10,000 contacts with the contact
 // list of the real main window (built offscreen) updated cell by cell, all of them
 // new (every merge walks every contact) or all of them matching the last contacts;
-// and, apart, the reading of 1,000 people from Evolution Data Server's book.
+// and, apart, the reading of 1,000 people from Evolution Data Server's book, which
+// includes the start of the reader's child process (this program started again).
 //
 // The reading needs a private session with the service on it; run the program as
 //   bash scripts/private-session.sh build/bench/bench_address_book_bench
@@ -99,7 +100,8 @@ void BM_ImportKnownPeopleIntoTenThousandContacts(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportKnownPeopleIntoTenThousandContacts)->Unit(benchmark::kMillisecond);
 
-// The book's own time: the service asked for every person, the cards turned into people.
+// The book's own time: the reader started, the service asked for every person, the cards
+// turned into people and handed over.
 void BM_ReadThousandPeopleFromTheDesktopBook(benchmark::State& state) {
   for (auto _ : state) {
     const fw::AddressBook book = fw::SystemAddressBook();

@@ -1,203 +1,249 @@
 // The desktop's address book through Evolution Data Server (libebook). All of the
 // framework's use of it is here, and this source includes no Qt header: GLib's D-Bus
-// headers have a struct field named `signals`, which Qt's keyword macro rewrites.
-#include "framework/address_book.h"
+// headers have a struct field named `signals`, which Qt's keyword macro rewrites. The
+// headers give the functions' types; the functions themselves are looked up in the
+// library at run time.
+#include "framework/address_book_eds.h"
 
+#include <dlfcn.h>
 #include <libebook/libebook.h>
+#include <strings.h>
+#include <unistd.h>
 
-#include <chrono>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
-#include <optional>
-#include <system_error>
-#include <thread>
+#include <cstdlib>
+#include <utility>
 
-namespace fw {
+namespace fw::internal {
+
+const char kAddressBookLibrary[] = VELQORA_ADDRESS_BOOK_LIBRARY;
 
 namespace {
 
-std::chrono::milliseconds gAnswerWithin{5000};
+// Every function of the library and its GLib stack that is called here.
+#define VELQORA_EDS_FUNCTIONS(F)                                                                          \
+  F(g_object_unref) F(g_error_free) F(g_free) F(g_get_user_runtime_dir)                                   \
+  F(g_list_free_full) F(g_slist_free_full) F(g_slist_prepend) F(g_slist_reverse)                          \
+  F(g_settings_schema_source_get_default) F(g_settings_schema_source_lookup) F(g_settings_schema_unref)   \
+  F(g_bus_get_sync) F(g_dbus_connection_set_exit_on_close)                                                \
+  F(e_source_registry_new_sync) F(e_source_registry_list_sources)                                         \
+  F(e_source_registry_ref_builtin_address_book)                                                           \
+  F(e_book_client_connect_sync) F(e_book_client_get_contacts_sync) F(e_book_client_get_contacts_uids_sync) \
+  F(e_book_client_add_contacts_sync) F(e_book_client_remove_contacts_sync)                                \
+  F(e_book_query_any_field_contains) F(e_book_query_to_string) F(e_book_query_unref)                      \
+  F(e_contact_new_from_vcard) F(e_vcard_get_attributes) F(e_vcard_get_attribute)                          \
+  F(e_vcard_attribute_get_name) F(e_vcard_attribute_get_values) F(e_vcard_attribute_get_param)            \
+  F(e_vcard_attribute_has_type)
+
+// The library, loaded for the rest of the process (GLib's types cannot be unloaded).
+class Eds {
+ public:
+  explicit Eds(const char* library) {
+    void* handle = ::dlopen(library, RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+      problem_ = "Evolution Data Server's address book library is not installed (" + String(::dlerror()) + ")";
+      return;
+    }
+#define VELQORA_LOOK_UP(name)                                       \
+  name = reinterpret_cast<decltype(name)>(::dlsym(handle, #name));  \
+  if (!name) problem_ = "Evolution Data Server's address book library lacks " #name;
+    VELQORA_EDS_FUNCTIONS(VELQORA_LOOK_UP)
+#undef VELQORA_LOOK_UP
+  }
+  // Why the library cannot be used; "" when it can.
+  const String& Problem() const { return problem_; }
+
+#define VELQORA_DECLARE(name) decltype(&::name) name = nullptr;
+  VELQORA_EDS_FUNCTIONS(VELQORA_DECLARE)
+#undef VELQORA_DECLARE
+
+ private:
+  String problem_;
+};
 
 // e_book_client_connect_sync's wait for the backend to come online. Any wait above 0
-// lasts its full length on a thread whose GLib main context is not running (as here),
+// lasts its full length when the thread's GLib main context is not running (as here),
 // and 0 waits for ever; the largest value means "do not wait".
 constexpr guint32 kDoNotWaitForOnline = G_MAXUINT32;
 
-// The schema the client itself reads; without it GLib aborts the program instead of
+// The schema the client itself reads; without it GLib aborts the process instead of
 // answering an error.
 constexpr char kClientSchema[] = "org.gnome.Evolution.DefaultSources";
 
-struct Unref {
-  void operator()(gpointer object) const { g_object_unref(object); }
-};
+// A GObject reference, given up at the end of its scope.
 template <class T>
-using Ref = std::unique_ptr<T, Unref>;
-
-// What GLib objects made on this thread schedule goes to a context of the thread's own,
-// never to the default context that the toolkit's event loop runs.
-class OwnMainContext {
+class Ref {
  public:
-  OwnMainContext() : context_(g_main_context_new()) { g_main_context_push_thread_default(context_); }
-  ~OwnMainContext() {
-    g_main_context_pop_thread_default(context_);
-    g_main_context_unref(context_);
+  Ref(const Eds& e, T* object) : e_(e), object_(object) {}
+  Ref(Ref&& other) noexcept : e_(other.e_), object_(std::exchange(other.object_, nullptr)) {}
+  ~Ref() {
+    if (object_) e_.g_object_unref(object_);
   }
-  OwnMainContext(const OwnMainContext&) = delete;
-  OwnMainContext& operator=(const OwnMainContext&) = delete;
+  Ref(const Ref&) = delete;
+  Ref& operator=(const Ref&) = delete;
+  T* get() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
 
  private:
-  GMainContext* context_;
+  const Eds& e_;
+  T* object_;
 };
 
-String Because(const char* what, GError* error) {
+String Because(const Eds& e, const char* what, GError* error) {
   String reason = what;
   if (error) {
     reason += String(" (") + error->message + ")";
-    g_error_free(error);
+    e.g_error_free(error);
   }
   return reason;
 }
 
-bool ClientSchemaInstalled() {
-  GSettingsSchemaSource* source = g_settings_schema_source_get_default();
-  GSettingsSchema* schema = source ? g_settings_schema_source_lookup(source, kClientSchema, TRUE) : nullptr;
-  if (schema) g_settings_schema_unref(schema);
+bool ClientSchemaInstalled(const Eds& e) {
+  GSettingsSchemaSource* source = e.g_settings_schema_source_get_default();
+  GSettingsSchema* schema = source ? e.g_settings_schema_source_lookup(source, kClientSchema, TRUE) : nullptr;
+  if (schema) e.g_settings_schema_unref(schema);
   return schema != nullptr;
 }
 
 // Where GLib looks for the session bus before it would start one of its own through
 // dbus-launch, a bus that would outlive the program.
-bool SessionBusExists() {
-  const char* address = g_getenv("DBUS_SESSION_BUS_ADDRESS");
+bool SessionBusExists(const Eds& e) {
+  const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
   if (address && *address) return true;
-  gchar* socket = g_build_filename(g_get_user_runtime_dir(), "bus", nullptr);
-  const bool exists = g_file_test(socket, G_FILE_TEST_EXISTS);
-  g_free(socket);
-  return exists;
+  return ::access((String(e.g_get_user_runtime_dir()) + "/bus").c_str(), F_OK) == 0;
 }
 
+// The default book, opened; or the reason it is not.
 struct OpenedBook {
   Ref<EBookClient> client;
   String error;
 };
 
-OpenedBook OpenDefaultBook() {
-  if (!ClientSchemaInstalled())
-    return {nullptr, "Evolution Data Server is not installed (its settings schema " + String(kClientSchema) + " is missing)"};
-  if (!SessionBusExists())
-    return {nullptr, "no desktop session bus is running (DBUS_SESSION_BUS_ADDRESS is not set and there is no "
-                     "bus in the user's runtime folder)"};
+OpenedBook OpenDefaultBook(const Eds& e) {
+  const auto unavailable = [&e](String reason) { return OpenedBook{Ref<EBookClient>(e, nullptr), std::move(reason)}; };
+  if (!e.Problem().empty()) return unavailable(e.Problem());
+  if (!ClientSchemaInstalled(e))
+    return unavailable("Evolution Data Server is not installed (its settings schema " + String(kClientSchema) +
+                       " is missing)");
+  if (!SessionBusExists(e))
+    return unavailable("no desktop session bus is running (DBUS_SESSION_BUS_ADDRESS is not set and there is no "
+                       "bus in the user's runtime folder)");
   GError* error = nullptr;
-  Ref<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &error));
-  if (!bus) return {nullptr, Because("no desktop session bus is running", error)};
-  // By default the loss of the session bus would end the whole program.
-  g_dbus_connection_set_exit_on_close(bus.get(), FALSE);
-  Ref<ESourceRegistry> registry(e_source_registry_new_sync(nullptr, &error));
-  if (!registry) return {nullptr, Because("Evolution Data Server did not start", error)};
+  Ref<GDBusConnection> bus(e, e.g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, &error));
+  if (!bus) return unavailable(Because(e, "no desktop session bus is running", error));
+  // By default the loss of the session bus would end the whole process.
+  e.g_dbus_connection_set_exit_on_close(bus.get(), FALSE);
+  Ref<ESourceRegistry> registry(e, e.e_source_registry_new_sync(nullptr, &error));
+  if (!registry) return unavailable(Because(e, "Evolution Data Server did not start", error));
   // Without the service the registry still opens, empty.
-  GList* sources = e_source_registry_list_sources(registry.get(), nullptr);
+  GList* sources = e.e_source_registry_list_sources(registry.get(), nullptr);
   const bool running = sources != nullptr;
-  g_list_free_full(sources, g_object_unref);
-  if (!running) return {nullptr, "Evolution Data Server is not installed or did not start (it lists no address books)"};
-  Ref<ESource> source(e_source_registry_ref_builtin_address_book(registry.get()));
-  if (!source) return {nullptr, "Evolution Data Server has no default address book"};
-  EClient* client = e_book_client_connect_sync(source.get(), kDoNotWaitForOnline, nullptr, &error);
-  if (!client) return {nullptr, Because("the address book did not open", error)};
-  return {Ref<EBookClient>(E_BOOK_CLIENT(client)), ""};
+  e.g_list_free_full(sources, e.g_object_unref);
+  if (!running)
+    return unavailable("Evolution Data Server is not installed or did not start (it lists no address books)");
+  Ref<ESource> source(e, e.e_source_registry_ref_builtin_address_book(registry.get()));
+  if (!source) return unavailable("Evolution Data Server has no default address book");
+  EClient* client = e.e_book_client_connect_sync(source.get(), kDoNotWaitForOnline, nullptr, &error);
+  if (!client) return unavailable(Because(e, "the address book did not open", error));
+  return {Ref<EBookClient>(e, reinterpret_cast<EBookClient*>(client)), ""};
 }
 
 // The query that every person matches.
-String AnyPerson() {
-  EBookQuery* query = e_book_query_any_field_contains("");
-  gchar* text = e_book_query_to_string(query);
-  e_book_query_unref(query);
+String AnyPerson(const Eds& e) {
+  EBookQuery* query = e.e_book_query_any_field_contains("");
+  gchar* text = e.e_book_query_to_string(query);
+  e.e_book_query_unref(query);
   String result = text;
-  g_free(text);
+  e.g_free(text);
   return result;
 }
 
 // --- One person from their vCard --------------------------------------------------
 
-String PartOf(EVCardAttribute* attribute, guint part) {
-  const auto* text = static_cast<const char*>(g_list_nth_data(e_vcard_attribute_get_values(attribute), part));
-  return text ? text : "";
+String PartOf(const Eds& e, EVCardAttribute* attribute, guint part) {
+  GList* value = e.e_vcard_attribute_get_values(attribute);
+  for (; value && part > 0; --part) value = value->next;
+  return value && value->data ? static_cast<const char*>(value->data) : "";
 }
 
 // A one-value property whole: a card written without escaping its semicolons reads
 // back as several parts.
-String WholeValueOf(EVCardAttribute* attribute) {
+String WholeValueOf(const Eds& e, EVCardAttribute* attribute) {
   String value;
-  for (GList* part = e_vcard_attribute_get_values(attribute); part; part = part->next) {
+  for (GList* part = e.e_vcard_attribute_get_values(attribute); part; part = part->next) {
     if (part->prev) value += ";";
     if (part->data) value += static_cast<const char*>(part->data);
   }
   return value;
 }
 
-String ParameterOf(EVCardAttribute* attribute, const char* name) {
-  GList* values = e_vcard_attribute_get_param(attribute, name);
+String ParameterOf(const Eds& e, EVCardAttribute* attribute, const char* name) {
+  GList* values = e.e_vcard_attribute_get_param(attribute, name);
   return values ? static_cast<const char*>(values->data) : "";
 }
 
 // The card's properties of this name, in the card's order.
-std::vector<EVCardAttribute*> PropertiesNamed(EVCard* card, const char* name) {
+std::vector<EVCardAttribute*> PropertiesNamed(const Eds& e, EVCard* card, const char* name) {
   std::vector<EVCardAttribute*> found;
-  for (GList* a = e_vcard_get_attributes(card); a; a = a->next) {
+  for (GList* a = e.e_vcard_get_attributes(card); a; a = a->next) {
     auto* attribute = static_cast<EVCardAttribute*>(a->data);
-    if (g_ascii_strcasecmp(e_vcard_attribute_get_name(attribute), name) == 0) found.push_back(attribute);
+    if (::strcasecmp(e.e_vcard_attribute_get_name(attribute), name) == 0) found.push_back(attribute);
   }
   return found;
 }
 
-AddressBookData ValuesNamed(EVCard* card, const char* name) {
+AddressBookData ValuesNamed(const Eds& e, EVCard* card, const char* name) {
   std::vector<String> values;
-  for (EVCardAttribute* a : PropertiesNamed(card, name)) values.push_back(WholeValueOf(a));
+  for (EVCardAttribute* a : PropertiesNamed(e, card, name)) values.push_back(WholeValueOf(e, a));
   return AddressBookData(std::move(values));
 }
 
-AddressBookData FirstValueNamed(EVCard* card, const char* name) {
-  const std::vector<EVCardAttribute*> found = PropertiesNamed(card, name);
-  return found.empty() ? AddressBookData() : AddressBookData(WholeValueOf(found.front()));
+AddressBookData FirstValueNamed(const Eds& e, EVCard* card, const char* name) {
+  const std::vector<EVCardAttribute*> found = PropertiesNamed(e, card, name);
+  return found.empty() ? AddressBookData() : AddressBookData(WholeValueOf(e, found.front()));
 }
 
 // ADR's parts: post office box, extended address, street, locality, region, postal
 // code, country.
-AddressBookData AddressesOf(EVCard* card) {
+AddressBookData AddressesOf(const Eds& e, EVCard* card) {
   std::vector<AddressBookAddress> addresses;
-  for (EVCardAttribute* a : PropertiesNamed(card, EVC_ADR))
-    addresses.push_back({PartOf(a, 2), PartOf(a, 5), PartOf(a, 3), PartOf(a, 4), PartOf(a, 6), ParameterOf(a, "CC")});
+  for (EVCardAttribute* a : PropertiesNamed(e, card, EVC_ADR))
+    addresses.push_back({PartOf(e, a, 2), PartOf(e, a, 5), PartOf(e, a, 3), PartOf(e, a, 4), PartOf(e, a, 6),
+                         ParameterOf(e, a, "CC")});
   return AddressBookData(std::move(addresses));
 }
 
-AddressBookContact PersonOf(EVCard* card) {
-  AddressBookContact person;
-  if (EVCardAttribute* n = e_vcard_get_attribute(card, EVC_N)) {
-    person.LastName = AddressBookData(PartOf(n, 0));
-    person.FirstName = AddressBookData(PartOf(n, 1));
-    person.MiddleName = AddressBookData(PartOf(n, 2));
-  }
-  if (EVCardAttribute* org = e_vcard_get_attribute(card, EVC_ORG)) person.CompanyName = AddressBookData(PartOf(org, 0));
-  person.Note = FirstValueNamed(card, EVC_NOTE);
-  person.Addresses = AddressesOf(card);
-  person.PhoneNumbers = ValuesNamed(card, EVC_TEL);
-  person.EmailAddresses = ValuesNamed(card, EVC_EMAIL);
-  person.Homepage = ValuesNamed(card, EVC_URL);
-  return person;
+PhoneKind KindOf(const Eds& e, EVCardAttribute* tel) {
+  if (e.e_vcard_attribute_has_type(tel, "CELL")) return PhoneKind::Mobile;
+  if (e.e_vcard_attribute_has_type(tel, "FAX")) return PhoneKind::Fax;
+  if (e.e_vcard_attribute_has_type(tel, "VOICE")) return PhoneKind::Phone;
+  return PhoneKind::Unstated;
 }
 
-AddressBook ReadDefaultBook() {
-  OwnMainContext context;
-  OpenedBook book = OpenDefaultBook();
-  if (!book.client) return AddressBook::Unavailable(book.error);
-  GSList* found = nullptr;
-  GError* error = nullptr;
-  if (!e_book_client_get_contacts_sync(book.client.get(), AnyPerson().c_str(), &found, nullptr, &error))
-    return AddressBook::Unavailable(Because("the address book could not be read", error));
-  std::vector<AddressBookContact> people;
-  for (GSList* c = found; c; c = c->next) people.push_back(PersonOf(E_VCARD(c->data)));
-  g_slist_free_full(found, g_object_unref);
-  return AddressBook(std::move(people));
+AddressBookData PhonesOf(const Eds& e, EVCard* card) {
+  std::vector<String> numbers;
+  std::vector<PhoneKind> kinds;
+  for (EVCardAttribute* a : PropertiesNamed(e, card, EVC_TEL)) {
+    numbers.push_back(WholeValueOf(e, a));
+    kinds.push_back(KindOf(e, a));
+  }
+  return AddressBookData(std::move(numbers), std::move(kinds));
+}
+
+AddressBookContact PersonOf(const Eds& e, EVCard* card) {
+  AddressBookContact person;
+  if (EVCardAttribute* n = e.e_vcard_get_attribute(card, EVC_N)) {
+    person.LastName = AddressBookData(PartOf(e, n, 0));
+    person.FirstName = AddressBookData(PartOf(e, n, 1));
+    person.MiddleName = AddressBookData(PartOf(e, n, 2));
+  }
+  if (EVCardAttribute* org = e.e_vcard_get_attribute(card, EVC_ORG))
+    person.CompanyName = AddressBookData(PartOf(e, org, 0));
+  person.Note = FirstValueNamed(e, card, EVC_NOTE);
+  person.Addresses = AddressesOf(e, card);
+  person.PhoneNumbers = PhonesOf(e, card);
+  person.EmailAddresses = ValuesNamed(e, card, EVC_EMAIL);
+  person.Homepage = ValuesNamed(e, card, EVC_URL);
+  return person;
 }
 
 // --- Tests' access --------------------------------------------------------------
@@ -206,10 +252,16 @@ AddressBook ReadDefaultBook() {
 // HOME the "home" inside it; a user's own session has neither.
 constexpr char kPrivateSessionVariable[] = "VELQORA_PRIVATE_SESSION";
 
+// GLib's temporary folder: TMPDIR, else /tmp.
+String TemporaryFolder() {
+  const char* tmpdir = std::getenv("TMPDIR");
+  return tmpdir && *tmpdir ? tmpdir : "/tmp";
+}
+
 String RefusalOutsidePrivateSession() {
-  const char* session = g_getenv(kPrivateSessionVariable);
-  const char* home = g_getenv("HOME");
-  const String temporary = String(g_get_tmp_dir()) + "/";
+  const char* session = std::getenv(kPrivateSessionVariable);
+  const char* home = std::getenv("HOME");
+  const String temporary = TemporaryFolder() + "/";
   if (!session || !*session) return "refused: " + String(kPrivateSessionVariable) + " is not set";
   if (String(session).rfind(temporary, 0) != 0) return "refused: the private session is not inside " + temporary;
   if (!home || String(home) != String(session) + "/home") return "refused: HOME is not the private session's";
@@ -218,62 +270,48 @@ String RefusalOutsidePrivateSession() {
 
 }  // namespace
 
-AddressBook SystemAddressBook() {
-  struct Handoff {
-    std::mutex mutex;
-    std::condition_variable done;
-    std::optional<AddressBook> book;
-  };
-  auto handoff = std::make_shared<Handoff>();
-  // The book is read on a thread of its own, so that a service that never answers
-  // costs the caller no more than the wait; that thread then ends on its own.
-  try {
-    std::thread([handoff] {
-      AddressBook book = ReadDefaultBook();
-      std::lock_guard lock(handoff->mutex);
-      handoff->book = std::move(book);
-      handoff->done.notify_all();
-    }).detach();
-  } catch (const std::system_error& e) {
-    return AddressBook::Unavailable(String("the address book could not be read (") + e.what() + ")");
-  }
-  std::unique_lock lock(handoff->mutex);
-  if (!handoff->done.wait_for(lock, gAnswerWithin, [&] { return handoff->book.has_value(); }))
-    return AddressBook::Unavailable("the address book service did not answer within " +
-                                    Str(static_cast<double>(gAnswerWithin.count()) / 1000) + " seconds");
-  return std::move(*handoff->book);
+AddressBook ReadDefaultBook(const char* library) {
+  const Eds e(library);
+  OpenedBook book = OpenDefaultBook(e);
+  if (!book.client) return AddressBook::Unavailable(book.error);
+  GSList* found = nullptr;
+  GError* error = nullptr;
+  if (!e.e_book_client_get_contacts_sync(book.client.get(), AnyPerson(e).c_str(), &found, nullptr, &error))
+    return AddressBook::Unavailable(Because(e, "the address book could not be read", error));
+  std::vector<AddressBookContact> people;
+  for (GSList* c = found; c; c = c->next) people.push_back(PersonOf(e, static_cast<EVCard*>(c->data)));
+  e.g_slist_free_full(found, e.g_object_unref);
+  return AddressBook(std::move(people));
 }
 
-void SetAddressBookWaitForTesting(int32_t milliseconds) { gAnswerWithin = std::chrono::milliseconds(milliseconds); }
-
-String AddToSystemAddressBookForTesting(const std::vector<String>& vcards) {
+String AddToDefaultBook(const std::vector<String>& vcards) {
   if (String refusal = RefusalOutsidePrivateSession(); !refusal.empty()) return refusal;
-  OwnMainContext context;
-  OpenedBook book = OpenDefaultBook();
+  const Eds e(kAddressBookLibrary);
+  OpenedBook book = OpenDefaultBook(e);
   if (!book.client) return book.error;
   GSList* people = nullptr;
-  for (const String& vcard : vcards) people = g_slist_prepend(people, e_contact_new_from_vcard(vcard.c_str()));
-  people = g_slist_reverse(people);
+  for (const String& vcard : vcards) people = e.g_slist_prepend(people, e.e_contact_new_from_vcard(vcard.c_str()));
+  people = e.g_slist_reverse(people);
   GError* error = nullptr;
-  const bool added = e_book_client_add_contacts_sync(book.client.get(), people, E_BOOK_OPERATION_FLAG_NONE, nullptr,
-                                                     nullptr, &error);
-  g_slist_free_full(people, g_object_unref);
-  return added ? "" : Because("the people were not added", error);
+  const bool added = e.e_book_client_add_contacts_sync(book.client.get(), people, E_BOOK_OPERATION_FLAG_NONE,
+                                                       nullptr, nullptr, &error);
+  e.g_slist_free_full(people, e.g_object_unref);
+  return added ? "" : Because(e, "the people were not added", error);
 }
 
-String EmptySystemAddressBookForTesting() {
+String EmptyDefaultBook() {
   if (String refusal = RefusalOutsidePrivateSession(); !refusal.empty()) return refusal;
-  OwnMainContext context;
-  OpenedBook book = OpenDefaultBook();
+  const Eds e(kAddressBookLibrary);
+  OpenedBook book = OpenDefaultBook(e);
   if (!book.client) return book.error;
   GSList* uids = nullptr;
   GError* error = nullptr;
-  if (!e_book_client_get_contacts_uids_sync(book.client.get(), AnyPerson().c_str(), &uids, nullptr, &error))
-    return Because("the people were not listed", error);
-  const bool removed = !uids || e_book_client_remove_contacts_sync(book.client.get(), uids, E_BOOK_OPERATION_FLAG_NONE,
-                                                                   nullptr, &error);
-  g_slist_free_full(uids, g_free);
-  return removed ? "" : Because("the people were not removed", error);
+  if (!e.e_book_client_get_contacts_uids_sync(book.client.get(), AnyPerson(e).c_str(), &uids, nullptr, &error))
+    return Because(e, "the people were not listed", error);
+  const bool removed = !uids || e.e_book_client_remove_contacts_sync(book.client.get(), uids,
+                                                                     E_BOOK_OPERATION_FLAG_NONE, nullptr, &error);
+  e.g_slist_free_full(uids, e.g_free);
+  return removed ? "" : Because(e, "the people were not removed", error);
 }
 
-}  // namespace fw
+}  // namespace fw::internal

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+#include "framework/address_book_child.h"
 #include "framework/application_qt.h"
 
 namespace fw {
@@ -103,6 +104,8 @@ Lifecycle& State() {
 }  // namespace
 
 void InitFramework(int& argc, char** argv) {
+  // Before the toolkit: the address book's child starts none of it.
+  internal::RunAddressBookChildIfAsked(argc, argv);
   if (QApplication::instance()) return;
   // The toolkit keeps references to argc and argv: main's own variables outlive it.
   // The application object lives until the process ends, so it is never deleted.

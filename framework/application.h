@@ -45,7 +45,9 @@ class Application {
   std::unique_ptr<Impl> impl_;
 };
 
-// Must be called first, with main's arguments (sets up the toolkit).
+// Must be called first, with main's arguments (sets up the toolkit). When they start
+// this executable as the framework's own child process (the address book's reader),
+// it does that work and ends the process instead of returning.
 void InitFramework(int& argc, char** argv);
 void RegisterApplication(Application* app);
 Application* TheApplication();

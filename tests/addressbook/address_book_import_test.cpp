@@ -4,9 +4,14 @@
 // bus at all.
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -62,6 +67,39 @@ class ImportCommand : public contacttest::ContactFixture {
   int32_t BarLeft() const { return Member<fw::ProgressBar>("ProgressBar1").Left(); }
 };
 
+// What of this process an import could leave behind.
+struct ProcessState {
+  std::set<std::string> mapped;  // the files mapped into memory: libraries above all
+  size_t threads = 0, openFiles = 0;
+  bool childrenLeft = false;  // running or not yet waited for
+
+  static ProcessState Now() {
+    ProcessState now;
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);)
+      if (const size_t path = line.find('/'); path != std::string::npos) now.mapped.insert(line.substr(path));
+    now.threads = Entries("/proc/self/task");
+    now.openFiles = Entries("/proc/self/fd");
+    now.childrenLeft = !(waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);
+    return now;
+  }
+  bool MapsAddressBookLibrary() const {
+    for (const std::string& file : mapped)
+      if (file.find("libebook") != std::string::npos || file.find("libedataserver") != std::string::npos) return true;
+    return false;
+  }
+  static size_t Entries(const std::string& folder) {
+    namespace fs = std::filesystem;
+    return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+  }
+  void ExpectStill(const ProcessState& was) const {
+    EXPECT_EQ(mapped, was.mapped);
+    EXPECT_EQ(threads, was.threads);
+    EXPECT_EQ(openFiles, was.openFiles);
+    EXPECT_EQ(childrenLeft, was.childrenLeft);
+  }
+};
+
 // On the private bus, with the book emptied for each test.
 class AddressBookImport : public ImportCommand {
  protected:
@@ -72,31 +110,37 @@ class AddressBookImport : public ImportCommand {
   static void Keep(const std::vector<std::string>& cards) { ASSERT_EQ(fw::AddToSystemAddressBookForTesting(cards), ""); }
 };
 
+// Mends: a name typed with single blanks is matched (and kept as typed); a number whose
+// kind the card states goes to that kind's field; empty address parts bring no separator.
 TEST_F(AddressBookImport, EachPersonWithANameOrCompanyBecomesOrUpdatesAContact) {
   UseContacts({Person("Bianchi  Bruno", {{1, "Baker"}, {5, "051 555"}, {6, "333 123"}, {8, "old.example"}}),
-               Person("Sample Co", {{1, "Samples"}})});
+               Person("Sample Co", {{1, "Samples"}}), Person("Zeta Anna", {{1, "Painter"}, {5, "0471 5"}})});
   Keep({Card({"N:Rossi;Anna;;;", "TEL:051 1", "TEL:051 2", "TEL:051 3", "ADR:;;Via Po 3;Torino;;;"}),
         Card({"ORG:Acme Srl;Sales"}),
         Card({"N:;Nobody;;;", "EMAIL:nobody@example.org"}),
         Card({"N:Bianchi;Bruno;;;", "ORG:Bakery", "TEL:051 999", "EMAIL:bruno@example.org",
               "ADR;CC=IT:;;;;Emilia;40100;Italia"}),
-        Card({"N:Verdi;Carla;Maria;;", "URL:www.carla.example", "NOTE:Met at the fair"}),
-        Card({"N:Rossi;Anna;;;", "EMAIL:anna@example.org"})});
+        Card({"N:Verdi;Carla;Maria;;", "URL:www.carla.example", "NOTE:Met at the fair", "TEL;TYPE=HOME,VOICE:02 1",
+              "TEL:02 2", "ADR:;;;Milano;;;Italia"}),
+        Card({"N:Rossi;Anna;;;", "EMAIL:anna@example.org"}),
+        Card({"N:Zeta;Anna;;;", "TEL;TYPE=CELL:347 1", "TEL;TYPE=WORK,FAX:0471 7", "TEL:0471 8"})});
   Import();
 
-  ASSERT_EQ(Globali::contquanti, 5);  // Bruno updated in place, the nameless person skipped
-  EXPECT_EQ(Stored(1), Person("Bianchi  Bruno", {{1, "Bakery"}, {3, "Emilia, Italia, IT"}, {4, "051 999"},
-                                                 {5, "051 555"}, {6, "333 123"}, {7, "bruno@example.org"},
-                                                 {8, "old.example"}, {2, ", 40100"}}));
+  ASSERT_EQ(Globali::contquanti, 6);  // Bruno and Anna Zeta updated in place, the nameless person skipped
+  EXPECT_EQ(Stored(1), Person("Bianchi  Bruno", {{1, "Bakery"}, {2, "40100"}, {3, "Emilia, Italia, IT"},
+                                                 {4, "051 999"}, {5, "051 555"}, {6, "333 123"},
+                                                 {7, "bruno@example.org"}, {8, "old.example"}}));
   EXPECT_EQ(Stored(2), Person("Sample Co", {{1, "Samples"}}));
+  EXPECT_EQ(Stored(3), Person("Zeta Anna", {{1, "Painter"}, {4, "0471 8"}, {5, "0471 7"}, {6, "347 1"}}));
   // No middle name: two blanks. Three phones: the first two. The second Anna updates the first.
-  EXPECT_EQ(Stored(3), Person("Rossi  Anna", {{2, "Via Po 3, Torino"}, {4, "051 1"}, {5, "051 2"},
+  EXPECT_EQ(Stored(4), Person("Rossi  Anna", {{2, "Via Po 3, Torino"}, {4, "051 1"}, {5, "051 2"},
                                               {7, "anna@example.org"}}));
-  EXPECT_EQ(Stored(4), Person("Acme Srl"));
-  EXPECT_EQ(Stored(5), Person("Verdi Maria Carla", {{8, "www.carla.example"}, {9, "Met at the fair"}}));
+  EXPECT_EQ(Stored(5), Person("Acme Srl"));
+  EXPECT_EQ(Stored(6), Person("Verdi Maria Carla", {{2, "Milano"}, {3, "Italia"}, {4, "02 1"}, {5, "02 2"},
+                                                    {8, "www.carla.example"}, {9, "Met at the fair"}}));
   ExpectListFollowsTheContacts();
-  EXPECT_EQ(Globali::contpunta, 5);
-  for (int k = 0; k < 10; ++k) EXPECT_EQ(Field(k).Text(), List().Cell(4, k)) << k;
+  EXPECT_EQ(Globali::contpunta, 6);
+  for (int k = 0; k < 10; ++k) EXPECT_EQ(Field(k).Text(), List().Cell(5, k)) << k;
   EXPECT_EQ(BarLeft(), 831);
   EXPECT_TRUE(messages.empty());
 }
@@ -121,10 +165,13 @@ TEST_F(AddressBookImport, MendAnEmptyValueKeepsTheProfessionAndTheNotes) {
 
 TEST_F(AddressBookImport, MendValuesAreFitForTheContactsFile) {
   Keep({Card({"N:Rossi;Anna;;;", "ADR:;;Via Roma 1\\nScala B;Milano;;20100;", "TEL:051\t222",
-              "NOTE:line one\\nline two\\n\ttabbed"})});
+              "NOTE:line one\\nline two\\n\ttabbed"}),
+        // The Unicode line and paragraph separators are line breaks too; empty lines add no separator.
+        Card({"N:Neri;Luca;;;", "ADR:;;Via Roma 1\u2028Scala B;\\nTorino\\n\\n;;;", "NOTE:one\u2029two\u2028three"})});
   Import();
   EXPECT_EQ(Stored(4), Person("Rossi  Anna", {{2, "Via Roma 1, Scala B, 20100, Milano"}, {4, "051 222"},
                                               {9, "line one\rline two\r tabbed"}}));
+  EXPECT_EQ(Stored(5), Person("Neri  Luca", {{2, "Via Roma 1, Scala B, Torino"}, {9, "one\rtwo\rthree"}}));
   ExpectListFollowsTheContacts();
 }
 
@@ -138,6 +185,49 @@ TEST_F(AddressBookImport, MendASortedListIsTakenOverBeforeTheImportWrites) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"Carla Verdi", "Bruno Bianchi", "Anna Rossi", "Dario"}));
   EXPECT_EQ(Globali::contatto(3, 4), "051 000");
   ExpectListFollowsTheContacts();
+}
+
+// A reader that hangs past the wait, dies midway or finds no library is ended and
+// leaves the program as it was: no library of the address book mapped, no thread, no
+// process, no open file more; the contacts unchanged and the reason told. The next
+// import works, and leaves the program as it was too.
+TEST_F(AddressBookImport, AReaderThatHangsOrDiesLeavesTheProgramAsItWas) {
+  Keep({Card({"N:Rossi;Anna;;;", "TEL:051 1"})});
+  Import();
+  ASSERT_EQ(Globali::contquanti, 4);
+  const std::vector<Contact> imported = AllStored();
+  const ProcessState was = ProcessState::Now();
+  EXPECT_FALSE(was.MapsAddressBookLibrary());
+  EXPECT_FALSE(was.childrenLeft);
+  struct Case {
+    fw::AddressBookReaderFault fault;
+    int32_t waitMs;
+    const char* told;
+  };
+  for (const Case c : {Case{fw::AddressBookReaderFault::HangsMidway, 500, "did not answer within 0.5 seconds"},
+                       Case{fw::AddressBookReaderFault::DiesMidway, 5000, "stopped without answering"},
+                       Case{fw::AddressBookReaderFault::LibraryMissing, 5000, "library is not installed"}}) {
+    SCOPED_TRACE(c.told);
+    messages.clear();
+    Globali::contatto(4, 4) = "";
+    List().SetCell(3, 4, "");
+    fw::SetAddressBookWaitForTesting(c.waitMs);
+    fw::SetAddressBookReaderFaultForTesting(c.fault);
+    Import();
+    fw::SetAddressBookReaderFaultForTesting(fw::AddressBookReaderFault::None);
+    fw::SetAddressBookWaitForTesting(5000);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find(c.told), std::string::npos) << messages[0];
+    EXPECT_EQ(Globali::contatto(4, 4), "");
+    ProcessState::Now().ExpectStill(was);
+
+    messages.clear();
+    Import();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(AllStored(), imported);
+    ExpectListFollowsTheContacts();
+    ProcessState::Now().ExpectStill(was);
+  }
 }
 
 // Without a session bus, or with one that never answers (this program's second run).
@@ -185,8 +275,7 @@ TEST_F(UnavailableAddressBook, ABusThatNeverAnswersIsGivenUpAfterTheWait) {
 
   Import();
   fw::SetAddressBookWaitForTesting(5000);
-  // The variable stays: the reader given up on may still be reading the environment,
-  // and changing it meanwhile is undefined. Later tests find no bus at that address.
+  unsetenv("DBUS_SESSION_BUS_ADDRESS");
   close(silent);
   unlink(path.c_str());
 

@@ -108,6 +108,9 @@ class Program {
     return false;
   }
 
+  // The files it has mapped into memory now, one line each as the system lists them.
+  std::string Mapped() const { return ReadFile("/proc/" + std::to_string(pid_) + "/maps"); }
+
   bool Ended() {
     if (waited_) return true;
     if (::waitpid(pid_, &status_, WNOHANG) != pid_) return false;
@@ -229,6 +232,19 @@ TEST_F(ProgramProcess, ATerminationSignalSavesBothCopiesThenEnds) {
     }
     fs::remove(app("vlqprefs.txt"));
   }
+}
+
+// The address book's libraries are loaded only by the import, in a process of its own:
+// a start maps none of them, nor the GLib libraries they bring.
+TEST_F(ProgramProcess, AStartMapsNoAddressBookLibrary) {
+  Program program(root_);
+  program.Start();
+  ASSERT_TRUE(program.WaitUntilItHoldsItsFolders(60s));
+  const std::string mapped = program.Mapped();
+  ASSERT_NE(mapped.find("libQt6Widgets"), std::string::npos) << mapped;
+  for (const char* library : {"libebook", "libedataserver", "libcamel", "libgio-2.0", "libgobject-2.0"})
+    EXPECT_EQ(mapped.find(library), std::string::npos) << library;
+  ASSERT_EQ(program.Signal(SIGTERM), 0);
 }
 
 // Mend: a second copy started beside a running one tells the user and ends, changing

@@ -121,10 +121,10 @@ void WrittenByTheLastRun(const std::string& folder) {
   testsupport::WrittenHoursAgo(paths, 1);
 }
 
-// Mend: a save that could write a file in one copy only, which it does without a word,
-// is what the next load reads, whichever copy is read first: after a year switch and
-// back, and at the next start. The application copy of the notes is read first, the
-// Preferences copy of the contacts and preferences: each folder in turn is the full one.
+// Mend: a save that could write a file in one copy only is what the next load reads,
+// whichever copy is read first: after a year switch and back, and at the next start.
+// The application copy of the notes is read first, the Preferences copy of the
+// contacts and preferences: each folder in turn is the full one.
 TEST_F(FullDisk, WhatASaveWroteInOneCopyOnlyIsWhatTheNextLoadReads) {
   Globali::window::SetRefreshObserverForTesting([](const fw::String&) {});
   testsupport::TempFolders roomy;
@@ -169,8 +169,13 @@ TEST_F(FullDisk, WhatASaveWroteInOneCopyOnlyIsWhatTheNextLoadReads) {
     EXPECT_EQ(Globali::nota(1, 1), "new note");
     EXPECT_EQ(Globali::contatto(1, 0), "New contact");
     EXPECT_EQ(Globali::lingua, 3);
+    const std::string full = appFull ? app + "/diary database/2026n.txt" : prefsFolder + "/velqora diary database/2026n.txt";
+    EXPECT_NE(testsupport::ReadFile(full + ".bak").find("old note"), std::string::npos);
   }
-  EXPECT_TRUE(told.empty());
+  // The full folder's copies of the last run differ from what was read: each was kept
+  // beside itself before a save could replace it, and told once.
+  EXPECT_EQ(told.size(), 6u);
+  for (const fw::String& t : told) EXPECT_NE(t.find(" differed from the copy used, "), std::string::npos) << t;
   Globali::window::SetRefreshObserverForTesting(nullptr);
 }
 

@@ -11,7 +11,8 @@ ReadProblem WhyNotRead(const FolderItem& file) {
   const String path = file.AbsolutePath();
   struct stat itself {}, target {};
   if (path.empty() || ::lstat(path.c_str(), &itself) != 0) return ReadProblem::Missing;
-  if (::stat(path.c_str(), &target) != 0) return S_ISLNK(itself.st_mode) ? ReadProblem::DanglingLink : ReadProblem::Unknown;
+  if (::stat(path.c_str(), &target) != 0)
+    return S_ISLNK(itself.st_mode) ? ReadProblem::DanglingLink : ReadProblem::Unknown;
   if (S_ISDIR(target.st_mode)) return ReadProblem::Folder;
   if (!S_ISREG(target.st_mode)) return ReadProblem::NotAFile;
   if (target.st_size > kLargestWholeFile) return ReadProblem::TooLarge;

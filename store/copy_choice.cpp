@@ -131,7 +131,8 @@ void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen) {
     if (!f.savedOver) continue;
     if (!f.readable) MoveUnreadableAside(f, chosen >= 0);
     else if (!f.wellFormed) KeepDamagedAside(f, i == chosen, chosen >= 0);
-    else if (chosen >= 0 && i != chosen && f.sameAs != chosen) KeepDifferentAside(f, found[static_cast<size_t>(chosen)]);
+    else if (chosen >= 0 && i != chosen && f.sameAs != chosen)
+      KeepDifferentAside(f, found[static_cast<size_t>(chosen)]);
   }
 }
 

@@ -121,7 +121,8 @@ void carica_localizzazione() {
   LanguageFile other = Examine(fw::OtherApplicationFolder().Child(formats::kLanguageFile));
   const bool otherValid = other.state == LanguageFile::Valid;
   if (here.state == LanguageFile::Valid || otherValid) {
-    LanguageFile& read = otherValid && (here.state != LanguageFile::Valid || other.modified > here.modified) ? other : here;
+    const bool otherLater = here.state != LanguageFile::Valid || other.modified > here.modified;
+    LanguageFile& read = otherValid && otherLater ? other : here;
     ReadCustomColumn(*read.in);
     read.in->Close();
     return;

@@ -163,20 +163,22 @@ TEST_F(Localisation, AProgramFolderThatCannotBeWrittenHasItsFileReadAndTheBoxSay
   EXPECT_EQ(Globali::testoloc(116, 3), "T116");
   EXPECT_FALSE(FileExists(fallback("LANGUAGE.txt")));
 
-  for (const std::string& beside : {std::string(), CustomFile(117, "MY TRANSLATION")}) {
-    ASSERT_EQ(::chmod(this->beside("").c_str(), 0755), 0);
-    std::filesystem::remove(this->beside("LANGUAGE.txt"));
-    if (!beside.empty()) WriteFile(this->beside("LANGUAGE.txt"), beside);
-    ASSERT_EQ(::chmod(this->beside("").c_str(), 0555), 0);
+  for (const std::string& userFile : {std::string(), CustomFile(117, "MY TRANSLATION")}) {
+    ASSERT_EQ(::chmod(beside("").c_str(), 0755), 0);
+    std::filesystem::remove(beside("LANGUAGE.txt"));
+    if (!userFile.empty()) WriteFile(beside("LANGUAGE.txt"), userFile);
+    ASSERT_EQ(::chmod(beside("").c_str(), 0555), 0);
     std::filesystem::remove(fallback("LANGUAGE.txt"));
     messages.clear();
     Globali::carica_localizzazione();
-    EXPECT_EQ(messages, std::vector<fw::String>{beside.empty() ? "Custom LANGUAGE.txt not found in Velqora folder!\r\r"
+    EXPECT_EQ(messages, std::vector<fw::String>{userFile.empty() ? "Custom LANGUAGE.txt not found in Velqora folder!\r\r"
                                                                  "English LANGUAGE.txt file created in " + fallback("")
                                                                : "Custom LANGUAGE.txt not valid!\r\r"
                                                                  "English LANGUAGE.txt file restored in " + fallback("")});
     EXPECT_EQ(SplitLines(ReadFile(fallback("LANGUAGE.txt"))).size(), 123u);
-    if (!beside.empty()) EXPECT_EQ(ReadFile(this->beside("LANGUAGE.txt")), beside) << "the user's file stays as it is";
+    if (!userFile.empty()) {
+      EXPECT_EQ(ReadFile(beside("LANGUAGE.txt")), userFile) << "the user's file stays as it is";
+    }
     messages.clear();
     Globali::carica_localizzazione();
     EXPECT_TRUE(messages.empty()) << "the English file written is read at the next start";

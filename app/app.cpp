@@ -73,12 +73,15 @@ Globali::SaveReport SaveForQuit() {
 
 // The quit-time writing runs here while the program can still go on: when a file
 // could be written nowhere, the user chooses between quitting anyway and staying,
-// so that nothing is lost by quitting.
+// so that nothing is lost by quitting. A copy kept in one place only is just told.
 bool App::Event_CancelQuit() {
   const Globali::SaveReport report = SaveForQuit();
   quitSaveDone_ = true;
-  if (!report.AnyFileLost()) return false;
-  const fw::String question = report.LostFilesText() + "\r\r" + fw::String(resources::kQuitAnywayQuestion);
+  if (!report.AnyFileLost()) {
+    Globali::TellSaveProblems(report);
+    return false;
+  }
+  const fw::String question = Globali::SaveProblemsText(report) + "\r\r" + fw::String(resources::kQuitAnywayQuestion);
   if (fw::AskQuestion(question, fw::String(resources::kQuitAnswer), fw::String(resources::kStayAnswer)))
     return false;
   quitSaveDone_ = false;
@@ -90,5 +93,5 @@ bool App::Event_CancelQuit() {
 void App::Event_Close() {
   const bool written = quitSaveDone_;
   quitSaveDone_ = false;
-  if (!written) Globali::TellLostFiles(SaveForQuit());
+  if (!written) Globali::TellSaveProblems(SaveForQuit());
 }

@@ -51,6 +51,6 @@ Globali::SaveReport Export() {
 
 // A file that could not be written is told, with why.
 bool App::_EsportacometestoTuttiicontatti_Action() {
-  Globali::TellLostFiles(contacts_export::Export());
+  Globali::TellSaveProblems(contacts_export::Export());
   return false;
 }

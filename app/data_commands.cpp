@@ -57,7 +57,7 @@ bool Run(const Destructive& command) {
 bool App::_ArchivioSalvatuttiidatiadesso_Action() {
   Globali::SaveReport report = Globali::salvanote();
   report.Merge(Globali::salvacontatti());
-  Globali::TellLostFiles(report);
+  Globali::TellSaveProblems(report);
   return false;
 }
 
@@ -70,11 +70,11 @@ bool App::_EliminaTuttiicontatti_Action() { return Run(kDeleteContacts); }
 
 // A file that could not be written keeps its old content, and is told with why.
 bool App::_EsportacometestoTuttelenote_Action() {
-  Globali::TellLostFiles(Globali::esportanote(true));
+  Globali::TellSaveProblems(Globali::esportanote(true));
   return false;
 }
 
 bool App::_EsportacometestoSettenotemostrate_Action() {
-  Globali::TellLostFiles(Globali::esportanote(false));
+  Globali::TellSaveProblems(Globali::esportanote(false));
   return false;
 }

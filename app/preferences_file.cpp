@@ -193,8 +193,9 @@ bool Read(const WindowHooks& hooks) {
   // The Preferences copy first; a copy is used only when its fifteen lines are what the
   // program writes (copy_choice.h). Folders, pipes and missing files cannot be read and
   // never win.
+  const Globali::copies::Places places = Globali::copies::BothPlaces(kFileName, PreferencesCopy(), false);
   const auto copy = Globali::copies::ChooseCopy<std::vector<String>>(
-      PreferencesCopy(), ApplicationCopy(), [](const fw::FolderItem& file, Globali::copies::Found& f) {
+      places, [](const fw::FolderItem& file, Globali::copies::Found& f) {
         std::vector<String> read;
         if (auto in = Globali::textfiles::OpenForReading(file)) {
           f.readable = true;
@@ -216,7 +217,7 @@ bool Read(const WindowHooks& hooks) {
     if (n + 1 == kPictureFileLine) LoadBackgroundPicture(hooks);
   }
   if (hooks.afterLastLine) hooks.afterLastLine();
-  Globali::copies::KeepDamagedAside(copy.found, copy.chosen);
+  Globali::copies::KeepAsideCopiesNotUsed(copy.found, copy.chosen);
   return true;
 }
 

@@ -44,8 +44,9 @@ fw::Picture OpenBackgroundPicture(const fw::FolderItem& file, int32_t width, int
 // defaults and answers false. A copy is chosen when its fifteen lines are of the kinds
 // the program writes: of two such copies that differ the one written last, the
 // Preferences copy when they are as recent; of two damaged copies the one with more
-// such lines, a damaged copy being kept aside and the user told (copy_choice.h). A short or damaged file never stops start-up: values out of
-// range and missing lines take their defaults.
+// such lines; a copy a save would replace that holds what the one used does not being
+// kept aside and the user told (copy_choice.h). A short or damaged file never stops
+// start-up: values out of range and missing lines take their defaults.
 bool Read(const WindowHooks& hooks);
 void SetDefaults();
 

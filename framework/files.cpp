@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +20,7 @@ namespace {
 
 struct FolderSeams {
   String application, preferences;
+  String executable, fallback;
   FileDialogHandler dialogs;
 };
 FolderSeams& Seams() {
@@ -35,11 +37,33 @@ QString ExecutableFolder() {
   return QFileInfo(QFileInfo("/proc/self/exe").symLinkTarget()).absolutePath();
 }
 
+bool IsAbsoluteIn(const char* variable) { return QDir::isAbsolutePath(qEnvironmentVariable(variable)); }
+
+// $HOME; where it is not set, the user database's home folder (the toolkit would take
+// the root folder, where nobody would look); "" when neither is known.
+QString HomeFolder() {
+  if (IsAbsoluteIn("HOME")) return QDir::cleanPath(qEnvironmentVariable("HOME"));
+  const passwd* user = ::getpwuid(::getuid());
+  if (user && user->pw_dir && user->pw_dir[0] == '/') return QDir::cleanPath(QFile::decodeName(user->pw_dir));
+  return QString();
+}
+
 // An XDG variable counts only when it holds an absolute path, as the XDG rules say.
+// "" when neither it nor a home folder is known.
 QString XdgFolder(const char* variable, const char* fallbackUnderHome) {
-  const QString value = qEnvironmentVariable(variable);
-  if (!value.isEmpty() && QDir::isAbsolutePath(value)) return QDir::cleanPath(value);
-  return QDir::homePath() + "/" + fallbackUnderHome;
+  if (IsAbsoluteIn(variable)) return QDir::cleanPath(qEnvironmentVariable(variable));
+  const QString home = HomeFolder();
+  return home.isEmpty() ? QString() : QDir::cleanPath(home + "/" + fallbackUnderHome);
+}
+
+QString ExecutableFolderPath() {
+  return Seams().executable.empty() ? ExecutableFolder() : ToQ(Seams().executable);
+}
+
+QString FallbackApplicationFolderPath() {
+  if (!Seams().fallback.empty()) return ToQ(Seams().fallback);
+  const QString data = XdgFolder("XDG_DATA_HOME", ".local/share");
+  return data.isEmpty() ? QString() : data + "/velqora";
 }
 
 QString FilterFor(const String& fileType) {
@@ -57,7 +81,9 @@ String FolderItem::DisplayName() const { return Name(); }
 
 FolderItem FolderItem::Parent() const { return FolderItem(FromQ(QFileInfo(ToQ(path_)).absolutePath())); }
 
+// A path that names nothing has no children: never the root folder's.
 FolderItem FolderItem::Child(const String& name) const {
+  if (path_.empty()) return FolderItem();
   return FolderItem(path_ == "/" ? "/" + name : path_ + "/" + name);
 }
 
@@ -137,19 +163,39 @@ bool FolderItem::SetOwnerOnly() const {
   return !path_.empty() && ::chmod(path_.c_str(), S_IRUSR | S_IWUSR) == 0;
 }
 
+FolderItem ProgramFolder() {
+  if (!Seams().application.empty()) return FolderItem(Seams().application);
+  return FolderItem(FromQ(ExecutableFolderPath()));
+}
+
+// Without a fallback (no home folder known) the executable's folder it is, writable or
+// not: a write there then fails, and says so.
 FolderItem ApplicationFolder() {
   if (!Seams().application.empty()) return FolderItem(Seams().application);
-  const QString exeFolder = ExecutableFolder();
-  if (CanWriteInto(exeFolder)) return FolderItem(FromQ(exeFolder));
-  const QString data = XdgFolder("XDG_DATA_HOME", ".local/share") + "/velqora";
-  const FolderItem folder(FromQ(data));
+  const QString exeFolder = ExecutableFolderPath();
+  const QString fallback = FallbackApplicationFolderPath();
+  if (CanWriteInto(exeFolder) || fallback.isEmpty()) return FolderItem(FromQ(exeFolder));
+  const FolderItem folder(FromQ(fallback));
   folder.CreateAsFolder();
   return folder;
 }
 
+FolderItem OtherApplicationFolder() {
+  if (!Seams().application.empty()) return FolderItem();
+  const QString exeFolder = ExecutableFolderPath();
+  const QString fallback = FallbackApplicationFolderPath();
+  if (fallback.isEmpty() || QDir::cleanPath(fallback) == QDir::cleanPath(exeFolder)) return FolderItem();
+  return FolderItem(FromQ(CanWriteInto(exeFolder) ? fallback : exeFolder));
+}
+
 FolderItem PreferencesFolder() {
   if (!Seams().preferences.empty()) return FolderItem(Seams().preferences);
-  return FolderItem(FromQ(XdgFolder("XDG_CONFIG_HOME", ".config")));
+  const QString config = XdgFolder("XDG_CONFIG_HOME", ".config");
+  return config.isEmpty() ? ApplicationFolder() : FolderItem(FromQ(config));
+}
+
+bool PreferencesFolderFromEnvironment() {
+  return !Seams().preferences.empty() || IsAbsoluteIn("XDG_CONFIG_HOME") || IsAbsoluteIn("HOME");
 }
 
 FolderItem GetFolderItem(const String& name) {
@@ -186,6 +232,10 @@ std::optional<FolderItem> GetSaveFolderItem(const String& fileType, const String
 
 void SetApplicationFolderForTesting(const String& path) { Seams().application = path; }
 void SetPreferencesFolderForTesting(const String& path) { Seams().preferences = path; }
+void SetProgramFoldersForTesting(const String& executableFolder, const String& fallback) {
+  Seams().executable = executableFolder;
+  Seams().fallback = fallback;
+}
 void SetFileDialogHandlerForTesting(FileDialogHandler handler) { Seams().dialogs = std::move(handler); }
 
 }  // namespace fw

@@ -108,11 +108,25 @@ bool SameText(const FolderItem& a, const FolderItem& b);
 // Mac Roman bytes (as old files on a Mac were written) to UTF-8.
 String MacRomanToUtf8(std::string_view bytes);
 
-// The folder that holds the executable; when that is not writable, $XDG_DATA_HOME/velqora.
+// The folder that holds the executable, writable or not.
+FolderItem ProgramFolder();
+// Where the files kept beside the application are written: the folder that holds the
+// executable; when that is not writable, $XDG_DATA_HOME/velqora (created then).
 FolderItem ApplicationFolder();
-// The user's Preferences folder: $XDG_CONFIG_HOME, or ~/.config. (An XDG variable that
-// is not an absolute path is ignored, as the XDG rules say.)
+// The other place such files may stand and be read from, though nothing is written
+// there: the executable's folder while it cannot be written, else
+// $XDG_DATA_HOME/velqora (what runs that could not write beside the executable left).
+// Names nothing (an empty path) where there is no other place.
+FolderItem OtherApplicationFolder();
+// The user's Preferences folder: $XDG_CONFIG_HOME, or .config in the home folder: $HOME,
+// or where neither is set the home folder the user database gives. Where no home
+// folder is known at all, ApplicationFolder(), so that the second copies still stand
+// somewhere the user can find them. (An XDG variable that is not an absolute path is
+// ignored, as the XDG rules say.)
 FolderItem PreferencesFolder();
+// False when neither $XDG_CONFIG_HOME nor $HOME says where PreferencesFolder() is, so
+// that the user may not know where it went.
+bool PreferencesFolderFromEnvironment();
 // A name resolved relative to the application's folder; an absolute path is taken as is.
 FolderItem GetFolderItem(const String& name);
 
@@ -123,6 +137,9 @@ std::optional<FolderItem> GetSaveFolderItem(const String& fileType, const String
 
 // Test seams.
 void SetApplicationFolderForTesting(const String& path);  // "" restores the real one
+// The executable's folder and its fallback as given, chosen between as the program does
+// (by whether the first can be written); "", "" restores the real ones.
+void SetProgramFoldersForTesting(const String& executableFolder, const String& fallback);
 void SetPreferencesFolderForTesting(const String& path);
 // While a handler is set, dialogs ask it instead of showing anything (nullopt = cancel).
 struct FileDialogRequest {

@@ -1,5 +1,6 @@
 #include "framework/write_problems.h"
 
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -9,6 +10,9 @@ WriteProblem WhyNotWritten(const FolderItem& file, uint64_t bytesNeeded) {
   const FolderItem folder = file.Parent();
   if (!folder.Directory()) return WriteProblem::NoFolder;
   if (file.Directory()) return WriteProblem::FolderInTheWay;
+  struct stat link {};
+  if (!file.Exists() && ::lstat(file.AbsolutePath().c_str(), &link) == 0 && S_ISLNK(link.st_mode))
+    return WriteProblem::DanglingLink;
   const String path = folder.AbsolutePath();
   struct statvfs disk {};
   const bool diskKnown = ::statvfs(path.c_str(), &disk) == 0;

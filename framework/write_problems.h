@@ -13,6 +13,7 @@ enum class WriteProblem {
   NoPermission,    // no right to create files in its folder
   NoFolder,        // its folder is missing, or something else stands in its place
   FolderInTheWay,  // a folder stands where the file goes
+  DanglingLink,    // a link stands where the file goes, to a place that cannot be made
   Unknown,
 };
 

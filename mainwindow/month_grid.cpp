@@ -26,14 +26,16 @@ std::array<fw::Color, 8> NoteOvalColours() {
 
 // Saves the loaded year and loads `year` in its place. When the loaded year changed
 // since it was read or written and could now be written nowhere, nothing switches:
-// its notes stay in memory, the user is told, and the answer is false.
+// its notes stay in memory, the user is told, and the answer is false. A copy that
+// could not be written while the other was is told once in a run.
 bool SwitchLoadedYear(Window& w, int32_t year) {
   const Globali::SaveReport saved = Globali::salvanote();
   if (saved.AnyFileLost() && !Globali::loadedYearIsOnDisk()) {
     const fw::String loaded = fw::Str(int64_t{Globali::annoload});
-    Globali::TellLostFiles(saved, resources::Filled(resources::kYearStaysMessage, {loaded}));
+    Globali::TellSaveProblems(saved, resources::Filled(resources::kYearStaysMessage, {loaded}));
     return false;
   }
+  Globali::TellCopiesNotKept(saved);
   Globali::annoload = year;
   Globali::anno = year;
   Globali::ripristinanote();

@@ -44,6 +44,12 @@ inline constexpr std::string_view kLanguageFileNotValidMessage =
     "Custom LANGUAGE.txt not valid!\r\rEnglish LANGUAGE.txt file restored in Velqora folder";
 inline constexpr std::string_view kLanguageFileNotFoundMessage =
     "Custom LANGUAGE.txt not found in Velqora folder!\r\rEnglish LANGUAGE.txt file created in Velqora folder";
+// The same two where the English file went elsewhere, as the Velqora folder cannot be
+// written: ^0 is the folder it went to.
+inline constexpr std::string_view kLanguageFileNotValidElsewhereMessage =
+    "Custom LANGUAGE.txt not valid!\r\rEnglish LANGUAGE.txt file restored in ^0";
+inline constexpr std::string_view kLanguageFileNotFoundElsewhereMessage =
+    "Custom LANGUAGE.txt not found in Velqora folder!\r\rEnglish LANGUAGE.txt file created in ^0";
 
 // Message boxes about the data files, English only like the two above. "^0" and "^1"
 // stand for the values put in.
@@ -54,7 +60,15 @@ inline constexpr std::string_view kReadOnlyDiskReason = "the disk is read-only";
 inline constexpr std::string_view kNoPermissionReason = "no permission to write in its folder";
 inline constexpr std::string_view kNoFolderReason = "its folder is missing";
 inline constexpr std::string_view kFolderInTheWayReason = "a folder is in its place";
+inline constexpr std::string_view kDanglingLinkReason = "a link in its place leads where nothing can be written";
 inline constexpr std::string_view kUnknownReason = "it could not be written";
+// A save that wrote a file in one place only, told once per copy in a run: the heading,
+// then one line per copy not written (^0 its name, ^1 its folder, ^2 why).
+inline constexpr std::string_view kOneCopyOnlyMessage = "Only one copy could be saved of:";
+inline constexpr std::string_view kOneCopyOnlyLine = "^0, not in ^1: ^2";
+// Where the second copies go when neither HOME nor XDG_CONFIG_HOME says (^0 the folder).
+inline constexpr std::string_view kPreferencesFolderNotice =
+    "HOME is not set: the second copy of each file is kept in ^0.";
 // Below the unsaved files at quit; the first answer quits, the second stays.
 inline constexpr std::string_view kQuitAnywayQuestion = "Quit anyway? What could not be saved will be lost.";
 inline constexpr std::string_view kQuitAnswer = "Quit";
@@ -68,6 +82,18 @@ inline constexpr std::string_view kOtherCopyUsedMessage =
     "^0 was damaged.\r\rIt was kept as ^1 beside it, and the other copy was used.";
 inline constexpr std::string_view kWhatCouldBeReadUsedMessage =
     "^0 was damaged.\r\rIt was kept as ^1 beside it, and what could be read of it was used.";
+// A whole copy that differs from the one used (^2), kept before a save replaces it.
+inline constexpr std::string_view kDifferentCopyKeptMessage =
+    "^0 differed from the copy used, ^2.\r\rIt was kept as ^1 beside it.";
+// A copy that could not be read (^2 why), moved aside before a save replaces it.
+inline constexpr std::string_view kUnreadableMovedMessage =
+    "^0 could not be read: ^2.\r\rIt was moved to ^1 beside it, and the other copy was used.";
+inline constexpr std::string_view kUnreadableMovedAloneMessage =
+    "^0 could not be read: ^2.\r\rIt was moved to ^1 beside it.";
+inline constexpr std::string_view kNoReadPermissionReason = "no permission to read it";
+inline constexpr std::string_view kTooLargeReason = "it is larger than any file of the diary can be";
+inline constexpr std::string_view kNotAFileReason = "it is not a regular file";
+inline constexpr std::string_view kReadFailedReason = "reading it failed";
 // The desktop's address book could not be read for an import; ^0 is the reason.
 inline constexpr std::string_view kAddressBookUnreadableMessage =
     "The desktop's address book (Evolution Data Server) could not be read, so no contact was imported or "

@@ -161,7 +161,8 @@ void ripristinacontatti() {
   // Preferences copy when they are as recent; a damaged copy gives way to the other,
   // and when both are damaged the one with more contacts is used. Neither usable: the
   // sample contact, as when there is no file at all.
-  auto copy = copies::ChooseCopy<std::vector<Contact>>(PrefsCopy(), AppCopy(), [](const fw::FolderItem& file, copies::Found& f) {
+  const copies::Places places = copies::BothPlaces(fmt::kContactsFile, PrefsCopy(), false);
+  auto copy = copies::ChooseCopy<std::vector<Contact>>(places, [](const fw::FolderItem& file, copies::Found& f) {
     ReadContactsFile r = ReadFile(file, f.readable);
     f.wellFormed = r.whole;
     f.amount = static_cast<int64_t>(r.contacts.size());
@@ -179,7 +180,7 @@ void ripristinacontatti() {
   if (contpunta > contquanti) contpunta = contquanti;
   cercapunta = 0;
   RefreshListAndCard();
-  copies::KeepDamagedAside(copy.found, chosen);
+  copies::KeepAsideCopiesNotUsed(copy.found, chosen);
 }
 
 SaveReport salvacontatti() {

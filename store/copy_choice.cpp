@@ -1,6 +1,7 @@
 #include "store/copy_choice.h"
 
 #include "framework/devices.h"
+#include "framework/read_problems.h"
 #include "resources/texttable.h"
 
 namespace Globali::copies {
@@ -38,6 +39,51 @@ std::optional<fw::FolderItem> KeepAside(const fw::FolderItem& file, bool used) {
   return std::nullopt;
 }
 
+// What a copy that could not be read is moved aside for: what a save would replace. A
+// folder is never replaced, and a link that leads nowhere is written through (or the
+// save says it cannot be); neither is there to read.
+std::optional<std::string_view> WhyMoveAside(fw::ReadProblem problem) {
+  switch (problem) {
+    case fw::ReadProblem::NoPermission: return resources::kNoReadPermissionReason;
+    case fw::ReadProblem::TooLarge: return resources::kTooLargeReason;
+    case fw::ReadProblem::NotAFile: return resources::kNotAFileReason;
+    case fw::ReadProblem::Unknown: return resources::kReadFailedReason;
+    case fw::ReadProblem::Missing:
+    case fw::ReadProblem::Folder:
+    case fw::ReadProblem::DanglingLink: break;
+  }
+  return std::nullopt;
+}
+
+// Moved whole, as it cannot be copied; it keeps its mode.
+void MoveUnreadableAside(const Found& f, bool otherUsed) {
+  const std::optional<std::string_view> why = WhyMoveAside(fw::WhyNotRead(f.file));
+  if (!why) return;
+  const std::optional<fw::FolderItem> aside = FreeAsideName(f.file);
+  if (!aside || !f.file.Rename(aside->Name())) return;
+  const std::string_view message =
+      otherUsed ? resources::kUnreadableMovedMessage : resources::kUnreadableMovedAloneMessage;
+  fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside->Name(), *why}));
+}
+
+void KeepDamagedAside(const Found& f, bool used, bool otherUsed) {
+  if (AlreadyKept(f.file)) return;
+  const std::optional<fw::FolderItem> aside = KeepAside(f.file, used);
+  if (!aside) return;
+  const std::string_view message = used        ? resources::kWhatCouldBeReadUsedMessage
+                                   : otherUsed ? resources::kOtherCopyUsedMessage
+                                               : resources::kKeptAsideMessage;
+  fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside->Name()}));
+}
+
+void KeepDifferentAside(const Found& f, const Found& used) {
+  if (SameContent(f.file, used.file) || AlreadyKept(f.file)) return;
+  const std::optional<fw::FolderItem> aside = KeepAside(f.file, false);
+  if (!aside) return;
+  fw::MsgBox(resources::Filled(resources::kDifferentCopyKeptMessage,
+                               {f.file.AbsolutePath(), aside->Name(), used.file.AbsolutePath()}));
+}
+
 // A whole copy over a damaged one; of two whole ones the one a save wrote last (the
 // other is what a save could not replace); of two damaged ones the one of which more
 // can be read.
@@ -46,7 +92,29 @@ bool Better(const Found& a, const Found& b) {
   return a.wellFormed ? a.modified > b.modified : a.amount > b.amount;
 }
 
+// An earlier whole copy, itself examined, that holds the same text as copy `i`.
+int SameAsEarlier(const std::vector<Found>& found, size_t i) {
+  for (size_t j = 0; j < i; ++j)
+    if (found[j].wellFormed && found[j].sameAs < 0 && SameContent(found[j].file, found[i].file))
+      return static_cast<int>(j);
+  return -1;
+}
+
 }  // namespace
+
+Places ApplicationPlaces(const fw::String& relative) {
+  const fw::FolderItem written = fw::ApplicationFolder().Child(relative);
+  Places places{{written}};
+  const fw::FolderItem other = fw::OtherApplicationFolder().Child(relative);
+  if (other.ModifiedNanoseconds() > written.ModifiedNanoseconds()) places.push_back({other, false});
+  return places;
+}
+
+Places BothPlaces(const fw::String& relative, const fw::FolderItem& preferencesCopy, bool applicationFirst) {
+  Places places = ApplicationPlaces(relative);
+  places.insert(applicationFirst ? places.end() : places.begin(), Found{preferencesCopy});
+  return places;
+}
 
 int Choose(const std::vector<Found>& found) {
   int best = -1;
@@ -57,32 +125,34 @@ int Choose(const std::vector<Found>& found) {
   return best;
 }
 
-void KeepDamagedAside(const std::vector<Found>& found, int chosen) {
+void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen) {
   for (int i = 0; i < static_cast<int>(found.size()); ++i) {
     const Found& f = found[static_cast<size_t>(i)];
-    if (!f.readable || f.wellFormed || AlreadyKept(f.file)) continue;
-    const std::optional<fw::FolderItem> aside = KeepAside(f.file, i == chosen);
-    if (!aside) continue;
-    const std::string_view message = chosen < 0    ? resources::kKeptAsideMessage
-                                     : i == chosen ? resources::kWhatCouldBeReadUsedMessage
-                                                   : resources::kOtherCopyUsedMessage;
-    fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside->Name()}));
+    if (!f.savedOver) continue;
+    if (!f.readable) MoveUnreadableAside(f, chosen >= 0);
+    else if (!f.wellFormed) KeepDamagedAside(f, i == chosen, chosen >= 0);
+    else if (chosen >= 0 && i != chosen && f.sameAs != chosen)
+      KeepDifferentAside(f, found[static_cast<size_t>(chosen)]);
   }
 }
 
-std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
-                               const std::function<Found(const fw::FolderItem&)>& examine) {
-  std::vector<Found> found{examine(first)};
-  found[0].modified = first.ModifiedNanoseconds();
-  if (found[0].wellFormed && SameContent(first, second)) {
-    // Nothing in it the first does not hold: never later, so the first is chosen (what
-    // the caller read is the first's alone).
-    found.push_back({second, true, true, found[0].amount, found[0].modified});
-  } else {
-    found.push_back(examine(second));
-    found[1].modified = second.ModifiedNanoseconds();
+std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Found&)>& examine) {
+  for (size_t i = 0; i < places.size(); ++i) {
+    Found& f = places[i];
+    f.modified = f.file.ModifiedNanoseconds();
+    f.sameAs = SameAsEarlier(places, i);
+    if (f.sameAs < 0) {
+      examine(i, f);
+      continue;
+    }
+    // Nothing in it the earlier one does not hold: never later, so that one is chosen
+    // (what the caller read is that one's alone).
+    const Found& same = places[static_cast<size_t>(f.sameAs)];
+    f.readable = f.wellFormed = true;
+    f.amount = same.amount;
+    f.modified = same.modified;
   }
-  return found;
+  return places;
 }
 
 std::optional<fw::FolderItem> FreeAsideName(const fw::FolderItem& file) {

@@ -1,10 +1,11 @@
 #pragma once
-// Choosing between the two copies of a data file at load. A copy is used only when it
-// is complete and well-formed by its own format; otherwise the other copy is; when
-// neither is, the one of which most can be read. Two whole copies differ only when a
-// save could write one of them and not the other: the one written last is used. A damaged copy is never silently
-// written over: it is kept beside itself before the next save replaces it, and the
-// user is told once which file was set aside.
+// Choosing between the copies of a data file at load. A copy is used only when it is
+// complete and well-formed by its own format; otherwise another one is; when none is,
+// the one of which most can be read. Two whole copies differ only when a save could
+// write one of them and not the other: the one written last is used. No copy that a
+// save writes is ever silently written over while it holds what the one used does
+// not: a damaged copy, a whole one that differs, one that cannot be read, is kept
+// beside itself at load, and the user told once which file was set aside and why.
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -15,55 +16,71 @@
 
 namespace Globali::copies {
 
-// One copy as found at load.
+// One copy: where it is looked for and, once examined, how it was found.
 struct Found {
   fw::FolderItem file;
+  bool savedOver = true;    // a save writes this copy, replacing what it holds
   bool readable = false;    // a file that could be read (missing files, folders, pipes are not)
   bool wellFormed = false;  // complete by its own format
   int64_t amount = 0;       // how much of it could be read: records, contacts, lines
   int64_t modified = 0;     // when its content last changed (FolderItem::ModifiedNanoseconds)
+  int sameAs = -1;          // an earlier copy with the same text, in whose stead it was not examined
 };
 
-// The copy to use, as an index into `found` (given in order of precedence): of the
+// Where a load looks for a file: its copies in order of precedence (file and savedOver).
+using Places = std::vector<Found>;
+
+// The copies of a file kept beside the application, `relative` its path below the
+// folder: the one in fw::ApplicationFolder(), which a save writes; then, where there is
+// another place (fw::OtherApplicationFolder(), which no save writes), the copy there
+// when it was changed later than the first or the first is not there: data beside a
+// program whose folder cannot be written, or written while it could not be.
+Places ApplicationPlaces(const fw::String& relative);
+// A file kept once beside the application (ApplicationPlaces of `relative`) and once in
+// the Preferences folder (`preferencesCopy`), the first in precedence as told.
+Places BothPlaces(const fw::String& relative, const fw::FolderItem& preferencesCopy, bool applicationFirst);
+
+// The copy to use, as an index into `found` (in order of precedence): of the
 // well-formed ones the one changed last, else the readable one with the largest amount;
 // the first of equals. -1 when none can be read.
 int Choose(const std::vector<Found>& found);
 
-// Keeps every readable copy that is not well-formed under a free name beside it, and
-// tells the user which file was set aside and what was used instead (`chosen`, as
-// Choose answered). A copy already kept with the same content is not kept or told
-// again, so a damaged file that no save has replaced yet is told about once.
-void KeepDamagedAside(const std::vector<Found>& found, int chosen);
+// Before a save can write over them, keeps beside itself under a free name every copy a
+// save writes that holds what the copy used (`chosen`, as Choose answered) does not: a
+// readable copy that is not well-formed (the one used too), a whole one with another
+// text, or one that cannot be read (moved aside, as it cannot be copied; a folder in its
+// place, which no save replaces, and a link that leads nowhere stay). Tells the user
+// which file was set aside, why, and what was used instead. A copy already kept with
+// the same content is not kept or told again, so a copy that no save has replaced yet
+// is told about once.
+void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen);
 
-// The two copies of a file as `examine` finds them, in this order, with the times they
-// were changed. A second copy that holds the same bytes as a whole first one is whole
-// too and is not examined; it counts as changed with the first, so that Choose takes
-// the first, the one examined.
-std::vector<Found> ExamineBoth(const fw::FolderItem& first, const fw::FolderItem& second,
-                               const std::function<Found(const fw::FolderItem&)>& examine);
+// The places examined in order, `examine(index, found)` filling in how it found each,
+// with the times they were changed. A copy that holds the same bytes as an earlier whole
+// one is whole too and is not examined; it counts as changed with the earlier one, so
+// that Choose takes that one, the one examined.
+std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Found&)>& examine);
 
-// Both copies examined, and what was read of the one chosen.
+// Every copy examined, and what was read of the one chosen.
 template <class Content>
 struct ChosenCopy {
-  std::vector<Found> found;  // as ExamineBoth answers
+  std::vector<Found> found;  // as ExamineAll answers
   int chosen = -1;           // as Choose answers
   Content content{};         // read of the copy chosen; as made by default when none is
 };
 
-// ExamineBoth and Choose in one: `read(file, found)` answers what it read of a file and
-// fills in how it found it. The content of the copy chosen is kept, the other's dropped.
+// ExamineAll and Choose in one: `read(file, found)` answers what it read of a file and
+// fills in how it found it. The content of the copy chosen is kept, the others' dropped.
 template <class Content, class Read>
-ChosenCopy<Content> ChooseCopy(const fw::FolderItem& first, const fw::FolderItem& second, Read read) {
+ChosenCopy<Content> ChooseCopy(const Places& places, Read read) {
   ChosenCopy<Content> result;
-  std::vector<Content> contents;  // in the order examined
-  result.found = ExamineBoth(first, second, [&](const fw::FolderItem& file) {
-    Found f{file};
-    contents.push_back(read(file, f));
-    return f;
-  });
+  std::vector<Content> contents(places.size());
+  result.found = ExamineAll(places, [&](size_t i, Found& f) { contents[i] = read(f.file, f); });
   result.chosen = Choose(result.found);
-  // A second copy that was not examined holds the first's bytes.
-  if (result.chosen >= 0) result.content = std::move(contents[std::min<size_t>(result.chosen, contents.size() - 1)]);
+  if (result.chosen >= 0) {
+    const Found& chosen = result.found[static_cast<size_t>(result.chosen)];
+    result.content = std::move(contents[static_cast<size_t>(chosen.sameAs >= 0 ? chosen.sameAs : result.chosen)]);
+  }
   return result;
 }
 

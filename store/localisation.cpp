@@ -1,5 +1,6 @@
 #include "store/localisation.h"
 
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -54,47 +55,82 @@ void ReadCustomColumn(fw::TextInputStream& in) {
   CustomColumnInEnglish(r);
 }
 
-// The user's file is kept under a free name beside it, never overwritten.
-bool KeepAside(const fw::FolderItem& file) {
-  const std::optional<fw::FolderItem> aside = copies::FreeAsideName(file);
-  return aside && file.Rename(aside->Name());
-}
-
-// The English file, preceded by its message box. The box shows only when the file can
-// really be written, so it never announces a file that is not there.
-void WriteEnglishFile(const fw::FolderItem& file, std::string_view message, bool keepOldAside) {
+// The English file, written whole, and then its message box: the box never announces
+// a file that is not there. The user's invalid file is kept under a free name beside
+// it, never overwritten, and is back in its place when the new one cannot be written.
+void WriteEnglishFile(const fw::FolderItem& file, const fw::String& message, bool keepOldAside) {
   auto out = file.CreateTextFile();
   if (!out) return;
-  if (keepOldAside && !KeepAside(file)) return;  // the unfinished new file is discarded
-  fw::MsgBox(fw::String(message));
+  std::optional<fw::FolderItem> aside;
+  if (keepOldAside) {
+    aside = copies::FreeAsideName(file);
+    if (!aside || !file.Rename(aside->Name())) return;  // the unfinished new file is discarded
+  }
   for (const std::string& line : resources::EnglishLanguageFileLines()) {
     out->WriteLine(line);
     fw::YieldToNextThread();
   }
-  out->Close();
+  if (out->Close()) fw::MsgBox(message);
+  else if (aside) aside->Rename(file.Name());
+}
+
+// The box's text: where the English file goes is the Velqora folder, unless that
+// cannot be written; then the folder it went to is named.
+fw::String LanguageFileMessage(const fw::FolderItem& file, bool invalid) {
+  const fw::FolderItem folder = file.Parent();
+  if (folder.AbsolutePath() == fw::ProgramFolder().AbsolutePath())
+    return fw::String(invalid ? resources::kLanguageFileNotValidMessage : resources::kLanguageFileNotFoundMessage);
+  return resources::Filled(
+      invalid ? resources::kLanguageFileNotValidElsewhereMessage : resources::kLanguageFileNotFoundElsewhereMessage,
+      {folder.AbsolutePath()});
+}
+
+// How one place holds the file.
+struct LanguageFile {
+  enum State { Missing, Unreadable, Invalid, Valid } state = Missing;
+  std::unique_ptr<fw::TextInputStream> in;  // past its first line, when valid
+  int64_t modified = 0;
+};
+
+LanguageFile Examine(const fw::FolderItem& file) {
+  LanguageFile found;
+  if (!file.Exists()) return found;
+  found.in = textfiles::OpenForReading(file);
+  if (!found.in) {
+    found.state = LanguageFile::Unreadable;
+    return found;
+  }
+  found.state = IsHeader(found.in->ReadLine()) ? LanguageFile::Valid : LanguageFile::Invalid;
+  found.modified = file.ModifiedNanoseconds();
+  return found;
 }
 
 }  // namespace
 
+// The file is sought where the program writes it and, where there is one, in the other
+// place beside the application: a program folder that cannot be written still has its
+// file read. Of two valid files the one changed last is read. A file that cannot be
+// read is the user's and is left as it is, the custom column English.
 void carica_localizzazione() {
   testoloc.Redim(kRows, kCustom);
   FillBuiltInColumns();
   CustomColumnInEnglish();
 
   const fw::FolderItem file = fw::ApplicationFolder().Child(formats::kLanguageFile);
-  if (!file.Exists()) {
-    WriteEnglishFile(file, resources::kLanguageFileNotFoundMessage, false);
+  LanguageFile here = Examine(file);
+  LanguageFile other = Examine(fw::OtherApplicationFolder().Child(formats::kLanguageFile));
+  const bool otherValid = other.state == LanguageFile::Valid;
+  if (here.state == LanguageFile::Valid || otherValid) {
+    const bool otherLater = here.state != LanguageFile::Valid || other.modified > here.modified;
+    LanguageFile& read = otherValid && otherLater ? other : here;
+    ReadCustomColumn(*read.in);
+    read.in->Close();
     return;
   }
-  auto in = textfiles::OpenForReading(file);
-  if (!in) return;  // unreadable: keep the user's file, the custom column stays English
-  if (IsHeader(in->ReadLine())) {
-    ReadCustomColumn(*in);
-    in->Close();
-    return;
-  }
-  in->Close();
-  WriteEnglishFile(file, resources::kLanguageFileNotValidMessage, true);
+  if (here.state == LanguageFile::Unreadable || other.state == LanguageFile::Unreadable) return;
+  const bool invalid = here.state == LanguageFile::Invalid || other.state == LanguageFile::Invalid;
+  here.in.reset();  // closed before it is kept aside
+  WriteEnglishFile(file, LanguageFileMessage(file, invalid), here.state == LanguageFile::Invalid);
 }
 
 fw::String testo(int32_t row) {

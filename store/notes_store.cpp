@@ -58,8 +58,8 @@ struct NotesSource {
 // Examines the copies of one file as `judge` finds their lines; the chosen one's lines
 // are kept for the load.
 template <class Judge>
-ChosenLines ChooseCopy(const fw::FolderItem& first, const fw::FolderItem& second, Judge judge) {
-  return copies::ChooseCopy<std::optional<Lines>>(first, second, [&](const fw::FolderItem& file, copies::Found& f) {
+ChosenLines ChooseCopy(const copies::Places& places, Judge judge) {
+  return copies::ChooseCopy<std::optional<Lines>>(places, [&](const fw::FolderItem& file, copies::Found& f) {
     std::optional<Lines> lines = ReadLines(file);
     if (lines) {
       f.readable = true;
@@ -85,6 +85,32 @@ void JudgeStyles(const Lines& lines, copies::Found& found) {
                      });
 }
 
+// The year's notes files where a load looks for them: beside the application (where a
+// save writes, and where a program folder that cannot be written holds them), then in
+// the Preferences folder.
+copies::Places NotesPlaces(const fw::String& name) {
+  return copies::BothPlaces(fw::String(fmt::kAppNotesFolder) + "/" + name,
+                            fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder).Child(name), true);
+}
+
+// The style files in the folders of `notes`, the folder of the notes used first.
+copies::Places StylesPlaces(const copies::Places& notes, int used, const fw::String& name) {
+  copies::Places places{notes[static_cast<size_t>(used)]};
+  for (size_t i = 0; i < notes.size(); ++i)
+    if (static_cast<int>(i) != used) places.push_back(notes[i]);
+  for (copies::Found& place : places) place.file = place.file.Parent().Child(name);
+  return places;
+}
+
+// The older single files, beside the application: where a save writes, else where the
+// program stands when that cannot be written.
+fw::FolderItem OlderFilesFolder() {
+  const fw::FolderItem written = fw::ApplicationFolder(), other = fw::OtherApplicationFolder();
+  for (const char* name : {fmt::kOldNotesFile, fmt::kOldStylesFile})
+    if (!written.Child(name).Exists() && other.Child(name).Exists()) return other;
+  return written;
+}
+
 // The application copy first, then the Preferences copy, each used only when its notes
 // file is whole, and of two whole ones that differ the one written last; when neither
 // is whole, the one holding more records; when neither can be read (missing, or no
@@ -93,20 +119,18 @@ void JudgeStyles(const Lines& lines, copies::Found& found) {
 // first: a save may have written the notes file only in one folder and the style file
 // only in the other. Neither copy there: the default styles.
 NotesSource ChooseSource() {
-  const std::array<fw::FolderItem, 2> folders{fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
-                                              fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)};
   NotesSource source;
-  for (const fw::FolderItem& folder : folders)
+  for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
+                                       fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)})
     if (!folder.Exists()) folder.CreateAsFolder();
-  const fw::String notesName = fmt::YearNotesFileName(annoload);
-  source.notesCopy = ChooseCopy(folders[0].Child(notesName), folders[1].Child(notesName), JudgeNotes);
+  const copies::Places notesPlaces = NotesPlaces(fmt::YearNotesFileName(annoload));
+  source.notesCopy = ChooseCopy(notesPlaces, JudgeNotes);
   if (source.notesCopy.chosen >= 0) {
-    const size_t used = static_cast<size_t>(source.notesCopy.chosen);
-    const fw::String stylesName = fmt::YearStylesFileName(annoload);
-    source.stylesCopy = ChooseCopy(folders[used].Child(stylesName), folders[1 - used].Child(stylesName), JudgeStyles);
+    source.stylesCopy =
+        ChooseCopy(StylesPlaces(notesPlaces, source.notesCopy.chosen, fmt::YearStylesFileName(annoload)), JudgeStyles);
     return source;
   }
-  const fw::FolderItem app = fw::ApplicationFolder();
+  const fw::FolderItem app = OlderFilesFolder();
   source.notes = app.Child(fmt::kOldNotesFile);
   source.styles = app.Child(fmt::kOldStylesFile);
   source.older = true;
@@ -220,14 +244,18 @@ void ripristinanote() {
   if (notesLines) ReadNotes(*notesLines);
   if (stylesLines) ReadStyles(*stylesLines);
   const bool notesRead = notesLines.has_value(), stylesRead = stylesLines.has_value();
+  // Told once the year is whole in memory, and before anything is saved.
+  copies::KeepAsideCopiesNotUsed(source.notesCopy.found, source.notesCopy.chosen);
+  copies::KeepAsideCopiesNotUsed(source.stylesCopy.found, source.stylesCopy.chosen);
   // The older files go only once their notes stand in the year files of this year.
-  if (source.older && (notesRead || stylesRead) && !SaveYear().AnyFileLost()) {
-    if (notesRead) source.notes.Delete();
-    if (stylesRead) source.styles.Delete();
+  if (source.older && (notesRead || stylesRead)) {
+    const SaveReport saved = SaveYear();
+    TellCopiesNotKept(saved);
+    if (!saved.AnyFileLost()) {
+      if (notesRead) source.notes.Delete();
+      if (stylesRead) source.styles.Delete();
+    }
   }
-  // Told once the year is whole in memory.
-  copies::KeepDamagedAside(source.notesCopy.found, source.notesCopy.chosen);
-  copies::KeepDamagedAside(source.stylesCopy.found, source.stylesCopy.chosen);
   OnDisk() = {nota, fontecolore};
 }
 

@@ -9,7 +9,9 @@ namespace Globali {
 // Loads annoload into nota / fontecolore and counts its notes into notequante. Each
 // file is read from a copy that is whole (372 records, 372 codes): of two whole copies
 // that differ the one written last, the application copy when they are as recent,
-// the copy beside the notes for the styles; a damaged copy is kept aside and the user
+// the copy beside the notes for the styles. Beside the application also means beside
+// a program whose folder cannot be written (copies::ApplicationPlaces). A copy a save
+// would replace that holds what the one used does not is kept aside first and the user
 // told (copy_choice.h).
 // The older "vlqnote.txt" / "vlqfont.txt" are taken for this year when neither copy
 // has the year. Touches no control: the callers set the month label and rebuild the

@@ -1,6 +1,7 @@
 #include "store/save_report.h"
 
 #include <algorithm>
+#include <set>
 
 #include "framework/devices.h"
 #include "resources/texttable.h"
@@ -16,9 +17,43 @@ fw::String Why(fw::WriteProblem problem) {
     case fw::WriteProblem::NoPermission: return fw::String(resources::kNoPermissionReason);
     case fw::WriteProblem::NoFolder: return fw::String(resources::kNoFolderReason);
     case fw::WriteProblem::FolderInTheWay: return fw::String(resources::kFolderInTheWayReason);
+    case fw::WriteProblem::DanglingLink: return fw::String(resources::kDanglingLinkReason);
     case fw::WriteProblem::Unknown: break;
   }
   return fw::String(resources::kUnknownReason);
+}
+
+// What was told in this run: each copy kept in one place only, and where the second
+// copies go, is told once.
+struct Told {
+  std::set<fw::String> copies;
+  bool preferencesFolder = false;
+};
+Told& ToldInThisRun() {
+  static Told told;
+  return told;
+}
+
+fw::String Paragraphs(const fw::String& first, const fw::String& second) {
+  return first.empty() || second.empty() ? first + second : first + "\r\r" + second;
+}
+
+// The copies kept in one place only and where the second copies go, what was not told yet.
+fw::String NewCopyProblemsText(const SaveReport& report) {
+  Told& told = ToldInThisRun();
+  fw::String lines;
+  for (const SaveReport::Copy& c : report.CopiesNotKept()) {
+    if (!told.copies.insert(c.file.AbsolutePath()).second) continue;
+    lines += "\r" + resources::Filled(resources::kOneCopyOnlyLine,
+                                      {c.file.Name(), c.file.Parent().AbsolutePath(), Why(c.why)});
+  }
+  fw::String text = lines.empty() ? fw::String() : fw::String(resources::kOneCopyOnlyMessage) + lines;
+  const fw::FolderItem preferences = fw::PreferencesFolder();
+  if (!fw::PreferencesFolderFromEnvironment() && !told.preferencesFolder && report.WroteInto(preferences)) {
+    told.preferencesFolder = true;
+    text = Paragraphs(text, resources::Filled(resources::kPreferencesFolderNotice, {preferences.AbsolutePath()}));
+  }
+  return text;
 }
 
 }  // namespace
@@ -42,7 +77,25 @@ bool SaveReport::Written(const fw::FolderItem& copy) const {
   });
 }
 
+bool SaveReport::WroteInto(const fw::FolderItem& folder) const {
+  const fw::String inside = folder.AbsolutePath() + "/";
+  return std::any_of(copies_.begin(), copies_.end(), [&](const Copy& c) {
+    return c.written && c.file.AbsolutePath().starts_with(inside);
+  });
+}
+
 bool SaveReport::AnyFileLost() const { return !LostFilesText().empty(); }
+
+std::vector<SaveReport::Copy> SaveReport::CopiesNotKept() const {
+  std::vector<Copy> notKept;
+  for (const Copy& c : copies_) {
+    const bool keptElsewhere = std::any_of(copies_.begin(), copies_.end(), [&](const Copy& other) {
+      return other.written && other.file.Name() == c.file.Name();
+    });
+    if (!c.written && keptElsewhere) notKept.push_back(c);
+  }
+  return notKept;
+}
 
 // The copies of one file share its name; the files keep the order they were written in.
 fw::String SaveReport::LostFilesText() const {
@@ -62,11 +115,21 @@ fw::String SaveReport::LostFilesText() const {
   return text;
 }
 
-bool TellLostFiles(const SaveReport& report, const fw::String& more) {
+fw::String SaveProblemsText(const SaveReport& report, const fw::String& more) {
   const fw::String lost = report.LostFilesText();
-  if (lost.empty()) return false;
-  fw::MsgBox(more.empty() ? lost : lost + "\r\r" + more);
+  return Paragraphs(lost.empty() ? lost : Paragraphs(lost, more), NewCopyProblemsText(report));
+}
+
+bool TellSaveProblems(const SaveReport& report, const fw::String& more) {
+  const fw::String text = SaveProblemsText(report, more);
+  if (text.empty()) return false;
+  fw::MsgBox(text);
   return true;
+}
+
+void TellCopiesNotKept(const SaveReport& report) {
+  const fw::String text = NewCopyProblemsText(report);
+  if (!text.empty()) fw::MsgBox(text);
 }
 
 }  // namespace Globali

@@ -1,8 +1,9 @@
 #pragma once
 // What a save wrote: every copy of every file it wrote, written or not, and why not.
-// A file none of whose copies could be written is lost to that save, and its caller
-// tells the user which and why. One copy failing while the other is written is what
-// the two copies are there for, and is not told.
+// A file none of whose copies could be written is lost to that save: its caller tells
+// the user which and why, every time. A copy not written while another copy of its
+// file was is what the two copies are there for, but the user then believes in a copy
+// that is not kept: each such copy is told once in a run.
 #include <cstdint>
 #include <vector>
 
@@ -22,23 +23,34 @@ class SaveReport {
   bool AllWritten() const;
   explicit operator bool() const { return AllWritten(); }
   bool Written(const fw::FolderItem& copy) const;
+  // Some copy written inside the folder.
+  bool WroteInto(const fw::FolderItem& folder) const;
   // Some file was written nowhere.
   bool AnyFileLost() const;
   // For each file written nowhere, a heading with its name and a line per copy with its
   // path and why it failed; paragraphs apart. "" when no file was lost.
   fw::String LostFilesText() const;
 
- private:
+  // A copy not written of a file that another copy of it holds.
   struct Copy {
     fw::FolderItem file;
     bool written;
     fw::WriteProblem why;
   };
+  std::vector<Copy> CopiesNotKept() const;
+
+ private:
   std::vector<Copy> copies_;
 };
 
-// A message box with the files the save lost, and `more` below them; nothing when it
-// lost none. True when the box was shown.
-bool TellLostFiles(const SaveReport& report, const fw::String& more = "");
+// What the user is to hear of a save: the files it wrote nowhere, with `more` below
+// them; then, each once in a run, the copies it wrote in one place only (which file,
+// which folder, why), and where the second copies went when neither HOME nor
+// XDG_CONFIG_HOME says. "" when there is nothing to tell. What it answers counts as told.
+fw::String SaveProblemsText(const SaveReport& report, const fw::String& more = "");
+// SaveProblemsText in a message box, when there is anything to tell; true when shown.
+bool TellSaveProblems(const SaveReport& report, const fw::String& more = "");
+// The same without the files written nowhere: for a caller that has lost nothing by them.
+void TellCopiesNotKept(const SaveReport& report);
 
 }  // namespace Globali

@@ -110,6 +110,11 @@ TEST_F(FullDisk, SavesKeepTheOldFilesReportFailureAndTellTheUser) {
   EXPECT_NE(asked[0].find("Could not save vlqprefs.txt.\r" + app + "/vlqprefs.txt: the disk is full"), std::string::npos);
   EXPECT_NE(asked[0].find("Quit anyway?"), std::string::npos);
 
+  // Mend: no box claims an English LANGUAGE.txt that could not be written.
+  told.clear();
+  Globali::carica_localizzazione();
+  EXPECT_TRUE(told.empty()) << told.front();
+
   EXPECT_TRUE(Files(disk.path()) == before) << "every file of the last save is whole, and nothing is left beside";
 }
 
@@ -121,10 +126,10 @@ void WrittenByTheLastRun(const std::string& folder) {
   testsupport::WrittenHoursAgo(paths, 1);
 }
 
-// Mend: a save that could write a file in one copy only, which it does without a word,
-// is what the next load reads, whichever copy is read first: after a year switch and
-// back, and at the next start. The application copy of the notes is read first, the
-// Preferences copy of the contacts and preferences: each folder in turn is the full one.
+// Mend: a save that could write a file in one copy only is what the next load reads,
+// whichever copy is read first: after a year switch and back, and at the next start.
+// The application copy of the notes is read first, the Preferences copy of the
+// contacts and preferences: each folder in turn is the full one.
 TEST_F(FullDisk, WhatASaveWroteInOneCopyOnlyIsWhatTheNextLoadReads) {
   Globali::window::SetRefreshObserverForTesting([](const fw::String&) {});
   testsupport::TempFolders roomy;
@@ -169,8 +174,13 @@ TEST_F(FullDisk, WhatASaveWroteInOneCopyOnlyIsWhatTheNextLoadReads) {
     EXPECT_EQ(Globali::nota(1, 1), "new note");
     EXPECT_EQ(Globali::contatto(1, 0), "New contact");
     EXPECT_EQ(Globali::lingua, 3);
+    const std::string full = appFull ? app + "/diary database/2026n.txt" : prefsFolder + "/velqora diary database/2026n.txt";
+    EXPECT_NE(testsupport::ReadFile(full + ".bak").find("old note"), std::string::npos);
   }
-  EXPECT_TRUE(told.empty());
+  // The full folder's copies of the last run differ from what was read: each was kept
+  // beside itself before a save could replace it, and told once.
+  EXPECT_EQ(told.size(), 6u);
+  for (const fw::String& t : told) EXPECT_NE(t.find(" differed from the copy used, "), std::string::npos) << t;
   Globali::window::SetRefreshObserverForTesting(nullptr);
 }
 

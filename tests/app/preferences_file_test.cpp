@@ -49,7 +49,10 @@ class PreferencesFile : public ::testing::Test {
     hooks.afterLastLine = [this] { ++iconCalls; };
     fw::SetMsgBoxHandlerForTesting([this](const fw::String& text) { messages.push_back(text); });
   }
-  void TearDown() override { fw::SetMsgBoxHandlerForTesting(nullptr); }
+  void TearDown() override {
+    fw::SetMsgBoxHandlerForTesting(nullptr);
+    fw::SetProgramFoldersForTesting("", "");
+  }
 
   std::string appCopy() const { return folders.app() + "/vlqprefs.txt"; }
   std::string prefsCopy() const { return folders.prefs() + "/velqora diary prefs/vlqprefs.txt"; }
@@ -138,6 +141,8 @@ TEST_F(PreferencesFile, ADamagedPreferencesCopyGivesWayToTheWholeApplicationCopy
   ASSERT_EQ(::stat((prefsCopy() + ".bak").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u) << "it holds the password";
 
+  // A pipe, which the save would replace, moves aside; a folder, which no save
+  // replaces, stays (the save tells that it cannot write there).
   for (const bool fifo : {false, true}) {
     std::filesystem::remove_all(folders.prefs() + "/velqora diary prefs");
     testsupport::MakeDirs(folders.prefs() + "/velqora diary prefs");
@@ -147,7 +152,14 @@ TEST_F(PreferencesFile, ADamagedPreferencesCopyGivesWayToTheWholeApplicationCopy
     Globali::lingua = 3;
     EXPECT_TRUE(prefs::Read(hooks));
     EXPECT_EQ(Globali::lingua, 2) << (fifo ? "pipe" : "folder");
-    EXPECT_TRUE(messages.empty()) << "nothing of the user's to keep";
+    if (fifo) {
+      EXPECT_FALSE(testsupport::FileExists(prefsCopy()));
+      EXPECT_EQ(messages, std::vector<fw::String>{prefsCopy() + " could not be read: it is not a regular file.\r\r"
+                                                  "It was moved to vlqprefs.txt.bak beside it, and the other copy was used."});
+    } else {
+      EXPECT_TRUE(std::filesystem::is_directory(prefsCopy()));
+      EXPECT_TRUE(messages.empty());
+    }
   }
 }
 
@@ -286,6 +298,27 @@ TEST_F(PreferencesFile, OneCopyThatCannotBeWrittenDoesNotStopTheOther) {
   EXPECT_TRUE(r.Written(prefs::PreferencesCopy()));
   EXPECT_FALSE(r.AnyFileLost()) << "one copy failing while the other is written is not told";
   EXPECT_EQ(LinesOf(prefsCopy()).size(), 15u);
+}
+
+// Mend: the preferences beside a program whose folder cannot be written are read there,
+// and written where they can be, which the next start reads.
+TEST_F(PreferencesFile, PreferencesBesideAProgramWhoseFolderCannotBeWrittenAreReadAndSavedWhereTheyCanBe) {
+  if (!testsupport::RunsWithoutPrivileges()) return;
+  const std::string program = folders.root() + "/program", fallback = folders.root() + "/data/velqora";
+  WriteFile(program + "/vlqprefs.txt", Joined(kSample));
+  ASSERT_EQ(::chmod(program.c_str(), 0555), 0);
+  fw::SetApplicationFolderForTesting("");
+  fw::SetProgramFoldersForTesting(program, fallback);
+  EXPECT_TRUE(prefs::Read(hooks));
+  EXPECT_EQ(Globali::lingua, 2);
+  EXPECT_EQ(Globali::password, "Secret");
+  Globali::lingua = 3;
+  EXPECT_TRUE(prefs::WriteBothCopies());
+  std::filesystem::remove(prefsCopy());
+  EXPECT_TRUE(prefs::Read(hooks));
+  EXPECT_EQ(Globali::lingua, 3);
+  EXPECT_EQ(ReadFile(program + "/vlqprefs.txt"), Joined(kSample));
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(PreferencesFile, AFileThatIsNoSoundClearsTheSoundChoice) {

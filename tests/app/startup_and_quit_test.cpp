@@ -331,6 +331,8 @@ TEST_F(Quitting, AFileWrittenNowhereLetsTheUserStay) {
   EXPECT_FALSE(fw::QuitHasRun());
   ASSERT_EQ(asked.size(), 1u);
   EXPECT_EQ(asked[0], "Could not save vlqprefs.txt.\r" + appCopy() + ": a folder is in its place\r" + prefsCopy() +
+                          ": its folder is missing\r\rOnly one copy could be saved of:\rvlqcont.txt, not in " +
+                          prefs("velqora diary prefs") +
                           ": its folder is missing\r\rQuit anyway? What could not be saved will be lost.");
   EXPECT_TRUE(FileExists(appNotes())) << "what could be written was";
 
@@ -349,6 +351,42 @@ TEST_F(Quitting, AFileWrittenNowhereLetsTheUserStay) {
   fw::SetQuestionHandlerForTesting(nullptr);
   std::filesystem::remove_all(appCopy());
   std::filesystem::remove(prefs("velqora diary prefs"));
+}
+
+// Mend: a copy that cannot be written while the other is (its folder not writable, a
+// folder or a link that leads nowhere in its place) is told once in a run, with the
+// file, its folder and why; nothing is asked, as nothing is lost by quitting.
+TEST_F(Quitting, ACopyThatCannotBeWrittenIsToldOnceWithoutAQuestion) {
+  if (!testsupport::RunsWithoutPrivileges()) return;
+  RemoveWrittenFiles();
+  Globali::pref_autosave = true;
+  const std::string prefsFolder = prefs("velqora diary prefs");
+  std::filesystem::remove(prefs("velqora diary prefs/vlqcont.txt"));
+  ASSERT_EQ(::chmod(prefsFolder.c_str(), 0555), 0);
+  testsupport::MakeDirs(appNotes());
+  std::filesystem::remove(app("diary database/2026f.txt"));
+  ASSERT_EQ(::symlink("/nonexistent/2026f.txt", app("diary database/2026f.txt").c_str()), 0);
+  std::vector<fw::String> asked;
+  fw::SetQuestionHandlerForTesting([&](const fw::String& q) {
+    asked.push_back(q);
+    return true;
+  });
+  const size_t told = Program().messages.size();
+  EXPECT_FALSE(TheApp().Event_CancelQuit());
+  EXPECT_TRUE(asked.empty());
+  ASSERT_EQ(Program().messages.size(), told + 1);
+  EXPECT_EQ(Program().messages.back(),
+            "Only one copy could be saved of:\r"
+            "vlqprefs.txt, not in " + prefsFolder + ": no permission to write in its folder\r"
+            "2026n.txt, not in " + app("diary database") + ": a folder is in its place\r"
+            "2026f.txt, not in " + app("diary database") + ": a link in its place leads where nothing can be written\r"
+            "vlqcont.txt, not in " + prefsFolder + ": no permission to write in its folder");
+  EXPECT_NE(ReadFile(prefsNotes()).find("Dentist"), std::string::npos) << "the other copy is written";
+
+  EXPECT_FALSE(TheApp().Event_CancelQuit());
+  EXPECT_EQ(Program().messages.size(), told + 1) << "told once in a run";
+  TheApp().Event_Close();  // the quit that follows writes nothing again
+  fw::SetQuestionHandlerForTesting(nullptr);
 }
 
 // Last: the window closes for good.

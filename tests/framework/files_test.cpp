@@ -1,6 +1,7 @@
 // Folders, text streams and the replace-only-when-whole rule of writing.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -91,7 +92,19 @@ TEST(FileFolders, RealFoldersComeFromTheExecutableAndXdg) {
   EXPECT_EQ(PreferencesFolder().AbsolutePath(), "/some/config");
   setenv("XDG_CONFIG_HOME", "relative/config", 1);  // not absolute: ignored
   EXPECT_NE(PreferencesFolder().AbsolutePath(), "relative/config");
-  if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
+  // Mend: without HOME, the home folder the user database gives, not the root folder;
+  // and the program knows to say where it went.
+  EXPECT_TRUE(PreferencesFolderFromEnvironment());
+  unsetenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  const std::string savedHome = home ? home : "";
+  unsetenv("HOME");
+  const passwd* user = ::getpwuid(::getuid());
+  ASSERT_NE(user, nullptr);
+  EXPECT_EQ(PreferencesFolder().AbsolutePath(), FolderItem(std::string(user->pw_dir) + "/.config").AbsolutePath());
+  EXPECT_FALSE(PreferencesFolderFromEnvironment());
+  if (home) setenv("HOME", savedHome.c_str(), 1);
+  if (old) setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
   const FolderItem app = ApplicationFolder();
   EXPECT_TRUE(app.Directory());
   EXPECT_TRUE(app.IsWriteable());

@@ -2,11 +2,14 @@
 // one input never sees what another left.
 #include "fuzz/fuzz_world.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "framework/application.h"
 #include "framework/date.h"
@@ -23,7 +26,7 @@ namespace fuzz {
 namespace {
 
 struct Folders {
-  std::string root, app, prefs;
+  std::string root, app, prefs, fallback;
 };
 
 Folders& TheFolders() {
@@ -53,6 +56,7 @@ void PrepareWorld() {
   f.root = (base / ("velqora-fuzz-" + std::to_string(::getpid()))).string();
   f.app = f.root + "/app";
   f.prefs = f.root + "/prefs";
+  f.fallback = f.root + "/fallback";
   std::atexit(RemoveFolders);
   fw::SetApplicationFolderForTesting(f.app);
   fw::SetPreferencesFolderForTesting(f.prefs);
@@ -75,6 +79,33 @@ void EmptyFolders() {
 
 std::string AppPath(const std::string& name) { return TheFolders().app + "/" + name; }
 std::string PrefsPath(const std::string& name) { return TheFolders().prefs + "/" + name; }
+std::string FallbackPath(const std::string& name) { return TheFolders().fallback + "/" + name; }
+
+void ReadBesideTheProgramToo(bool fallback) {
+  const Folders& f = TheFolders();
+  fw::SetApplicationFolderForTesting(fallback ? "" : f.app);
+  fw::SetProgramFoldersForTesting(fallback ? f.app : "", fallback ? f.fallback : "");
+}
+
+void ChangedAt(const std::string& path, int seconds) {
+  const struct timespec when[2] = {{1'700'000'000 + seconds, 0}, {1'700'000'000 + seconds, 0}};
+  ::utimensat(AT_FDCWD, path.c_str(), when, 0);
+}
+
+bool KeptBeside(const std::string& path, const std::string& bytes) {
+  for (int n = 0; n <= 99; ++n) {
+    const std::string name = n == 0 ? path : path + ".bak" + (n == 1 ? std::string() : std::to_string(n));
+    std::error_code ec;
+    if (!fs::is_regular_file(name, ec)) {
+      if (n > 0) return false;
+      continue;
+    }
+    std::ifstream in(name, std::ios::binary);
+    const std::string held((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (held == bytes) return true;
+  }
+  return false;
+}
 
 void WriteInput(const std::string& path, const uint8_t* data, size_t size) {
   fs::create_directories(fs::path(path).parent_path());

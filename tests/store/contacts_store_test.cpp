@@ -73,16 +73,22 @@ TEST_F(ContactsStore, EmptyNotesAreOneEmptyLineBeforeTheEndLine) {
   EXPECT_EQ(ReadFile(appCopy()), Version15({Person("A", "")}));
 }
 
-// Of two whole copies the one written last, the Preferences copy when as recent.
+// Of two whole copies the one written last, the Preferences copy when as recent; the
+// other, which a save would replace, is kept beside itself first (mend), and told once.
 TEST_F(ContactsStore, PreferencesCopyWinsOverTheApplicationCopyWrittenNoLater) {
   WriteFile(prefCopy(), Version15({Person("from prefs")}));
   WriteFile(appCopy(), Version15({Person("from app")}));
   testsupport::WrittenHoursAgo({prefCopy(), appCopy()}, 1);
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 0), "from prefs");
+  EXPECT_EQ(ReadFile(appCopy() + ".bak"), Version15({Person("from app")}));
+  EXPECT_EQ(messages, std::vector<fw::String>{appCopy() + " differed from the copy used, " + prefCopy() +
+                                              ".\r\rIt was kept as vlqcont.txt.bak beside it."});
   testsupport::WrittenHoursAgo({prefCopy()}, 2);
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 0), "from app");
+  EXPECT_EQ(ReadFile(prefCopy() + ".bak"), Version15({Person("from prefs")}));
+  EXPECT_EQ(messages.size(), 2u);
   WriteFile(prefCopy(), Version15({Person("from app")}));  // the same text, the older
   testsupport::WrittenHoursAgo({prefCopy()}, 2);
   Globali::ripristinacontatti();
@@ -233,6 +239,24 @@ TEST_F(ContactsStore, UnusablePreferencesCopyFallsBackToTheApplicationCopy) {
   // The quit-time save keeps the address book in the copy that can still be written.
   EXPECT_FALSE(Globali::salvacontatti());
   EXPECT_NE(ReadFile(appCopy()).find("from app"), std::string::npos);
+}
+
+// Mend: the address book beside a program whose folder cannot be written is read
+// there, and saved where it can be: in the fallback folder, which the next start reads.
+TEST_F(ContactsStore, ContactsBesideAProgramWhoseFolderCannotBeWrittenAreReadAndSavedWhereTheyCanBe) {
+  if (!testsupport::RunsWithoutPrivileges()) return;
+  WriteFile(beside("vlqcont.txt"), Version15({Person("beside the program")}));
+  ProgramFolderCannotBeWritten();
+  Globali::ripristinacontatti();
+  ASSERT_EQ(Globali::contquanti, 1);
+  EXPECT_EQ(Globali::contatto(1, 0), "beside the program");
+  Globali::contatto(1, 1) = "changed";
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(ReadFile(fallback("vlqcont.txt")), ReadFile(prefCopy()));
+  std::filesystem::remove(prefCopy());
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contatto(1, 1), "changed");
+  EXPECT_TRUE(messages.empty());
 }
 
 // Mend: what the layout cannot hold (a line break in a one-line field, a notes line

@@ -151,6 +151,40 @@ TEST_F(Localisation, NoMessageWhenTheFileCannotBeWritten) {
   ExpectCustomColumnEnglish();
 }
 
+// Mend: beside a program whose folder cannot be written, the user's file is read where
+// it stands, and no box claims a file was written where it was not: where there is no
+// file, the English one goes to the fallback folder, which the box names.
+TEST_F(Localisation, AProgramFolderThatCannotBeWrittenHasItsFileReadAndTheBoxSaysWhereTheEnglishWent) {
+  if (!testsupport::RunsWithoutPrivileges()) return;
+  WriteFile(beside("LANGUAGE.txt"), CustomFile(117));
+  ProgramFolderCannotBeWritten();
+  Globali::carica_localizzazione();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(Globali::testoloc(116, 3), "T116");
+  EXPECT_FALSE(FileExists(fallback("LANGUAGE.txt")));
+
+  for (const std::string& userFile : {std::string(), CustomFile(117, "MY TRANSLATION")}) {
+    ASSERT_EQ(::chmod(beside("").c_str(), 0755), 0);
+    std::filesystem::remove(beside("LANGUAGE.txt"));
+    if (!userFile.empty()) WriteFile(beside("LANGUAGE.txt"), userFile);
+    ASSERT_EQ(::chmod(beside("").c_str(), 0555), 0);
+    std::filesystem::remove(fallback("LANGUAGE.txt"));
+    messages.clear();
+    Globali::carica_localizzazione();
+    EXPECT_EQ(messages, std::vector<fw::String>{userFile.empty() ? "Custom LANGUAGE.txt not found in Velqora folder!\r\r"
+                                                                 "English LANGUAGE.txt file created in " + fallback("")
+                                                               : "Custom LANGUAGE.txt not valid!\r\r"
+                                                                 "English LANGUAGE.txt file restored in " + fallback("")});
+    EXPECT_EQ(SplitLines(ReadFile(fallback("LANGUAGE.txt"))).size(), 123u);
+    if (!userFile.empty()) {
+      EXPECT_EQ(ReadFile(beside("LANGUAGE.txt")), userFile) << "the user's file stays as it is";
+    }
+    messages.clear();
+    Globali::carica_localizzazione();
+    EXPECT_TRUE(messages.empty()) << "the English file written is read at the next start";
+  }
+}
+
 TEST_F(Localisation, UnreadableFileIsLeftAloneWithTheColumnInEnglish) {
   testsupport::MakeDirs(app("LANGUAGE.txt"));  // a folder in the file's place
   Globali::carica_localizzazione();

@@ -3,7 +3,9 @@
 // another day or leaves another year's notes behind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "store/globali.h"
 #include "store_fixture.h"
@@ -366,7 +368,7 @@ TEST_F(NotesStore, ADamagedStyleFileGivesWayToTheOtherCopys) {
     Globali::ripristinanote();
     EXPECT_EQ(Globali::nota(1, 1), "app");
     EXPECT_EQ(Globali::fontecolore(31, 12), "218");
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(std::count_if(messages.begin(), messages.end(), [&](const fw::String& m) { return m.starts_with(appStyles()); }), 1);
   }
   EXPECT_EQ(ReadFile(appStyles() + ".bak3"), StylesFile("424").substr(0, 400));
 }
@@ -385,6 +387,92 @@ TEST_F(NotesStore, OfTwoDamagedCopiesTheLongerIsReadAndBothAreKeptAside) {
   EXPECT_TRUE(FileExists(prefNotes() + ".bak"));
   ASSERT_EQ(messages.size(), 2u);
   EXPECT_NE(messages[1].find("what could be read of it was used"), std::string::npos);
+}
+
+// Mend: the notes beside a program whose folder cannot be written are read there, also
+// when the fallback folder is there but empty, or holds an older year; the save puts
+// them where they can be written, which the next start reads.
+TEST_F(NotesStore, NotesBesideAProgramWhoseFolderCannotBeWrittenAreReadAndSavedWhereTheyCanBe) {
+  if (!testsupport::RunsWithoutPrivileges()) return;
+  WriteFile(beside("diary database/2026n.txt"), NotesFile({{1, "beside the program"}}));
+  WriteFile(beside("diary database/2026f.txt"), StylesFile("218"));
+  testsupport::WrittenHoursAgo({beside("diary database/2026n.txt"), beside("diary database/2026f.txt")}, 2);
+  testsupport::MakeDirs(fallback("diary database"));
+  ProgramFolderCannotBeWritten();
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "beside the program");
+  EXPECT_EQ(Globali::fontecolore(1, 1), "218");
+  Globali::nota(2, 1) = "added";
+  ASSERT_TRUE(Globali::salvanote());
+  EXPECT_NE(ReadFile(fallback("diary database/2026n.txt")).find("added"), std::string::npos);
+  EXPECT_NE(ReadFile(prefNotes()).find("added"), std::string::npos);
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(2, 1), "added");
+  EXPECT_TRUE(messages.empty());
+
+  // An older year in the fallback, and no other copy: the one beside the program is
+  // read, and the older one kept aside before the next save replaces it.
+  WriteFile(fallback("diary database/2026n.txt"), NotesFile({{1, "older"}}));
+  testsupport::WrittenHoursAgo({fallback("diary database/2026n.txt")}, 3);
+  std::filesystem::remove(prefNotes());
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "beside the program");
+  EXPECT_EQ(ReadFile(fallback("diary database/2026n.txt.bak")), NotesFile({{1, "older"}}));
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], fallback("diary database/2026n.txt") + " differed from the copy used, " +
+                             beside("diary database/2026n.txt") + ".\r\rIt was kept as 2026n.txt.bak beside it.");
+}
+
+// Mend: a copy that differs from the one used, or cannot be read (no permission, a pipe,
+// larger than the readers take), is kept beside itself before a save replaces it, and
+// the user told once which and why. First as a user tried it: a note added to the
+// application copy only, which then could not be read for a while.
+TEST_F(NotesStore, ACopyThatDiffersOrCannotBeReadIsKeptBeforeASaveReplacesIt) {
+  if (!testsupport::RunsWithoutPrivileges()) return;
+  Globali::ripristinanote();
+  Globali::nota(1, 1) = "in both";
+  ASSERT_TRUE(Globali::salvanote());
+  const std::string added = NotesFile({{1, "in both"}, {2, "added to one copy"}});
+  WriteFile(appNotes(), added);
+  ASSERT_EQ(::chmod(appNotes().c_str(), 0), 0);
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(1, 1), "in both");
+  EXPECT_EQ(messages, std::vector<fw::String>{appNotes() + " could not be read: no permission to read it.\r\r"
+                                              "It was moved to 2026n.txt.bak beside it, and the other copy was used."});
+  ASSERT_TRUE(Globali::salvanote());
+  ASSERT_EQ(::chmod((appNotes() + ".bak").c_str(), 0600), 0);
+  EXPECT_EQ(ReadFile(appNotes() + ".bak"), added);
+
+  // Whole, but changed before the other copy was written last.
+  messages.clear();
+  const std::string changed = NotesFile({{1, "in both"}, {3, "changed in one copy"}});
+  WriteFile(appNotes(), changed);
+  testsupport::WrittenHoursAgo({appNotes()}, 1);
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(3, 1), "");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0], appNotes() + " differed from the copy used, " + prefNotes() +
+                             ".\r\rIt was kept as 2026n.txt.bak2 beside it.");
+  Globali::ripristinanote();
+  EXPECT_EQ(messages.size(), 1u) << "told once";
+  ASSERT_TRUE(Globali::salvanote());
+  EXPECT_EQ(ReadFile(appNotes() + ".bak2"), changed);
+
+  // A pipe, and a file larger than any year (sparse: it takes no room).
+  messages.clear();
+  std::filesystem::remove(prefNotes());
+  ASSERT_EQ(::mkfifo(prefNotes().c_str(), 0600), 0);
+  std::filesystem::remove(appNotes());
+  WriteFile(appNotes(), "");
+  std::filesystem::resize_file(appNotes(), uintmax_t{2} << 30);
+  Globali::ripristinanote();
+  EXPECT_FALSE(FileExists(appNotes()) || FileExists(prefNotes()));
+  EXPECT_EQ(std::filesystem::file_size(appNotes() + ".bak3"), uintmax_t{2} << 30);
+  EXPECT_EQ(messages, (std::vector<fw::String>{
+                          appNotes() + " could not be read: it is larger than any file of the diary can be.\r\r"
+                                       "It was moved to 2026n.txt.bak3 beside it.",
+                          prefNotes() + " could not be read: it is not a regular file.\r\r"
+                                        "It was moved to 2026n.txt.bak beside it."}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // of the store's refresh calls, message boxes and file dialogs answered by the test,
 // and the shared values a store routine reads set to a known state.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 #include <string>
@@ -39,10 +40,25 @@ class StoreTest : public ::testing::Test {
     fw::SetFileDialogHandlerForTesting(nullptr);
     fw::SetClockForTesting(nullptr);
     fw::ResetDateOrderForTesting();
+    fw::SetProgramFoldersForTesting("", "");
   }
 
   std::string app(const std::string& name) const { return folders.app() + "/" + name; }
   std::string prefs(const std::string& name) const { return folders.prefs() + "/" + name; }
+  // The program's own folder, and the fallback where it writes when it cannot write there.
+  std::string beside(const std::string& name) const { return Below(folders.root() + "/program", name); }
+  std::string fallback(const std::string& name) const { return Below(folders.root() + "/data/velqora", name); }
+  static std::string Below(const std::string& folder, const std::string& name) {
+    return name.empty() ? folder : folder + "/" + name;
+  }
+  // From here on the program stands in beside(""), which cannot be written (a chmod
+  // that stops only a user without privileges: see testsupport::RunsWithoutPrivileges).
+  void ProgramFolderCannotBeWritten() {
+    testsupport::MakeDirs(beside(""));
+    ASSERT_EQ(::chmod(beside("").c_str(), 0555), 0);
+    fw::SetApplicationFolderForTesting("");
+    fw::SetProgramFoldersForTesting(beside(""), fallback(""));
+  }
 
   testsupport::TempFolders folders;
   std::vector<fw::String> refreshes;

@@ -2,9 +2,12 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -57,6 +60,56 @@ FifoWatch::~FifoWatch() {
   stop_ = true;
   watcher_.join();
   ::unlink(path_.c_str());
+}
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// This test program where the user nobody can run it: a root-only folder may hold the
+// build. Made once per process, removed at its end.
+std::string ProgramForNobody() {
+  static const std::string program = [] {
+    std::string folder = (fs::temp_directory_path() / "velqora-nobody-XXXXXX").string();
+    if (!::mkdtemp(folder.data())) return std::string();
+    static const std::string made = folder;
+    std::atexit([] {
+      std::error_code ignored;
+      fs::remove_all(made, ignored);
+    });
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    const fs::path self = fs::read_symlink("/proc/self/exe");
+    const fs::path copy = fs::path(folder) / self.filename();
+    std::error_code linked;
+    fs::create_hard_link(self, copy, linked);
+    if (linked) fs::copy_file(self, copy, linked);
+    return copy.string();
+  }();
+  return program;
+}
+
+}  // namespace
+
+bool RunsWithoutPrivileges() {
+  if (::geteuid() != 0) return true;
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+  const std::string program = ProgramForNobody();
+  const std::string uid = std::to_string(kNobody);
+  const std::string command = "setpriv --reuid=" + uid + " --regid=" + uid + " --clear-groups -- '" + program +
+                              "' '" + filter + "' 2>&1";
+  std::string output;
+  FILE* child = ::popen(command.c_str(), "r");
+  if (!child) {
+    ADD_FAILURE() << "cannot start " << command;
+    return false;
+  }
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, child)) > 0;) output.append(buffer, n);
+  const int status = ::pclose(child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0 && output.find("[  PASSED  ] 1 test.") != std::string::npos)
+      << "as the user nobody:\n" << output;
+  return false;
 }
 
 std::string ReadFile(const std::string& path) {

@@ -44,6 +44,13 @@ class FifoWatch {
   std::thread watcher_;
 };
 
+// Permissions stop no one running as root, as the tests do in CI. There this runs the
+// current test once more, alone, in a child process as the user nobody (uid 65534),
+// reports the child's result as this test's, and answers false: the caller returns at
+// once. In that child, or where the tests run as another user, it answers true and the
+// test goes on, as a user whom a chmod stops.
+bool RunsWithoutPrivileges();
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);

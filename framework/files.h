@@ -66,10 +66,10 @@ class TextInputStream {
   // UTF8 (the default) passes bytes through unchanged, even invalid ones, so nothing is
   // lost. MacRoman reads every byte as Mac Roman. Detect reads a file that is valid
   // UTF-8 throughout as UTF-8; otherwise each line on its own: a line that is not valid
-  // UTF-8, or whose Cyrillic or Armenian character stands right beside a Latin letter
-  // (a Mac Roman "c’è" that happens to be valid), as Mac Roman, any other as UTF-8:
-  // right for a file that a user may have saved from either kind of editor, or that
-  // holds a stray byte somewhere.
+  // UTF-8, or that holds a word of Latin letters and one lone Cyrillic or Armenian
+  // character (a Mac Roman "c’è" that happens to be valid), as Mac Roman, any other as
+  // UTF-8: right for a file that a user may have saved from either kind of editor, or
+  // that holds a stray byte somewhere.
   // A UTF-8 byte-order mark is skipped.
   // Takes effect for the lines read after the call.
   enum class Encoding { UTF8, MacRoman, Detect };

@@ -57,25 +57,38 @@ bool IsLatinLetter(uint32_t c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7);
 }
 
-// The code point of the valid UTF-8 character that ends right before byte i; 0 at the start.
-uint32_t CharBefore(std::string_view text, size_t i) {
-  if (i == 0) return 0;
-  size_t start = i - 1;
-  while (start > 0 && i - start < 4 && utf8::IsContinuation(text[start])) --start;
-  return utf8::Decode(text, start);
-}
+// A character of the two-byte UTF-8 leads D0 to D5: Cyrillic or Armenian.
+bool IsCyrillicOrArmenian(uint32_t c) { return c >= 0x400 && c <= 0x57F; }
 
 // In Mac Roman the bytes D0 to D5 are the dashes and curly quotes, and an apostrophe
 // before an accented letter ("c’è", "l’è") happens to form a valid UTF-8 pair: a
-// Cyrillic or Armenian character. Real words do not mix scripts, so such a pair right
-// beside a Latin letter ("cՏ") marks a valid line as the old encoding's; Cyrillic and
-// Armenian words stay, also on a line with Latin words.
+// Cyrillic or Armenian character. Such a pair stands alone among Latin letters
+// ("cՏ"), which marks a valid line as the old encoding's. A real Cyrillic or Armenian
+// word holds more than one such letter, also when a Latin look-alike letter has
+// slipped into it ("Пeтров"); those words stay, as do Latin words beside them.
 bool HasMacRomanPunctuationPair(std::string_view line) {
-  for (size_t i = 0; i + 1 < line.size(); ++i) {
-    const auto lead = static_cast<unsigned char>(line[i]);
-    if (lead < 0xD0 || lead > 0xD5 || !utf8::IsContinuation(line[i + 1])) continue;
-    if (IsLatinLetter(CharBefore(line, i))) return true;
-    if (i + 2 < line.size() && IsLatinLetter(utf8::Decode(line, i + 2))) return true;
+  const bool anyLead = std::any_of(line.begin(), line.end(), [](char b) {
+    return static_cast<unsigned char>(b) >= 0xD0 && static_cast<unsigned char>(b) <= 0xD5;
+  });
+  if (!anyLead) return false;
+  // Per word (a run of Latin, Cyrillic and Armenian letters): its Cyrillic or Armenian
+  // characters, and whether one of them touches a Latin letter.
+  size_t pairs = 0;
+  bool besideLatin = false;
+  uint32_t before = 0;
+  for (size_t i = 0; i <= line.size(); i += i < line.size() ? utf8::CharLength(line, i) : 1) {
+    const uint32_t c = i < line.size() ? utf8::Decode(line, i) : 0;
+    if (IsCyrillicOrArmenian(c)) {
+      ++pairs;
+      besideLatin = besideLatin || IsLatinLetter(before);
+    } else if (IsLatinLetter(c)) {
+      besideLatin = besideLatin || IsCyrillicOrArmenian(before);
+    } else {
+      if (pairs == 1 && besideLatin) return true;
+      pairs = 0;
+      besideLatin = false;
+    }
+    before = c;
   }
   return false;
 }

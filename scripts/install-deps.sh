@@ -23,7 +23,8 @@ lock_wait_seconds=300
 
 missing=()
 for p in "${pkgs[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  # The state alone: a package an administrator holds at its version is installed too.
+  [ "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" = installed ] || missing+=("$p")
 done
 [ ${#missing[@]} -gt 0 ] || exit 0
 

@@ -347,6 +347,10 @@ TEST(StreamReading, MacRomanBytesBecomeTheirLetters) {
   EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect),
             (Lines{"versione1.5", "2", "Иван Петров", "ул. Ленина 5, Roma", "Հայկ Սարգսյան", "***xxxzzzxxx***",
                    "Café Roma", "c’è il dentista", "‘ècco", "***xxxzzzxxx***"}));
+  // Nor a Cyrillic word that holds a Latin look-alike letter ("Пeтров", with a Latin
+  // "e"), as names typed on a switched keyboard or pasted from elsewhere do.
+  WriteFile(p, "Caf\x8E\nИван Пeтров\nc\xD5\x8F");
+  EXPECT_EQ(ReadLines(p, TextInputStream::Encoding::Detect), (Lines{"Café", "Иван Пeтров", "c’è"}));
   // Without a choice, bytes pass through untouched.
   WriteFile(p, "caf\x8E\n");
   EXPECT_EQ(ReadLines(p), Lines{"caf\x8E"});

@@ -13,6 +13,8 @@ pkgs=(
   libgl-dev libglx-dev
   qt6-qpa-plugins
   fonts-liberation
+  # What plays a custom reminder sound (WAV, MP3, Ogg, FLAC) through Qt Multimedia.
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop's address book, and the private session bus its tests run on.
   libebook1.2-dev evolution-data-server dbus-daemon

@@ -1,7 +1,7 @@
 // Start-up as the user waits for it: a new process runs the program's start (quitting
 // on signals, the folders claimed, file types, application object, main window, the
-// event loop with the open steps, the data loaded and shown) until the window is
-// painted, then ends; and again until the program has nothing left to do (the rest of
+// open steps with the data loaded and shown, the menus brought up to date, the event
+// loop) until the window is painted, then ends; and again until the program has nothing left to do (the rest of
 // a long note goes into its field after the paint). Four data sets: none, one contact
 // whose note is a single 5 MB line, one whose note is 5 MB of short lines, and a year
 // of 2,000-character notes. The program builds its main window once per process, so
@@ -61,21 +61,36 @@ void FixClock() {
   fw::SetClockForTesting([] { return fw::DateTimeParts{2026, 12, 7, 10, 0, 0}; });
 }
 
-// The child: the program's start on the data set's folders, up to the painted window.
+// The child: the program's start on the data set's folders, as _Main and the event
+// loop's start run it, up to the painted window. The loop is turned here rather than in
+// the program, so that what the painted window left for later is taken at the top
+// level, as the program's own loop takes it.
 int StartProgramIn(const std::string& folder, bool untilIdle) {
   fw::SetApplicationFolderForTesting(folder + "/app");
   fw::SetPreferencesFolderForTesting(folder + "/prefs");
   fw::SetMsgBoxHandlerForTesting([](const fw::String&) {});
   FixClock();
-  FirstPaintReport report([untilIdle] {
-    // Then what the painted window left for later; the clock's next tick is not waited for.
-    QAbstractEventDispatcher* events = QApplication::eventDispatcher();
-    for (int turn = 0; untilIdle && turn < 100 && events->processEvents(QEventLoop::AllEvents); ++turn) {
-    }
+  auto end = [] {
     std::fflush(nullptr);
     _exit(0);  // no quit step: it would save the data again
+  };
+  bool painted = false;
+  FirstPaintReport report([&] {
+    if (!untilIdle) end();  // before anything the paint left for later
+    painted = true;
   });
-  return _Main();
+  fw::EndOnSignalsAndSessionEnd();
+  if (!ClaimDataFolders()) return 1;
+  StartProgram();
+  fw::OpenApplication();
+  if (fw::Application* app = fw::TheApplication()) app->UpdateMenuItems();
+  while (!painted) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  // Then what the painted window left for later; the clock's next tick is not waited for.
+  QAbstractEventDispatcher* events = QApplication::eventDispatcher();
+  for (int turn = 0; turn < 100 && events->processEvents(QEventLoop::AllEvents); ++turn) {
+  }
+  end();
+  return 0;
 }
 
 void WriteContactNote(const std::string& dataSet, const std::string& note) {

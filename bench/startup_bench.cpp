@@ -1,11 +1,18 @@
-// Start-up as the user waits for it: a new process runs the program's start (file
-// types, application object, main window, the open steps with the data loaded and
-// shown) until the window is painted, then ends; and again until the program has
-// nothing left to do (the rest of a long note goes into its field after the paint).
-// Four data sets: none, one contact whose note is a single 5 MB line, one whose note
-// is 5 MB of short lines, and a year of 2,000-character notes. The program builds its
-// main window once per process, so each run is a process of its own.
+// Start-up as the user waits for it: a new process runs the program's start (quitting
+// on signals, the folders claimed, file types, application object, main window, the
+// open steps with the data loaded and shown, the menus brought up to date, the event
+// loop) until the window is painted, then ends; and again until the program has nothing left to do (the rest of
+// a long note goes into its field after the paint). Four data sets: none, one contact
+// whose note is a single 5 MB line, one whose note is 5 MB of short lines, and a year
+// of 2,000-character notes. The program builds its main window once per process, so
+// each run is a process of its own.
+//
+// Its floor: a bare Qt Widgets window of the main window's size (bench_bare_window,
+// built beside this program with the same flags and nothing of the program linked),
+// started in turn with the program on the empty data set, each from its start to its
+// painted window; the medians and their ratio are reported.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -14,6 +21,8 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -22,11 +31,11 @@
 
 #include "app/start_up.h"
 #include "bench/bench_main.h"
+#include "bench/painted_window.h"
 #include "framework/application.h"
 #include "framework/date.h"
 #include "framework/devices.h"
 #include "framework/files.h"
-#include "framework/thread.h"
 #include "store/globali.h"
 
 extern char** environ;
@@ -52,22 +61,36 @@ void FixClock() {
   fw::SetClockForTesting([] { return fw::DateTimeParts{2026, 12, 7, 10, 0, 0}; });
 }
 
-// The child: the program's start on the data set's folders, up to the painted window.
+// The child: the program's start on the data set's folders, as _Main and the event
+// loop's start run it, up to the painted window. The loop is turned here rather than in
+// the program, so that what the painted window left for later is taken at the top
+// level, as the program's own loop takes it.
 int StartProgramIn(const std::string& folder, bool untilIdle) {
   fw::SetApplicationFolderForTesting(folder + "/app");
   fw::SetPreferencesFolderForTesting(folder + "/prefs");
   fw::SetMsgBoxHandlerForTesting([](const fw::String&) {});
   FixClock();
+  auto end = [] {
+    std::fflush(nullptr);
+    _exit(0);  // no quit step: it would save the data again
+  };
+  bool painted = false;
+  FirstPaintReport report([&] {
+    if (!untilIdle) end();  // before anything the paint left for later
+    painted = true;
+  });
+  fw::EndOnSignalsAndSessionEnd();
+  if (!ClaimDataFolders()) return 1;
   StartProgram();
   fw::OpenApplication();
-  fw::RunPendingThreadsForTesting();
-  QApplication::processEvents();
+  if (fw::Application* app = fw::TheApplication()) app->UpdateMenuItems();
+  while (!painted) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   // Then what the painted window left for later; the clock's next tick is not waited for.
   QAbstractEventDispatcher* events = QApplication::eventDispatcher();
-  for (int turn = 0; untilIdle && turn < 100 && events->processEvents(QEventLoop::AllEvents); ++turn) {
+  for (int turn = 0; turn < 100 && events->processEvents(QEventLoop::AllEvents); ++turn) {
   }
-  std::fflush(nullptr);
-  _exit(0);  // no quit step: it would save the data again
+  end();
+  return 0;
 }
 
 void WriteContactNote(const std::string& dataSet, const std::string& note) {
@@ -97,32 +120,116 @@ void WriteYearOfNotes() {
 
 double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
 
+struct ChildRun {
+  bool ok = false;
+  double cpuSeconds = 0;
+  // From the child's report of its first paint.
+  long long paintedNs = 0;
+  int width = 0, height = 0, libraries = 0;
+};
+
+// Runs `args` (the program first) as a process of its own until it ends, its standard
+// output read back.
+ChildRun RunChild(std::vector<std::string> args) {
+  int out[2];
+  if (pipe2(out, O_CLOEXEC) != 0) return {};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t child = 0;
+  const bool started = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+  posix_spawn_file_actions_destroy(&actions);
+  close(out[1]);
+  std::string output;
+  char buffer[4096];
+  for (ssize_t n; started && (n = read(out[0], buffer, sizeof buffer)) != 0;) {
+    if (n > 0) output.append(buffer, static_cast<size_t>(n));
+    else if (errno != EINTR) break;
+  }
+  close(out[0]);
+  ChildRun run;
+  if (!started) return run;
+  int status = 0;
+  struct rusage usage {};
+  wait4(child, &status, 0, &usage);
+  run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  run.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+  const size_t report = output.rfind("painted ");
+  if (report == std::string::npos ||
+      std::sscanf(output.c_str() + report, "painted %lld %d %d %d", &run.paintedNs, &run.width, &run.height,
+                  &run.libraries) != 4)
+    run.ok = false;
+  return run;
+}
+
+std::vector<std::string> ProgramArgs(const char* dataSet, bool untilIdle) {
+  std::vector<std::string> args{"/proc/self/exe", kChildFlag, Folder(dataSet)};
+  if (untilIdle) args.emplace_back(kUntilIdleFlag);
+  return args;
+}
+
 void BM_StartUp(benchmark::State& state, const char* dataSet, bool untilIdle) {
-  const std::string folder = Folder(dataSet);
-  std::string flag = kChildFlag;
-  std::string idle = kUntilIdleFlag;
-  char* argv[] = {const_cast<char*>("/proc/self/exe"), flag.data(), const_cast<char*>(folder.c_str()),
-                  untilIdle ? idle.data() : nullptr, nullptr};
   double cpuSeconds = 0;
   for (auto _ : state) {
-    pid_t child = 0;
-    if (posix_spawn(&child, "/proc/self/exe", nullptr, nullptr, argv, environ) != 0) {
-      state.SkipWithError("the program could not be started");
-      return;
-    }
-    int status = 0;
-    struct rusage usage {};
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    const ChildRun run = RunChild(ProgramArgs(dataSet, untilIdle));
+    if (!run.ok) {
       state.SkipWithError("the program's start failed");
       return;
     }
-    cpuSeconds += Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+    cpuSeconds += run.cpuSeconds;
   }
   // The processor time of the started program: steadier than the wall-clock time on a
   // busy machine.
   state.counters["program_cpu_ms"] = benchmark::Counter(cpuSeconds * 1000, benchmark::Counter::kAvgIterations);
 }
+
+double Median(std::vector<double> v) {
+  if (v.empty()) return 0;
+  std::sort(v.begin(), v.end());
+  const size_t mid = v.size() / 2;
+  return v.size() % 2 ? v[mid] : (v[mid - 1] + v[mid]) / 2;
+}
+
+// Rounds of one program start and one bare window start, taking turns at going first
+// (the program goes first in the first round, which gives the bare window its size).
+// The time reported is the program's, from just before its process is started to its
+// painted window.
+void BM_StartUpAgainstBareWindow(benchmark::State& state) {
+  const std::string bareWindow = (std::filesystem::read_symlink("/proc/self/exe").parent_path() /
+                                  "bench_bare_window").string();
+  std::vector<double> programMs, bareMs;
+  ChildRun program, bare;
+  bool programFirst = true;
+  for (auto _ : state) {
+    for (int turn = 0; turn < 2; ++turn) {
+      const bool programNow = (turn == 0) == programFirst;
+      const long long start = MonotonicNanoseconds();
+      ChildRun& run = programNow ? program : bare;
+      run = programNow ? RunChild(ProgramArgs("empty", false))
+                       : RunChild({bareWindow, std::to_string(program.width), std::to_string(program.height)});
+      if (!run.ok) {
+        state.SkipWithError(programNow ? "the program's start failed" : "the bare window's start failed");
+        return;
+      }
+      (programNow ? programMs : bareMs).push_back(static_cast<double>(run.paintedNs - start) / 1e6);
+    }
+    state.SetIterationTime(programMs.back() / 1000);
+    programFirst = !programFirst;
+  }
+  const double programMedian = Median(programMs), bareMedian = Median(bareMs);
+  state.counters["program_ms"] = programMedian;
+  state.counters["bare_window_ms"] = bareMedian;
+  state.counters["ratio"] = bareMedian > 0 ? programMedian / bareMedian : 0;
+  state.counters["program_libraries"] = program.libraries;
+  state.counters["bare_window_libraries"] = bare.libraries;
+  std::fprintf(stderr, "start to painted window: program %.1f ms, bare %dx%d window %.1f ms (medians of %zu), ratio %.2f\n",
+               programMedian, program.width, program.height, bareMedian, programMs.size(),
+               state.counters["ratio"].value);
+}
+
 // Other work on the machine only ever adds time: the least of several runs is the
 // start-up's own.
 double Least(const std::vector<double>& v) { return v.empty() ? 0 : *std::min_element(v.begin(), v.end()); }
@@ -136,6 +243,7 @@ BENCHMARK_CAPTURE(BM_StartUp, YearOf2000CharacterNotes, "year", false)->Apply(Me
 BENCHMARK_CAPTURE(BM_StartUp, EmptyDataUntilIdle, "empty", true)->Apply(Measured);
 BENCHMARK_CAPTURE(BM_StartUp, OneLineContactNoteOf5MBUntilIdle, "long-note", true)->Apply(Measured);
 BENCHMARK_CAPTURE(BM_StartUp, ContactNoteOf5MBInShortLinesUntilIdle, "short-lines", true)->Apply(Measured);
+BENCHMARK(BM_StartUpAgainstBareWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(40);
 
 }  // namespace
 

@@ -128,11 +128,27 @@ void RectControl::_AttachToWindow(fw::Window* window) {
 
 // --- TextStyledControl -----------------------------------------------------------------
 
-void TextStyledControl::SetTextFont(const String& f) { textFont_ = f; ApplyFont(); }
-void TextStyledControl::SetTextSize(int32_t p) { textSize_ = p; ApplyFont(); }
-void TextStyledControl::SetBold(bool v) { bold_ = v; ApplyFont(); }
-void TextStyledControl::SetItalic(bool v) { italic_ = v; ApplyFont(); }
-void TextStyledControl::SetUnderline(bool v) { underline_ = v; ApplyFont(); }
+// A value set again leaves the widgets alone: every new font lays the control's text
+// out anew.
+void TextStyledControl::SetTextFont(const String& f) { if (textFont_ != f) { textFont_ = f; FontChanged(); } }
+void TextStyledControl::SetTextSize(int32_t p) { if (textSize_ != p) { textSize_ = p; FontChanged(); } }
+void TextStyledControl::SetBold(bool v) { if (bold_ != v) { bold_ = v; FontChanged(); } }
+void TextStyledControl::SetItalic(bool v) { if (italic_ != v) { italic_ = v; FontChanged(); } }
+void TextStyledControl::SetUnderline(bool v) { if (underline_ != v) { underline_ = v; FontChanged(); } }
+
+void TextStyledControl::FontChanged() {
+  if (applyingBlob_) fontPending_ = true;
+  else ApplyFont();
+}
+
+// A design gives family, size and style one after the other: the control takes the
+// font they make together, once.
+void TextStyledControl::_ApplyingProperties(bool started) {
+  applyingBlob_ = started;
+  if (started || !fontPending_) return;
+  fontPending_ = false;
+  ApplyFont();
+}
 
 void TextStyledControl::ApplyFont() {
   if (_View()) _View()->widget()->setFont(FontFor(textFont_, textSize_, bold_, italic_, underline_));

@@ -152,15 +152,22 @@ class TextStyledControl : public RectControl {
   bool Underline() const { return underline_; }
   void SetUnderline(bool v);
 
+  void _ApplyingProperties(bool started) override;
+
  protected:
   TextStyledControl() = default;
   // Pushes the font to the view; controls with inner widgets extend it.
   virtual void ApplyFont();
+  // A font property changed: the font is pushed now, or once at the end of the
+  // property blob being applied.
+  void FontChanged();
+  bool ApplyingBlob() const { return applyingBlob_; }
 
  private:
   String textFont_ = "System";
   int32_t textSize_ = 0;
   bool bold_ = false, italic_ = false, underline_ = false;
+  bool applyingBlob_ = false, fontPending_ = false;
 };
 
 }  // namespace fw

@@ -225,21 +225,33 @@ void EditField::SetSelStart(int32_t s) { _EditView()->select(std::max(0, s), 0);
 int32_t EditField::SelLength() const { return _EditView()->selLength(); }
 void EditField::SetSelLength(int32_t n) { _EditView()->select(_EditView()->selStart(), std::max(0, n)); }
 
-void EditField::SetTextColor(Color c) { textColor_ = c; ApplyLook(); }
-void EditField::SetBackColor(Color c) { backColor_ = c; ApplyLook(); }
-void EditField::SetBorder(bool v) { border_ = v; ApplyLook(); }
-void EditField::SetReadOnly(bool v) { readOnly_ = v; ApplyLook(); }
-void EditField::SetPassword(bool v) { password_ = v; ApplyLook(); }
-void EditField::SetAcceptTabs(bool v) { acceptTabs_ = v; ApplyLook(); }
-void EditField::SetScrollBarHorizontal(bool v) { scrollH_ = v; ApplyLook(); }
-void EditField::SetScrollBarVertical(bool v) { scrollV_ = v; ApplyLook(); }
+void EditField::SetTextColor(Color c) { textColor_ = c; LookChanged(); }
+void EditField::SetBackColor(Color c) { backColor_ = c; LookChanged(); }
+void EditField::SetBorder(bool v) { border_ = v; LookChanged(); }
+void EditField::SetReadOnly(bool v) { readOnly_ = v; LookChanged(); }
+void EditField::SetPassword(bool v) { password_ = v; LookChanged(); }
+void EditField::SetAcceptTabs(bool v) { acceptTabs_ = v; LookChanged(); }
+void EditField::SetScrollBarHorizontal(bool v) { scrollH_ = v; LookChanged(); }
+void EditField::SetScrollBarVertical(bool v) { scrollV_ = v; LookChanged(); }
 void EditField::SetLimitText(int32_t n) { limitText_ = n; }  // checked at each edit
-void EditField::SetAlignment(int32_t a) { alignment_ = a; ApplyLook(); }
+void EditField::SetAlignment(int32_t a) { alignment_ = a; LookChanged(); }
 
 void EditField::SetMultiLine(bool v) {
   multiLine_ = v;
   _EditView()->Rebuild(v);
-  ApplyFont();
+  FontChanged();
+  LookChanged();
+}
+
+void EditField::LookChanged() {
+  if (ApplyingBlob()) lookPending_ = true;
+  else ApplyLook();
+}
+
+void EditField::_ApplyingProperties(bool started) {
+  TextStyledControl::_ApplyingProperties(started);
+  if (started || !lookPending_) return;
+  lookPending_ = false;
   ApplyLook();
 }
 

@@ -87,12 +87,15 @@ class EditField : public TextStyledControl {
 
   // Framework-internal.
   EditFieldView* _EditView() const;
+  void _ApplyingProperties(bool started) override;
 
  protected:
   void ApplyFont() override;
 
  private:
   void ApplyLook();
+  void LookChanged();  // now, or once at the end of the property blob being applied
+  bool lookPending_ = false;
   Color textColor_, backColor_ = {255, 255, 255};
   bool border_ = true, multiLine_ = false, readOnly_ = false, password_ = false;
   bool styled_ = false, acceptTabs_ = false, scrollH_ = false, scrollV_ = false;

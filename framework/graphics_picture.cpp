@@ -8,11 +8,12 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
+#include <QResource>
 #include <cmath>
 #include "framework/application.h"
 #include "framework/graphics.h"
 #include "framework/graphics_qt.h"
+#include "framework/picture_pixels_qt.h"
 #include "framework/regular_file_qt.h"
 #include "framework/whole_save.h"
 
@@ -46,19 +47,12 @@ QImage WhiteMadeTransparent(QImage image) {
   return image;
 }
 
-// An SVG at the size it declares in design pixels, rendered at the picture ratio, on a
-// transparent ground.
-QImage RenderSvg(const QString& path) {
-  QSvgRenderer svg(path);
-  if (!svg.isValid() || svg.defaultSize().isEmpty()) return {};
-  const int ratio = PictureRatio();
-  QImage image(svg.defaultSize() * ratio, kFormat);
-  if (image.isNull()) return {};
-  image.setDevicePixelRatio(ratio);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  svg.render(&painter, QRectF(QPointF(0, 0), QSizeF(svg.defaultSize())));
-  return image;
+// The picture's pixels at `ratio` as embedded when the program was built; null where
+// that ratio was not rendered then.
+QImage PrerenderedPicture(int number, int ratio) {
+  const QResource pixels(QStringLiteral(":/pictures/%1@%2.argb").arg(number).arg(ratio));
+  if (!pixels.isValid()) return {};
+  return UnpackPixels(pixels.uncompressedData(), ratio);
 }
 
 ColorDialogHandler& ColorHandler() {
@@ -149,7 +143,9 @@ Picture NewPicture(int width, int height, int depth) {
 
 Picture LoadPictureResource(int number, int fallbackWidth, int fallbackHeight) {
   const QString base = QStringLiteral(":/pictures/%1").arg(number);
-  QImage image = RenderSvg(base + ".svg");
+  const int ratio = PictureRatio();
+  QImage image = PrerenderedPicture(number, ratio);
+  if (image.isNull()) image = RenderSvgPicture(base + ".svg", ratio);
   if (image.isNull()) image.load(base + ".png");
   if (!image.isNull()) return PictureFromImage(std::move(image));
   // Something later always draws or sets the transparency of what this returns.

@@ -134,15 +134,28 @@ class MenuBarBinding : public QObject {
       menu->addMenu(NewMenu(item, menu));
     } else {
       auto* action = new QAction(Caption(item), menu);
+      action->setMenuRole(RoleOf(item));
       connect(action, &QAction::triggered, this, [this, p = &item] { Choose(p); });
       menu->addAction(action);
       actions_[&item] = action;
     }
   }
 
+  // An item's class is fixed for its life: its role is set once, with its action.
+  static QAction::MenuRole RoleOf(const MenuItem& item) {
+    const String kind = item.ClassName();
+    if (kind == "QuitMenuItem") return QAction::QuitRole;
+    if (kind == "PrefsMenuItem") return QAction::PreferencesRole;
+    if (kind == "AppleMenuItem") return QAction::AboutRole;
+    return QAction::NoRole;
+  }
+
   // The first item in menu order that claims a key gets it; a later claimant shows none.
+  // Which key an item gets depends on every claim before it, so the keys are assigned
+  // over the whole bar, and again only when a claim changes (see OnChanged).
   void AssignShortcuts() {
     std::set<QString> taken;
+    claims_.clear();
     AssignShortcuts(*root_, taken);
   }
   void AssignShortcuts(MenuItem& parent, std::set<QString>& taken) {
@@ -153,6 +166,7 @@ class MenuBarBinding : public QObject {
         AssignShortcuts(item, taken);
         continue;
       }
+      claims_[&item] = item.KeyboardShortcut();
       QKeySequence seq = MenuShortcutToKeySequence(item.KeyboardShortcut());
       const QString key = seq.toString(QKeySequence::PortableText);
       if (!seq.isEmpty() && taken.insert(key).second)
@@ -184,9 +198,12 @@ class MenuBarBinding : public QObject {
       return;
     }
     Sync(item);
-    AssignShortcuts();
+    auto claim = claims_.find(&item);
+    if (claim != claims_.end() && claim->second != item.KeyboardShortcut()) AssignShortcuts();
   }
 
+  // Caption, enabled state and check mark of one item; the action leaves alone what
+  // has not changed.
   void Sync(MenuItem& item) {
     QAction* action = actions_[&item];
     if (!action || action->isSeparator()) return;
@@ -195,10 +212,6 @@ class MenuBarBinding : public QObject {
     if (!action->menu()) {
       action->setCheckable(item.Checked());
       action->setChecked(item.Checked());
-      if (item.ClassName() == "QuitMenuItem") action->setMenuRole(QAction::QuitRole);
-      else if (item.ClassName() == "PrefsMenuItem") action->setMenuRole(QAction::PreferencesRole);
-      else if (item.ClassName() == "AppleMenuItem") action->setMenuRole(QAction::AboutRole);
-      else action->setMenuRole(QAction::NoRole);
     }
   }
 
@@ -209,6 +222,7 @@ class MenuBarBinding : public QObject {
   std::vector<QMenu*> topMenus_;
   std::map<MenuItem*, QAction*> actions_;
   std::map<MenuItem*, int> childCount_;
+  std::map<MenuItem*, String> claims_;  // each command's shortcut when the keys were assigned
 };
 
 }  // namespace

@@ -17,6 +17,11 @@ class Object {
 
   String Name;
   int32_t Index = kNoArrayIndex;
+
+  // Framework-internal: a property blob starts (true) or has ended (false) being
+  // applied to this object. A control may show what several of its properties change
+  // together once, at the end.
+  virtual void _ApplyingProperties(bool /*started*/) {}
 };
 
 }  // namespace fw

@@ -92,6 +92,11 @@ void _SetProperties(Object& obj, const uint8_t* blob, size_t length) {
   // All or nothing: a malformed blob changes nothing.
   std::vector<BlobEntry> entries = DecodeBlob(obj, blob, length);
   const PropertyTable& table = PropertyTableOf(obj);
+  struct Applying {
+    Object& obj;
+    explicit Applying(Object& o) : obj(o) { obj._ApplyingProperties(true); }
+    ~Applying() { obj._ApplyingProperties(false); }
+  } applying(obj);
   for (const BlobEntry& e : entries) table.entries[static_cast<size_t>(e.id)].set(obj, e.value);
   if (Window* w = WindowOf(obj)) w->_CountBlobApplication();
 }

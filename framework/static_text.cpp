@@ -16,7 +16,7 @@ StaticText::StaticText() {
   SetView(std::move(view));
   ApplyFont();
   SetTextAlign(0);
-  SetTextColor(textColor_);
+  ApplyTextColor();
 }
 
 static QLabel* LabelOf(const StaticText& t) { return static_cast<QLabel*>(t._View()->widget()); }
@@ -40,10 +40,15 @@ void StaticText::SetTextAlign(int32_t a) {
 }
 
 void StaticText::SetTextColor(Color c) {
+  if (textColor_ == c) return;
   textColor_ = c;
+  ApplyTextColor();
+}
+
+void StaticText::ApplyTextColor() {
   QPalette pal = LabelOf(*this)->palette();
-  pal.setColor(QPalette::Active, QPalette::WindowText, ToQColor(c));
-  pal.setColor(QPalette::Inactive, QPalette::WindowText, ToQColor(c));
+  pal.setColor(QPalette::Active, QPalette::WindowText, ToQColor(textColor_));
+  pal.setColor(QPalette::Inactive, QPalette::WindowText, ToQColor(textColor_));
   LabelOf(*this)->setPalette(pal);
 }
 

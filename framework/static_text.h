@@ -28,6 +28,7 @@ class StaticText : public TextStyledControl {
 
  private:
   void ApplyText();
+  void ApplyTextColor();
   String text_;
   int32_t textAlign_ = 0;
   Color textColor_;

@@ -2,6 +2,9 @@
 // order, and the rejection of malformed blobs.
 #include <gtest/gtest.h>
 
+#include <QPlainTextEdit>
+
+#include "framework/control_widget_qt.h"
 #include "framework/controls.h"
 #include "framework/properties.h"
 #include "framework/thread.h"
@@ -285,6 +288,30 @@ TEST(BlobCodec, EntriesApplyInBlobOrderThroughTheSetters) {
   EXPECT_EQ(l.X2(), 513);
   EXPECT_EQ(*PropertyText(l, 0x25), "#44444c");
   EXPECT_EQ(*PropertyText(l, 0x1f), "\"Rectangle3\"");
+}
+
+// Font and look are shown once the whole blob is applied, whichever comes first: the
+// field's editor made by MultiLine takes the style given before it.
+TEST(BlobCodec, AControlShowsTheStyleOfItsWholeBlob) {
+  EditField f;
+  _SetProperties(f, BlobWriter()
+                        .AddString(0x2d, "Times").AddInt32(0x2e, 14).AddBoolean(0x2f, true)
+                        .AddColor(0x28, RGB(0x32, 0x00, 0x66)).AddBoolean(0x24, true)
+                        .AddBoolean(0x23, true).AddBoolean(0x30, false)
+                        .bytes());
+  auto* plain = qobject_cast<QPlainTextEdit*>(EditorOf(f));
+  ASSERT_NE(plain, nullptr);
+  for (const QFont& font : {plain->font(), plain->document()->defaultFont(), WidgetOf(f)->font()}) {
+    EXPECT_EQ(font.pixelSize(), 14);
+    EXPECT_TRUE(font.bold());
+  }
+  EXPECT_TRUE(plain->isReadOnly());
+  EXPECT_EQ(plain->palette().color(QPalette::Active, QPalette::Text), QColor(0x32, 0x00, 0x66));
+
+  StaticText t;
+  _SetProperties(t, BlobWriter().AddString(0x24, "Times").AddInt32(0x25, 10).AddBoolean(0x27, true).bytes());
+  EXPECT_EQ(WidgetOf(t)->font().pixelSize(), 10);
+  EXPECT_TRUE(WidgetOf(t)->font().italic());
 }
 
 TEST(BlobCodec, TheWindowBlobAndTheApplicationCount) {

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QPainter>
+#include <QResource>
 #include <QTemporaryDir>
 #include "framework/application.h"
 #include "framework/graphics.h"
 #include "framework/graphics_qt.h"
+#include "framework/picture_pixels_qt.h"
 #include "framework/text_wrap.h"
 
 namespace {
@@ -299,6 +301,24 @@ TEST(PictureResources, EveryProgramPictureLoadsAtItsControlsSize) {
     EXPECT_EQ(p.Height(), r.height) << r.number;
     EXPECT_EQ(p.Transparent(), 0) << r.number;
     EXPECT_FALSE(Painted(p, kWhite).empty()) << r.number << " is blank";
+  }
+}
+
+// At the ratios rendered when the program is built, a picture is read from its pixels:
+// they are what its SVG source renders now, and what the program shows.
+TEST(PictureResources, EmbeddedPixelsAreWhatTheVectorSourceRenders) {
+  for (const ResourceSize& r : kResources) {
+    for (int ratio : {1, 2}) {
+      const QResource pixels(QStringLiteral(":/pictures/%1@%2.argb").arg(r.number).arg(ratio));
+      ASSERT_TRUE(pixels.isValid()) << r.number << " at ratio " << ratio;
+      const QImage embedded = fw::UnpackPixels(pixels.uncompressedData(), ratio);
+      EXPECT_EQ(embedded, fw::RenderSvgPicture(QStringLiteral(":/pictures/%1.svg").arg(r.number), ratio))
+          << r.number << " at ratio " << ratio;
+      EXPECT_EQ(embedded.devicePixelRatio(), ratio);
+      if (ratio == fw::PictureRatio()) {
+        EXPECT_EQ(PictureImage(fw::LoadPictureResource(r.number)), embedded);
+      }
+    }
   }
 }
 

@@ -1,11 +1,15 @@
 // The language switch: the radio buttons and flags choose the language, and localeng
 // puts the table's captions on the window and the menus.
+#include <QAction>
+#include <QMenuBar>
 #include <vector>
 
 #include "diary_helpers.h"
 #include "framework/contextual_menu.h"
+#include "framework/control_widget_qt.h"
 #include "framework/listbox.h"
 #include "framework/menu.h"
+#include "framework/menu_qt.h"
 #include "resources/texttable.h"
 #include "store/globali.h"
 #include "support/test_support.h"
@@ -15,6 +19,20 @@ namespace {
 class LanguageSwitch : public diarytest::Diary {
  protected:
   fw::String T(int row) const { return Globali::testo(row); }
+
+  // The window's menu bar shows the item's caption with the item's key; of the two
+  // items claiming Cmd+I, the iconise command (the second in menu order) shows none.
+  void ExpectOnScreen(fw::MenuItem& item) {
+    const QKeySequence key = &item == win().VisualizzazioneRiduciadicona()
+                                 ? QKeySequence()
+                                 : fw::MenuShortcutToKeySequence(item.KeyboardShortcut());
+    QMenuBar* bar = fw::TopWidgetOf(win())->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    bool shown = false;
+    for (QAction* a : bar->findChildren<QAction*>())
+      shown = shown || (a->text() == fw::CaptionText(item.Text()) && a->shortcut() == key);
+    EXPECT_TRUE(shown) << item.Name() << " with its caption and key";
+  }
 
   // Every caption the switch sets, checked against the table in the current language.
   void ExpectCaptionsOfTheLanguage() {
@@ -33,6 +51,7 @@ class LanguageSwitch : public diarytest::Diary {
     for (size_t i = 0; i < items.size(); ++i) {
       ASSERT_NE(items[i], nullptr) << "menu item for text " << i + 1;
       EXPECT_EQ(items[i]->Text(), T(static_cast<int>(i) + 1)) << "text " << i + 1;
+      ExpectOnScreen(*items[i]);
     }
     auto& menu = Member<fw::ContextualMenu>("ContextualMenu1");
     ASSERT_EQ(menu.ListCount(), fw::CountFields(T(0), ","));

@@ -8,8 +8,6 @@ namespace Globali::copies {
 
 namespace {
 
-constexpr int kMostAsideNames = 99;
-
 fw::FolderItem AsideName(const fw::FolderItem& file, int n) {
   const fw::String base = file.Name() + ".bak";
   return file.Parent().Child(n == 1 ? base : base + fw::Str(static_cast<int64_t>(n)));
@@ -18,22 +16,20 @@ fw::FolderItem AsideName(const fw::FolderItem& file, int n) {
 bool SameContent(const fw::FolderItem& a, const fw::FolderItem& b) { return fw::SameText(a, b); }
 
 bool AlreadyKept(const fw::FolderItem& file) {
-  for (int n = 1; n <= kMostAsideNames; ++n) {
+  for (int n = 1;; ++n) {
     const fw::FolderItem aside = AsideName(file, n);
     if (!aside.Exists()) return false;
     if (SameContent(file, aside)) return true;
   }
-  return false;
 }
 
 // A copy beside it keeps the file in place, so a run that ends before its next save
 // still finds it. Where there is no room for a copy, a file that was not used moves
 // aside itself; the one used stays where the next start looks for it.
 std::optional<fw::FolderItem> KeepAside(const fw::FolderItem& file, bool used) {
-  const std::optional<fw::FolderItem> aside = FreeAsideName(file);
-  if (!aside) return std::nullopt;
-  if (file.CopyTo(*aside) || (!used && file.Rename(aside->Name()))) {
-    aside->SetOwnerOnly();  // the preferences hold the password; a diary is private
+  const fw::FolderItem aside = FreeAsideName(file);
+  if (file.CopyTo(aside) || (!used && file.Rename(aside.Name()))) {
+    aside.SetOwnerOnly();  // the preferences hold the password; a diary is private
     return aside;
   }
   return std::nullopt;
@@ -59,11 +55,11 @@ std::optional<std::string_view> WhyMoveAside(fw::ReadProblem problem) {
 void MoveUnreadableAside(const Found& f, bool otherUsed) {
   const std::optional<std::string_view> why = WhyMoveAside(fw::WhyNotRead(f.file));
   if (!why) return;
-  const std::optional<fw::FolderItem> aside = FreeAsideName(f.file);
-  if (!aside || !f.file.Rename(aside->Name())) return;
+  const fw::FolderItem aside = FreeAsideName(f.file);
+  if (!f.file.Rename(aside.Name())) return;
   const std::string_view message =
       otherUsed ? resources::kUnreadableMovedMessage : resources::kUnreadableMovedAloneMessage;
-  fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside->Name(), *why}));
+  fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside.Name(), *why}));
 }
 
 void KeepDamagedAside(const Found& f, bool used, bool otherUsed) {
@@ -155,12 +151,13 @@ std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Fo
   return places;
 }
 
-std::optional<fw::FolderItem> FreeAsideName(const fw::FolderItem& file) {
-  for (int n = 1; n <= kMostAsideNames; ++n) {
+// No number is the last: with every name up to some number taken, a copy that could
+// not be kept would be written over by the next save.
+fw::FolderItem FreeAsideName(const fw::FolderItem& file) {
+  for (int n = 1;; ++n) {
     const fw::FolderItem aside = AsideName(file, n);
     if (!aside.Exists()) return aside;
   }
-  return std::nullopt;
 }
 
 }  // namespace Globali::copies

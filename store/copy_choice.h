@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "framework/files.h"
@@ -84,8 +83,8 @@ ChosenCopy<Content> ChooseCopy(const Places& places, Read read) {
   return result;
 }
 
-// A name beside the file that is free: "<name>.bak", then "<name>.bak2" and on; none
-// when all up to ".bak99" are taken.
-std::optional<fw::FolderItem> FreeAsideName(const fw::FolderItem& file);
+// A name beside the file that is free: "<name>.bak", then "<name>.bak2" and on, as far
+// as it takes.
+fw::FolderItem FreeAsideName(const fw::FolderItem& file);
 
 }  // namespace Globali::copies

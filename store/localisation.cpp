@@ -64,7 +64,7 @@ void WriteEnglishFile(const fw::FolderItem& file, const fw::String& message, boo
   std::optional<fw::FolderItem> aside;
   if (keepOldAside) {
     aside = copies::FreeAsideName(file);
-    if (!aside || !file.Rename(aside->Name())) return;  // the unfinished new file is discarded
+    if (!file.Rename(aside->Name())) return;  // the unfinished new file is discarded
   }
   for (const std::string& line : resources::EnglishLanguageFileLines()) {
     out->WriteLine(line);

@@ -96,6 +96,15 @@ TEST_F(ContactsStore, PreferencesCopyWinsOverTheApplicationCopyWrittenNoLater) {
   std::filesystem::remove(prefCopy());
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 0), "from app");
+
+  // Mend: with every name up to ".bak99" taken, the next free one is used, never none.
+  for (int n = 2; n <= 99; ++n) WriteFile(appCopy() + ".bak" + std::to_string(n), "mine");
+  WriteFile(appCopy(), Version15({Person("only in app")}));
+  testsupport::WrittenHoursAgo({appCopy()}, 1);
+  WriteFile(prefCopy(), Version15({Person("from prefs")}));
+  Globali::ripristinacontatti();
+  EXPECT_EQ(ReadFile(appCopy() + ".bak100"), Version15({Person("only in app")}));
+  EXPECT_EQ(messages.size(), 3u);
 }
 
 TEST_F(ContactsStore, OlderLayoutsLoadWithEmptyNotesAndAreSavedInTheCurrentOne) {
@@ -256,6 +265,7 @@ TEST_F(ContactsStore, ContactsBesideAProgramWhoseFolderCannotBeWrittenAreReadAnd
   std::filesystem::remove(prefCopy());
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 1), "changed");
+
   EXPECT_TRUE(messages.empty());
 }
 

@@ -1,5 +1,7 @@
 #include "store/copy_choice.h"
 
+#include <chrono>
+
 #include "framework/devices.h"
 #include "framework/read_problems.h"
 #include "resources/texttable.h"
@@ -98,11 +100,18 @@ int SameAsEarlier(const std::vector<Found>& found, size_t i) {
 
 }  // namespace
 
+// No save rewrites the other place's copy, so a date it has from a clock that was
+// ahead would stay later than every save for as long: such a copy is only taken where
+// nothing stands in the place written. Where nothing does, it is taken whatever its date.
 Places ApplicationPlaces(const fw::String& relative) {
   const fw::FolderItem written = fw::ApplicationFolder().Child(relative);
   Places places{{written}};
   const fw::FolderItem other = fw::OtherApplicationFolder().Child(relative);
-  if (other.ModifiedNanoseconds() > written.ModifiedNanoseconds()) places.push_back({other, false});
+  const int64_t otherModified = other.ModifiedNanoseconds();
+  const int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::system_clock::now().time_since_epoch()).count();
+  const bool later = otherModified > written.ModifiedNanoseconds() && otherModified <= now;
+  if (other.Exists() && (!written.Exists() || later)) places.push_back({other, false});
   return places;
 }
 

@@ -32,8 +32,9 @@ using Places = std::vector<Found>;
 // The copies of a file kept beside the application, `relative` its path below the
 // folder: the one in fw::ApplicationFolder(), which a save writes; then, where there is
 // another place (fw::OtherApplicationFolder(), which no save writes), the copy there
-// when it was changed later than the first or the first is not there: data beside a
-// program whose folder cannot be written, or written while it could not be.
+// when the first is not there, or when it was changed later than the first and not
+// later than now: data beside a program whose folder cannot be written, or written
+// while it could not be.
 Places ApplicationPlaces(const fw::String& relative);
 // A file kept once beside the application (ApplicationPlaces of `relative`) and once in
 // the Preferences folder (`preferencesCopy`), the first in precedence as told.

@@ -1,6 +1,9 @@
 #include "store/copy_choice.h"
 
 #include <chrono>
+#include <map>
+#include <optional>
+#include <string_view>
 
 #include "framework/devices.h"
 #include "framework/read_problems.h"
@@ -82,6 +85,35 @@ void KeepDifferentAside(const Found& f, const Found& used) {
                                {f.file.AbsolutePath(), aside->Name(), used.file.AbsolutePath()}));
 }
 
+// What this run last saw at each copy a save writes: the hash of its bytes, or nothing
+// when no file stood there. Unknown (no entry) until its load.
+std::map<fw::String, std::optional<size_t>>& Seen() {
+  static std::map<fw::String, std::optional<size_t>> seen;
+  return seen;
+}
+
+// The hash of the file's bytes; nothing when no file stands there, and unknown (no
+// answer) when one does that cannot be read.
+std::optional<std::optional<size_t>> ContentNow(const fw::FolderItem& file) {
+  if (!file.Exists()) return std::optional<size_t>();
+  const auto in = file.OpenAsTextFile();
+  if (!in) return std::nullopt;
+  return std::optional<size_t>(std::hash<std::string_view>()(in->ReadAll()));
+}
+
+// A file stands there that this run did not see there last; unknown counts as not.
+bool ChangedSinceSeen(const fw::FolderItem& file) {
+  const auto seen = Seen().find(file.AbsolutePath());
+  if (seen == Seen().end()) return false;
+  const auto now = ContentNow(file);
+  return now && *now && *now != seen->second;
+}
+
+void Remember(const fw::FolderItem& file) {
+  if (const auto now = ContentNow(file)) Seen()[file.AbsolutePath()] = *now;
+  else Seen().erase(file.AbsolutePath());
+}
+
 // A whole copy over a damaged one; of two whole ones the one a save wrote last (the
 // other is what a save could not replace); of two damaged ones the one of which more
 // can be read.
@@ -138,7 +170,22 @@ void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen) {
     else if (!f.wellFormed) KeepDamagedAside(f, i == chosen, chosen >= 0);
     else if (chosen >= 0 && i != chosen && f.sameAs != chosen)
       KeepDifferentAside(f, found[static_cast<size_t>(chosen)]);
+    Remember(f.file);
   }
+}
+
+bool WriteCopy(const fw::FolderItem& file, const std::function<bool()>& write) {
+  bool kept = !ChangedSinceSeen(file) || AlreadyKept(file);
+  if (!kept) {
+    if (const std::optional<fw::FolderItem> aside = KeepAside(file, false)) {
+      fw::MsgBox(resources::Filled(resources::kChangedOutsideMessage, {file.AbsolutePath(), aside->Name()}));
+      kept = true;
+    }
+  }
+  const bool written = write();
+  // What could not be kept is looked at again by the next save.
+  if (written || kept) Remember(file);
+  return written;
 }
 
 std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Found&)>& examine) {

@@ -5,7 +5,8 @@
 // write one of them and not the other: the one written last is used. No copy that a
 // save writes is ever silently written over while it holds what the one used does
 // not: a damaged copy, a whole one that differs, one that cannot be read, is kept
-// beside itself at load, and the user told once which file was set aside and why.
+// beside itself at load, and one that something else changed during the run before the
+// save; the user is told once which file was set aside and why.
 #include <algorithm>
 #include <cstdint>
 #include <functional>
@@ -54,6 +55,12 @@ int Choose(const std::vector<Found>& found);
 // the same content is not kept or told again, so a copy that no save has replaced yet
 // is told about once.
 void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen);
+
+// Writes one copy of a file with `write`, which answers whether it did. A copy that
+// something other than this run changed since the run last read or wrote it (a sync, a
+// copy put back by hand, one that appeared where none was) is first kept beside itself
+// under a free name, and the user told. True when written.
+bool WriteCopy(const fw::FolderItem& file, const std::function<bool()>& write);
 
 // The places examined in order, `examine(index, found)` filling in how it found each,
 // with the times they were changed. A copy that holds the same bytes as an earlier whole

@@ -247,10 +247,12 @@ SaveReport SaveYear() {
                                        fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
     const bool folderReady = textfiles::EnsureFolder(folder);
     const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
-    const bool notesHere = folderReady && textfiles::WriteLines(notesFile, notes);
+    const bool notesHere =
+        folderReady && copies::WriteCopy(notesFile, [&] { return textfiles::WriteLines(notesFile, notes); });
     report.Add(notesFile, notesHere, notesBytes);
     const fw::FolderItem stylesFile = folder.Child(fmt::YearStylesFileName(annoload));
-    const bool stylesHere = folderReady && textfiles::WriteLines(stylesFile, styles);
+    const bool stylesHere =
+        folderReady && copies::WriteCopy(stylesFile, [&] { return textfiles::WriteLines(stylesFile, styles); });
     report.Add(stylesFile, stylesHere, stylesBytes);
     notesWritten = notesWritten || notesHere;
     stylesWritten = stylesWritten || stylesHere;

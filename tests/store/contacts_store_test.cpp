@@ -108,6 +108,25 @@ TEST_F(ContactsStore, PreferencesCopyWinsOverTheApplicationCopyWrittenNoLater) {
   EXPECT_EQ(messages.size(), 3u);
 }
 
+// Mend: a copy that another program changed while this one ran (a sync, a copy put
+// back by hand, one that appeared where none was) is kept beside itself before the
+// save replaces it, and told; what the program's own saves wrote is replaced unsaid.
+TEST_F(ContactsStore, ACopyChangedWhileTheProgramRunsIsKeptBeforeTheSaveReplacesIt) {
+  WriteFile(appCopy(), Version15({Person("in both")}));
+  Globali::ripristinacontatti();
+  ASSERT_TRUE(Globali::salvacontatti());
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_TRUE(messages.empty());
+  WriteFile(prefCopy(), Version15({Person("synced from elsewhere")}));
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(ReadFile(prefCopy() + ".bak"), Version15({Person("synced from elsewhere")}));
+  EXPECT_EQ(ReadFile(prefCopy()), Version15({Person("in both")}));
+  EXPECT_EQ(messages, std::vector<fw::String>{prefCopy() + " was changed outside Velqora since it was read or saved."
+                                                           "\r\rIt was kept as vlqcont.txt.bak beside it."});
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(messages.size(), 1u);
+}
+
 TEST_F(ContactsStore, OlderLayoutsLoadWithEmptyNotesAndAreSavedInTheCurrentOne) {
   Fields nine = Person("Old");
   nine.pop_back();

@@ -96,12 +96,14 @@ std::optional<NameKey> NameKeyOf(const AddressBookContact& person) {
   return std::nullopt;
 }
 
-// The text with every run of blanks made one blank.
-String WithBlankRunsAsOne(const String& text) {
+// The text as a name is typed by hand: every run of blanks one blank, and none at
+// either end (the key of a person without a first name ends with its blanks).
+String AsTyped(const String& text) {
   String out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i)
-    if (text[i] != ' ' || i == 0 || text[i - 1] != ' ') out += text[i];
+    if (text[i] != ' ' || (!out.empty() && out.back() != ' ')) out += text[i];
+  if (!out.empty() && out.back() == ' ') out.pop_back();
   return out;
 }
 
@@ -119,22 +121,25 @@ class ImportRun {
   ImportRun() : w_(fin_main::fin_main()), list_(w_.Member<fw::Listbox>("ListBox1")) {}
 
   // The first contact whose name field equals the key; failing that, the first whose
-  // name does once runs of blanks count as one (a name typed by hand: the key of a
-  // person without a middle name has two blanks in a row); else a new last contact
-  // (with its list row) named by the key.
+  // name does once runs of blanks count as one and blanks at either end as none (a name
+  // typed by hand: the key of a person without a middle name has two blanks in a row);
+  // else a new last contact (with its list row) named by the key.
   int32_t ContactFor(const String& key) {
     for (int32_t k = 1; k <= Globali::contquanti; ++k) {
       const bool same = Globali::contatto(k, 0) == key;
       fw::YieldToNextThread();
       if (same) return k;
     }
-    if (!typedAlike_) {
-      typedAlike_.emplace();
-      for (int32_t k = 1; k <= Globali::contquanti; ++k)
-        typedAlike_->emplace(WithBlankRunsAsOne(Globali::contatto(k, 0)), k);
+    // A key of blanks only is like no name at all: no contact is taken for it.
+    if (const String typed = AsTyped(key); !typed.empty()) {
+      if (!typedAlike_) {
+        typedAlike_.emplace();
+        for (int32_t k = 1; k <= Globali::contquanti; ++k)
+          typedAlike_->emplace(AsTyped(Globali::contatto(k, 0)), k);
+      }
+      const auto [alike, added] = typedAlike_->emplace(typed, Globali::contquanti + 1);
+      if (!added) return alike->second;
     }
-    const auto [alike, added] = typedAlike_->emplace(WithBlankRunsAsOne(key), Globali::contquanti + 1);
-    if (!added) return alike->second;
     ++Globali::contquanti;
     Globali::contatto.Redim(Globali::contquanti, kLastField);
     Globali::contatto(Globali::contquanti, 0) = key;
@@ -201,8 +206,8 @@ class ImportRun {
  private:
   fin_main::Window& w_;
   fw::Listbox& list_;
-  // The first contact of each name with its runs of blanks made one, made when first
-  // needed. Names change only here, where a contact is added, during the run.
+  // The first contact of each name as typed (AsTyped), made when first needed. Names
+  // change only here, where a contact is added, during the run.
   std::optional<std::unordered_map<String, int32_t>> typedAlike_;
 };
 

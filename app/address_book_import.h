@@ -2,8 +2,9 @@
 // The people of the desktop's address book copied into the contacts: each person with
 // a last name or a company becomes a contact under a name key, or updates the first
 // contact whose name field equals that key (failing that, the first whose name equals
-// it once runs of blanks count as one, a name kept as it was typed). A phone number
-// whose kind the card states goes to the field of that kind. Nothing is saved here.
+// it once runs of blanks count as one and blanks at either end as none, a name kept as
+// it was typed). A phone number whose kind the card states goes to the field of that
+// kind. Nothing is saved here.
 #include <vector>
 
 #include "framework/address_book.h"

@@ -231,7 +231,8 @@ std::vector<fw::String> Lines() {
 // password never lies in a file others may read; a copy that cannot be kept so is
 // reported as not written.
 bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines) {
-  return Globali::textfiles::WriteLines(file, lines) && file.SetOwnerOnly();
+  return Globali::copies::WriteCopy(file, [&] { return Globali::textfiles::WriteLines(file, lines); }) &&
+         file.SetOwnerOnly();
 }
 
 Globali::SaveReport WriteBothCopies() {

@@ -1,5 +1,6 @@
 #include "framework/address_book_child.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -28,17 +29,17 @@ String ReadAll(int fd) {
   return all;
 }
 
-void Write(std::string_view bytes) {
+void Write(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
-    const ssize_t n = ::write(STDOUT_FILENO, bytes.data(), bytes.size());
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n > 0) bytes.remove_prefix(static_cast<size_t>(n));
     else if (n < 0 && errno != EINTR) return;
   }
 }
 
 // The tests' faults: half the answer, then a reader that never ends or one that crashes.
-[[noreturn]] void MisbehaveMidway(std::string_view answer, std::string_view fault) {
-  Write(answer.substr(0, answer.size() / 2));
+[[noreturn]] void MisbehaveMidway(int out, std::string_view answer, std::string_view fault) {
+  Write(out, answer.substr(0, answer.size() / 2));
   if (fault == kHangMidwayFault)
     for (;;) ::pause();
   const rlimit noCore{0, 0};
@@ -46,11 +47,11 @@ void Write(std::string_view bytes) {
   std::abort();
 }
 
-String Answer(std::string_view task, std::string_view fault) {
+String Answer(int out, std::string_view task, std::string_view fault) {
   if (task == kReadBookTask) {
     const String answer =
         EncodeBook(ReadDefaultBook(fault == kNoLibraryFault ? "libebook-not-installed.so" : kAddressBookLibrary));
-    if (fault == kHangMidwayFault || fault == kDieMidwayFault) MisbehaveMidway(answer, fault);
+    if (fault == kHangMidwayFault || fault == kDieMidwayFault) MisbehaveMidway(out, answer, fault);
     return answer;
   }
   if (task == kAddPeopleTask) {
@@ -68,9 +69,14 @@ void RunAddressBookChildIfAsked(int argc, char** argv) {
   if (task != kReadBookTask && task != kAddPeopleTask && task != kEmptyBookTask) ::_exit(2);
   // A program that ends meanwhile, however, ends its reader too.
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-  Write(Answer(task, argc > 3 ? argv[3] : ""));
+  // The answer goes on a descriptor of its own: what the libraries print on standard
+  // output (GLib's debug messages, for one) goes where their warnings go.
+  const int out = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+  if (out < 0) ::_exit(3);
+  ::dup2(STDERR_FILENO, STDOUT_FILENO);
+  Write(out, Answer(out, task, argc > 3 ? argv[3] : ""));
   // The answer is whole even if a process the library started holds the output open.
-  ::shutdown(STDOUT_FILENO, SHUT_WR);
+  ::shutdown(out, SHUT_WR);
   // The library's threads may still run: nothing of the process is torn down.
   ::_exit(0);
 }

@@ -3,8 +3,9 @@
 // internal first argument (child_process.h): the program can end a reader that hangs,
 // and a reader that crashes or leaves threads behind takes nothing of the program with
 // it. The child builds no window and starts no toolkit; it loads the address book's
-// library, does one task and writes its answer (address_book_wire.h) on its standard
-// output.
+// library, does one task and writes its answer (address_book_wire.h) on the standard
+// output it was started with, which it keeps to the answer: what the libraries print
+// there goes to its standard error.
 namespace fw::internal {
 
 inline constexpr char kAddressBookChildArgument[] = "--velqora-address-book-child";

@@ -85,6 +85,10 @@ inline constexpr std::string_view kWhatCouldBeReadUsedMessage =
 // A whole copy that differs from the one used (^2), kept before a save replaces it.
 inline constexpr std::string_view kDifferentCopyKeptMessage =
     "^0 differed from the copy used, ^2.\r\rIt was kept as ^1 beside it.";
+// A copy that something other than the program changed since the program read or
+// wrote it, kept before a save replaces it.
+inline constexpr std::string_view kChangedOutsideMessage =
+    "^0 was changed outside Velqora since it was read or saved.\r\rIt was kept as ^1 beside it.";
 // A copy that could not be read (^2 why), moved aside before a save replaces it.
 inline constexpr std::string_view kUnreadableMovedMessage =
     "^0 could not be read: ^2.\r\rIt was moved to ^1 beside it, and the other copy was used.";

@@ -188,10 +188,12 @@ SaveReport salvacontatti() {
   const textfiles::LineChunks text = FileText();
   SaveReport report;
   const fw::FolderItem appCopy = AppCopy();
-  report.Add(appCopy, textfiles::WriteChunks(appCopy, text), text.Bytes());
+  const auto write = [&text](const fw::FolderItem& copy) {
+    return copies::WriteCopy(copy, [&] { return textfiles::WriteChunks(copy, text); });
+  };
+  report.Add(appCopy, write(appCopy), text.Bytes());
   const fw::FolderItem prefsCopy = PrefsCopy();
-  report.Add(prefsCopy, textfiles::EnsureFolder(prefsCopy.Parent()) && textfiles::WriteChunks(prefsCopy, text),
-             text.Bytes());
+  report.Add(prefsCopy, textfiles::EnsureFolder(prefsCopy.Parent()) && write(prefsCopy), text.Bytes());
   return report;
 }
 

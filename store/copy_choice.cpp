@@ -1,5 +1,10 @@
 #include "store/copy_choice.h"
 
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string_view>
+
 #include "framework/devices.h"
 #include "framework/read_problems.h"
 #include "resources/texttable.h"
@@ -7,8 +12,6 @@
 namespace Globali::copies {
 
 namespace {
-
-constexpr int kMostAsideNames = 99;
 
 fw::FolderItem AsideName(const fw::FolderItem& file, int n) {
   const fw::String base = file.Name() + ".bak";
@@ -18,22 +21,20 @@ fw::FolderItem AsideName(const fw::FolderItem& file, int n) {
 bool SameContent(const fw::FolderItem& a, const fw::FolderItem& b) { return fw::SameText(a, b); }
 
 bool AlreadyKept(const fw::FolderItem& file) {
-  for (int n = 1; n <= kMostAsideNames; ++n) {
+  for (int n = 1;; ++n) {
     const fw::FolderItem aside = AsideName(file, n);
     if (!aside.Exists()) return false;
     if (SameContent(file, aside)) return true;
   }
-  return false;
 }
 
 // A copy beside it keeps the file in place, so a run that ends before its next save
 // still finds it. Where there is no room for a copy, a file that was not used moves
 // aside itself; the one used stays where the next start looks for it.
 std::optional<fw::FolderItem> KeepAside(const fw::FolderItem& file, bool used) {
-  const std::optional<fw::FolderItem> aside = FreeAsideName(file);
-  if (!aside) return std::nullopt;
-  if (file.CopyTo(*aside) || (!used && file.Rename(aside->Name()))) {
-    aside->SetOwnerOnly();  // the preferences hold the password; a diary is private
+  const fw::FolderItem aside = FreeAsideName(file);
+  if (file.CopyTo(aside) || (!used && file.Rename(aside.Name()))) {
+    aside.SetOwnerOnly();  // the preferences hold the password; a diary is private
     return aside;
   }
   return std::nullopt;
@@ -59,11 +60,11 @@ std::optional<std::string_view> WhyMoveAside(fw::ReadProblem problem) {
 void MoveUnreadableAside(const Found& f, bool otherUsed) {
   const std::optional<std::string_view> why = WhyMoveAside(fw::WhyNotRead(f.file));
   if (!why) return;
-  const std::optional<fw::FolderItem> aside = FreeAsideName(f.file);
-  if (!aside || !f.file.Rename(aside->Name())) return;
+  const fw::FolderItem aside = FreeAsideName(f.file);
+  if (!f.file.Rename(aside.Name())) return;
   const std::string_view message =
       otherUsed ? resources::kUnreadableMovedMessage : resources::kUnreadableMovedAloneMessage;
-  fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside->Name(), *why}));
+  fw::MsgBox(resources::Filled(message, {f.file.AbsolutePath(), aside.Name(), *why}));
 }
 
 void KeepDamagedAside(const Found& f, bool used, bool otherUsed) {
@@ -84,6 +85,35 @@ void KeepDifferentAside(const Found& f, const Found& used) {
                                {f.file.AbsolutePath(), aside->Name(), used.file.AbsolutePath()}));
 }
 
+// What this run last saw at each copy a save writes: the hash of its bytes, or nothing
+// when no file stood there. Unknown (no entry) until its load.
+std::map<fw::String, std::optional<size_t>>& Seen() {
+  static std::map<fw::String, std::optional<size_t>> seen;
+  return seen;
+}
+
+// The hash of the file's bytes; nothing when no file stands there, and unknown (no
+// answer) when one does that cannot be read.
+std::optional<std::optional<size_t>> ContentNow(const fw::FolderItem& file) {
+  if (!file.Exists()) return std::optional<size_t>();
+  const auto in = file.OpenAsTextFile();
+  if (!in) return std::nullopt;
+  return std::optional<size_t>(std::hash<std::string_view>()(in->ReadAll()));
+}
+
+// A file stands there that this run did not see there last; unknown counts as not.
+bool ChangedSinceSeen(const fw::FolderItem& file) {
+  const auto seen = Seen().find(file.AbsolutePath());
+  if (seen == Seen().end()) return false;
+  const auto now = ContentNow(file);
+  return now && *now && *now != seen->second;
+}
+
+void Remember(const fw::FolderItem& file) {
+  if (const auto now = ContentNow(file)) Seen()[file.AbsolutePath()] = *now;
+  else Seen().erase(file.AbsolutePath());
+}
+
 // A whole copy over a damaged one; of two whole ones the one a save wrote last (the
 // other is what a save could not replace); of two damaged ones the one of which more
 // can be read.
@@ -102,11 +132,18 @@ int SameAsEarlier(const std::vector<Found>& found, size_t i) {
 
 }  // namespace
 
+// No save rewrites the other place's copy, so a date it has from a clock that was
+// ahead would stay later than every save for as long: such a copy is only taken where
+// nothing stands in the place written. Where nothing does, it is taken whatever its date.
 Places ApplicationPlaces(const fw::String& relative) {
   const fw::FolderItem written = fw::ApplicationFolder().Child(relative);
   Places places{{written}};
   const fw::FolderItem other = fw::OtherApplicationFolder().Child(relative);
-  if (other.ModifiedNanoseconds() > written.ModifiedNanoseconds()) places.push_back({other, false});
+  const int64_t otherModified = other.ModifiedNanoseconds();
+  const int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                          std::chrono::system_clock::now().time_since_epoch()).count();
+  const bool later = otherModified > written.ModifiedNanoseconds() && otherModified <= now;
+  if (other.Exists() && (!written.Exists() || later)) places.push_back({other, false});
   return places;
 }
 
@@ -133,7 +170,22 @@ void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen) {
     else if (!f.wellFormed) KeepDamagedAside(f, i == chosen, chosen >= 0);
     else if (chosen >= 0 && i != chosen && f.sameAs != chosen)
       KeepDifferentAside(f, found[static_cast<size_t>(chosen)]);
+    Remember(f.file);
   }
+}
+
+bool WriteCopy(const fw::FolderItem& file, const std::function<bool()>& write) {
+  bool kept = !ChangedSinceSeen(file) || AlreadyKept(file);
+  if (!kept) {
+    if (const std::optional<fw::FolderItem> aside = KeepAside(file, false)) {
+      fw::MsgBox(resources::Filled(resources::kChangedOutsideMessage, {file.AbsolutePath(), aside->Name()}));
+      kept = true;
+    }
+  }
+  const bool written = write();
+  // What could not be kept is looked at again by the next save.
+  if (written || kept) Remember(file);
+  return written;
 }
 
 std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Found&)>& examine) {
@@ -155,12 +207,13 @@ std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Fo
   return places;
 }
 
-std::optional<fw::FolderItem> FreeAsideName(const fw::FolderItem& file) {
-  for (int n = 1; n <= kMostAsideNames; ++n) {
+// No number is the last: with every name up to some number taken, a copy that could
+// not be kept would be written over by the next save.
+fw::FolderItem FreeAsideName(const fw::FolderItem& file) {
+  for (int n = 1;; ++n) {
     const fw::FolderItem aside = AsideName(file, n);
     if (!aside.Exists()) return aside;
   }
-  return std::nullopt;
 }
 
 }  // namespace Globali::copies

@@ -5,11 +5,11 @@
 // write one of them and not the other: the one written last is used. No copy that a
 // save writes is ever silently written over while it holds what the one used does
 // not: a damaged copy, a whole one that differs, one that cannot be read, is kept
-// beside itself at load, and the user told once which file was set aside and why.
+// beside itself at load, and one that something else changed during the run before the
+// save; the user is told once which file was set aside and why.
 #include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "framework/files.h"
@@ -33,8 +33,9 @@ using Places = std::vector<Found>;
 // The copies of a file kept beside the application, `relative` its path below the
 // folder: the one in fw::ApplicationFolder(), which a save writes; then, where there is
 // another place (fw::OtherApplicationFolder(), which no save writes), the copy there
-// when it was changed later than the first or the first is not there: data beside a
-// program whose folder cannot be written, or written while it could not be.
+// when the first is not there, or when it was changed later than the first and not
+// later than now: data beside a program whose folder cannot be written, or written
+// while it could not be.
 Places ApplicationPlaces(const fw::String& relative);
 // A file kept once beside the application (ApplicationPlaces of `relative`) and once in
 // the Preferences folder (`preferencesCopy`), the first in precedence as told.
@@ -54,6 +55,12 @@ int Choose(const std::vector<Found>& found);
 // the same content is not kept or told again, so a copy that no save has replaced yet
 // is told about once.
 void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen);
+
+// Writes one copy of a file with `write`, which answers whether it did. A copy that
+// something other than this run changed since the run last read or wrote it (a sync, a
+// copy put back by hand, one that appeared where none was) is first kept beside itself
+// under a free name, and the user told. True when written.
+bool WriteCopy(const fw::FolderItem& file, const std::function<bool()>& write);
 
 // The places examined in order, `examine(index, found)` filling in how it found each,
 // with the times they were changed. A copy that holds the same bytes as an earlier whole
@@ -84,8 +91,8 @@ ChosenCopy<Content> ChooseCopy(const Places& places, Read read) {
   return result;
 }
 
-// A name beside the file that is free: "<name>.bak", then "<name>.bak2" and on; none
-// when all up to ".bak99" are taken.
-std::optional<fw::FolderItem> FreeAsideName(const fw::FolderItem& file);
+// A name beside the file that is free: "<name>.bak", then "<name>.bak2" and on, as far
+// as it takes.
+fw::FolderItem FreeAsideName(const fw::FolderItem& file);
 
 }  // namespace Globali::copies

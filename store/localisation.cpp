@@ -64,7 +64,7 @@ void WriteEnglishFile(const fw::FolderItem& file, const fw::String& message, boo
   std::optional<fw::FolderItem> aside;
   if (keepOldAside) {
     aside = copies::FreeAsideName(file);
-    if (!aside || !file.Rename(aside->Name())) return;  // the unfinished new file is discarded
+    if (!file.Rename(aside->Name())) return;  // the unfinished new file is discarded
   }
   for (const std::string& line : resources::EnglishLanguageFileLines()) {
     out->WriteLine(line);
@@ -90,10 +90,12 @@ struct LanguageFile {
   enum State { Missing, Unreadable, Invalid, Valid } state = Missing;
   std::unique_ptr<fw::TextInputStream> in;  // past its first line, when valid
   int64_t modified = 0;
+  fw::FolderItem file;
 };
 
 LanguageFile Examine(const fw::FolderItem& file) {
   LanguageFile found;
+  found.file = file;
   if (!file.Exists()) return found;
   found.in = textfiles::OpenForReading(file);
   if (!found.in) {
@@ -105,12 +107,32 @@ LanguageFile Examine(const fw::FolderItem& file) {
   return found;
 }
 
+// The English file just as the program writes it where there is no valid one.
+bool IsTheProgramsEnglishFile(const fw::FolderItem& file) {
+  const auto in = file.OpenAsTextFile();
+  if (!in) return false;
+  fw::String english;
+  for (const std::string& line : resources::EnglishLanguageFileLines()) english += line + "\n";
+  return in->ReadAll() == english;
+}
+
+// Of two valid files, the user's translation over the English file the program wrote
+// (a translation copied in later may keep an older date); else the one changed last.
+bool OtherIsRead(const LanguageFile& here, const LanguageFile& other) {
+  if (other.state != LanguageFile::Valid) return false;
+  if (here.state != LanguageFile::Valid) return true;
+  const bool hereEnglish = IsTheProgramsEnglishFile(here.file);
+  if (hereEnglish != IsTheProgramsEnglishFile(other.file)) return hereEnglish;
+  return other.modified > here.modified;
+}
+
 }  // namespace
 
 // The file is sought where the program writes it and, where there is one, in the other
 // place beside the application: a program folder that cannot be written still has its
-// file read. Of two valid files the one changed last is read. A file that cannot be
-// read is the user's and is left as it is, the custom column English.
+// file read. Of two valid files a translation is read over the program's own English
+// one, else the one changed last. A file that cannot be read is the user's and is left
+// as it is, the custom column English.
 void carica_localizzazione() {
   testoloc.Redim(kRows, kCustom);
   FillBuiltInColumns();
@@ -119,10 +141,8 @@ void carica_localizzazione() {
   const fw::FolderItem file = fw::ApplicationFolder().Child(formats::kLanguageFile);
   LanguageFile here = Examine(file);
   LanguageFile other = Examine(fw::OtherApplicationFolder().Child(formats::kLanguageFile));
-  const bool otherValid = other.state == LanguageFile::Valid;
-  if (here.state == LanguageFile::Valid || otherValid) {
-    const bool otherLater = here.state != LanguageFile::Valid || other.modified > here.modified;
-    LanguageFile& read = otherValid && otherLater ? other : here;
+  if (here.state == LanguageFile::Valid || other.state == LanguageFile::Valid) {
+    LanguageFile& read = OtherIsRead(here, other) ? other : here;
     ReadCustomColumn(*read.in);
     read.in->Close();
     return;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <optional>
 
 #include "framework/files.h"
@@ -102,9 +103,35 @@ copies::Places StylesPlaces(const copies::Places& notes, int used, const fw::Str
   return places;
 }
 
+// A year's notes file by its name: the year's digits, then the rest of such a name.
+bool IsYearNotesFileName(const fw::String& name) {
+  const fw::String ending = fmt::YearNotesFileName(0).substr(1);
+  if (name.size() <= ending.size() || !name.ends_with(ending)) return false;
+  return std::all_of(name.begin(), name.end() - static_cast<std::ptrdiff_t>(ending.size()),
+                     [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Whether the folder the program writes in while its own folder cannot be written holds
+// a year's notes: the older files beside the program, which cannot be deleted there,
+// were then taken already, and another year would take them again.
+bool FallbackHoldsAYear() {
+  const fw::String program = fw::ProgramFolder().AbsolutePath();
+  for (const fw::FolderItem& folder : {fw::ApplicationFolder(), fw::OtherApplicationFolder()}) {
+    if (folder.AbsolutePath().empty() || folder.AbsolutePath() == program) continue;
+    const fw::String notes = folder.Child(fmt::kAppNotesFolder).AbsolutePath();
+    std::error_code unreadable;
+    for (std::filesystem::directory_iterator entry(notes, unreadable), end; !unreadable && entry != end;
+         entry.increment(unreadable))
+      if (IsYearNotesFileName(entry->path().filename().string())) return true;
+  }
+  return false;
+}
+
 // The older single files, beside the application: where a save writes, else where the
-// program stands when that cannot be written.
+// program stands when that cannot be written; none once a year was saved in the
+// fallback folder.
 fw::FolderItem OlderFilesFolder() {
+  if (FallbackHoldsAYear()) return fw::FolderItem();
   const fw::FolderItem written = fw::ApplicationFolder(), other = fw::OtherApplicationFolder();
   for (const char* name : {fmt::kOldNotesFile, fmt::kOldStylesFile})
     if (!written.Child(name).Exists() && other.Child(name).Exists()) return other;
@@ -220,10 +247,12 @@ SaveReport SaveYear() {
                                        fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
     const bool folderReady = textfiles::EnsureFolder(folder);
     const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
-    const bool notesHere = folderReady && textfiles::WriteLines(notesFile, notes);
+    const bool notesHere =
+        folderReady && copies::WriteCopy(notesFile, [&] { return textfiles::WriteLines(notesFile, notes); });
     report.Add(notesFile, notesHere, notesBytes);
     const fw::FolderItem stylesFile = folder.Child(fmt::YearStylesFileName(annoload));
-    const bool stylesHere = folderReady && textfiles::WriteLines(stylesFile, styles);
+    const bool stylesHere =
+        folderReady && copies::WriteCopy(stylesFile, [&] { return textfiles::WriteLines(stylesFile, styles); });
     report.Add(stylesFile, stylesHere, stylesBytes);
     notesWritten = notesWritten || notesHere;
     stylesWritten = stylesWritten || stylesHere;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "framework/devices.h"
 #include "resources/texttable.h"
@@ -23,10 +24,11 @@ fw::String Why(fw::WriteProblem problem) {
   return fw::String(resources::kUnknownReason);
 }
 
-// What was told in this run: each copy kept in one place only, and where the second
-// copies go, is told once.
+// What was told in this run: each folder that kept no copy, for each reason, and where
+// the second copies go, is told once. Its other files (another year's notes, saved on a
+// year switch) are the same news.
 struct Told {
-  std::set<fw::String> copies;
+  std::set<std::pair<fw::String, fw::WriteProblem>> folders;
   bool preferencesFolder = false;
 };
 Told& ToldInThisRun() {
@@ -41,11 +43,13 @@ fw::String Paragraphs(const fw::String& first, const fw::String& second) {
 // The copies kept in one place only and where the second copies go, what was not told yet.
 fw::String NewCopyProblemsText(const SaveReport& report) {
   Told& told = ToldInThisRun();
+  const std::set<std::pair<fw::String, fw::WriteProblem>> toldBefore = told.folders;
   fw::String lines;
   for (const SaveReport::Copy& c : report.CopiesNotKept()) {
-    if (!told.copies.insert(c.file.AbsolutePath()).second) continue;
-    lines += "\r" + resources::Filled(resources::kOneCopyOnlyLine,
-                                      {c.file.Name(), c.file.Parent().AbsolutePath(), Why(c.why)});
+    const fw::String folder = c.file.Parent().AbsolutePath();
+    if (toldBefore.count({folder, c.why})) continue;
+    told.folders.insert({folder, c.why});
+    lines += "\r" + resources::Filled(resources::kOneCopyOnlyLine, {c.file.Name(), folder, Why(c.why)});
   }
   fw::String text = lines.empty() ? fw::String() : fw::String(resources::kOneCopyOnlyMessage) + lines;
   const fw::FolderItem preferences = fw::PreferencesFolder();

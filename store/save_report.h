@@ -3,7 +3,8 @@
 // A file none of whose copies could be written is lost to that save: its caller tells
 // the user which and why, every time. A copy not written while another copy of its
 // file was is what the two copies are there for, but the user then believes in a copy
-// that is not kept: each such copy is told once in a run.
+// that is not kept: each folder that keeps no copy is told once in a run for each
+// reason, with the files it did not keep then.
 #include <cstdint>
 #include <vector>
 
@@ -44,9 +45,9 @@ class SaveReport {
 };
 
 // What the user is to hear of a save: the files it wrote nowhere, with `more` below
-// them; then, each once in a run, the copies it wrote in one place only (which file,
-// which folder, why), and where the second copies went when neither HOME nor
-// XDG_CONFIG_HOME says. "" when there is nothing to tell. What it answers counts as told.
+// them; then the copies it wrote in one place only (which file, which folder, why), of
+// each folder and reason once in a run, and where the second copies went when neither
+// HOME nor XDG_CONFIG_HOME says. "" when there is nothing to tell. What it answers counts as told.
 fw::String SaveProblemsText(const SaveReport& report, const fw::String& more = "");
 // SaveProblemsText in a message box, when there is anything to tell; true when shown.
 bool TellSaveProblems(const SaveReport& report, const fw::String& more = "");

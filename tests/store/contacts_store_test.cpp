@@ -1,5 +1,6 @@
 // The address book file in its three layouts, its two copies, the sample contact, the
 // deletion of one contact, and the refreshes of the contact list and card.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -96,6 +97,34 @@ TEST_F(ContactsStore, PreferencesCopyWinsOverTheApplicationCopyWrittenNoLater) {
   std::filesystem::remove(prefCopy());
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 0), "from app");
+
+  // Mend: with every name up to ".bak99" taken, the next free one is used, never none.
+  for (int n = 2; n <= 99; ++n) WriteFile(appCopy() + ".bak" + std::to_string(n), "mine");
+  WriteFile(appCopy(), Version15({Person("only in app")}));
+  testsupport::WrittenHoursAgo({appCopy()}, 1);
+  WriteFile(prefCopy(), Version15({Person("from prefs")}));
+  Globali::ripristinacontatti();
+  EXPECT_EQ(ReadFile(appCopy() + ".bak100"), Version15({Person("only in app")}));
+  EXPECT_EQ(messages.size(), 3u);
+}
+
+// Mend: a copy that another program changed while this one ran (a sync, a copy put
+// back by hand, one that appeared where none was) is kept beside itself before the
+// save replaces it, and told; what the program's own saves wrote is replaced unsaid.
+TEST_F(ContactsStore, ACopyChangedWhileTheProgramRunsIsKeptBeforeTheSaveReplacesIt) {
+  WriteFile(appCopy(), Version15({Person("in both")}));
+  Globali::ripristinacontatti();
+  ASSERT_TRUE(Globali::salvacontatti());
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_TRUE(messages.empty());
+  WriteFile(prefCopy(), Version15({Person("synced from elsewhere")}));
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(ReadFile(prefCopy() + ".bak"), Version15({Person("synced from elsewhere")}));
+  EXPECT_EQ(ReadFile(prefCopy()), Version15({Person("in both")}));
+  EXPECT_EQ(messages, std::vector<fw::String>{prefCopy() + " was changed outside Velqora since it was read or saved."
+                                                           "\r\rIt was kept as vlqcont.txt.bak beside it."});
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(ContactsStore, OlderLayoutsLoadWithEmptyNotesAndAreSavedInTheCurrentOne) {
@@ -256,6 +285,18 @@ TEST_F(ContactsStore, ContactsBesideAProgramWhoseFolderCannotBeWrittenAreReadAnd
   std::filesystem::remove(prefCopy());
   Globali::ripristinacontatti();
   EXPECT_EQ(Globali::contatto(1, 1), "changed");
+
+  // Mend: the copy beside the program, which no save rewrites, dated in the future (by
+  // a clock that was ahead) does not hide what the last save wrote; dated 1970, it is
+  // still found while nothing was saved elsewhere.
+  testsupport::WrittenHoursAgo({beside("vlqcont.txt")}, -24);
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contatto(1, 1), "changed");
+  std::filesystem::remove(fallback("vlqcont.txt"));
+  const timespec epoch[2] = {{0, 0}, {0, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, beside("vlqcont.txt").c_str(), epoch, 0), 0);
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contatto(1, 0), "beside the program");
   EXPECT_TRUE(messages.empty());
 }
 

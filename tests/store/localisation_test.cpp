@@ -183,6 +183,19 @@ TEST_F(Localisation, AProgramFolderThatCannotBeWrittenHasItsFileReadAndTheBoxSay
     Globali::carica_localizzazione();
     EXPECT_TRUE(messages.empty()) << "the English file written is read at the next start";
   }
+
+  // Mend: the user's translation put beside the program later, with the older date a
+  // copy keeps, is read rather than the English file the program wrote, whether the
+  // folder can be written by then or not.
+  ASSERT_EQ(::chmod(beside("").c_str(), 0755), 0);
+  WriteFile(beside("LANGUAGE.txt"), CustomFile(117));
+  testsupport::WrittenHoursAgo({beside("LANGUAGE.txt")}, 24);
+  for (const mode_t mode : {0555, 0755}) {
+    ASSERT_EQ(::chmod(beside("").c_str(), mode), 0);
+    Globali::carica_localizzazione();
+    EXPECT_EQ(Globali::testoloc(116, 3), "T116") << mode;
+  }
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(Localisation, UnreadableFileIsLeftAloneWithTheColumnInEnglish) {

@@ -423,6 +423,27 @@ TEST_F(NotesStore, NotesBesideAProgramWhoseFolderCannotBeWrittenAreReadAndSavedW
                              beside("diary database/2026n.txt") + ".\r\rIt was kept as 2026n.txt.bak beside it.");
 }
 
+// Mend: the older single files beside a program whose folder cannot be written cannot
+// be deleted once taken; they are taken for one year all the same, and every other year
+// starts empty: in the same run, at later starts, and once the folder can be written.
+TEST_F(NotesStore, OlderFilesBesideAProgramWhoseFolderCannotBeWrittenAreTakenForOneYearOnly) {
+  if (!testsupport::RunsWithoutPrivileges()) return;
+  WriteFile(beside("vlqnote.txt"), NotesFile({{3, "old note"}}));
+  ProgramFolderCannotBeWritten();
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(3, 1), "old note");
+  EXPECT_NE(ReadFile(fallback("diary database/2026n.txt")).find("old note"), std::string::npos);
+  for (const int32_t year : {2025, 2024}) {
+    if (year == 2024) {
+      ASSERT_EQ(::chmod(beside("").c_str(), 0755), 0);
+    }
+    Globali::annoload = year;
+    Globali::ripristinanote();
+    EXPECT_EQ(Globali::notequante, 0) << year;
+  }
+  EXPECT_TRUE(messages.empty());
+}
+
 // Mend: a copy that differs from the one used, or cannot be read (no permission, a pipe,
 // larger than the readers take), is kept beside itself before a save replaces it, and
 // the user told once which and why. First as a user tried it: a note added to the

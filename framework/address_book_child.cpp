@@ -67,8 +67,13 @@ void RunAddressBookChildIfAsked(int argc, char** argv) {
   if (argc < 3 || std::strcmp(argv[1], kAddressBookChildArgument) != 0) return;
   const std::string_view task = argv[2];
   if (task != kReadBookTask && task != kAddPeopleTask && task != kEmptyBookTask) ::_exit(2);
-  // A program that ends meanwhile, however, ends its reader too.
+  // A program that ends meanwhile, however, ends its reader too; one that ended before
+  // this line (the socket's other end was made by it) no longer is the parent.
   ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  ucred program{};
+  socklen_t size = sizeof program;
+  if (::getsockopt(STDIN_FILENO, SOL_SOCKET, SO_PEERCRED, &program, &size) != 0 || program.pid != ::getppid())
+    ::_exit(4);
   // The answer goes on a descriptor of its own: what the libraries print on standard
   // output (GLib's debug messages, for one) goes where their warnings go.
   const int out = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);

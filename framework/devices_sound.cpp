@@ -1,15 +1,15 @@
 // Sound files. A file is a sound by its first bytes (the user's choice stays valid on
-// a machine without speakers); playback is Qt Multimedia's and stays silent when no
-// output device exists.
-#include <QAudioOutput>
+// a machine without speakers); playback is GStreamer's (sound_gstreamer.h), loaded on
+// the first play, and stays silent when no output device exists.
 #include <QCoreApplication>
-#include <QMediaPlayer>
-#include <QUrl>
+#include <QPointer>
+#include <QTimer>
 #include <cstring>
 #include <memory>
 
 #include "framework/devices.h"
 #include "framework/regular_file_qt.h"
+#include "framework/sound_gstreamer.h"
 
 namespace fw {
 
@@ -42,20 +42,26 @@ bool LooksLikeSound(const QByteArray& head) {
   return false;
 }
 
-class MediaSound : public Sound {
- public:
-  explicit MediaSound(String path) : path_(std::move(path)) {}
+// How often a playing sound looks at what its pipeline reported: a looping sound
+// starts again at most this long after its end.
+constexpr int kPollMs = 50;
 
-  void Play() override { Start("play", 1); }
-  void PlayLooping() override { Start("loop", QMediaPlayer::Infinite); }
+class FileSound : public Sound {
+ public:
+  explicit FileSound(String path) : path_(std::move(path)), pipeline_(path_) {}
+  ~FileSound() override { delete poll_; }
+
+  void Play() override { Start("play", false); }
+  void PlayLooping() override { Start("loop", true); }
   void Stop() override {
     testPlaying_ = false;
     if (Report("stop")) return;
-    if (player_) player_->stop();
+    pipeline_.Stop();
+    if (poll_) poll_->stop();
   }
   bool IsPlaying() const override {
     if (SoundEventHandler()) return testPlaying_;
-    return player_ && player_->playbackState() == QMediaPlayer::PlayingState;
+    return pipeline_.Poll();
   }
   String Path() const override { return path_; }
 
@@ -66,23 +72,23 @@ class MediaSound : public Sound {
     return true;
   }
 
-  void Start(const char* what, int loops) {
+  void Start(const char* what, bool looping) {
     testPlaying_ = true;
     if (Report(what) || !QCoreApplication::instance()) return;
-    if (!player_) {  // made on first use: a sound that never plays needs no device
-      output_ = std::make_unique<QAudioOutput>();
-      player_ = std::make_unique<QMediaPlayer>();
-      player_->setAudioOutput(output_.get());
-      player_->setSource(QUrl::fromLocalFile(QString::fromStdString(path_)));
+    pipeline_.Start(looping);
+    if (!poll_) {  // the application's: a sound kept past its end polls no more
+      poll_ = new QTimer(QCoreApplication::instance());
+      poll_->setInterval(kPollMs);
+      QObject::connect(poll_, &QTimer::timeout, poll_, [this] {
+        if (!pipeline_.Poll()) poll_->stop();
+      });
     }
-    player_->stop();
-    player_->setLoops(loops);
-    player_->play();
+    poll_->start();
   }
 
   String path_;
-  std::unique_ptr<QAudioOutput> output_;
-  std::unique_ptr<QMediaPlayer> player_;  // after the output: it goes first
+  mutable internal::SoundPipeline pipeline_;  // asking whether it plays takes in its reports
+  QPointer<QTimer> poll_;
   bool testPlaying_ = false;
 };
 
@@ -91,7 +97,7 @@ class MediaSound : public Sound {
 std::shared_ptr<Sound> OpenAsSound(const String& path) {
   const std::optional<QByteArray> head = ReadRegularFile(QString::fromStdString(path), 12);
   if (!head || !LooksLikeSound(*head)) return nullptr;
-  return std::make_shared<MediaSound>(path);
+  return std::make_shared<FileSound>(path);
 }
 
 void SetSoundEventHandlerForTesting(std::function<void(const String&)> handler) {

@@ -2,7 +2,10 @@
 // comments give the ids. Entries this framework does not model keep their place.
 #include <cstdio>
 #include <map>
+#include <mutex>
 #include <type_traits>
+#include <typeindex>
+#include <unordered_map>
 #include "framework/controls.h"
 #include "framework/properties.h"
 #include "framework/thread.h"
@@ -454,7 +457,9 @@ const PropertyTable* PropertyTableNamed(const String& className) {
   return it == t.end() ? nullptr : &it->second;
 }
 
-const PropertyTable& PropertyTableOf(const Object& obj) {
+namespace {
+
+const PropertyTable& FindPropertyTable(const Object& obj) {
   const Tables& t = AllTables();
   auto named = [&](const char* n) -> const PropertyTable& { return t.byName.at(n); };
   bool pane = dynamic_cast<const PaneChild*>(&obj) != nullptr;
@@ -477,6 +482,19 @@ const PropertyTable& PropertyTableOf(const Object& obj) {
   if (dynamic_cast<const RectControl*>(&obj)) return named("RectControl");
   if (dynamic_cast<const Control*>(&obj)) return named("Control");
   return t.unknown;
+}
+
+}  // namespace
+
+// The table follows from the object's class alone: found once per class, as a window's
+// design applies properties to hundreds of controls of a few classes.
+const PropertyTable& PropertyTableOf(const Object& obj) {
+  static std::mutex mutex;
+  static std::unordered_map<std::type_index, const PropertyTable*> byClass;
+  const std::lock_guard<std::mutex> lock(mutex);
+  const PropertyTable*& table = byClass[std::type_index(typeid(obj))];
+  if (!table) table = &FindPropertyTable(obj);
+  return *table;
 }
 
 }  // namespace fw

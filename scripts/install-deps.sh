@@ -9,12 +9,13 @@ set -eu
 pkgs=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-  qt6-multimedia-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+  qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
   libgl-dev libglx-dev
   qt6-qpa-plugins
   fonts-liberation
-  # What plays a custom reminder sound (WAV, MP3, Ogg, FLAC) through Qt Multimedia.
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
+  # What plays a custom reminder sound (WAV, MP3, Ogg, FLAC): GStreamer, whose headers
+  # the build reads and whose library the program loads on the first play.
+  libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop's address book, and the private session bus its tests run on.
   libebook1.2-dev evolution-data-server dbus-daemon

@@ -257,15 +257,17 @@ TEST_F(ProgramProcess, ATerminationSignalSavesBothCopiesThenEnds) {
   }
 }
 
-// The address book's libraries are loaded only by the import, in a process of its own:
-// a start maps none of them, nor the GLib libraries they bring.
-TEST_F(ProgramProcess, AStartMapsNoAddressBookLibrary) {
+// The address book's libraries are loaded only by the import, in a process of its own,
+// and the sound's by the first custom sound played: a start maps none of them, nor the
+// GLib libraries they bring.
+TEST_F(ProgramProcess, AStartMapsNeitherTheAddressBookNorTheSoundLibraries) {
   Program program(root_);
   program.Start();
   ASSERT_TRUE(program.WaitUntilItHoldsItsFolders(60s));
   const std::string mapped = program.Mapped();
   ASSERT_NE(mapped.find("libQt6Widgets"), std::string::npos) << mapped;
-  for (const char* library : {"libebook", "libedataserver", "libcamel", "libgio-2.0", "libgobject-2.0"})
+  for (const char* library : {"libebook", "libedataserver", "libcamel", "libgio-2.0", "libgobject-2.0",
+                              "libgstreamer", "libQt6Multimedia", "libpulse"})
     EXPECT_EQ(mapped.find(library), std::string::npos) << library;
   ASSERT_EQ(program.Signal(SIGTERM), 0);
 }

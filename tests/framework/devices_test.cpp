@@ -1,8 +1,11 @@
 // The device seams: what tests see instead of beeps, boxes, speech, sound and browsers.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
+#include <QThread>
 #include <string>
 #include <vector>
 
@@ -93,6 +96,47 @@ TEST_F(DeviceSound, PlayingLoopingAndStoppingAreSeenByTests) {
   EXPECT_FALSE(sound->IsPlaying());
   fw::SetSoundEventHandlerForTesting(nullptr);
   EXPECT_EQ(events, (std::vector<std::string>{"play " + path, "loop " + path, "stop " + path}));
+}
+
+// A fifth of a second of silence, 8 kHz mono 16-bit.
+std::string SilentWav() {
+  const uint32_t dataBytes = 8000 / 5 * 2;
+  auto le = [](uint32_t v, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return s;
+  };
+  return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4) +
+         le(16000, 4) + le(2, 2) + le(16, 2) + "data" + le(dataBytes, 4) + std::string(dataBytes, '\0');
+}
+
+// Turns the event loop for `ms` milliseconds, or until `done` holds.
+bool RunEventsFor(int ms, const std::function<bool()>& done = [] { return false; }) {
+  QDeadlineTimer deadline(ms);
+  while (!deadline.hasExpired()) {
+    if (done()) return true;
+    QCoreApplication::processEvents();
+    QThread::msleep(10);
+  }
+  return done();
+}
+
+// Through the system's player (a null output where the machine has no sound device):
+// a single play ends by itself, a looping one goes on past its end until stopped.
+TEST_F(DeviceSound, ASoundPlaysToItsEndOrLoopsUntilStopped) {
+  auto sound = fw::OpenAsSound(Write("silence.wav", SilentWav()));
+  ASSERT_NE(sound, nullptr);
+  sound->Play();
+  EXPECT_TRUE(sound->IsPlaying());
+  EXPECT_TRUE(RunEventsFor(30000, [&] { return !sound->IsPlaying(); })) << "the single play never ended";
+
+  sound->PlayLooping();
+  RunEventsFor(1000);  // five times its length
+  EXPECT_TRUE(sound->IsPlaying());
+  sound->Stop();
+  EXPECT_FALSE(sound->IsPlaying());
+  RunEventsFor(300);
+  EXPECT_FALSE(sound->IsPlaying());
 }
 
 }  // namespace

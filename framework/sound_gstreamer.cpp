@@ -1,0 +1,116 @@
+// Sound files through GStreamer's playbin, which picks the decoder by the file's content
+// and the desktop's output device. Includes no Qt header, as GLib's do not mix with Qt's
+// keywords. The headers give the functions' types; the functions themselves are looked
+// up in the library at run time.
+#include "framework/sound_gstreamer.h"
+
+#include <dlfcn.h>
+#include <gst/gst.h>
+
+#include <utility>
+
+namespace fw::internal {
+
+const char kSoundLibrary[] = VELQORA_SOUND_LIBRARY;
+
+namespace {
+
+// Every function of GStreamer and its GLib stack that is called here.
+#define VELQORA_GST_FUNCTIONS(F)                                                                  \
+  F(gst_init_check) F(gst_element_factory_make) F(gst_filename_to_uri) F(gst_element_set_state) \
+  F(gst_element_seek_simple) F(gst_element_get_bus) F(gst_bus_pop_filtered) F(gst_message_unref) \
+  F(gst_object_unref) F(g_object_set) F(g_free) F(g_error_free)
+
+// The library, loaded and started on the first play for the rest of the process
+// (GLib's types cannot be unloaded); unusable when it is missing or fails to start.
+class Gst {
+ public:
+  Gst() {
+    void* handle = ::dlopen(kSoundLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (!handle) return;
+#define VELQORA_LOOK_UP(name)                                           \
+  name = reinterpret_cast<decltype(name)>(::dlsym(handle, #name)); \
+  if (!name) return;
+    VELQORA_GST_FUNCTIONS(VELQORA_LOOK_UP)
+#undef VELQORA_LOOK_UP
+    GError* error = nullptr;
+    usable_ = gst_init_check(nullptr, nullptr, &error);
+    if (error) g_error_free(error);
+  }
+  bool Usable() const { return usable_; }
+
+#define VELQORA_DECLARE(name) decltype(&::name) name = nullptr;
+  VELQORA_GST_FUNCTIONS(VELQORA_DECLARE)
+#undef VELQORA_DECLARE
+
+ private:
+  bool usable_ = false;
+};
+
+const Gst& Library() {
+  static const Gst gst;
+  return gst;
+}
+
+}  // namespace
+
+SoundPipeline::SoundPipeline(String path) : path_(std::move(path)) {}
+
+SoundPipeline::~SoundPipeline() {
+  if (!pipeline_) return;
+  Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
+  Library().gst_object_unref(pipeline_);
+}
+
+bool SoundPipeline::Make() {
+  if (pipeline_) return true;
+  const Gst& g = Library();
+  if (!g.Usable()) return false;
+  gchar* uri = g.gst_filename_to_uri(path_.c_str(), nullptr);
+  if (!uri) return false;
+  pipeline_ = g.gst_element_factory_make("playbin", nullptr);
+  if (pipeline_) g.g_object_set(pipeline_, "uri", uri, nullptr);
+  g.g_free(uri);
+  return pipeline_ != nullptr;
+}
+
+void SoundPipeline::Start(bool looping) {
+  looping_ = looping;
+  playing_ = false;
+  if (!Make()) return;
+  // Down to nothing first: the sound starts from the beginning, and the bus forgets
+  // the end or the error of the previous play.
+  Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
+  playing_ = Library().gst_element_set_state(pipeline_, GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
+}
+
+void SoundPipeline::Stop() {
+  playing_ = false;
+  if (pipeline_) Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
+}
+
+void SoundPipeline::Rewind() {
+  const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_KEY_UNIT);
+  if (!Library().gst_element_seek_simple(pipeline_, GST_FORMAT_TIME, flags, 0)) Stop();
+}
+
+bool SoundPipeline::Poll() {
+  if (!playing_) return false;
+  const Gst& g = Library();
+  GstBus* bus = g.gst_element_get_bus(pipeline_);
+  while (playing_) {
+    GstMessage* message =
+        g.gst_bus_pop_filtered(bus, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+    if (!message) break;
+    const bool ended = GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
+    g.gst_message_unref(message);
+    if (ended && looping_)
+      Rewind();
+    else
+      Stop();  // at its end, or it cannot play here (no decoder, no output device)
+  }
+  g.gst_object_unref(bus);
+  return playing_;
+}
+
+}  // namespace fw::internal

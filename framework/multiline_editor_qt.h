@@ -12,13 +12,18 @@
 // kLongestBlock bytes of the text: a longer line is held as several blocks, the
 // separator between two of them a division, no part of the text, marked in its own
 // character format; and a long text holds its lines several to a block, separated by
-// U+2028, a line break within a block, which the keys and the layout treat as any
-// other. Every other separator is a CR. Every position given or taken counts in the
-// text, and the keys that move over or remove a character or word step over a
-// division as if it were not there.
+// U+2028, a line break within a block, which the layout treats as any other. Every
+// other separator is a CR. Every position given or taken counts in the text. A
+// division falls between two characters as the user sees them (grapheme clusters),
+// and the keys answer as the toolkit's own editor does on the text itself: those that
+// move over or remove a character step over a division, the word keys go by the text
+// (a line break within a block is the line break it stands for), Up and Down start
+// from a fresh column after an insertion, and one step of the undo history is one
+// step there too.
 #include <QAccessible>
 #include <QPlainTextEdit>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "framework/text.h"
@@ -51,8 +56,10 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   quint64 Edits() const { return edits_; }
   // The text as it was before the last of those changes.
   String TextBeforeLastEdit() const;
-  // Replaces the selection, as one step of the undo history.
-  void InsertText(const String& text);
+  // Replaces the selection, as one step of the undo history: as the toolkit's editor
+  // inserts typed text or, `pasted`, a paste (what is typed next may join the step of a
+  // paste ending in a character, as in the toolkit's own editor).
+  void InsertText(const String& text, bool pasted = false);
 
   // The selection in characters (code points) of the text.
   int SelectionStart() const;
@@ -72,6 +79,41 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
+  // Left and Right, with Shift or not, over the characters the user sees (grapheme
+  // clusters) as the toolkit's editor finds them on the whole line; false for another
+  // key, or where the line is too long to look at around the caret for them.
+  bool CharacterKey(const QKeyEvent* e);
+  // Where those keys go from `units` (a text position, UTF-16 units); nothing where
+  // the line is too long to find out.
+  std::optional<size_t> CharacterFrom(size_t units, bool forward) const;
+  // The word keys (moving, selecting, removing) and Ctrl+K on the text, where the
+  // divisions are not and each line break ends a line; false for another key.
+  bool WordOrLineKey(const QKeyEvent* e);
+  // Where the word keys go from `units` (a text position, UTF-16 units).
+  size_t WordAfter(size_t units) const;
+  size_t WordBefore(size_t units) const;
+  // Delete and Backspace without a selection; false when the toolkit's own answer is
+  // the plain editor's.
+  bool RemovalKey(QKeyEvent* e);
+  // Removes the text between two positions as one step of the undo history, selected
+  // from `anchor` to `caret` as the toolkit's editor would select it.
+  void RemoveText(size_t anchor, size_t caret);
+  // The editor's cursor set to `cursor`, unless it stands there already.
+  void PlaceCursor(const QTextCursor& cursor);
+  // True where the cursor stands at a division that an edit left as the user would see
+  // it: beside an empty block or a line break within a block (a line on the screen of
+  // its own), or within a character (a joiner or a mark at the later block's start).
+  bool DivisionNeedsMending(const QTextCursor& cursor) const;
+  // Removes such divisions: the blocks beside them are one again.
+  void MendDivisions(QTextCursor& cursor);
+  // Takes back the step of a row of Deletes and Backspaces that removed `restored`
+  // units, and removes [start, end) of the text as one step of the editor's own; false
+  // (nothing changed) when the step taken back was not the row's.
+  bool RemoveRowAgain(size_t restored, size_t start, size_t end, bool backspaceLast);
+  // With the caret at a division, puts it on the side where `text` goes in: the
+  // earlier block's end, unless the text would join a character across the division
+  // there and not on the later block's start.
+  void PlaceForInsertion(QTextCursor& cursor, const QString& text) const;
   // Mends text_ and divisions_ after the document changed from `position`, `removed`
   // characters replaced by `added`.
   void TakeInChange(int position, int removed, int added);
@@ -100,6 +142,11 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // Where the document's divisions are (their separators' positions, in order), so
   // that a position is found without going over every block.
   std::vector<int> divisions_;
+  // For each division, whether the characters beside it went in together, as far as
+  // the editor can tell: where they did, the toolkit's own editor holds them side by
+  // side and joins their removals by one key after another into one step.
+  std::vector<bool> joined_;
+  std::optional<bool> JoinedAt(int separator) const;  // nothing for a separator not a division
   int documentLength_ = 0;  // characters, when divisions_ was brought up to date
   // The text's length in UTF-16 units: the document's, less its last separator and
   // the divisions.
@@ -118,6 +165,19 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     size_t added = 0;
   } lastEdit_;
   bool settingText_ = false;
+  bool quietRestore_ = false;  // a change the editor takes back at once: no edit
+  // A row of Deletes and Backspaces at one place, one step of the toolkit's undo
+  // history, as long as nothing else changed the document: what it removed lies after
+  // `at` in the text before it. Across a division the toolkit would split it, so the
+  // editor then takes the step back and removes the whole row again as one step.
+  struct RemovalRow {
+    size_t at = 0;
+    size_t units = 0;
+    int undoSteps = -1;
+    quint64 edits = 0;
+    bool redone = false;  // its step is the editor's own
+    bool joined = true;   // what it removed last beside a division went in with the far side
+  } row_;
   // Bytes at the end of the text not yet in the document (none: 0), and whether the
   // separator before them is a division: counted from the end, they stay the same
   // whatever is edited before them.

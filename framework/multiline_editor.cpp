@@ -250,6 +250,9 @@ void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {
   doc->setUndoRedoEnabled(undo);
   settingText_ = false;
   FindDivisions();
+  seams_.clear();
+  undoSteps_ = doc->availableUndoSteps();
+  redoSteps_ = 0;
   known_ = {};
 }
 
@@ -283,35 +286,44 @@ void MultiLineEditor::FindDivisions() {
   divisions_.clear();
   for (QTextBlock b = document()->begin().next(); b.isValid(); b = b.next())
     if (ContinuesLine(b)) divisions_.push_back(b.position() - 1);
-  joined_.assign(divisions_.size(), true);
   documentLength_ = document()->characterCount();
 }
 
-void MultiLineEditor::TakeInDivisions(int position, int removed, int added) {
+int MultiLineEditor::TakeInDivisions(int position, int removed, int added) {
   const QTextDocument* doc = document();
   if (doc->characterCount() - documentLength_ != added - removed) {  // a change misreported: all read again
     FindDivisions();
-    return;
+    return -1;
   }
   documentLength_ = doc->characterCount();
-  const auto first = divisions_.begin();
-  const auto from = std::lower_bound(first, divisions_.end(), position) - first;
-  const auto to = std::lower_bound(first + from, divisions_.end(), position + removed) - first;
-  // Where the change meets a division, the characters beside it were not put in together.
-  if (from > 0 && divisions_[from - 1] == position - 1) joined_[from - 1] = false;
-  if (to < static_cast<long>(divisions_.size()) && divisions_[to] == position + removed) joined_[to] = false;
-  for (auto later = divisions_.begin() + to; later != divisions_.end(); ++later) *later += added - removed;
+  const auto from = std::lower_bound(divisions_.begin(), divisions_.end(), position);
+  const auto to = std::lower_bound(from, divisions_.end(), position + removed);
+  for (auto later = to; later != divisions_.end(); ++later) *later += added - removed;
   std::vector<int> made;
   for (QTextBlock b = doc->findBlock(position).next(); b.isValid() && b.position() <= position + added; b = b.next())
     if (ContinuesLine(b)) made.push_back(b.position() - 1);
-  divisions_.insert(divisions_.erase(divisions_.begin() + from, divisions_.begin() + to), made.begin(), made.end());
-  joined_.insert(joined_.erase(joined_.begin() + from, joined_.begin() + to), made.size(), true);
+  const auto gone = static_cast<int>(to - from);
+  divisions_.insert(divisions_.erase(from, to), made.begin(), made.end());
+  return gone;
 }
 
-std::optional<bool> MultiLineEditor::JoinedAt(int separator) const {
-  const auto at = std::lower_bound(divisions_.begin(), divisions_.end(), separator);
-  if (at == divisions_.end() || *at != separator) return std::nullopt;
-  return joined_[static_cast<size_t>(at - divisions_.begin())];
+void MultiLineEditor::TakeInSeams(size_t at, size_t removed, size_t added) {
+  const QTextDocument* doc = document();
+  // Undo and redo put back text where the toolkit held it: nothing new apart. Undo
+  // takes steps off its history, redo moves them back from the steps to redo.
+  const int undo = doc->availableUndoSteps();
+  const int redo = doc->availableRedoSteps();
+  const bool restoring = undo < undoSteps_ || (redo < redoSteps_ && undo - undoSteps_ == redoSteps_ - redo);
+  undoSteps_ = undo;
+  redoSteps_ = redo;
+  const auto first = std::lower_bound(seams_.begin(), seams_.end(), at);
+  const auto last = std::upper_bound(first, seams_.end(), at + removed);
+  for (auto later = last; later != seams_.end(); ++later) *later = *later + added - removed;
+  std::vector<size_t> made;
+  if (!restoring && (added == 0 || at != appendEnd_)) made.push_back(at);
+  if (!restoring && added > 0) made.push_back(at + added);
+  seams_.insert(seams_.erase(first, last), made.begin(), made.end());
+  appendEnd_ = !restoring && added > 0 ? at + added : std::string::npos;
 }
 
 int MultiLineEditor::DivisionsBefore(int documentPosition) const {
@@ -323,7 +335,12 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   ++changes_;
   if (settingText_) return;
   const size_t length = TextLength();  // before the change
-  TakeInDivisions(position, removed, added);
+  if (const int divisionsGone = TakeInDivisions(position, removed, added); divisionsGone < 0) {
+    seams_.clear();
+  } else {  // in the text, without the divisions the change removed or made
+    const auto gone = static_cast<size_t>(removed - divisionsGone);
+    TakeInSeams(static_cast<size_t>(TextPosition(position)), gone, gone + TextLength() - length);
+  }
   const QTextDocument* doc = document();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
   // The blocks the change touched, whole: the text before and after them is as it was.

@@ -22,6 +22,7 @@
 // step there too.
 #include <QAccessible>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -106,10 +107,16 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   bool DivisionNeedsMending(const QTextCursor& cursor) const;
   // Removes such divisions: the blocks beside them are one again.
   void MendDivisions(QTextCursor& cursor);
+  struct RemovalRow;
   // Takes back the step of a row of Deletes and Backspaces that removed `restored`
-  // units, and removes [start, end) of the text as one step of the editor's own; false
+  // units, and removes `row` of the text as one step of the editor's own; false
   // (nothing changed) when the step taken back was not the row's.
-  bool RemoveRowAgain(size_t restored, size_t start, size_t end, bool backspaceLast);
+  bool RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast);
+  // True when the characters before and after a text position (UTF-16 units) are side
+  // by side in the toolkit's own store of the text, as far as the editor can tell.
+  bool HeldTogether(size_t units) const {
+    return !std::binary_search(seams_.begin(), seams_.end(), units);
+  }
   // With the caret at a division, puts it on the side where `text` goes in: the
   // earlier block's end, unless the text would join a character across the division
   // there and not on the later block's start.
@@ -124,8 +131,12 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   void accessibilityActiveChanged(bool active) override;
   void FindDivisions();  // all of them again, from the marks
   // Those before the change stay, those it removed go, those after it move with it,
-  // and its own are read from the blocks it made.
-  void TakeInDivisions(int position, int removed, int added);
+  // and its own are read from the blocks it made. Answers how many it removed, or -1
+  // when the change was misreported and all were read again.
+  int TakeInDivisions(int position, int removed, int added);
+  // Mends seams_ after the text changed at `at` (UTF-16 units), `removed` units
+  // replaced by `added`.
+  void TakeInSeams(size_t at, size_t removed, size_t added);
   int DivisionsBefore(int documentPosition) const;
   // Between document positions: divisions left out, every other line break a CR.
   QString TextBetween(int from, int to) const;
@@ -142,11 +153,15 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // Where the document's divisions are (their separators' positions, in order), so
   // that a position is found without going over every block.
   std::vector<int> divisions_;
-  // For each division, whether the characters beside it went in together, as far as
-  // the editor can tell: where they did, the toolkit's own editor holds them side by
-  // side and joins their removals by one key after another into one step.
-  std::vector<bool> joined_;
-  std::optional<bool> JoinedAt(int separator) const;  // nothing for a separator not a division
+  // The text positions (UTF-16 units) where the characters on either side did not go
+  // in together, as far as the editor can tell: where text was put in or taken out
+  // since the text was set, unless typing went on where it stopped. Elsewhere the
+  // toolkit's own editor holds them side by side, and joins their removals by one key
+  // after another into one step. Undo and redo put text back where it was held.
+  std::vector<size_t> seams_;
+  size_t appendEnd_ = std::string::npos;  // where the text put in last ended
+  int undoSteps_ = 0;  // the document's, at the last change taken in
+  int redoSteps_ = 0;
   int documentLength_ = 0;  // characters, when divisions_ was brought up to date
   // The text's length in UTF-16 units: the document's, less its last separator and
   // the divisions.
@@ -176,7 +191,10 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     int undoSteps = -1;
     quint64 edits = 0;
     bool redone = false;  // its step is the editor's own
-    bool joined = true;   // what it removed last beside a division went in with the far side
+    // Whether what it removed was held side by side with the text before and after it
+    // (see HeldTogether): a removal there joins its step in the toolkit's editor.
+    bool before = false;
+    bool after = false;
   } row_;
   // Bytes at the end of the text not yet in the document (none: 0), and whether the
   // separator before them is a division: counted from the end, they stay the same

@@ -371,47 +371,52 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   }
   const bool inRow = row_.at == caret && row_.undoSteps == doc->availableUndoSteps() && row_.edits == edits_;
   const size_t start = backspace ? from : caret;
+  // Whether the toolkit's editor holds what this removes side by side with the text
+  // before and after it: one key's removal joins the step of the one before only then.
+  const bool before = HeldTogether(from);
+  const bool after = HeldTogether(to);
+  const bool joins = inRow && (backspace ? row_.before : row_.after);
   // The toolkit would start a step of its own here, or remove other text: the row's
   // step is taken back and the whole row removed again as one.
-  if (inRow && (row_.redone || (crossing && row_.joined) || own) &&
-      RemoveRowAgain(row_.units, start, caret + row_.units + (backspace ? 0 : to - from), backspace))
-    return true;
+  if (joins && (row_.redone || crossing || own)) {
+    const RemovalRow row{start, caret + row_.units + (backspace ? 0 : to - from) - start, 0, 0, true,
+                         backspace ? before : row_.before, backspace ? row_.after : after};
+    if (RemoveRowAgain(row_.units, row, backspace)) return true;
+  }
   if (own) {
     RemoveText(to, from);
-    row_ = {from, to - from, doc->availableUndoSteps(), edits_, true, true};
+    row_ = {from, to - from, doc->availableUndoSteps(), edits_, true, before, after};
     return true;
   }
-  // Beside a division, whether the toolkit's editor would hold what this removes side by
-  // side with what is across the division.
-  const int first = backspace ? at.position() - (static_cast<int>(caret - from)) : at.position();
-  const int last = backspace ? at.position() : DocumentPosition(static_cast<int>(to), true);
-  const std::optional<bool> beside = JoinedAt(first - 1) ? JoinedAt(first - 1) : JoinedAt(last);
-  const bool joined = beside ? *beside : !inRow || row_.joined;
   const int steps = doc->availableUndoSteps();
   const size_t length = TextLength();
   PlaceCursor(at);
   QPlainTextEdit::keyPressEvent(e);
   const bool merged = inRow && doc->availableUndoSteps() == steps;
-  row_ = {start, (merged ? row_.units : 0) + length - TextLength(), doc->availableUndoSteps(), edits_, false, joined};
+  row_ = {start, (merged ? row_.units : 0) + length - TextLength(), doc->availableUndoSteps(), edits_, false,
+          merged && !backspace ? row_.before : before, merged && backspace ? row_.after : after};
   // Where it left the blocks of a line meeting as the user would see them (an empty
   // block, or a line break or a character across the division), the row is removed
   // again as the editor's own step, which mends them.
-  if (DivisionNeedsMending(textCursor())) RemoveRowAgain(row_.units, row_.at, row_.at + row_.units, backspace);
+  if (DivisionNeedsMending(textCursor())) RemoveRowAgain(row_.units, row_, backspace);
   return true;
 }
 
-bool MultiLineEditor::RemoveRowAgain(size_t restored, size_t start, size_t end, bool backspaceLast) {
+bool MultiLineEditor::RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast) {
   QTextDocument* doc = document();
   const size_t length = TextLength();
   quietRestore_ = true;
   doc->undo();
-  const bool row = TextLength() == length + restored;
-  if (!row) doc->redo();  // not the row's step after all: left as it was
+  const bool taken = TextLength() == length + restored;
+  if (!taken) doc->redo();  // not the row's step after all: left as it was
   quietRestore_ = false;
-  if (!row) return false;
-  if (backspaceLast) RemoveText(start, end);
-  else RemoveText(end, start);
-  row_ = {start, end - start, doc->availableUndoSteps(), edits_, true, row_.joined};
+  if (!taken) return false;
+  if (backspaceLast) RemoveText(row.at, row.at + row.units);
+  else RemoveText(row.at + row.units, row.at);
+  row_ = row;
+  row_.undoSteps = doc->availableUndoSteps();
+  row_.edits = edits_;
+  row_.redone = true;
   return true;
 }
 

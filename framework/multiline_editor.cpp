@@ -307,18 +307,23 @@ int MultiLineEditor::TakeInDivisions(int position, int removed, int added) {
   return gone;
 }
 
-void MultiLineEditor::TakeInSeams(size_t at, size_t removed, size_t added) {
+bool MultiLineEditor::Restoring() {
+  // Undo takes steps off the document's history; redo moves them back from the steps
+  // to redo, while an edit clears those.
   const QTextDocument* doc = document();
-  // Undo and redo put back text where the toolkit held it: nothing new apart. Undo
-  // takes steps off its history, redo moves them back from the steps to redo.
   const int undo = doc->availableUndoSteps();
   const int redo = doc->availableRedoSteps();
   const bool restoring = undo < undoSteps_ || (redo < redoSteps_ && undo - undoSteps_ == redoSteps_ - redo);
   undoSteps_ = undo;
   redoSteps_ = redo;
+  return restoring;
+}
+
+void MultiLineEditor::TakeInSeams(size_t at, size_t removed, size_t added, bool restoring) {
   const auto first = std::lower_bound(seams_.begin(), seams_.end(), at);
   const auto last = std::upper_bound(first, seams_.end(), at + removed);
   for (auto later = last; later != seams_.end(); ++later) *later = *later + added - removed;
+  // Undo and redo put text back where the toolkit held it: nothing new apart.
   std::vector<size_t> made;
   if (!restoring && (added == 0 || at != appendEnd_)) made.push_back(at);
   if (!restoring && added > 0) made.push_back(at + added);
@@ -335,12 +340,9 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   ++changes_;
   if (settingText_) return;
   const size_t length = TextLength();  // before the change
-  if (const int divisionsGone = TakeInDivisions(position, removed, added); divisionsGone < 0) {
-    seams_.clear();
-  } else {  // in the text, without the divisions the change removed or made
-    const auto gone = static_cast<size_t>(removed - divisionsGone);
-    TakeInSeams(static_cast<size_t>(TextPosition(position)), gone, gone + TextLength() - length);
-  }
+  const int divisionsGone = TakeInDivisions(position, removed, added);
+  const bool restoring = Restoring();
+  if (divisionsGone < 0) seams_.clear();
   const QTextDocument* doc = document();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
   // The blocks the change touched, whole: the text before and after them is as it was.
@@ -367,6 +369,10 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   if (!quietRestore_) lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
   text_.replace(start, end - start, inserted);
   if (!quietRestore_) ++edits_;
+  if (divisionsGone >= 0) {  // in the text, without the divisions the change removed or made
+    const auto gone = static_cast<size_t>(removed - divisionsGone);
+    TakeInSeams(static_cast<size_t>(TextPosition(position)), gone, gone + TextLength() - length, restoring);
+  }
 }
 
 size_t MultiLineEditor::ByteOffset(size_t units) const {

@@ -134,9 +134,11 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // and its own are read from the blocks it made. Answers how many it removed, or -1
   // when the change was misreported and all were read again.
   int TakeInDivisions(int position, int removed, int added);
+  // True when the document's change just reported came from undo or redo.
+  bool Restoring();
   // Mends seams_ after the text changed at `at` (UTF-16 units), `removed` units
   // replaced by `added`.
-  void TakeInSeams(size_t at, size_t removed, size_t added);
+  void TakeInSeams(size_t at, size_t removed, size_t added, bool restoring);
   int DivisionsBefore(int documentPosition) const;
   // Between document positions: divisions left out, every other line break a CR.
   QString TextBetween(int from, int to) const;
@@ -195,6 +197,7 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     // (see HeldTogether): a removal there joins its step in the toolkit's editor.
     bool before = false;
     bool after = false;
+    int document = -1;  // where it left off in the document: the caret's position after it
   } row_;
   // Bytes at the end of the text not yet in the document (none: 0), and whether the
   // separator before them is a division: counted from the end, they stay the same

@@ -326,8 +326,6 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   const auto caret = static_cast<size_t>(TextPosition(at.position()));
   if (static_cast<size_t>(TextPosition(at.anchor())) != caret) return false;  // a selection: it goes
   // Whether the toolkit would remove on the other side of a division from the caret.
-  const bool crossing = backspace ? at.atBlockStart() && ContinuesLine(at.block())
-                                  : at.atBlockEnd() && at.block().next().isValid() && ContinuesLine(at.block().next());
   at.clearSelection();  // divisions alone are no text
   StepOverDivisions(at, !backspace, QTextCursor::MoveAnchor);
   // What the key removes: a code point before the caret, a character as the user sees
@@ -370,6 +368,9 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
     return true;
   }
   const bool inRow = row_.at == caret && row_.undoSteps == doc->availableUndoSteps() && row_.edits == edits_;
+  // The toolkit's removal goes on with its row's step only where that one left off in
+  // the document: not across a division from it.
+  const bool crossing = at.position() != row_.document;
   const size_t start = backspace ? from : caret;
   // Whether the toolkit's editor holds what this removes side by side with the text
   // before and after it: one key's removal joins the step of the one before only then.
@@ -385,7 +386,7 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   }
   if (own) {
     RemoveText(to, from);
-    row_ = {from, to - from, doc->availableUndoSteps(), edits_, true, before, after};
+    row_ = {from, to - from, doc->availableUndoSteps(), edits_, true, before, after, textCursor().position()};
     return true;
   }
   const int steps = doc->availableUndoSteps();
@@ -394,7 +395,7 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   QPlainTextEdit::keyPressEvent(e);
   const bool merged = inRow && doc->availableUndoSteps() == steps;
   row_ = {start, (merged ? row_.units : 0) + length - TextLength(), doc->availableUndoSteps(), edits_, false,
-          merged && !backspace ? row_.before : before, merged && backspace ? row_.after : after};
+          merged && !backspace ? row_.before : before, merged && backspace ? row_.after : after, textCursor().position()};
   // Where it left the blocks of a line meeting as the user would see them (an empty
   // block, or a line break or a character across the division), the row is removed
   // again as the editor's own step, which mends them.
@@ -414,6 +415,7 @@ bool MultiLineEditor::RemoveRowAgain(size_t restored, RemovalRow row, bool backs
   if (backspaceLast) RemoveText(row.at, row.at + row.units);
   else RemoveText(row.at + row.units, row.at);
   row_ = row;
+  row_.document = textCursor().position();
   row_.undoSteps = doc->availableUndoSteps();
   row_.edits = edits_;
   row_.redone = true;

@@ -390,12 +390,16 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
   const String lines = AsShown(text);
   PlaceForInsertion(cursor, ToQ(lines));
   const quint64 changes = changes_;
+  // The toolkit's own paste at the document's start, of a text whose first line is not
+  // empty, sets the first block's format again, after which undo leaves the caret at
+  // the start of the second line.
+  const bool atStart = pasted && cursor.selectionStart() == 0 && !lines.empty() && lines.front() != '\r';
   // One step, begun where the toolkit's paste begins its own: where its first change is.
   QTextCursor step(document());
-  step.setPosition(!pasted                    ? cursor.position()
-                   : cursor.hasSelection()    ? cursor.selectionStart()
-                   : cursor.position() == 0   ? StartOfSecondLine(document())
-                                              : cursor.position());
+  step.setPosition(!pasted                 ? cursor.position()
+                   : cursor.hasSelection() ? cursor.selectionStart()
+                   : atStart               ? StartOfSecondLine(document())
+                                           : cursor.position());
   step.beginEditBlock();
   if (!cursor.hasSelection() && lines.find('\r') != String::npos) EndLineAtDivision(cursor);
   if (!pasted && HeldAsItIs(lines)) {
@@ -406,9 +410,7 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
     cursor.insertText(ToQ(lines).replace(u'\r', u'\n'), plain);
   } else {
     cursor.removeSelectedText();
-    // The toolkit's own paste at the document's start sets its first block's format
-    // again, after which undo leaves the caret at the start of the second line.
-    if (pasted && cursor.position() == 0) PutInAndTakeOut(document(), StartOfSecondLine(document()));
+    if (atStart) PutInAndTakeOut(document(), StartOfSecondLine(document()));
     InsertBlocks(cursor, lines, {}, [] {});
     // The toolkit's insertion of typed text keeps its separators after all of the text,
     // so that what is typed next is a step of its own.

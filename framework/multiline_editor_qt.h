@@ -99,6 +99,10 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // Removes the text between two positions as one step of the undo history, selected
   // from `anchor` to `caret` as the toolkit's editor would select it.
   void RemoveText(size_t anchor, size_t caret);
+  // A step of the undo history that changes nothing but leaves the caret at `units`
+  // (a text position) when undone or redone, as a change of format does in the
+  // toolkit's own editor.
+  void StepOfItsOwn(size_t units);
   // The editor's cursor set to `cursor`, unless it stands there already.
   void PlaceCursor(const QTextCursor& cursor);
   // True where the cursor stands at a division that an edit left as the user would see

@@ -289,6 +289,14 @@ void MultiLineEditor::RemoveText(size_t anchor, size_t caret) {
   setTextCursor(cursor);
 }
 
+void MultiLineEditor::StepOfItsOwn(size_t units) {
+  QTextCursor step(document());
+  step.setPosition(DocumentPosition(static_cast<int>(units), false));
+  step.beginEditBlock();
+  PutInAndTakeOut(document(), step.position());
+  step.endEditBlock();
+}
+
 void MultiLineEditor::PlaceCursor(const QTextCursor& cursor) {
   // (Cursors compare by their positions alone.)
   const QTextCursor now = textCursor();
@@ -394,8 +402,9 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   PlaceCursor(at);
   QPlainTextEdit::keyPressEvent(e);
   const bool merged = inRow && doc->availableUndoSteps() == steps;
-  row_ = {start, (merged ? row_.units : 0) + length - TextLength(), doc->availableUndoSteps(), edits_, false,
-          merged && !backspace ? row_.before : before, merged && backspace ? row_.after : after, textCursor().position()};
+  row_ = {start, (merged ? row_.units : 0) + length - TextLength(),
+          doc->availableUndoSteps(), edits_, false, merged && !backspace ? row_.before : before,
+          merged && backspace ? row_.after : after, textCursor().position()};
   // Where it left the blocks of a line meeting as the user would see them (an empty
   // block, or a line break or a character across the division), the row is removed
   // again as the editor's own step, which mends them.
@@ -448,24 +457,32 @@ void MultiLineEditor::PlaceForInsertion(QTextCursor& cursor, const QString& text
 void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
   const bool editable = textInteractionFlags() & Qt::TextEditable;
   if (editable && e->matches(QKeySequence::InsertParagraphSeparator)) {
-    // On an empty line the toolkit's editor first sets the line's format afresh, a step
-    // of the undo history of its own, which undo and redo leave with the caret at the
-    // next line's start. (The editor's own separator would take the format of the
-    // character before.)
-    const auto caret = static_cast<size_t>(TextPosition(textCursor().position()));
+    // On an empty line the toolkit's editor first sets the format of the lines from
+    // there to the selection's other end afresh, then that of the selection: steps of
+    // the undo history of their own, which undo and redo leave with the caret after
+    // those lines and at the selection's end. (The editor's own separator would take
+    // the format of the character before.)
+    const QTextCursor cursor = textCursor();
+    const auto caret = static_cast<size_t>(TextPosition(cursor.position()));
     const auto [lineStart, lineEnd] = LineAround(text_, ByteOffset(caret));
     if (lineStart == lineEnd) {
-      QTextCursor step(document());
-      step.setPosition(DocumentPosition(static_cast<int>(std::min(caret + 1, TextLength())), false));
-      step.beginEditBlock();
-      PutInAndTakeOut(document(), step.position());
-      step.endEditBlock();
+      const auto last = static_cast<size_t>(TextPosition(cursor.selectionEnd()));
+      const size_t lastByte = ByteOffset(last);
+      const std::string_view rest = std::string_view(text_).substr(lastByte);
+      const size_t end = last + utf8::Utf16Units(rest.substr(0, LineAround(text_, lastByte).second - lastByte));
+      StepOfItsOwn(std::min(end + 1, TextLength()));
+      if (cursor.hasSelection()) StepOfItsOwn(last);
     }
     InsertText("\r");
     e->accept();
     return;
   }
   if (CharacterKey(e) || WordOrLineKey(e) || (editable && RemovalKey(e))) {
+    // Up and Down go on from where these keys left the caret, also where they moved or
+    // removed nothing, as in the toolkit's editor.
+    QTextCursor cursor = textCursor();
+    cursor.setVerticalMovementX(-1);
+    setTextCursor(cursor);
     e->accept();
     return;
   }

@@ -388,7 +388,7 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
   InsertRest();
   QTextCursor cursor = textCursor();
   const String lines = AsShown(text);
-  PlaceForInsertion(cursor, ToQ(lines));
+  PlaceForInsertion(cursor);
   const quint64 changes = changes_;
   // The toolkit's own paste at the document's start, of a text whose first line is not
   // empty, sets the first block's format again, after which undo leaves the caret at

@@ -14,12 +14,13 @@
 // character format; and a long text holds its lines several to a block, separated by
 // U+2028, a line break within a block, which the layout treats as any other. Every
 // other separator is a CR. Every position given or taken counts in the text. A
-// division falls between two characters as the user sees them (grapheme clusters),
+// division is put between two characters as the user sees them (grapheme clusters),
 // and the keys answer as the toolkit's own editor does on the text itself: those that
-// move over or remove a character step over a division, the word keys go by the text
-// (a line break within a block is the line break it stands for), Up and Down start
-// from a fresh column after an insertion, and one step of the undo history is one
-// step there too.
+// move over or remove a character go by the characters of the whole line (so also
+// where typing beside a division made one across it), the word keys go by the text (a
+// line break within a block is the line break it stands for), Up and Down start from a
+// fresh column after an insertion, and one step of the undo history is one step there
+// too.
 #include <QAccessible>
 #include <QPlainTextEdit>
 #include <algorithm>
@@ -121,10 +122,8 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   bool HeldTogether(size_t units) const {
     return !std::binary_search(seams_.begin(), seams_.end(), units);
   }
-  // With the caret at a division, puts it on the side where `text` goes in: the
-  // earlier block's end, unless the text would join a character across the division
-  // there and not on the later block's start.
-  void PlaceForInsertion(QTextCursor& cursor, const QString& text) const;
+  // With the caret at a division, puts it where text goes in: the earlier block's end.
+  void PlaceForInsertion(QTextCursor& cursor) const;
   // Mends text_ and divisions_ after the document changed from `position`, `removed`
   // characters replaced by `added`.
   void TakeInChange(int position, int removed, int added);

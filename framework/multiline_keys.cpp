@@ -333,7 +333,6 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   QTextCursor at = textCursor();
   const auto caret = static_cast<size_t>(TextPosition(at.position()));
   if (static_cast<size_t>(TextPosition(at.anchor())) != caret) return false;  // a selection: it goes
-  // Whether the toolkit would remove on the other side of a division from the caret.
   at.clearSelection();  // divisions alone are no text
   StepOverDivisions(at, !backspace, QTextCursor::MoveAnchor);
   // What the key removes: a code point before the caret, a character as the user sees
@@ -431,27 +430,13 @@ bool MultiLineEditor::RemoveRowAgain(size_t restored, RemovalRow row, bool backs
   return true;
 }
 
-void MultiLineEditor::PlaceForInsertion(QTextCursor& cursor, const QString& text) const {
-  if (cursor.hasSelection() || text.isEmpty()) return;
-  const QTextBlock block = cursor.block();
-  const bool atLaterStart = cursor.atBlockStart() && ContinuesLine(block);
-  const bool atEarlierEnd = cursor.atBlockEnd() && block.next().isValid() && ContinuesLine(block.next());
-  if (!atLaterStart && !atEarlierEnd) return;
-  const QTextBlock earlier = atLaterStart ? block.previous() : block;
-  const QTextBlock later = earlier.next();
-  // The earlier block starts where a character ends; the later one's first character
-  // is all that counts after the text.
-  const QString before = earlier.text();
-  const QString after = later.text().left(2);
-  const QString joined = before + text + after;
-  const auto joins = [&joined](qsizetype at) { return LastClusterEnd(joined, static_cast<int>(at)) != at; };
-  const bool joinsEarlier = joins(before.size());
-  const bool joinsLater = !after.isEmpty() && joins(before.size() + text.size());
+void MultiLineEditor::PlaceForInsertion(QTextCursor& cursor) const {
   // At the earlier block's end, what is typed joins the step of what was typed just
-  // before it there, as in the toolkit's editor, where no division comes between.
-  const bool toLater = joinsLater && !joinsEarlier;
-  if (atLaterStart && !toLater) cursor.setPosition(earlier.position() + earlier.length() - 1);
-  if (atEarlierEnd && toLater) cursor.setPosition(later.position());
+  // before it there, as in the toolkit's editor, where no division comes between. (A
+  // character it makes with the first one of the later block is whole to the keys,
+  // which go by the text.)
+  if (cursor.hasSelection() || !cursor.atBlockStart() || !ContinuesLine(cursor.block())) return;
+  cursor.setPosition(cursor.block().position() - 1);
 }
 
 void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
@@ -501,7 +486,7 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
       e->accept();
       return;
     }
-    PlaceForInsertion(cursor, e->text());
+    PlaceForInsertion(cursor);
     PlaceCursor(cursor);
   }
   const quint64 edits = edits_;
@@ -545,7 +530,7 @@ void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
     return;
   }
   QTextCursor cursor = textCursor();
-  PlaceForInsertion(cursor, e->commitString());
+  PlaceForInsertion(cursor);
   PlaceCursor(cursor);
   QPlainTextEdit::inputMethodEvent(e);
 }

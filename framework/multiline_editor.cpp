@@ -250,7 +250,8 @@ void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {
   doc->setUndoRedoEnabled(undo);
   settingText_ = false;
   FindDivisions();
-  seams_.clear();
+  // The toolkit's own editor holds the text set apart from what is typed after it.
+  seams_.assign(TextLength() > 0 ? 1 : 0, TextLength());
   undoSteps_ = doc->availableUndoSteps();
   redoSteps_ = 0;
   known_ = {};

@@ -117,6 +117,9 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // units, and removes `row` of the text as one step of the editor's own; false
   // (nothing changed) when the step taken back was not the row's.
   bool RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast);
+  // Removes `units` of the text at `at` as a row of its own, a Delete's: the rest of a
+  // character after what the toolkit held apart from it.
+  void RemoveRest(size_t at, size_t units, bool after);
   // True when the characters before and after a text position (UTF-16 units) are side
   // by side in the toolkit's own store of the text, as far as the editor can tell.
   bool HeldTogether(size_t units) const {

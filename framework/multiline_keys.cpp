@@ -386,14 +386,24 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   const bool joins = inRow && (backspace ? row_.before : row_.after);
   // The toolkit would start a step of its own here, or remove other text: the row's
   // step is taken back and the whole row removed again as one.
+  // A character the editor removes itself that was put in at two times is two steps
+  // in the toolkit's editor, which removes what it holds apart one piece at a time.
+  const auto seam = std::upper_bound(seams_.begin(), seams_.end(), from);
+  const size_t split = seam != seams_.end() && *seam < to ? *seam : to;
+  own = own || split != to;
   if (joins && (row_.redone || crossing || own)) {
-    const RemovalRow row{start, caret + row_.units + (backspace ? 0 : to - from) - start, 0, 0, true,
-                         backspace ? before : row_.before, backspace ? row_.after : after};
-    if (RemoveRowAgain(row_.units, row, backspace)) return true;
+    const RemovalRow row{start, caret + row_.units + (backspace ? 0 : split - from) - start, 0, 0, true,
+                         backspace ? before : row_.before, backspace ? row_.after : HeldTogether(split)};
+    if (RemoveRowAgain(row_.units, row, backspace)) {
+      if (split != to) RemoveRest(caret, to - split, after);
+      return true;
+    }
   }
   if (own) {
-    RemoveText(to, from);
-    row_ = {from, to - from, doc->availableUndoSteps(), edits_, true, before, after, textCursor().position()};
+    RemoveText(split, from);
+    row_ = {from, split - from, doc->availableUndoSteps(), edits_, true, before, HeldTogether(split),
+            textCursor().position()};
+    if (split != to) RemoveRest(caret, to - split, after);
     return true;
   }
   const int steps = doc->availableUndoSteps();
@@ -409,6 +419,11 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   // again as the editor's own step, which mends them.
   if (DivisionNeedsMending(textCursor())) RemoveRowAgain(row_.units, row_, backspace);
   return true;
+}
+
+void MultiLineEditor::RemoveRest(size_t at, size_t units, bool after) {
+  RemoveText(at + units, at);
+  row_ = {at, units, document()->availableUndoSteps(), edits_, true, false, after, textCursor().position()};
 }
 
 bool MultiLineEditor::RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast) {

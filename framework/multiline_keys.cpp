@@ -456,6 +456,10 @@ void MultiLineEditor::PlaceForInsertion(QTextCursor& cursor) const {
 
 void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
   const bool editable = textInteractionFlags() & Qt::TextEditable;
+  if (QTextCursor cursor = textCursor(); cursor.hasSelection() && DivisionsOnly(cursor)) {
+    cursor.clearSelection();  // divisions alone are no text: nothing to cut or copy
+    setTextCursor(cursor);
+  }
   if (editable && e->matches(QKeySequence::InsertParagraphSeparator)) {
     // On an empty line the toolkit's editor first sets the format of the lines from
     // there to the selection's other end afresh, then that of the selection: steps of

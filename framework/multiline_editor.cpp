@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+#include "framework/multiline_divisions_qt.h"
 #include "framework/text_qt.h"
 #include "framework/utf8.h"
 
@@ -21,7 +22,6 @@ namespace fw {
 namespace {
 
 constexpr size_t kLongestBlock = MultiLineEditor::kLongestBlock;
-constexpr int kDivision = QTextFormat::UserProperty + 1;
 
 // Where the blocks of a text go on: the byte the next block starts at, and whether the
 // separator before it is a division.
@@ -30,33 +30,13 @@ struct NextBlock {
   bool continuesLine = false;
 };
 
-// True when the separator before the block is a division: the block goes on with the
-// line of the block before it. The mark is the separator's own character format (the
-// block's character format), not the block's format: when the toolkit merges two
-// blocks it keeps the format of one of them, which one depending on where the removal
-// started, while a character's format stays with the character through removals,
-// undo and redo. So a division goes only with its separator, and every separator
-// left keeps its meaning. The first block has none before it.
-bool ContinuesLine(const QTextBlock& block) {
-  return block.position() > 0 && block.charFormat().boolProperty(kDivision);
-}
-
 // --- Blocks --------------------------------------------------------------------------
 
-// True when a line may be divided before line[k]: not inside a character's bytes, not
-// before a mark (it belongs to the letter before it), not beside a joiner.
-bool MayDivideBefore(std::string_view line, size_t k) {
-  if (utf8::IsContinuation(line[k])) return false;
-  const char32_t here = utf8::Decode(line, k);
-  size_t before = k - 1;
-  while (before > 0 && utf8::IsContinuation(line[before])) --before;
-  return !QChar::isMark(here) && here != 0x200D && utf8::Decode(line, before) != 0x200D;
-}
-
-// Where a block of a line too long for one, starting at `start`, ends: after a space in
-// the last quarter, so that the division falls where the line would wrap anyway;
-// otherwise where MayDivideBefore allows, a few characters back at most: a longer run
-// of marks or joiners is divided at a character's start all the same, as blocks of a
+// Where a block of a line too long for one, starting at `start` (where a character the
+// user sees ends), ends: where such a character ends too (a grapheme cluster, as the
+// toolkit finds them), after a blank in the last quarter where it can, so that the
+// division falls where the line would wrap anyway. A cluster longer than a block (a run
+// of thousands of marks) is divided at a code point all the same: a block of a
 // character each would cost the toolkit far more than a mark shown apart.
 size_t DivisionAfter(std::string_view line, size_t start) {
   const size_t end = start + kLongestBlock;
@@ -65,14 +45,21 @@ size_t DivisionAfter(std::string_view line, size_t start) {
     const void* at = memrchr(line.data() + lastQuarter, blank, end - lastQuarter);
     return at ? static_cast<size_t>(static_cast<const char*>(at) - line.data()) + 1 : 0;
   };
-  if (const size_t blank = std::max(after(' '), after('\t')); blank > 0) return blank;
-  constexpr size_t kWalkBack = 32;  // bytes
-  static_assert(kWalkBack < kLongestBlock);
-  for (size_t k = end; k > end - kWalkBack; --k)
-    if (MayDivideBefore(line, k)) return k;
-  size_t k = end;
-  while (utf8::IsContinuation(line[k])) --k;  // to the character's first byte
-  return k;
+  size_t at = std::max(after(' '), after('\t'));
+  if (at == 0) at = end;
+  while (utf8::IsContinuation(line[at])) --at;  // to a character's first byte
+  // Between two ASCII characters a cluster always ends; elsewhere the clusters are
+  // found from the last such place before, or from the block's start.
+  const auto asciiPair = [line](size_t k) {
+    return static_cast<unsigned char>(line[k - 1]) < 0x80 && static_cast<unsigned char>(line[k]) < 0x80;
+  };
+  if (asciiPair(at)) return at;
+  size_t from = at;
+  while (from > start && !asciiPair(from)) --from;
+  const std::string_view window = line.substr(from, at + utf8::CharLength(line, at) - from);
+  const int before = LastClusterEnd(ToQ(window), static_cast<int>(utf8::Utf16Units(window.substr(0, at - from))));
+  if (before > 0 || from > start) return from + utf8::AfterUtf16Units(window, static_cast<size_t>(before));
+  return at;
 }
 
 // The blocks that hold lines with CR breaks: each(piece, continuesLine) in order, from
@@ -96,7 +83,9 @@ std::optional<NextBlock> ForEachBlock(std::string_view lines, bool grouped, Next
     } else {
       end = next;
       next = lineEndAfter(end);
-      while (grouped && end < lines.size() && next <= limit) {
+      // A text's last line break, where it ends in one, is a separator of its own as
+      // the toolkit's own insertion makes it: what is typed after it is a step apart.
+      while (grouped && end + 1 < lines.size() && next <= limit) {
         end = next;
         next = lineEndAfter(end);
       }
@@ -143,72 +132,38 @@ std::optional<NextBlock> InsertBlocks(QTextCursor& cursor, std::string_view line
   return rest;
 }
 
-// The cursor moved over the divisions it stands at, so that the next step moves over
-// a character or word of the text. Each move goes over one separator (the first block
-// has none before it), so the walk ends at an end of the document at the latest.
-void StepOverDivisions(QTextCursor& cursor, bool forward, QTextCursor::MoveMode mode) {
+// With the cursor at a division, where a line break goes in: the division goes, the
+// cursor between the two blocks joined. Left, it would leave an empty block beside
+// the new line break, a line of its own on the screen.
+void EndLineAtDivision(QTextCursor& cursor) {
   for (;;) {
     const QTextBlock block = cursor.block();
-    if (forward) {
-      const QTextBlock next = block.next();
-      if (!cursor.atBlockEnd() || !next.isValid() || !ContinuesLine(next)) return;
-      cursor.setPosition(next.position(), mode);
-    } else {
-      if (!cursor.atBlockStart() || !ContinuesLine(block)) return;
-      cursor.setPosition(block.position() - 1, mode);
-    }
+    if (cursor.atBlockStart() && ContinuesLine(block)) cursor.setPosition(block.position() - 1);
+    else if (cursor.atBlockEnd() && block.next().isValid() && ContinuesLine(block.next())) cursor.deleteChar();
+    else return;
   }
 }
 
-// True when a selection holds divisions alone, no character of the text (a drag of
-// the mouse from the end of a line's block to the start of its next one).
-bool DivisionsOnly(const QTextCursor& selection) {
-  QTextCursor from(selection.document());
-  from.setPosition(selection.selectionStart());
-  StepOverDivisions(from, true, QTextCursor::MoveAnchor);
-  return from.position() >= selection.selectionEnd();
+// Where the document's second line starts (its end, when it has one line).
+int StartOfSecondLine(const QTextDocument* doc) {
+  for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+    if (const qsizetype within = b.text().indexOf(QChar::LineSeparator); within >= 0)
+      return b.position() + static_cast<int>(within) + 1;
+    if (!b.next().isValid() || !ContinuesLine(b.next()))
+      return std::min(b.position() + b.length(), doc->characterCount() - 1);
+  }
+  return 0;
 }
 
-struct Step {
-  bool forward;
-  QTextCursor::MoveMode mode;
-};
-
-bool MatchesAny(const QKeyEvent* e, std::initializer_list<QKeySequence::StandardKey> keys) {
-  return std::any_of(keys.begin(), keys.end(), [e](QKeySequence::StandardKey key) { return e->matches(key); });
-}
-
-// The way a key first steps over a division at the caret, so that it moves over,
-// selects or removes a character or word of the text, not the division alone.
-std::optional<Step> StepBefore(const QKeyEvent* e, bool selection) {
-  using K = QKeySequence;
-  if (MatchesAny(e, {K::SelectPreviousChar, K::SelectPreviousWord})) return Step{false, QTextCursor::KeepAnchor};
-  if (MatchesAny(e, {K::SelectNextChar, K::SelectNextWord})) return Step{true, QTextCursor::KeepAnchor};
-  if (selection) return std::nullopt;  // the key acts on the selection
-  // Backspace as the editor takes it, Shift or not.
-  const bool backspace = e->key() == Qt::Key_Backspace && !(e->modifiers() & ~Qt::ShiftModifier);
-  if (backspace || MatchesAny(e, {K::MoveToPreviousChar, K::MoveToPreviousWord, K::DeleteStartOfWord}))
-    return Step{false, QTextCursor::MoveAnchor};
-  if (MatchesAny(e, {K::MoveToNextChar, K::MoveToNextWord, K::Delete, K::DeleteEndOfWord}))
-    return Step{true, QTextCursor::MoveAnchor};
-  return std::nullopt;
-}
-
-// The characters the document's own insertion of text makes separators of: LF, CR,
-// U+2029, and U+FDD0 and U+FDD1, which it takes for frame edges.
-bool MakesBlocks(QChar c) {
-  return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
-}
-
-// Typed or composed text with each of those a U+2028, the line break it stands for
-// (a CRLF one); nothing when there is none. So every separator of the document is one
-// the editor put in, with the meaning it gave it.
-std::optional<QString> WithinBlocks(const QString& text) {
-  if (std::none_of(text.begin(), text.end(), MakesBlocks)) return std::nullopt;
-  QString within = text;
-  within.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  for (QChar& c : within) c = MakesBlocks(c) ? QChar(QChar::LineSeparator) : c;
-  return within;
+// True for lines the document holds as they are: a block each, none divided.
+bool HeldAsItIs(std::string_view lines) {
+  if (lines.size() > MultiLineEditor::kGroupedAbove) return false;
+  for (size_t start = 0; start <= lines.size();) {
+    const size_t end = std::min(lines.find('\r', start), lines.size());
+    if (end - start > kLongestBlock) return false;
+    start = end + 1;
+  }
+  return true;
 }
 
 // True for what the user does in the field or its scroll bars: it acts on the whole
@@ -264,7 +219,7 @@ void MultiLineEditor::SetText(const String& text) {
           cursor.beginEditBlock();
         },
         QAccessible::isActive() ? std::string_view::npos : kShownAtOnce);
-    caretToStart();  // the first block was empty: the rest went in before the caret
+    setTextCursor(QTextCursor(doc));  // also when the first block was empty; a fresh column
     if (rest) {
       // Bytes of the text the document does not hold: with a line break before them,
       // the CR, which the next separator stands for.
@@ -295,6 +250,10 @@ void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {
   doc->setUndoRedoEnabled(undo);
   settingText_ = false;
   FindDivisions();
+  // The toolkit's own editor holds the text set apart from what is typed after it.
+  seams_.assign(TextLength() > 0 ? 1 : 0, TextLength());
+  undoSteps_ = doc->availableUndoSteps();
+  redoSteps_ = 0;
   known_ = {};
 }
 
@@ -331,11 +290,11 @@ void MultiLineEditor::FindDivisions() {
   documentLength_ = document()->characterCount();
 }
 
-void MultiLineEditor::TakeInDivisions(int position, int removed, int added) {
+int MultiLineEditor::TakeInDivisions(int position, int removed, int added) {
   const QTextDocument* doc = document();
   if (doc->characterCount() - documentLength_ != added - removed) {  // a change misreported: all read again
     FindDivisions();
-    return;
+    return -1;
   }
   documentLength_ = doc->characterCount();
   const auto from = std::lower_bound(divisions_.begin(), divisions_.end(), position);
@@ -344,7 +303,33 @@ void MultiLineEditor::TakeInDivisions(int position, int removed, int added) {
   std::vector<int> made;
   for (QTextBlock b = doc->findBlock(position).next(); b.isValid() && b.position() <= position + added; b = b.next())
     if (ContinuesLine(b)) made.push_back(b.position() - 1);
+  const auto gone = static_cast<int>(to - from);
   divisions_.insert(divisions_.erase(from, to), made.begin(), made.end());
+  return gone;
+}
+
+bool MultiLineEditor::Restoring() {
+  // Undo takes steps off the document's history; redo moves them back from the steps
+  // to redo, while an edit clears those.
+  const QTextDocument* doc = document();
+  const int undo = doc->availableUndoSteps();
+  const int redo = doc->availableRedoSteps();
+  const bool restoring = undo < undoSteps_ || (redo < redoSteps_ && undo - undoSteps_ == redoSteps_ - redo);
+  undoSteps_ = undo;
+  redoSteps_ = redo;
+  return restoring;
+}
+
+void MultiLineEditor::TakeInSeams(size_t at, size_t removed, size_t added, bool restoring) {
+  const auto first = std::lower_bound(seams_.begin(), seams_.end(), at);
+  const auto last = std::upper_bound(first, seams_.end(), at + removed);
+  for (auto later = last; later != seams_.end(); ++later) *later = *later + added - removed;
+  // Undo and redo put text back where the toolkit held it: nothing new apart.
+  std::vector<size_t> made;
+  if (!restoring && (added == 0 || at != appendEnd_)) made.push_back(at);
+  if (!restoring && added > 0) made.push_back(at + added);
+  seams_.insert(seams_.erase(first, last), made.begin(), made.end());
+  appendEnd_ = !restoring && added > 0 ? at + added : std::string::npos;
 }
 
 int MultiLineEditor::DivisionsBefore(int documentPosition) const {
@@ -356,7 +341,9 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   ++changes_;
   if (settingText_) return;
   const size_t length = TextLength();  // before the change
-  TakeInDivisions(position, removed, added);
+  const int divisionsGone = TakeInDivisions(position, removed, added);
+  const bool restoring = Restoring();
+  if (divisionsGone < 0) seams_.clear();
   const QTextDocument* doc = document();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
   // The blocks the change touched, whole: the text before and after them is as it was.
@@ -380,9 +367,13 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
     known_ = {};
   }
   if (text_.compare(start, end - start, inserted) == 0) return;  // only its look changed
-  lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
+  if (!quietRestore_) lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
   text_.replace(start, end - start, inserted);
-  ++edits_;
+  if (!quietRestore_) ++edits_;
+  if (divisionsGone >= 0) {  // in the text, without the divisions the change removed or made
+    const auto gone = static_cast<size_t>(removed - divisionsGone);
+    TakeInSeams(static_cast<size_t>(TextPosition(position)), gone, gone + TextLength() - length, restoring);
+  }
 }
 
 size_t MultiLineEditor::ByteOffset(size_t units) const {
@@ -394,18 +385,48 @@ String MultiLineEditor::TextBeforeLastEdit() const {
   return String(text_).replace(lastEdit_.start, lastEdit_.added, lastEdit_.removed);
 }
 
-void MultiLineEditor::InsertText(const String& text) {
+void MultiLineEditor::InsertText(const String& text, bool pasted) {
   InsertRest();
   QTextCursor cursor = textCursor();
+  const String lines = AsShown(text);
+  PlaceForInsertion(cursor);
   const quint64 changes = changes_;
-  InsertBlocks(cursor, AsShown(text), {}, [] {});
+  // The toolkit's own paste at the document's start, of a text whose first line is not
+  // empty, sets the first block's format again, after which undo leaves the caret at
+  // the start of the second line.
+  const bool atStart = pasted && cursor.selectionStart() == 0 && !lines.empty() && lines.front() != '\r';
+  // One step, begun where the toolkit's paste begins its own: where its first change is.
+  QTextCursor step(document());
+  step.setPosition(!pasted                 ? cursor.position()
+                   : cursor.hasSelection() ? cursor.selectionStart()
+                   : atStart               ? StartOfSecondLine(document())
+                                           : cursor.position());
+  step.beginEditBlock();
+  if (!cursor.hasSelection() && lines.find('\r') != String::npos) EndLineAtDivision(cursor);
+  if (!pasted && HeldAsItIs(lines)) {
+    // The toolkit's own insertion, which makes the separators after all of the text:
+    // what is typed next after a line break is a step of its own.
+    QTextCharFormat plain = cursor.charFormat();
+    plain.clearProperty(kDivision);
+    cursor.insertText(ToQ(lines).replace(u'\r', u'\n'), plain);
+  } else {
+    cursor.removeSelectedText();
+    if (atStart) PutInAndTakeOut(document(), StartOfSecondLine(document()));
+    InsertBlocks(cursor, lines, {}, [] {});
+    // The toolkit's insertion of typed text keeps its separators after all of the text,
+    // so that what is typed next is a step of its own.
+    if (!pasted && lines.find('\r') != String::npos) PutInAndTakeOut(document(), cursor.position());
+  }
+  MendDivisions(cursor);
+  step.endEditBlock();
   // Within an edit of the document opened by another (a drop inside the field removes
   // the dragged text and puts it in as one edit) the layout is redone only at the
   // edit's end: placing or showing the cursor before then reads lines that are gone.
   // The editor's own cursor went along to the end of what went in, and the drop shows
   // it when it is done.
   if (changes_ == changes) return;
-  if (textCursor() != cursor) setTextCursor(cursor);
+  cursor.setPosition(cursor.position());  // Up and Down go from where it ends, as after typing
+  setTextCursor(cursor);
   ensureCursorVisible();
 }
 
@@ -463,40 +484,6 @@ int MultiLineEditor::CharactersBefore(int documentPosition) const {
   return static_cast<int>(utf8::CountChars(text_, 0, ByteOffset(units)));
 }
 
-void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
-  if (e->matches(QKeySequence::InsertParagraphSeparator) && !isReadOnly()) {
-    InsertText("\r");  // the editor's own separator would take the format of the character before
-    e->accept();
-    return;
-  }
-  QTextCursor cursor = textCursor();
-  if (const std::optional<Step> step = StepBefore(e, cursor.hasSelection() && !DivisionsOnly(cursor))) {
-    if (step->mode == QTextCursor::MoveAnchor) cursor.clearSelection();  // divisions alone are no text
-    StepOverDivisions(cursor, step->forward, step->mode);
-    setTextCursor(cursor);
-  }
-  if (const std::optional<QString> text = WithinBlocks(e->text())) {
-    QKeyEvent taken(e->type(), e->key(), e->modifiers(), e->nativeScanCode(), e->nativeVirtualKey(),
-                    e->nativeModifiers(), *text, e->isAutoRepeat(), static_cast<quint16>(e->count()));
-    QPlainTextEdit::keyPressEvent(&taken);
-    e->setAccepted(taken.isAccepted());
-    return;
-  }
-  QPlainTextEdit::keyPressEvent(e);
-}
-
-void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
-  const std::optional<QString> text = WithinBlocks(e->commitString());
-  if (!text) {
-    QPlainTextEdit::inputMethodEvent(e);
-    return;
-  }
-  QInputMethodEvent taken(e->preeditString(), e->attributes());
-  taken.setCommitString(*text, e->replacementStart(), e->replacementLength());
-  QPlainTextEdit::inputMethodEvent(&taken);
-  e->setAccepted(taken.isAccepted());
-}
-
 QMimeData* MultiLineEditor::createMimeDataFromSelection() const {
   const QTextCursor cursor = textCursor();
   auto* data = new QMimeData;
@@ -507,7 +494,8 @@ QMimeData* MultiLineEditor::createMimeDataFromSelection() const {
 bool MultiLineEditor::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
 
 void MultiLineEditor::insertFromMimeData(const QMimeData* source) {
-  if (!isReadOnly() && source->hasText()) InsertText(FromQ(source->text()));
+  // An empty text leaves the selection, as the toolkit's own editor does.
+  if (!isReadOnly() && source->hasText() && !source->text().isEmpty()) InsertText(FromQ(source->text()), true);
 }
 
 }  // namespace fw

@@ -12,13 +12,20 @@
 // kLongestBlock bytes of the text: a longer line is held as several blocks, the
 // separator between two of them a division, no part of the text, marked in its own
 // character format; and a long text holds its lines several to a block, separated by
-// U+2028, a line break within a block, which the keys and the layout treat as any
-// other. Every other separator is a CR. Every position given or taken counts in the
-// text, and the keys that move over or remove a character or word step over a
-// division as if it were not there.
+// U+2028, a line break within a block, which the layout treats as any other. Every
+// other separator is a CR. Every position given or taken counts in the text. A
+// division is put between two characters as the user sees them (grapheme clusters),
+// and the keys answer as the toolkit's own editor does on the text itself: those that
+// move over or remove a character go by the characters of the whole line (so also
+// where typing beside a division made one across it), the word keys go by the text (a
+// line break within a block is the line break it stands for), Up and Down start from a
+// fresh column after an insertion, and one step of the undo history is one step there
+// too.
 #include <QAccessible>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "framework/text.h"
@@ -51,8 +58,10 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   quint64 Edits() const { return edits_; }
   // The text as it was before the last of those changes.
   String TextBeforeLastEdit() const;
-  // Replaces the selection, as one step of the undo history.
-  void InsertText(const String& text);
+  // Replaces the selection, as one step of the undo history: as the toolkit's editor
+  // inserts typed text or, `pasted`, a paste (what is typed next may join the step of a
+  // paste ending in a character, as in the toolkit's own editor).
+  void InsertText(const String& text, bool pasted = false);
 
   // The selection in characters (code points) of the text.
   int SelectionStart() const;
@@ -72,6 +81,52 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
+  // Left and Right, with Shift or not, over the characters the user sees (grapheme
+  // clusters) as the toolkit's editor finds them on the whole line; false for another
+  // key, or where the line is too long to look at around the caret for them.
+  bool CharacterKey(const QKeyEvent* e);
+  // Where those keys go from `units` (a text position, UTF-16 units); nothing where
+  // the line is too long to find out.
+  std::optional<size_t> CharacterFrom(size_t units, bool forward) const;
+  // The word keys (moving, selecting, removing) and Ctrl+K on the text, where the
+  // divisions are not and each line break ends a line; false for another key.
+  bool WordOrLineKey(const QKeyEvent* e);
+  // Where the word keys go from `units` (a text position, UTF-16 units).
+  size_t WordAfter(size_t units) const;
+  size_t WordBefore(size_t units) const;
+  // Delete and Backspace without a selection; false when the toolkit's own answer is
+  // the plain editor's.
+  bool RemovalKey(QKeyEvent* e);
+  // Removes the text between two positions as one step of the undo history, selected
+  // from `anchor` to `caret` as the toolkit's editor would select it.
+  void RemoveText(size_t anchor, size_t caret);
+  // A step of the undo history that changes nothing but leaves the caret at `units`
+  // (a text position) when undone or redone, as a change of format does in the
+  // toolkit's own editor.
+  void StepOfItsOwn(size_t units);
+  // The editor's cursor set to `cursor`, unless it stands there already.
+  void PlaceCursor(const QTextCursor& cursor);
+  // True where the cursor stands at a division that an edit left as the user would see
+  // it: beside an empty block or a line break within a block (a line on the screen of
+  // its own), or within a character (a joiner or a mark at the later block's start).
+  bool DivisionNeedsMending(const QTextCursor& cursor) const;
+  // Removes such divisions: the blocks beside them are one again.
+  void MendDivisions(QTextCursor& cursor);
+  struct RemovalRow;
+  // Takes back the step of a row of Deletes and Backspaces that removed `restored`
+  // units, and removes `row` of the text as one step of the editor's own; false
+  // (nothing changed) when the step taken back was not the row's.
+  bool RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast);
+  // Removes `units` of the text at `at` as a row of its own, a Delete's: the rest of a
+  // character after what the toolkit held apart from it.
+  void RemoveRest(size_t at, size_t units, bool after);
+  // True when the characters before and after a text position (UTF-16 units) are side
+  // by side in the toolkit's own store of the text, as far as the editor can tell.
+  bool HeldTogether(size_t units) const {
+    return !std::binary_search(seams_.begin(), seams_.end(), units);
+  }
+  // With the caret at a division, puts it where text goes in: the earlier block's end.
+  void PlaceForInsertion(QTextCursor& cursor) const;
   // Mends text_ and divisions_ after the document changed from `position`, `removed`
   // characters replaced by `added`.
   void TakeInChange(int position, int removed, int added);
@@ -82,8 +137,14 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   void accessibilityActiveChanged(bool active) override;
   void FindDivisions();  // all of them again, from the marks
   // Those before the change stay, those it removed go, those after it move with it,
-  // and its own are read from the blocks it made.
-  void TakeInDivisions(int position, int removed, int added);
+  // and its own are read from the blocks it made. Answers how many it removed, or -1
+  // when the change was misreported and all were read again.
+  int TakeInDivisions(int position, int removed, int added);
+  // True when the document's change just reported came from undo or redo.
+  bool Restoring();
+  // Mends seams_ after the text changed at `at` (UTF-16 units), `removed` units
+  // replaced by `added`.
+  void TakeInSeams(size_t at, size_t removed, size_t added, bool restoring);
   int DivisionsBefore(int documentPosition) const;
   // Between document positions: divisions left out, every other line break a CR.
   QString TextBetween(int from, int to) const;
@@ -100,6 +161,15 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // Where the document's divisions are (their separators' positions, in order), so
   // that a position is found without going over every block.
   std::vector<int> divisions_;
+  // The text positions (UTF-16 units) where the characters on either side did not go
+  // in together, as far as the editor can tell: where text was put in or taken out
+  // since the text was set, unless typing went on where it stopped. Elsewhere the
+  // toolkit's own editor holds them side by side, and joins their removals by one key
+  // after another into one step. Undo and redo put text back where it was held.
+  std::vector<size_t> seams_;
+  size_t appendEnd_ = std::string::npos;  // where the text put in last ended
+  int undoSteps_ = 0;  // the document's, at the last change taken in
+  int redoSteps_ = 0;
   int documentLength_ = 0;  // characters, when divisions_ was brought up to date
   // The text's length in UTF-16 units: the document's, less its last separator and
   // the divisions.
@@ -118,6 +188,23 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     size_t added = 0;
   } lastEdit_;
   bool settingText_ = false;
+  bool quietRestore_ = false;  // a change the editor takes back at once: no edit
+  // A row of Deletes and Backspaces at one place, one step of the toolkit's undo
+  // history, as long as nothing else changed the document: what it removed lies after
+  // `at` in the text before it. Across a division the toolkit would split it, so the
+  // editor then takes the step back and removes the whole row again as one step.
+  struct RemovalRow {
+    size_t at = 0;
+    size_t units = 0;
+    int undoSteps = -1;
+    quint64 edits = 0;
+    bool redone = false;  // its step is the editor's own
+    // Whether what it removed was held side by side with the text before and after it
+    // (see HeldTogether): a removal there joins its step in the toolkit's editor.
+    bool before = false;
+    bool after = false;
+    int document = -1;  // where it left off in the document: the caret's position after it
+  } row_;
   // Bytes at the end of the text not yet in the document (none: 0), and whether the
   // separator before them is a division: counted from the end, they stay the same
   // whatever is edited before them.

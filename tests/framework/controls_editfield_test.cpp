@@ -646,7 +646,7 @@ TEST_F(EditFieldTest, EveryEditLeavesTheTextAModelOfItExpects) {
         const std::string pasted = someInsert();
         QApplication::clipboard()->setText(ToQ(pasted));
         editor->paste();
-        want.replace(s, n, taken(pasted));
+        if (!pasted.empty()) want.replace(s, n, taken(pasted));  // an empty paste leaves the selection
         break;
       }
       case 11:

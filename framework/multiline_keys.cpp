@@ -1,0 +1,557 @@
+// The multi-line field's keys and input method: they answer as the toolkit's own plain
+// editor does on the text, however the editor holds it in blocks.
+#include <QKeyEvent>
+#include <QTextBoundaryFinder>
+#include <QTextDocument>
+#include <algorithm>
+#include <optional>
+
+#include "framework/multiline_divisions_qt.h"
+#include "framework/multiline_editor_qt.h"
+#include "framework/text_qt.h"
+#include "framework/utf8.h"
+
+namespace fw {
+
+void StepOverDivisions(QTextCursor& cursor, bool forward, QTextCursor::MoveMode mode) {
+  for (;;) {
+    const QTextBlock block = cursor.block();
+    if (forward) {
+      const QTextBlock next = block.next();
+      if (!cursor.atBlockEnd() || !next.isValid() || !ContinuesLine(next)) return;
+      cursor.setPosition(next.position(), mode);
+    } else {
+      if (!cursor.atBlockStart() || !ContinuesLine(block)) return;
+      cursor.setPosition(block.position() - 1, mode);
+    }
+  }
+}
+
+void PutInAndTakeOut(QTextDocument* doc, int position) {
+  QTextCursor at(doc);
+  at.setPosition(position);
+  at.insertText(QStringLiteral(" "));
+  at.deletePreviousChar();
+}
+
+int LastClusterEnd(const QString& text, int at) {
+  QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+  finder.setPosition(at);
+  if (finder.isAtBoundary()) return at;
+  return std::max<int>(0, static_cast<int>(finder.toPreviousBoundary()));
+}
+
+namespace {
+
+// True when `position` falls between the two UTF-16 units of one character.
+bool InsidePair(const QTextDocument* doc, int position) {
+  return position > 0 && doc->characterAt(position).isLowSurrogate() &&
+         doc->characterAt(position - 1).isHighSurrogate();
+}
+
+bool MatchesAny(const QKeyEvent* e, std::initializer_list<QKeySequence::StandardKey> keys) {
+  return std::any_of(keys.begin(), keys.end(), [e](QKeySequence::StandardKey key) { return e->matches(key); });
+}
+
+// True when a selection holds divisions alone, no character of the text (a drag of
+// the mouse from the end of a line's block to the start of its next one).
+bool DivisionsOnly(const QTextCursor& selection) {
+  QTextCursor from(selection.document());
+  from.setPosition(selection.selectionStart());
+  StepOverDivisions(from, true, QTextCursor::MoveAnchor);
+  return from.position() >= selection.selectionEnd();
+}
+
+// The way a key that moves over or selects a character first steps over a division at
+// the caret, so that it goes over a character of the text, not the division alone.
+std::optional<QTextCursor::MoveMode> StepBefore(const QKeyEvent* e, bool forward, bool selection) {
+  using K = QKeySequence;
+  if (e->matches(forward ? K::SelectNextChar : K::SelectPreviousChar)) return QTextCursor::KeepAnchor;
+  if (!selection && e->matches(forward ? K::MoveToNextChar : K::MoveToPreviousChar)) return QTextCursor::MoveAnchor;
+  return std::nullopt;
+}
+
+// The characters the document's own insertion of text makes separators of: LF, CR,
+// U+2029, and U+FDD0 and U+FDD1, which it takes for frame edges.
+bool MakesBlocks(QChar c) {
+  return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar(0xFDD0) || c == QChar(0xFDD1);
+}
+
+// Typed or composed text in the program's form (each of those a CR, a CRLF one) when it
+// holds one: it then goes in as text set by code does, so that every separator of the
+// document is one the editor put in, with the meaning it gave it.
+std::optional<String> WithLineBreaks(const QString& text) {
+  if (std::none_of(text.begin(), text.end(), MakesBlocks)) return std::nullopt;
+  QString lines = text;
+  lines.replace(QLatin1String("\r\n"), QLatin1String("\r"));
+  for (QChar& c : lines) c = MakesBlocks(c) ? QChar(u'\r') : c;
+  return FromQ(lines);
+}
+
+// Key text the toolkit's editor takes as typing: its first character printable, a
+// format character, a private one or a tab, and no Ctrl without AltGr.
+bool TypedText(const QKeyEvent* e) {
+  const QString text = e->text();
+  if (text.isEmpty()) return false;
+  const QChar c = text.front();
+  if (c.category() == QChar::Other_Format) return true;
+  const Qt::KeyboardModifiers modifiers = e->modifiers();
+  if (modifiers == Qt::ControlModifier || modifiers == (Qt::ShiftModifier | Qt::ControlModifier)) return false;
+  return c.isPrint() || c.category() == QChar::Other_PrivateUse || c == u'\t' ||
+         (c.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate());
+}
+
+// The characters the word keys stop at, as the toolkit's layout has them.
+bool WordSeparator(char32_t c) {
+  constexpr std::string_view kSeparators = ".,?!@#$:;-<>[](){}=/+%&^*'\"`~|\\";
+  return c < 0x80 && kSeparators.find(static_cast<char>(c)) != std::string_view::npos;
+}
+bool Blank(char32_t c) { return c != U'\r' && QChar::isSpace(c); }  // a CR ends the line
+
+// The start and end (bytes) of the line `byte` is in.
+std::pair<size_t, size_t> LineAround(std::string_view text, size_t byte) {
+  const size_t before = byte == 0 ? std::string_view::npos : text.rfind('\r', byte - 1);
+  return {before == std::string_view::npos ? 0 : before + 1, std::min(text.find('\r', byte), text.size())};
+}
+
+// True for a line the toolkit's editor lays out right to left: its first character of a
+// strong direction is of one, as the toolkit finds a block's direction.
+bool RightToLeft(std::string_view line) {
+  for (size_t k = 0; k < line.size(); k += utf8::CharLength(line, k)) {
+    switch (QChar::direction(static_cast<char32_t>(utf8::Decode(line, k)))) {
+      case QChar::DirL: return false;
+      case QChar::DirR:
+      case QChar::DirAL: return true;
+      default: break;
+    }
+  }
+  return false;
+}
+
+// True where the toolkit's finding of characters (grapheme clusters) starts afresh
+// whatever came before: at an ASCII letter after an ASCII character, a character ends
+// and a script begins.
+bool FreshAt(std::string_view text, size_t k) {
+  const auto c = static_cast<unsigned char>(text[k]);
+  return ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') && static_cast<unsigned char>(text[k - 1]) < 0x80;
+}
+
+// A walk through the text by code point, keeping its UTF-16 position.
+struct Walk {
+  std::string_view text;
+  size_t byte;
+  size_t units;
+  bool AtEnd() const { return byte >= text.size(); }
+  bool AtStart() const { return byte == 0; }
+  char32_t Next() const { return utf8::Decode(text, byte); }
+  char32_t Previous() const { return utf8::Decode(text, Before()); }
+  size_t Before() const {
+    size_t k = byte - 1;
+    while (k > 0 && utf8::IsContinuation(text[k])) --k;
+    return k;
+  }
+  void Forward() {
+    units += Next() > 0xFFFF ? 2 : 1;
+    byte += utf8::CharLength(text, byte);
+  }
+  void Back() {
+    units -= Previous() > 0xFFFF ? 2 : 1;
+    byte = Before();
+  }
+};
+
+}  // namespace
+
+size_t MultiLineEditor::WordAfter(size_t units) const {
+  Walk w{text_, ByteOffset(units), units};
+  if (w.AtEnd()) return units;
+  if (w.Next() == U'\r') return units + 1;  // over the line break alone
+  if (WordSeparator(w.Next())) {
+    while (!w.AtEnd() && WordSeparator(w.Next())) w.Forward();
+  } else {
+    while (!w.AtEnd() && !Blank(w.Next()) && w.Next() != U'\r' && !WordSeparator(w.Next())) w.Forward();
+  }
+  while (!w.AtEnd() && Blank(w.Next())) w.Forward();
+  return w.units;
+}
+
+size_t MultiLineEditor::WordBefore(size_t units) const {
+  Walk w{text_, ByteOffset(units), units};
+  if (w.AtStart()) return units;
+  if (w.Previous() == U'\r') return units - 1;
+  while (!w.AtStart() && Blank(w.Previous())) w.Back();
+  if (!w.AtStart() && WordSeparator(w.Previous())) {
+    while (!w.AtStart() && WordSeparator(w.Previous())) w.Back();
+  } else {
+    while (!w.AtStart() && !Blank(w.Previous()) && w.Previous() != U'\r' && !WordSeparator(w.Previous())) w.Back();
+  }
+  return w.units;
+}
+
+std::optional<size_t> MultiLineEditor::CharacterFrom(size_t units, bool forward) const {
+  const std::string_view text(text_);
+  const size_t byte = ByteOffset(units);
+  if (forward ? byte == text.size() : byte == 0) return units;
+  if (text[forward ? byte : byte - 1] == '\r') return forward ? units + 1 : units - 1;  // the line break alone
+  // The characters as the toolkit's editor finds them over the whole line, from a
+  // stretch of it where they come out the same: from and to where they start afresh.
+  const auto [lineStart, lineEnd] = LineAround(text, byte);
+  constexpr size_t kReach = 4 * kLongestBlock;  // bytes; past it, the toolkit's blocks are taken
+  size_t from = forward ? byte : byte - 1;
+  while (from > lineStart && !FreshAt(text, from))
+    if (byte - --from > kReach) return std::nullopt;
+  size_t to = forward ? byte + 1 : byte;
+  while (to < lineEnd && !FreshAt(text, to))
+    if (++to - byte > kReach) return std::nullopt;
+  const std::string_view window = text.substr(from, to - from);
+  QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, ToQ(window));
+  const size_t offset = utf8::Utf16Units(text.substr(from, byte - from));
+  finder.setPosition(static_cast<qsizetype>(offset));
+  const qsizetype at = forward ? finder.toNextBoundary() : finder.toPreviousBoundary();
+  return at < 0 ? std::nullopt : std::optional<size_t>(units - offset + static_cast<size_t>(at));
+}
+
+bool MultiLineEditor::CharacterKey(const QKeyEvent* e) {
+  using K = QKeySequence;
+  if (!(textInteractionFlags() & Qt::TextSelectableByKeyboard)) return false;
+  const bool select = MatchesAny(e, {K::SelectNextChar, K::SelectPreviousChar});
+  if (!select && !MatchesAny(e, {K::MoveToNextChar, K::MoveToPreviousChar})) return false;
+  QTextCursor cursor = textCursor();
+  const auto caret = static_cast<size_t>(TextPosition(cursor.position()));
+  const auto anchor = static_cast<size_t>(TextPosition(cursor.anchor()));
+  // Left and Right go by the line's direction.
+  const auto [lineStart, lineEnd] = LineAround(text_, ByteOffset(caret));
+  const bool forward = MatchesAny(e, {K::SelectNextChar, K::MoveToNextChar}) !=
+                       RightToLeft(std::string_view(text_).substr(lineStart, lineEnd - lineStart));
+  size_t to = 0;
+  if (!select && anchor != caret) {
+    to = forward ? std::max(caret, anchor) : std::min(caret, anchor);  // to the selection's edge
+  } else if (const std::optional<size_t> next = CharacterFrom(caret, forward)) {
+    to = *next;
+  } else {
+    return false;
+  }
+  int position = DocumentPosition(static_cast<int>(to), false);
+  if (InsidePair(document(), position)) ++position;  // never within a character (see RemovalKey)
+  cursor.setPosition(position, select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+  setTextCursor(cursor);
+  return true;
+}
+
+bool MultiLineEditor::WordOrLineKey(const QKeyEvent* e) {
+  using K = QKeySequence;
+  const Qt::TextInteractionFlags flags = textInteractionFlags();
+  const bool keyboard = flags & Qt::TextSelectableByKeyboard;
+  const bool editable = flags & Qt::TextEditable;
+  enum class Act { Move, Select, Remove } act;
+  bool forward = true;
+  if (keyboard && MatchesAny(e, {K::MoveToNextWord, K::MoveToPreviousWord})) act = Act::Move;
+  else if (keyboard && MatchesAny(e, {K::SelectNextWord, K::SelectPreviousWord})) act = Act::Select;
+  else if (editable && MatchesAny(e, {K::DeleteEndOfWord, K::DeleteStartOfWord, K::DeleteEndOfLine})) act = Act::Remove;
+  else return false;
+  forward = !MatchesAny(e, {K::MoveToPreviousWord, K::SelectPreviousWord, K::DeleteStartOfWord});
+  QTextCursor cursor = textCursor();
+  const auto caret = static_cast<size_t>(TextPosition(cursor.position()));
+  const auto anchor = static_cast<size_t>(TextPosition(cursor.anchor()));
+  if (act != Act::Remove) {  // Ctrl+Left and Right go by the line's direction
+    const auto [lineStart, lineEnd] = LineAround(text_, ByteOffset(caret));
+    forward = forward != RightToLeft(std::string_view(text_).substr(lineStart, lineEnd - lineStart));
+  }
+  if (e->matches(K::DeleteEndOfLine)) {
+    // From the anchor to the end of the caret's line (a line, not a block of lines).
+    const size_t byte = ByteOffset(caret);
+    const size_t lineEnd = std::min(text_.find('\r', byte), text_.size());
+    const size_t to = caret + utf8::Utf16Units(std::string_view(text_).substr(byte, lineEnd - byte));
+    if (anchor != to) RemoveText(anchor, to);
+    return true;
+  }
+  const size_t to = forward ? WordAfter(caret) : WordBefore(caret);
+  if (act == Act::Remove) {
+    if (anchor != caret) return false;  // the selection goes, as the editor's own key removes it
+    if (caret != to) RemoveText(caret, to);
+    return true;
+  }
+  if (act == Act::Move) cursor.setPosition(DocumentPosition(static_cast<int>(to), false));
+  else cursor.setPosition(DocumentPosition(static_cast<int>(to), to < anchor), QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+  return true;
+}
+
+void MultiLineEditor::RemoveText(size_t anchor, size_t caret) {
+  QTextCursor cursor(document());
+  // Divisions at either end stay: only those within go with the text.
+  cursor.setPosition(DocumentPosition(static_cast<int>(anchor), anchor > caret));
+  cursor.setPosition(DocumentPosition(static_cast<int>(caret), caret > anchor), QTextCursor::KeepAnchor);
+  cursor.beginEditBlock();
+  cursor.removeSelectedText();
+  MendDivisions(cursor);
+  cursor.endEditBlock();
+  setTextCursor(cursor);
+}
+
+void MultiLineEditor::StepOfItsOwn(size_t units) {
+  QTextCursor step(document());
+  step.setPosition(DocumentPosition(static_cast<int>(units), false));
+  step.beginEditBlock();
+  PutInAndTakeOut(document(), step.position());
+  step.endEditBlock();
+}
+
+void MultiLineEditor::PlaceCursor(const QTextCursor& cursor) {
+  // (Cursors compare by their positions alone.)
+  const QTextCursor now = textCursor();
+  if (now.position() != cursor.position() || now.anchor() != cursor.anchor()) setTextCursor(cursor);
+}
+
+bool MultiLineEditor::DivisionNeedsMending(const QTextCursor& cursor) const {
+  QTextBlock earlier = cursor.block();
+  if (cursor.atBlockStart() && ContinuesLine(earlier)) earlier = earlier.previous();
+  else if (!cursor.atBlockEnd() || !earlier.next().isValid() || !ContinuesLine(earlier.next())) return false;
+  const QString before = earlier.text();
+  const QString after = earlier.next().text();
+  if (before.isEmpty() || after.isEmpty() || before.back() == QChar::LineSeparator ||
+      after.front() == QChar::LineSeparator)
+    return true;
+  return LastClusterEnd(before + after.left(2), static_cast<int>(before.size())) != before.size();
+}
+
+void MultiLineEditor::MendDivisions(QTextCursor& cursor) {
+  while (DivisionNeedsMending(cursor)) {
+    QTextBlock earlier = cursor.block();
+    if (cursor.atBlockStart() && ContinuesLine(earlier)) earlier = earlier.previous();
+    QTextCursor division(document());
+    division.setPosition(earlier.position() + earlier.length() - 1);
+    division.deleteChar();
+  }
+}
+
+bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
+  const bool backspace = (e->key() == Qt::Key_Backspace &&
+                          !(e->modifiers() & ~(Qt::ShiftModifier | Qt::GroupSwitchModifier))) ||
+                         e->matches(QKeySequence::Backspace);
+  if (!backspace && !e->matches(QKeySequence::Delete)) return false;
+  QTextCursor at = textCursor();
+  const auto caret = static_cast<size_t>(TextPosition(at.position()));
+  if (static_cast<size_t>(TextPosition(at.anchor())) != caret) return false;  // a selection: it goes
+  at.clearSelection();  // divisions alone are no text
+  StepOverDivisions(at, !backspace, QTextCursor::MoveAnchor);
+  // What the key removes: a code point before the caret, a character as the user sees
+  // it after.
+  size_t from = caret, to = caret;
+  bool own = false;  // removed by the editor, not by the toolkit's key
+  if (backspace && caret > 0) {
+    Walk w{text_, ByteOffset(caret), caret};
+    w.Back();
+    from = w.units;
+  } else if (!backspace) {
+    // The toolkit's own removal goes to the next character as its block has them.
+    QTextCursor next = at;
+    next.movePosition(QTextCursor::NextCharacter);
+    to = static_cast<size_t>(TextPosition(next.position()));
+    // Its editor has them as the whole line does, where this one may differ: and the
+    // toolkit may end a character within a pair of UTF-16 units (it marks the clusters
+    // of some scripts unit by unit, also past their end), but half a character is
+    // never removed.
+    const std::optional<size_t> end = CharacterFrom(caret, true);
+    size_t whole = end.value_or(to);
+    if (InsidePair(document(), DocumentPosition(static_cast<int>(whole), false))) ++whole;
+    own = whole != to;
+    to = whole;
+  }
+  if (from == to) return true;  // at an end of the text: nothing
+  QTextDocument* doc = document();
+  if (text_[ByteOffset(from)] == '\r') {
+    // A line break, which the toolkit's editor holds as a separator: its removal is a
+    // step of its own, joined by none before or after. One held within a block is
+    // removed as one by the editor.
+    row_ = {};
+    if (doc->characterAt(backspace ? at.position() - 1 : at.position()) == QChar::LineSeparator) {
+      if (backspace) RemoveText(from, to);
+      else RemoveText(to, from);
+    } else {
+      PlaceCursor(at);
+      QPlainTextEdit::keyPressEvent(e);
+    }
+    return true;
+  }
+  const bool inRow = row_.at == caret && row_.undoSteps == doc->availableUndoSteps() && row_.edits == edits_;
+  // The toolkit's removal goes on with its row's step only where that one left off in
+  // the document: not across a division from it.
+  const bool crossing = at.position() != row_.document;
+  const size_t start = backspace ? from : caret;
+  // Whether the toolkit's editor holds what this removes side by side with the text
+  // before and after it: one key's removal joins the step of the one before only then.
+  const bool before = HeldTogether(from);
+  const bool after = HeldTogether(to);
+  const bool joins = inRow && (backspace ? row_.before : row_.after);
+  // The toolkit would start a step of its own here, or remove other text: the row's
+  // step is taken back and the whole row removed again as one.
+  // A character the editor removes itself that was put in at two times is two steps
+  // in the toolkit's editor, which removes what it holds apart one piece at a time.
+  const auto seam = std::upper_bound(seams_.begin(), seams_.end(), from);
+  const size_t split = seam != seams_.end() && *seam < to ? *seam : to;
+  own = own || split != to;
+  if (joins && (row_.redone || crossing || own)) {
+    const RemovalRow row{start, caret + row_.units + (backspace ? 0 : split - from) - start, 0, 0, true,
+                         backspace ? before : row_.before, backspace ? row_.after : HeldTogether(split)};
+    if (RemoveRowAgain(row_.units, row, backspace)) {
+      if (split != to) RemoveRest(caret, to - split, after);
+      return true;
+    }
+  }
+  if (own) {
+    RemoveText(split, from);
+    row_ = {from, split - from, doc->availableUndoSteps(), edits_, true, before, HeldTogether(split),
+            textCursor().position()};
+    if (split != to) RemoveRest(caret, to - split, after);
+    return true;
+  }
+  const int steps = doc->availableUndoSteps();
+  const size_t length = TextLength();
+  PlaceCursor(at);
+  QPlainTextEdit::keyPressEvent(e);
+  const bool merged = inRow && doc->availableUndoSteps() == steps;
+  row_ = {start, (merged ? row_.units : 0) + length - TextLength(),
+          doc->availableUndoSteps(), edits_, false, merged && !backspace ? row_.before : before,
+          merged && backspace ? row_.after : after, textCursor().position()};
+  // Where it left the blocks of a line meeting as the user would see them (an empty
+  // block, or a line break or a character across the division), the row is removed
+  // again as the editor's own step, which mends them.
+  if (DivisionNeedsMending(textCursor())) RemoveRowAgain(row_.units, row_, backspace);
+  return true;
+}
+
+void MultiLineEditor::RemoveRest(size_t at, size_t units, bool after) {
+  RemoveText(at + units, at);
+  row_ = {at, units, document()->availableUndoSteps(), edits_, true, false, after, textCursor().position()};
+}
+
+bool MultiLineEditor::RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast) {
+  QTextDocument* doc = document();
+  const size_t length = TextLength();
+  quietRestore_ = true;
+  doc->undo();
+  const bool taken = TextLength() == length + restored;
+  if (!taken) doc->redo();  // not the row's step after all: left as it was
+  quietRestore_ = false;
+  if (!taken) return false;
+  if (backspaceLast) RemoveText(row.at, row.at + row.units);
+  else RemoveText(row.at + row.units, row.at);
+  row_ = row;
+  row_.document = textCursor().position();
+  row_.undoSteps = doc->availableUndoSteps();
+  row_.edits = edits_;
+  row_.redone = true;
+  return true;
+}
+
+void MultiLineEditor::PlaceForInsertion(QTextCursor& cursor) const {
+  // At the earlier block's end, what is typed joins the step of what was typed just
+  // before it there, as in the toolkit's editor, where no division comes between. (A
+  // character it makes with the first one of the later block is whole to the keys,
+  // which go by the text.)
+  if (cursor.hasSelection() || !cursor.atBlockStart() || !ContinuesLine(cursor.block())) return;
+  cursor.setPosition(cursor.block().position() - 1);
+}
+
+void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
+  const bool editable = textInteractionFlags() & Qt::TextEditable;
+  if (QTextCursor cursor = textCursor(); cursor.hasSelection() && DivisionsOnly(cursor)) {
+    cursor.clearSelection();  // divisions alone are no text: nothing to cut or copy
+    setTextCursor(cursor);
+  }
+  if (editable && e->matches(QKeySequence::InsertParagraphSeparator)) {
+    // On an empty line the toolkit's editor first sets the format of the lines from
+    // there to the selection's other end afresh, then that of the selection: steps of
+    // the undo history of their own, which undo and redo leave with the caret after
+    // those lines and at the selection's end. (The editor's own separator would take
+    // the format of the character before.)
+    const QTextCursor cursor = textCursor();
+    const auto caret = static_cast<size_t>(TextPosition(cursor.position()));
+    const auto [lineStart, lineEnd] = LineAround(text_, ByteOffset(caret));
+    if (lineStart == lineEnd) {
+      const auto last = static_cast<size_t>(TextPosition(cursor.selectionEnd()));
+      const size_t lastByte = ByteOffset(last);
+      const std::string_view rest = std::string_view(text_).substr(lastByte);
+      const size_t end = last + utf8::Utf16Units(rest.substr(0, LineAround(text_, lastByte).second - lastByte));
+      StepOfItsOwn(std::min(end + 1, TextLength()));
+      if (cursor.hasSelection()) StepOfItsOwn(last);
+    }
+    InsertText("\r");
+    e->accept();
+    return;
+  }
+  if (CharacterKey(e) || WordOrLineKey(e) || (editable && RemovalKey(e))) {
+    // Up and Down go on from where these keys left the caret, also where they moved or
+    // removed nothing, as in the toolkit's editor.
+    QTextCursor cursor = textCursor();
+    cursor.setVerticalMovementX(-1);
+    setTextCursor(cursor);
+    e->accept();
+    return;
+  }
+  QTextCursor cursor = textCursor();
+  const bool selection = cursor.hasSelection() && !DivisionsOnly(cursor);
+  for (bool forward : {false, true}) {
+    if (const std::optional<QTextCursor::MoveMode> mode = StepBefore(e, forward, selection)) {
+      if (*mode == QTextCursor::MoveAnchor) cursor.clearSelection();  // divisions alone are no text
+      StepOverDivisions(cursor, forward, *mode);
+      setTextCursor(cursor);
+    }
+  }
+  if (editable && TypedText(e) && !e->matches(QKeySequence::InsertLineSeparator)) {
+    if (const std::optional<String> lines = WithLineBreaks(e->text())) {
+      InsertText(*lines);
+      e->accept();
+      return;
+    }
+    PlaceForInsertion(cursor);
+    PlaceCursor(cursor);
+  }
+  const quint64 edits = edits_;
+  QPlainTextEdit::keyPressEvent(e);
+  if (selection && edits_ != edits) {
+    // The selection went as one step: where it left the blocks of a line meeting as
+    // the user would see them, their division goes in the same step.
+    cursor = textCursor();
+    if (DivisionNeedsMending(cursor)) {
+      cursor.joinPreviousEditBlock();
+      MendDivisions(cursor);
+      cursor.endEditBlock();
+    }
+  }
+  // Never within a character, where the toolkit's clusters may end (see RemovalKey).
+  cursor = textCursor();
+  if (InsidePair(document(), cursor.position())) {
+    const QTextCursor::MoveMode mode = cursor.hasSelection() ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
+    cursor.setPosition(cursor.position() + 1, mode);
+    setTextCursor(cursor);
+  }
+}
+
+void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
+  if (const std::optional<String> lines = WithLineBreaks(e->commitString())) {
+    if (e->replacementLength() == 0 && e->replacementStart() == 0) {
+      // The commit as text set by code, then what is being composed after it.
+      InsertText(*lines);
+      QInputMethodEvent rest(e->preeditString(), e->attributes());
+      QPlainTextEdit::inputMethodEvent(&rest);
+    } else {
+      // One that replaces text around the caret goes in as the toolkit's, its line
+      // breaks held within a block.
+      QString within = ToQ(*lines);
+      within.replace(u'\r', QChar::LineSeparator);
+      QInputMethodEvent taken(e->preeditString(), e->attributes());
+      taken.setCommitString(within, e->replacementStart(), e->replacementLength());
+      QPlainTextEdit::inputMethodEvent(&taken);
+    }
+    e->accept();
+    return;
+  }
+  QTextCursor cursor = textCursor();
+  PlaceForInsertion(cursor);
+  PlaceCursor(cursor);
+  QPlainTextEdit::inputMethodEvent(e);
+}
+
+}  // namespace fw

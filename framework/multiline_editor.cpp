@@ -250,8 +250,8 @@ void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {
   doc->setUndoRedoEnabled(undo);
   settingText_ = false;
   FindDivisions();
-  // The toolkit's own editor holds the text set apart from what is typed after it.
-  seams_.assign(TextLength() > 0 ? 1 : 0, TextLength());
+  // The toolkit's own editor puts the separators of a text set after all of its lines.
+  store_.Reset(TextLength(), text_.find('\r') != String::npos);
   undoSteps_ = doc->availableUndoSteps();
   redoSteps_ = 0;
   known_ = {};
@@ -313,23 +313,12 @@ bool MultiLineEditor::Restoring() {
   // to redo, while an edit clears those.
   const QTextDocument* doc = document();
   const int undo = doc->availableUndoSteps();
-  const int redo = doc->availableRedoSteps();
+  // (The document counts one step to redo fewer than there are.)
+  const int redo = doc->isRedoAvailable() ? doc->availableRedoSteps() + 1 : 0;
   const bool restoring = undo < undoSteps_ || (redo < redoSteps_ && undo - undoSteps_ == redoSteps_ - redo);
   undoSteps_ = undo;
   redoSteps_ = redo;
   return restoring;
-}
-
-void MultiLineEditor::TakeInSeams(size_t at, size_t removed, size_t added, bool restoring) {
-  const auto first = std::lower_bound(seams_.begin(), seams_.end(), at);
-  const auto last = std::upper_bound(first, seams_.end(), at + removed);
-  for (auto later = last; later != seams_.end(); ++later) *later = *later + added - removed;
-  // Undo and redo put text back where the toolkit held it: nothing new apart.
-  std::vector<size_t> made;
-  if (!restoring && (added == 0 || at != appendEnd_)) made.push_back(at);
-  if (!restoring && added > 0) made.push_back(at + added);
-  seams_.insert(seams_.erase(first, last), made.begin(), made.end());
-  appendEnd_ = !restoring && added > 0 ? at + added : std::string::npos;
 }
 
 int MultiLineEditor::DivisionsBefore(int documentPosition) const {
@@ -343,7 +332,7 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   const size_t length = TextLength();  // before the change
   const int divisionsGone = TakeInDivisions(position, removed, added);
   const bool restoring = Restoring();
-  if (divisionsGone < 0) seams_.clear();
+  if (restoring) store_.Restore(undoSteps_, TextLength());
   const QTextDocument* doc = document();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
   // The blocks the change touched, whole: the text before and after them is as it was.
@@ -370,10 +359,16 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   if (!quietRestore_) lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
   text_.replace(start, end - start, inserted);
   if (!quietRestore_) ++edits_;
-  if (divisionsGone >= 0) {  // in the text, without the divisions the change removed or made
+  if (restoring) return;
+  if (divisionsGone < 0) {
+    store_.Reset(TextLength(), true);
+  } else if (insertion_) {
+    store_.Edit(insertion_->at, insertion_->removed, insertion_->added, insertion_->apart, undoSteps_);
+  } else {  // in the text, without the divisions the change removed or made
     const auto gone = static_cast<size_t>(removed - divisionsGone);
-    TakeInSeams(static_cast<size_t>(TextPosition(position)), gone, gone + TextLength() - length, restoring);
+    store_.Edit(static_cast<size_t>(TextPosition(position)), gone, gone + TextLength() - length, false, undoSteps_);
   }
+  if (store_.Length() != TextLength()) store_.Reset(TextLength(), true);
 }
 
 size_t MultiLineEditor::ByteOffset(size_t units) const {
@@ -401,6 +396,9 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
                    : cursor.hasSelection() ? cursor.selectionStart()
                    : atStart               ? StartOfSecondLine(document())
                                            : cursor.position());
+  const auto from = static_cast<size_t>(TextPosition(cursor.selectionStart()));
+  insertion_ = Insertion{from, static_cast<size_t>(TextPosition(cursor.selectionEnd())) - from,
+                         utf8::Utf16Units(lines), !pasted && lines.find('\r') != String::npos};
   step.beginEditBlock();
   if (!cursor.hasSelection() && lines.find('\r') != String::npos) EndLineAtDivision(cursor);
   if (!pasted && HeldAsItIs(lines)) {
@@ -419,6 +417,7 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
   }
   MendDivisions(cursor);
   step.endEditBlock();
+  insertion_.reset();
   // Within an edit of the document opened by another (a drop inside the field removes
   // the dragged text and puts it in as one edit) the layout is redone only at the
   // edit's end: placing or showing the cursor before then reads lines that are gone.

@@ -28,6 +28,7 @@
 #include <optional>
 #include <vector>
 
+#include "framework/multiline_store_order.h"
 #include "framework/text.h"
 
 namespace fw {
@@ -121,10 +122,8 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // character after what the toolkit held apart from it.
   void RemoveRest(size_t at, size_t units, bool after);
   // True when the characters before and after a text position (UTF-16 units) are side
-  // by side in the toolkit's own store of the text, as far as the editor can tell.
-  bool HeldTogether(size_t units) const {
-    return !std::binary_search(seams_.begin(), seams_.end(), units);
-  }
+  // by side in the toolkit's own store of the text.
+  bool HeldTogether(size_t units) const { return store_.Together(units); }
   // With the caret at a division, puts it where text goes in: the earlier block's end.
   void PlaceForInsertion(QTextCursor& cursor) const;
   // Mends text_ and divisions_ after the document changed from `position`, `removed`
@@ -142,9 +141,6 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   int TakeInDivisions(int position, int removed, int added);
   // True when the document's change just reported came from undo or redo.
   bool Restoring();
-  // Mends seams_ after the text changed at `at` (UTF-16 units), `removed` units
-  // replaced by `added`.
-  void TakeInSeams(size_t at, size_t removed, size_t added, bool restoring);
   int DivisionsBefore(int documentPosition) const;
   // Between document positions: divisions left out, every other line break a CR.
   QString TextBetween(int from, int to) const;
@@ -161,13 +157,17 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // Where the document's divisions are (their separators' positions, in order), so
   // that a position is found without going over every block.
   std::vector<int> divisions_;
-  // The text positions (UTF-16 units) where the characters on either side did not go
-  // in together, as far as the editor can tell: where text was put in or taken out
-  // since the text was set, unless typing went on where it stopped. Elsewhere the
-  // toolkit's own editor holds them side by side, and joins their removals by one key
-  // after another into one step. Undo and redo put text back where it was held.
-  std::vector<size_t> seams_;
-  size_t appendEnd_ = std::string::npos;  // where the text put in last ended
+  // Where the toolkit's own editor would hold each character of the text.
+  StoreOrder store_;
+  // The change InsertText makes to the text, as the toolkit's editor would make it:
+  // the document reports it together with the editor's own mending around it.
+  struct Insertion {
+    size_t at = 0;
+    size_t removed = 0;
+    size_t added = 0;
+    bool apart = false;  // typed text with line breaks: separators held after it
+  };
+  std::optional<Insertion> insertion_;
   int undoSteps_ = 0;  // the document's, at the last change taken in
   int redoSteps_ = 0;
   int documentLength_ = 0;  // characters, when divisions_ was brought up to date

@@ -388,8 +388,7 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   // step is taken back and the whole row removed again as one.
   // A character the editor removes itself that was put in at two times is two steps
   // in the toolkit's editor, which removes what it holds apart one piece at a time.
-  const auto seam = std::upper_bound(seams_.begin(), seams_.end(), from);
-  const size_t split = seam != seams_.end() && *seam < to ? *seam : to;
+  const size_t split = store_.FirstApart(from, to);
   own = own || split != to;
   if (joins && (row_.redone || crossing || own)) {
     const RemovalRow row{start, caret + row_.units + (backspace ? 0 : split - from) - start, 0, 0, true,

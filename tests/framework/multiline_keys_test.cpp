@@ -557,6 +557,25 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
          for (int i = 0; i < 6; ++i) b.Key(Qt::Key_Backspace);
          b.Key(Qt::Key_Z, Qt::ControlModifier);
        }},
+      {"Delete of a character typed on where a cut was, undone", "ab",
+       [](SideBySide& b) {
+         b.Type("q");
+         b.Key(Qt::Key_Right, Qt::ShiftModifier);
+         b.Key(Qt::Key_X, Qt::ControlModifier);
+         b.Type("\u0301");
+         b.Select(0, 0);
+         b.Key(Qt::Key_Delete);
+         b.Key(Qt::Key_Z, Qt::ControlModifier);
+       }},
+      {"Delete of a character once split by typing, undone", "e\u0301",
+       [](SideBySide& b) {
+         b.Select(1, 1);
+         b.Type("q");
+         b.Key(Qt::Key_Backspace);
+         b.Select(0, 0);
+         b.Key(Qt::Key_Delete);
+         b.Key(Qt::Key_Z, Qt::ControlModifier);
+       }},
   };
   both->CheckEachStep(true);
   for (const Case& c : cases) {

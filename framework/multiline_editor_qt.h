@@ -118,8 +118,9 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // units, and removes `row` of the text as one step of the editor's own; false
   // (nothing changed) when the step taken back was not the row's.
   bool RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast);
-  // Removes `units` of the text at `at` as a row of its own, a Delete's: the rest of a
-  // character after what the toolkit held apart from it.
+  // Removes `units` of the text at `at` as Deletes of the toolkit's editor would: the
+  // rest of a character after what it held apart from it, a step for each piece it
+  // holds apart.
   void RemoveRest(size_t at, size_t units, bool after);
   // True when the characters before and after a text position (UTF-16 units) are side
   // by side in the toolkit's own store of the text.
@@ -168,6 +169,8 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     bool apart = false;  // typed text with line breaks: separators held after it
   };
   std::optional<Insertion> insertion_;
+  // The change putting `units` in place of the cursor's selection makes to the text.
+  Insertion InsertionAt(const QTextCursor& cursor, size_t units, bool apart) const;
   int undoSteps_ = 0;  // the document's, at the last change taken in
   int redoSteps_ = 0;
   int documentLength_ = 0;  // characters, when divisions_ was brought up to date

@@ -388,8 +388,10 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   // step is taken back and the whole row removed again as one.
   // A character the editor removes itself that was put in at two times is two steps
   // in the toolkit's editor, which removes what it holds apart one piece at a time.
-  const size_t split = store_.FirstApart(from, to);
-  own = own || split != to;
+  const size_t split = backspace ? to : store_.FirstApart(from, to);
+  // Where the toolkit's editor would start a step of its own, the toolkit might join
+  // the row's step all the same: it holds the text otherwise.
+  own = own || split != to || (inRow && !joins);
   if (joins && (row_.redone || crossing || own)) {
     const RemovalRow row{start, caret + row_.units + (backspace ? 0 : split - from) - start, 0, 0, true,
                          backspace ? before : row_.before, backspace ? row_.after : HeldTogether(split)};
@@ -399,8 +401,9 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
     }
   }
   if (own) {
-    RemoveText(split, from);
-    row_ = {from, split - from, doc->availableUndoSteps(), edits_, true, before, HeldTogether(split),
+    if (backspace) RemoveText(from, to);
+    else RemoveText(split, from);
+    row_ = {start, split - from, doc->availableUndoSteps(), edits_, true, before, HeldTogether(split),
             textCursor().position()};
     if (split != to) RemoveRest(caret, to - split, after);
     return true;
@@ -421,8 +424,13 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
 }
 
 void MultiLineEditor::RemoveRest(size_t at, size_t units, bool after) {
-  RemoveText(at + units, at);
-  row_ = {at, units, document()->availableUndoSteps(), edits_, true, false, after, textCursor().position()};
+  for (size_t left = units; left > 0;) {
+    const size_t piece = store_.FirstApart(at, at + left) - at;
+    RemoveText(at + piece, at);
+    left -= piece;
+    row_ = {at, piece, document()->availableUndoSteps(), edits_, true, false, left == 0 && after,
+            textCursor().position()};
+  }
 }
 
 bool MultiLineEditor::RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast) {
@@ -550,7 +558,11 @@ void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
   QTextCursor cursor = textCursor();
   PlaceForInsertion(cursor);
   PlaceCursor(cursor);
+  // The toolkit reports the whole block a commit goes in, its look changed with it.
+  if (!e->commitString().isEmpty() && e->replacementStart() == 0 && e->replacementLength() == 0)
+    insertion_ = InsertionAt(cursor, static_cast<size_t>(e->commitString().size()), false);
   QPlainTextEdit::inputMethodEvent(e);
+  insertion_.reset();
 }
 
 }  // namespace fw

@@ -576,6 +576,24 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
          b.Key(Qt::Key_Delete);
          b.Key(Qt::Key_Z, Qt::ControlModifier);
        }},
+      {"Backspaces into a text of lines set, undone", "a\rb",
+       [](SideBySide& b) {
+         b.Select(3, 3);
+         b.Type("c");
+         b.Key(Qt::Key_Backspace);
+         b.Key(Qt::Key_Backspace);
+         b.Key(Qt::Key_Z, Qt::ControlModifier);
+       }},
+      {"Delete of a character an input method and a key put in, undone", "0123456789",
+       [](SideBySide& b) {
+         b.Select(4, 4);
+         b.Commit("riga");
+         b.Type("🏽");
+         b.Select(7, 0);
+         b.Type("🇮");
+         b.Key(Qt::Key_Delete);
+         b.Key(Qt::Key_Z, Qt::ControlModifier);
+       }},
   };
   both->CheckEachStep(true);
   for (const Case& c : cases) {

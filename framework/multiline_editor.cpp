@@ -393,6 +393,7 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   text_.replace(start, end - start, inserted);
   if (!quietRestore_) ++edits_;
   if (restoring) return;
+  ++freshEdits_;
   if (divisionsGone < 0) {
     store_.Reset(TextLength(), true);
   } else if (insertion_) {

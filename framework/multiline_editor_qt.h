@@ -95,8 +95,9 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // Where the word keys go from `units` (a text position, UTF-16 units).
   size_t WordAfter(size_t units) const;
   size_t WordBefore(size_t units) const;
-  // Delete and Backspace without a selection; false when the toolkit's own answer is
-  // the plain editor's.
+  // Delete and Backspace without a selection, each removal a step of the undo history
+  // or part of one as in the toolkit's own editor; false for another key, or with a
+  // selection, which the toolkit removes as that editor does.
   bool RemovalKey(QKeyEvent* e);
   // Removes the text between two positions as one step of the undo history, selected
   // from `anchor` to `caret` as the toolkit's editor would select it.
@@ -115,9 +116,11 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   void MendDivisions(QTextCursor& cursor);
   struct RemovalRow;
   // Takes back the step of a row of Deletes and Backspaces that removed `restored`
-  // units, and removes `row` of the text as one step of the editor's own; false
-  // (nothing changed) when the step taken back was not the row's.
+  // units, and removes `row` of the text as one step; false (nothing changed) when the
+  // step taken back was not the row's.
   bool RemoveRowAgain(size_t restored, RemovalRow row, bool backspaceLast);
+  // `row` kept as the last row of removals, made by the step just done.
+  void Remembered(RemovalRow row);
   // Removes `units` of the text at `at` as Deletes of the toolkit's editor would: the
   // rest of a character after what it held apart from it, a step for each piece it
   // holds apart.
@@ -184,6 +187,7 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     size_t bytes = 0;
   } known_;
   quint64 edits_ = 0;
+  quint64 freshEdits_ = 0;  // those not from undo or redo
   quint64 changes_ = 0;  // changes the document reported, of the text or its look
   struct Edit {
     size_t start = 0;
@@ -192,21 +196,18 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   } lastEdit_;
   bool settingText_ = false;
   bool quietRestore_ = false;  // a change the editor takes back at once: no edit
-  // A row of Deletes and Backspaces at one place, one step of the toolkit's undo
-  // history, as long as nothing else changed the document: what it removed lies after
-  // `at` in the text before it. Across a division the toolkit would split it, so the
-  // editor then takes the step back and removes the whole row again as one step.
+  // The last row of Deletes and Backspaces, one step of the undo history, as long as
+  // that step is the last one and no edit came after it (undo and redo may take it
+  // back and put it again): what it removed lay after `at` in the text before it.
   struct RemovalRow {
     size_t at = 0;
     size_t units = 0;
     int undoSteps = -1;
     quint64 edits = 0;
-    bool redone = false;  // its step is the editor's own
     // Whether what it removed was held side by side with the text before and after it
     // (see HeldTogether): a removal there joins its step in the toolkit's editor.
     bool before = false;
     bool after = false;
-    int document = -1;  // where it left off in the document: the caret's position after it
   } row_;
   // Bytes at the end of the text not yet in the document (none: 0), and whether the
   // separator before them is a division: counted from the end, they stay the same

@@ -336,27 +336,20 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   at.clearSelection();  // divisions alone are no text
   StepOverDivisions(at, !backspace, QTextCursor::MoveAnchor);
   // What the key removes: a code point before the caret, a character as the user sees
-  // it after.
+  // it after, as the toolkit's editor finds them on the whole line (where the line is
+  // too long to look at, as the toolkit's block has them). The toolkit may end a
+  // character within a pair of UTF-16 units (it marks the clusters of some scripts
+  // unit by unit, also past their end), but half a character is never removed.
   size_t from = caret, to = caret;
-  bool own = false;  // removed by the editor, not by the toolkit's key
   if (backspace && caret > 0) {
     Walk w{text_, ByteOffset(caret), caret};
     w.Back();
     from = w.units;
   } else if (!backspace) {
-    // The toolkit's own removal goes to the next character as its block has them.
     QTextCursor next = at;
     next.movePosition(QTextCursor::NextCharacter);
-    to = static_cast<size_t>(TextPosition(next.position()));
-    // Its editor has them as the whole line does, where this one may differ: and the
-    // toolkit may end a character within a pair of UTF-16 units (it marks the clusters
-    // of some scripts unit by unit, also past their end), but half a character is
-    // never removed.
-    const std::optional<size_t> end = CharacterFrom(caret, true);
-    size_t whole = end.value_or(to);
-    if (InsidePair(document(), DocumentPosition(static_cast<int>(whole), false))) ++whole;
-    own = whole != to;
-    to = whole;
+    to = CharacterFrom(caret, true).value_or(static_cast<size_t>(TextPosition(next.position())));
+    if (InsidePair(document(), DocumentPosition(static_cast<int>(to), false))) ++to;
   }
   if (from == to) return true;  // at an end of the text: nothing
   QTextDocument* doc = document();
@@ -374,53 +367,34 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
     }
     return true;
   }
-  const bool inRow = row_.at == caret && row_.undoSteps == doc->availableUndoSteps() && row_.edits == edits_;
-  // The toolkit's removal goes on with its row's step only where that one left off in
-  // the document: not across a division from it.
-  const bool crossing = at.position() != row_.document;
-  const size_t start = backspace ? from : caret;
-  // Whether the toolkit's editor holds what this removes side by side with the text
-  // before and after it: one key's removal joins the step of the one before only then.
-  const bool before = HeldTogether(from);
+  // The editor removes the character itself, a step of the undo history as the
+  // toolkit's editor makes it, whatever the divisions and however the document holds
+  // the text: that editor joins one key's removal to the step of the row of removals
+  // just before, by either key, where it goes on from where the row left off, on
+  // either side, and what the two remove lies side by side in its store. A character
+  // put in at several times it removes a step for each piece it holds apart.
+  const bool rowLast = row_.undoSteps == doc->availableUndoSteps() && row_.edits == freshEdits_;
+  const bool forward = rowLast && from == row_.at && row_.after;
+  const bool backward = !forward && rowLast && to == row_.at && row_.before;
+  const size_t split = backspace || backward ? to : store_.FirstApart(from, to);
   const bool after = HeldTogether(to);
-  const bool joins = inRow && (backspace ? row_.before : row_.after);
-  // The toolkit would start a step of its own here, or remove other text: the row's
-  // step is taken back and the whole row removed again as one.
-  // A character the editor removes itself that was put in at two times is two steps
-  // in the toolkit's editor, which removes what it holds apart one piece at a time.
-  const size_t split = backspace ? to : store_.FirstApart(from, to);
-  // Where the toolkit's editor would start a step of its own, the toolkit might join
-  // the row's step all the same: it holds the text otherwise.
-  own = own || split != to || (inRow && !joins);
-  if (joins && (row_.redone || crossing || own)) {
-    const RemovalRow row{start, caret + row_.units + (backspace ? 0 : split - from) - start, 0, 0, true,
-                         backspace ? before : row_.before, backspace ? row_.after : HeldTogether(split)};
-    if (RemoveRowAgain(row_.units, row, backspace)) {
-      if (split != to) RemoveRest(caret, to - split, after);
-      return true;
-    }
-  }
-  if (own) {
-    if (backspace) RemoveText(from, to);
+  RemovalRow alone{from, split - from, 0, 0, HeldTogether(from), HeldTogether(split)};
+  RemovalRow joined = alone;
+  if (forward) joined = {row_.at, row_.units + split - from, 0, 0, row_.before, alone.after};
+  if (backward) joined = {from, row_.units + to - from, 0, 0, alone.before, row_.after};
+  if (!(forward || backward) || !RemoveRowAgain(row_.units, joined, backspace)) {
+    if (backspace) RemoveText(from, split);
     else RemoveText(split, from);
-    row_ = {start, split - from, doc->availableUndoSteps(), edits_, true, before, HeldTogether(split),
-            textCursor().position()};
-    if (split != to) RemoveRest(caret, to - split, after);
-    return true;
+    Remembered(alone);
   }
-  const int steps = doc->availableUndoSteps();
-  const size_t length = TextLength();
-  PlaceCursor(at);
-  QPlainTextEdit::keyPressEvent(e);
-  const bool merged = inRow && doc->availableUndoSteps() == steps;
-  row_ = {start, (merged ? row_.units : 0) + length - TextLength(),
-          doc->availableUndoSteps(), edits_, false, merged && !backspace ? row_.before : before,
-          merged && backspace ? row_.after : after, textCursor().position()};
-  // Where it left the blocks of a line meeting as the user would see them (an empty
-  // block, or a line break or a character across the division), the row is removed
-  // again as the editor's own step, which mends them.
-  if (DivisionNeedsMending(textCursor())) RemoveRowAgain(row_.units, row_, backspace);
+  if (split != to) RemoveRest(from, to - split, after);
   return true;
+}
+
+void MultiLineEditor::Remembered(RemovalRow row) {
+  row_ = row;
+  row_.undoSteps = document()->availableUndoSteps();
+  row_.edits = freshEdits_;
 }
 
 void MultiLineEditor::RemoveRest(size_t at, size_t units, bool after) {
@@ -428,8 +402,7 @@ void MultiLineEditor::RemoveRest(size_t at, size_t units, bool after) {
     const size_t piece = store_.FirstApart(at, at + left) - at;
     RemoveText(at + piece, at);
     left -= piece;
-    row_ = {at, piece, document()->availableUndoSteps(), edits_, true, false, left == 0 && after,
-            textCursor().position()};
+    Remembered({at, piece, 0, 0, false, left == 0 && after});
   }
 }
 
@@ -444,11 +417,7 @@ bool MultiLineEditor::RemoveRowAgain(size_t restored, RemovalRow row, bool backs
   if (!taken) return false;
   if (backspaceLast) RemoveText(row.at, row.at + row.units);
   else RemoveText(row.at + row.units, row.at);
-  row_ = row;
-  row_.document = textCursor().position();
-  row_.undoSteps = doc->availableUndoSteps();
-  row_.edits = edits_;
-  row_.redone = true;
+  Remembered(row);
   return true;
 }
 

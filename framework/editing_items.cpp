@@ -2,6 +2,7 @@
 // contextual menu would enable them, and doing what its own keys do.
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -9,6 +10,7 @@
 #include <optional>
 
 #include "framework/application_qt.h"
+#include "framework/multiline_editor_qt.h"
 
 namespace fw::internal {
 
@@ -34,13 +36,17 @@ struct FocusedField {
   std::function<void(Edit)> apply;
 };
 
+// The multi-line field's own keys cut and remove the selection: they also mend how the
+// field holds its text around what they removed, in the same step of the undo history.
+void PressKey(QWidget* editor, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(editor, &press);
+}
+void Cut(QLineEdit* line) { line->cut(); }
+void Cut(QPlainTextEdit* plain) { PressKey(plain, Qt::Key_X, Qt::ControlModifier); }
 // Removes the selection, as the field's own Delete key does with one.
 void ClearSelection(QLineEdit* line) { line->del(); }
-void ClearSelection(QPlainTextEdit* plain) {
-  QTextCursor cursor = plain->textCursor();
-  cursor.removeSelectedText();
-  plain->setTextCursor(cursor);
-}
+void ClearSelection(QPlainTextEdit* plain) { PressKey(plain, Qt::Key_Delete, Qt::NoModifier); }
 
 // Both kinds of editor name the other edits alike.
 template <class Editor>
@@ -48,12 +54,20 @@ std::function<void(Edit)> ApplyTo(Editor* editor) {
   return [editor](Edit e) {
     switch (e) {
       case Edit::Undo: editor->undo(); break;
-      case Edit::Cut: editor->cut(); break;
+      case Edit::Cut: Cut(editor); break;
       case Edit::Copy: editor->copy(); break;
       case Edit::Paste: editor->paste(); break;
       case Edit::Clear: ClearSelection(editor); break;
     }
   };
+}
+
+// True when the selection holds text: the multi-line field's may hold no more than
+// where it divides a long line, which is no text.
+bool HoldsText(const QPlainTextEdit* plain) {
+  if (const auto* field = dynamic_cast<const MultiLineEditor*>(plain))
+    return field->SelectionEnd() > field->SelectionStart();
+  return plain->textCursor().hasSelection();
 }
 
 std::optional<FocusedField> Focused() {
@@ -64,7 +78,7 @@ std::optional<FocusedField> Focused() {
   }
   if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
     return FocusedField{!plain->isReadOnly(), plain->document()->isUndoAvailable(),
-                        plain->textCursor().hasSelection(), true, ApplyTo(plain)};
+                        HoldsText(plain), true, ApplyTo(plain)};
   }
   return std::nullopt;
 }

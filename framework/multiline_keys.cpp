@@ -494,6 +494,8 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
       cursor.joinPreviousEditBlock();
       MendDivisions(cursor);
       cursor.endEditBlock();
+      cursor.setVerticalMovementX(-1);  // Up and Down go on from where it is now
+      setTextCursor(cursor);
     }
   }
   // Never within a character, where the toolkit's clusters may end (see RemovalKey).

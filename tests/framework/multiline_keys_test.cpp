@@ -17,6 +17,7 @@
 #include <deque>
 #include <random>
 #include "controls_fixture.h"
+#include "framework/application_qt.h"
 #include "framework/multiline_editor_qt.h"
 #include "framework/text_qt.h"
 
@@ -131,6 +132,14 @@ class SideBySide {
     // The toolkit's own copy turns no-break spaces into spaces; the field keeps them.
     if (QString(fromField).replace(QChar::Nbsp, u' ') == fromPlain) return "";
     return "cut \"" + fromField.toStdString() + "\", plain \"" + fromPlain.toStdString() + "\"";
+  }
+  // An item of the Edit menu ("EditCut" or "EditClear") for the field, its key for the
+  // plain editor.
+  void Menu(const QString& item) {
+    const bool cut = item == QLatin1String("EditCut");
+    internal::ChooseEditingItem(FromQ(item));
+    QTest::keyClick(plain_, cut ? Qt::Key_X : Qt::Key_Delete, cut ? Qt::ControlModifier : Qt::NoModifier);
+    Checked(item.toStdString());
   }
   // Replaces the selection as one step of the undo history.
   void SetSelText(const std::string& text) {
@@ -250,8 +259,8 @@ std::string Repeat(const std::string& s, int n) {
 
 // The steps of a script, "|" between them: "@A" or "@A-C" selects from A to C
 // (characters), "type T", "commit T", "paste T" and "set T" (the selection replaced by
-// code) put T in, "N*K" presses K N times, and anything else is a key as QKeySequence
-// writes it.
+// code) put T in, "menu I" chooses the Edit menu's item I, "N*K" presses K N times, and
+// anything else is a key as QKeySequence writes it.
 std::function<void(SideBySide&)> Script(const std::string& script) {
   return [steps = ToQ(script).split(u'|')](SideBySide& b) {
     for (const QString& step : steps) {
@@ -265,6 +274,8 @@ std::function<void(SideBySide&)> Script(const std::string& script) {
         b.Commit(text);
       } else if (step.startsWith(QLatin1String("paste "))) {
         b.Paste(text);
+      } else if (step.startsWith(QLatin1String("menu "))) {
+        b.Menu(text);
       } else if (step.startsWith(QLatin1String("set "))) {
         b.SetSelText(FromQ(text));
       } else {
@@ -546,6 +557,8 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
        Script("@1|type \u0301|type y|@0|Del|Right|Backspace|Ctrl+Z")},
       {"Delete after Delete of a character typed in two pieces undone and redone, undone", "ex",
        Script("@1|type \u0301|type y|@0|Del|Ctrl+Z|Ctrl+Shift+Z|Del|Ctrl+Z")},
+      {"Delete, and the Edit menu's Clear and Cut, up to a division", Repeat("a", 2048) + Repeat("b", 100),
+       Script("@2048-2148|Del|Up|Ctrl+Z|@2048-2148|menu EditClear|Up|Ctrl+Z|@2048-2148|menu EditCut|Up")},
   };
   both->CheckEachStep(true);
   for (const Case& c : cases) {

@@ -283,6 +283,7 @@ void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {
   store_.Reset(TextLength(), text_.find('\r') != String::npos);
   undoSteps_ = doc->availableUndoSteps();
   redoSteps_ = 0;
+  row_ = {};
   known_ = {};
 }
 
@@ -360,8 +361,13 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   if (settingText_) return;
   const size_t length = TextLength();  // before the change
   const int divisionsGone = TakeInDivisions(position, removed, added);
+  const int undoBefore = undoSteps_;
+  const int redoBefore = redoSteps_;
   const bool restoring = Restoring();
   if (restoring) store_.Restore(undoSteps_, TextLength());
+  // A new step of the undo history drops the steps undone: the last row of removals is
+  // gone with them when it was among them.
+  if (!restoring && redoSteps_ < redoBefore && undoBefore < row_.undoSteps) row_ = {};
   const QTextDocument* doc = document();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
   // The blocks the change touched, whole: the text before and after them is as it was.
@@ -393,7 +399,6 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   text_.replace(start, end - start, inserted);
   if (!quietRestore_) ++edits_;
   if (restoring) return;
-  ++freshEdits_;
   if (divisionsGone < 0) {
     store_.Reset(TextLength(), true);
   } else if (insertion_) {

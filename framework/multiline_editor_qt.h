@@ -187,7 +187,6 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     size_t bytes = 0;
   } known_;
   quint64 edits_ = 0;
-  quint64 freshEdits_ = 0;  // those not from undo or redo
   quint64 changes_ = 0;  // changes the document reported, of the text or its look
   struct Edit {
     size_t start = 0;
@@ -196,14 +195,14 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   } lastEdit_;
   bool settingText_ = false;
   bool quietRestore_ = false;  // a change the editor takes back at once: no edit
-  // The last row of Deletes and Backspaces, one step of the undo history, as long as
-  // that step is the last one and no edit came after it (undo and redo may take it
-  // back and put it again): what it removed lay after `at` in the text before it.
+  // The last row of Deletes and Backspaces, one step of the undo history, which the
+  // next removal may join while that step is the last one (undo and redo may take back
+  // and put again what came after it, or the step itself): what it removed lay after
+  // `at` in the text before it.
   struct RemovalRow {
     size_t at = 0;
     size_t units = 0;
-    int undoSteps = -1;
-    quint64 edits = 0;
+    int undoSteps = -1;  // the document's after it
     // Whether what it removed was held side by side with the text before and after it
     // (see HeldTogether): a removal there joins its step in the toolkit's editor.
     bool before = false;

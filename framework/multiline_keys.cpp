@@ -373,15 +373,15 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   // just before, by either key, where it goes on from where the row left off, on
   // either side, and what the two remove lies side by side in its store. A character
   // put in at several times it removes a step for each piece it holds apart.
-  const bool rowLast = row_.undoSteps == doc->availableUndoSteps() && row_.edits == freshEdits_;
+  const bool rowLast = row_.undoSteps == doc->availableUndoSteps();
   const bool forward = rowLast && from == row_.at && row_.after;
   const bool backward = !forward && rowLast && to == row_.at && row_.before;
   const size_t split = backspace || backward ? to : store_.FirstApart(from, to);
   const bool after = HeldTogether(to);
-  RemovalRow alone{from, split - from, 0, 0, HeldTogether(from), HeldTogether(split)};
+  RemovalRow alone{from, split - from, 0, HeldTogether(from), HeldTogether(split)};
   RemovalRow joined = alone;
-  if (forward) joined = {row_.at, row_.units + split - from, 0, 0, row_.before, alone.after};
-  if (backward) joined = {from, row_.units + to - from, 0, 0, alone.before, row_.after};
+  if (forward) joined = {row_.at, row_.units + split - from, 0, row_.before, alone.after};
+  if (backward) joined = {from, row_.units + to - from, 0, alone.before, row_.after};
   if (!(forward || backward) || !RemoveRowAgain(row_.units, joined, backspace)) {
     if (backspace) RemoveText(from, split);
     else RemoveText(split, from);
@@ -394,7 +394,6 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
 void MultiLineEditor::Remembered(RemovalRow row) {
   row_ = row;
   row_.undoSteps = document()->availableUndoSteps();
-  row_.edits = freshEdits_;
 }
 
 void MultiLineEditor::RemoveRest(size_t at, size_t units, bool after) {
@@ -402,7 +401,7 @@ void MultiLineEditor::RemoveRest(size_t at, size_t units, bool after) {
     const size_t piece = store_.FirstApart(at, at + left) - at;
     RemoveText(at + piece, at);
     left -= piece;
-    Remembered({at, piece, 0, 0, false, left == 0 && after});
+    Remembered({at, piece, 0, false, left == 0 && after});
   }
 }
 

@@ -166,35 +166,6 @@ bool HeldAsItIs(std::string_view lines) {
   return true;
 }
 
-// A change to the text: `removed` UTF-16 units at `at` replaced by `added`.
-struct Change {
-  size_t at = 0;
-  size_t removed = 0;
-  size_t added = 0;
-};
-
-// The change a document reported narrowed to what differs between `was` and `now`, the
-// text around it before and after, from the unit `from` of the text on: where the look
-// of a block changed with its text (an input method's commit), the document reports
-// the whole block. Never within a character of two units.
-Change Narrowed(Change change, QStringView was, QStringView now, size_t from) {
-  const size_t offset = change.at - from;
-  if (change.at < from || offset + change.removed > static_cast<size_t>(was.size()) ||
-      offset + change.added > static_cast<size_t>(now.size()))
-    return change;
-  const QStringView before = was.sliced(static_cast<qsizetype>(offset), static_cast<qsizetype>(change.removed));
-  const QStringView after = now.sliced(static_cast<qsizetype>(offset), static_cast<qsizetype>(change.added));
-  const auto both = static_cast<qsizetype>(std::min(change.removed, change.added));
-  qsizetype head = 0;
-  while (head < both && before[head] == after[head]) ++head;
-  if (head > 0 && before[head - 1].isHighSurrogate()) --head;
-  qsizetype tail = 0;
-  while (head + tail < both && before[before.size() - 1 - tail] == after[after.size() - 1 - tail]) ++tail;
-  if (tail > 0 && before[before.size() - tail].isLowSurrogate()) --tail;
-  const auto narrowed = static_cast<size_t>(head + tail);
-  return {change.at + static_cast<size_t>(head), change.removed - narrowed, change.added - narrowed};
-}
-
 // True for what the user does in the field or its scroll bars: it acts on the whole
 // text, so the rest of a long one goes in first.
 bool NeedsWholeText(const QEvent* e) {
@@ -378,24 +349,20 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   const auto divisions = static_cast<int>(divisions_.size());
   const auto before = static_cast<size_t>(from - DivisionsBefore(from));  // UTF-16 units of the text
   const auto after = static_cast<size_t>(documentEnd - to - (divisions - DivisionsBefore(to)));
-  QString now;
-  size_t nowFrom = 0;  // the text position `now` starts at
+  String inserted;
   size_t start = 0;
   size_t end = text_.size() - restBytes_;  // the rest of a long text is not in the document yet
   if (before + after <= length) {
-    now = TextBetween(from, to);
-    nowFrom = before;
+    inserted = FromQ(TextBetween(from, to));
     start = ByteOffset(before);
     end = start + utf8::AfterUtf16Units(std::string_view(text_).substr(start), length - before - after);
     known_ = {before, start};
   } else {  // a change the document misreported: the whole text is read again
-    now = TextBetween(0, documentEnd);
+    inserted = FromQ(TextBetween(0, documentEnd));
     known_ = {};
   }
-  const String inserted = FromQ(now);
   if (text_.compare(start, end - start, inserted) == 0) return;  // only its look changed
-  const String was = text_.substr(start, end - start);
-  if (!quietRestore_) lastEdit_ = {start, was, inserted.size()};
+  if (!quietRestore_) lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
   text_.replace(start, end - start, inserted);
   if (!quietRestore_) ++edits_;
   if (restoring) return;
@@ -403,12 +370,11 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
     store_.Reset(TextLength(), true);
   } else if (insertion_) {
     store_.Edit(insertion_->at, insertion_->removed, insertion_->added, insertion_->apart, undoSteps_);
-  } else {  // in the text, without the divisions the change removed or made
-    // (What the document reports may take in its own last separator, no part of the text.)
+  } else {  // in the text, without the divisions the change removed or made, nor the
+            // document's own last separator, which a change of a whole block may take in
     const auto at = static_cast<size_t>(TextPosition(position));
     const size_t gone = std::min(static_cast<size_t>(removed - divisionsGone), length - std::min(at, length));
-    const Change change = Narrowed({at, gone, gone + TextLength() - length}, ToQ(was), now, nowFrom);
-    store_.Edit(change.at, change.removed, change.added, false, undoSteps_);
+    store_.Edit(at, gone, gone + TextLength() - length, false, undoSteps_);
   }
   if (store_.Length() != TextLength()) store_.Reset(TextLength(), true);
 }

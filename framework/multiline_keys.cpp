@@ -372,11 +372,12 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   // the text: that editor joins one key's removal to the step of the row of removals
   // just before, by either key, where it goes on from where the row left off, on
   // either side, and what the two remove lies side by side in its store. A character
-  // put in at several times it removes a step for each piece it holds apart.
+  // put in at several times it removes a step for each piece it holds apart, of which
+  // only the first may join the row.
   const bool rowLast = row_.undoSteps == doc->availableUndoSteps();
+  const size_t split = backspace ? to : store_.FirstApart(from, to);
   const bool forward = rowLast && from == row_.at && row_.after;
-  const bool backward = !forward && rowLast && to == row_.at && row_.before;
-  const size_t split = backspace || backward ? to : store_.FirstApart(from, to);
+  const bool backward = !forward && rowLast && split == to && to == row_.at && row_.before;
   const bool after = HeldTogether(to);
   RemovalRow alone{from, split - from, 0, HeldTogether(from), HeldTogether(split)};
   RemovalRow joined = alone;

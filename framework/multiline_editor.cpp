@@ -185,6 +185,8 @@ bool NeedsWholeText(const QEvent* e) {
 MultiLineEditor::MultiLineEditor() {
   QObject::connect(document(), &QTextDocument::contentsChange,
                    [this](int position, int removed, int added) { TakeInChange(position, removed, added); });
+  // (Before the change is reported.)
+  QObject::connect(document(), &QTextDocument::undoCommandAdded, [this] { stepAdded_ = true; });
   verticalScrollBar()->installEventFilter(this);
   horizontalScrollBar()->installEventFilter(this);
   QAccessible::installActivationObserver(this);
@@ -254,6 +256,7 @@ void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {
   store_.Reset(TextLength(), text_.find('\r') != String::npos);
   undoSteps_ = doc->availableUndoSteps();
   redoSteps_ = 0;
+  stepAdded_ = false;
   row_ = {};
   known_ = {};
 }
@@ -310,15 +313,15 @@ int MultiLineEditor::TakeInDivisions(int position, int removed, int added) {
 }
 
 bool MultiLineEditor::Restoring() {
-  // Undo takes steps off the document's history; redo moves them back from the steps
-  // to redo, while an edit clears those.
+  // Undo takes steps off the document's history and redo puts them back, adding none:
+  // an edit adds one, or goes on with the last.
   const QTextDocument* doc = document();
   const int undo = doc->availableUndoSteps();
-  // (The document counts one step to redo fewer than there are.)
-  const int redo = doc->isRedoAvailable() ? doc->availableRedoSteps() + 1 : 0;
-  const bool restoring = undo < undoSteps_ || (redo < redoSteps_ && undo - undoSteps_ == redoSteps_ - redo);
+  const bool restoring = !stepAdded_ && undo != undoSteps_;
   undoSteps_ = undo;
-  redoSteps_ = redo;
+  // (The document counts one step to redo fewer than there are.)
+  redoSteps_ = doc->isRedoAvailable() ? doc->availableRedoSteps() + 1 : 0;
+  stepAdded_ = false;
   return restoring;
 }
 

@@ -176,6 +176,7 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   Insertion InsertionAt(const QTextCursor& cursor, size_t units, bool apart) const;
   int undoSteps_ = 0;  // the document's, at the last change taken in
   int redoSteps_ = 0;
+  bool stepAdded_ = false;  // since the last change taken in: a step of an edit
   int documentLength_ = 0;  // characters, when divisions_ was brought up to date
   // The text's length in UTF-16 units: the document's, less its last separator and
   // the divisions.

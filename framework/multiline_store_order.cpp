@@ -25,6 +25,13 @@ void StoreOrder::Edit(size_t at, size_t removed, size_t added, bool apart, int s
   record.removed = Replace(at, removed, added > 0 ? std::vector<Run>{record.added} : std::vector<Run>{});
   end_ += added + (apart ? 1 : 0);
   history_.resize(done_);
+  // Typing on in one step of the undo history is one record: the history stays small.
+  if (Record* last = done_ > 0 ? &history_.back() : nullptr;
+      last && last->steps == steps && record.removed.empty() && last->at + last->added.units == at &&
+      last->added.store + last->added.units == record.added.store) {
+    last->added.units += added;
+    return;
+  }
   history_.push_back(std::move(record));
   done_ = history_.size();
 }

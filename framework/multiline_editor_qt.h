@@ -130,6 +130,9 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   bool HeldTogether(size_t units) const { return store_.Together(units); }
   // With the caret at a division, puts it where text goes in: the earlier block's end.
   void PlaceForInsertion(QTextCursor& cursor) const;
+  struct Insertion;
+  // The change putting `units` in place of the cursor's selection makes to the text.
+  Insertion InsertionAt(const QTextCursor& cursor, size_t units, bool apart) const;
   // Mends text_ and divisions_ after the document changed from `position`, `removed`
   // characters replaced by `added`.
   void TakeInChange(int position, int removed, int added);
@@ -172,8 +175,6 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     bool apart = false;  // typed text with line breaks: separators held after it
   };
   std::optional<Insertion> insertion_;
-  // The change putting `units` in place of the cursor's selection makes to the text.
-  Insertion InsertionAt(const QTextCursor& cursor, size_t units, bool apart) const;
   int undoSteps_ = 0;  // the document's, at the last change taken in
   int redoSteps_ = 0;
   bool stepAdded_ = false;  // since the last change taken in: a step of an edit

@@ -337,12 +337,14 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   const int divisionsGone = TakeInDivisions(position, removed, added);
   const int undoBefore = undoSteps_;
   const int redoBefore = redoSteps_;
+  const QTextDocument* doc = document();
+  // A change the undo history took in: an edit, also one that put in what it removed.
+  const bool stepped = stepAdded_ || doc->availableUndoSteps() != undoBefore;
   const bool restoring = Restoring();
   if (restoring) store_.Restore(undoSteps_, TextLength());
   // A new step of the undo history drops the steps undone: the last row of removals is
   // gone with them when it was among them.
   if (!restoring && redoSteps_ < redoBefore && undoBefore < row_.undoSteps) row_ = {};
-  const QTextDocument* doc = document();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
   // The blocks the change touched, whole: the text before and after them is as it was.
   const QTextBlock first = doc->findBlock(std::clamp(position, 0, documentEnd));
@@ -364,10 +366,15 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
     inserted = FromQ(TextBetween(0, documentEnd));
     known_ = {};
   }
-  if (text_.compare(start, end - start, inserted) == 0) return;  // only its look changed
-  if (!quietRestore_) lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
-  text_.replace(start, end - start, inserted);
-  if (!quietRestore_) ++edits_;
+  if (text_.compare(start, end - start, inserted) != 0) {
+    if (!quietRestore_) lastEdit_ = {start, text_.substr(start, end - start), inserted.size()};
+    text_.replace(start, end - start, inserted);
+    if (!quietRestore_) ++edits_;
+  } else if (!stepped || removed <= divisionsGone) {
+    return;  // only its look changed, or a division alone went
+  }
+  // (Text replaced by the same text is no change to it, but the toolkit's editor holds
+  // what went in elsewhere.)
   if (restoring) return;
   if (divisionsGone < 0) {
     store_.Reset(TextLength(), true);

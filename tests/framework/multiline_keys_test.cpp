@@ -564,6 +564,8 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
        Script("@2|type \u0301|type \u0302|Backspace|@1|Del|Ctrl+Z")},
       {"Delete and Backspace after a key typed where one was undone, undone", "abc",
        Script("@1|type x|Ctrl+Z|type yz|Del|Backspace|Ctrl+Z")},
+      {"Backspaces after a key that replaced a character by the same, undone", "e,",
+       Script("@1-2|type ,|2*Backspace|Ctrl+Z")},
       {"Delete, and the Edit menu's Clear and Cut, up to a division", Repeat("a", 2048) + Repeat("b", 100),
        Script("@2048-2148|Del|Up|Ctrl+Z|@2048-2148|menu EditClear|Up|Ctrl+Z|@2048-2148|menu EditCut|Up")},
   };

@@ -486,7 +486,9 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
   }
   const quint64 edits = edits_;
   QPlainTextEdit::keyPressEvent(e);
-  if (selection && edits_ != edits) {
+  // (Undo and redo put back divisions as they were, where a mend would be a step of
+  // its own in the history.)
+  if (selection && edits_ != edits && !MatchesAny(e, {QKeySequence::Undo, QKeySequence::Redo})) {
     // The selection went as one step: where it left the blocks of a line meeting as
     // the user would see them, their division goes in the same step.
     cursor = textCursor();

@@ -132,10 +132,12 @@ std::optional<NextBlock> InsertBlocks(QTextCursor& cursor, std::string_view line
   return rest;
 }
 
-// With the cursor at a division, where a line break goes in: the division goes, the
-// cursor between the two blocks joined. Left, it would leave an empty block beside
-// the new line break, a line of its own on the screen.
-void EndLineAtDivision(QTextCursor& cursor) {
+// With the cursor at a division, where text goes in: the division goes, the cursor
+// between the two blocks joined. Left, it might need mending once the text is in (an
+// empty block beside a new line break, a line of its own on the screen; a character
+// made across it), and the mend would end the step of the undo history, which a key
+// typed next then would not join as in the toolkit's own editor.
+void JoinAtDivision(QTextCursor& cursor) {
   for (;;) {
     const QTextBlock block = cursor.block();
     if (cursor.atBlockStart() && ContinuesLine(block)) cursor.setPosition(block.position() - 1);
@@ -416,15 +418,15 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
                                            : cursor.position());
   insertion_ = InsertionAt(cursor, utf8::Utf16Units(lines), !pasted && lines.find('\r') != String::npos);
   step.beginEditBlock();
-  if (!cursor.hasSelection() && lines.find('\r') != String::npos) EndLineAtDivision(cursor);
+  QTextCharFormat plain = cursor.charFormat();  // as the toolkit's insertion takes it
+  plain.clearProperty(kDivision);
+  cursor.removeSelectedText();
+  JoinAtDivision(cursor);
   if (!pasted && HeldAsItIs(lines)) {
     // The toolkit's own insertion, which makes the separators after all of the text:
     // what is typed next after a line break is a step of its own.
-    QTextCharFormat plain = cursor.charFormat();
-    plain.clearProperty(kDivision);
     cursor.insertText(ToQ(lines).replace(u'\r', u'\n'), plain);
   } else {
-    cursor.removeSelectedText();
     if (atStart) PutInAndTakeOut(document(), StartOfSecondLine(document()));
     InsertBlocks(cursor, lines, {}, [] {});
     // The toolkit's insertion of typed text keeps its separators after all of the text,
@@ -443,6 +445,26 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
   cursor.setPosition(cursor.position());  // Up and Down go from where it ends, as after typing
   setTextCursor(cursor);
   ensureCursorVisible();
+}
+
+void MultiLineEditor::TypeOverDivision(const QString& text) {
+  QTextCursor cursor = textCursor();
+  const QTextCharFormat format = cursor.charFormat();  // as the toolkit's insertion takes it
+  // One step, begun where its first change is, as the toolkit's own.
+  QTextCursor step(document());
+  step.setPosition(cursor.selectionStart());
+  step.beginEditBlock();
+  cursor.removeSelectedText();
+  JoinAtDivision(cursor);
+  cursor.insertText(text, format);
+  step.endEditBlock();
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
+bool MultiLineEditor::MeetsDivision(const QTextCursor& selection) const {
+  return std::binary_search(divisions_.begin(), divisions_.end(), selection.selectionStart() - 1) ||
+         std::binary_search(divisions_.begin(), divisions_.end(), selection.selectionEnd());
 }
 
 MultiLineEditor::Insertion MultiLineEditor::InsertionAt(const QTextCursor& cursor, size_t units, bool apart) const {

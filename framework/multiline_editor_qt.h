@@ -130,6 +130,12 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   bool HeldTogether(size_t units) const { return store_.Together(units); }
   // With the caret at a division, puts it where text goes in: the earlier block's end.
   void PlaceForInsertion(QTextCursor& cursor) const;
+  // True when a division stands at either end of the selection: once it is removed,
+  // what goes in goes in beside that division.
+  bool MeetsDivision(const QTextCursor& selection) const;
+  // Typed text in place of such a selection, as the toolkit's editor types it, with the
+  // blocks beside the division joined first (see JoinAtDivision).
+  void TypeOverDivision(const QString& text);
   struct Insertion;
   // The change putting `units` in place of the cursor's selection makes to the text.
   Insertion InsertionAt(const QTextCursor& cursor, size_t units, bool apart) const;

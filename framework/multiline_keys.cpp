@@ -481,6 +481,11 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
       e->accept();
       return;
     }
+    if (selection && MeetsDivision(cursor)) {
+      TypeOverDivision(e->text());
+      e->accept();
+      return;
+    }
     PlaceForInsertion(cursor);
     PlaceCursor(cursor);
   }

@@ -568,6 +568,8 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
        Script("@1-2|type ,|2*Backspace|Ctrl+Z")},
       {"Undo with a selection back to a joiner typed at a division, undone again", Repeat("A", 2044) + "😀👍",
        Script("@2045|type \u200D|@0|type y|@2047|type x|@0-1|Ctrl+Z|Ctrl+Z")},
+      {"A key typed after a key or paste over a selection beside a division, undone", Repeat("A", 2044) + "😀🇹x",
+       Script("@2044-2045|type 🇮|type y|Ctrl+Z|@2044-2045|paste 🇮|type y|Ctrl+Z|@2044-2045|paste 1\n🇮|type y|Ctrl+Z")},
       {"Delete, and the Edit menu's Clear and Cut, up to a division", Repeat("a", 2048) + Repeat("b", 100),
        Script("@2048-2148|Del|Up|Ctrl+Z|@2048-2148|menu EditClear|Up|Ctrl+Z|@2048-2148|menu EditCut|Up")},
   };

@@ -259,7 +259,7 @@ void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {
   undoSteps_ = doc->availableUndoSteps();
   redoSteps_ = 0;
   stepAdded_ = false;
-  row_ = {};
+  rows_.clear();
   known_ = {};
 }
 
@@ -344,9 +344,10 @@ void MultiLineEditor::TakeInChange(int position, int removed, int added) {
   const bool stepped = stepAdded_ || doc->availableUndoSteps() != undoBefore;
   const bool restoring = Restoring();
   if (restoring) store_.Restore(undoSteps_, TextLength());
-  // A new step of the undo history drops the steps undone: the last row of removals is
-  // gone with them when it was among them.
-  if (!restoring && redoSteps_ < redoBefore && undoBefore < row_.undoSteps) row_ = {};
+  // A new step of the undo history drops the steps undone, and the rows of removals
+  // among them.
+  if (!restoring && redoSteps_ < redoBefore)
+    while (!rows_.empty() && rows_.back().undoSteps > undoBefore) rows_.pop_back();
   const int documentEnd = doc->characterCount() - 1;  // before the document's own last separator
   // The blocks the change touched, whole: the text before and after them is as it was.
   const QTextBlock first = doc->findBlock(std::clamp(position, 0, documentEnd));

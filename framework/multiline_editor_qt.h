@@ -203,10 +203,10 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   } lastEdit_;
   bool settingText_ = false;
   bool quietRestore_ = false;  // a change the editor takes back at once: no edit
-  // The last row of Deletes and Backspaces, one step of the undo history, which the
-  // next removal may join while that step is the last one (undo and redo may take back
-  // and put again what came after it, or the step itself): what it removed lay after
-  // `at` in the text before it.
+  // A row of Deletes and Backspaces, one step of the undo history, which the next
+  // removal may join while that step is the last one (undo and redo may take back and
+  // put again what came after it, or the step itself): what it removed lay after `at`
+  // in the text before it.
   struct RemovalRow {
     size_t at = 0;
     size_t units = 0;
@@ -215,7 +215,13 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     // (see HeldTogether): a removal there joins its step in the toolkit's editor.
     bool before = false;
     bool after = false;
-  } row_;
+  };
+  // Each row of removals among the steps of the undo history not dropped, in the order
+  // of their steps: undo may take back a later row, and the next removal then joins
+  // the one before it.
+  std::vector<RemovalRow> rows_;
+  // The row that made the last step of the undo history; one with no step for none.
+  RemovalRow LastRow() const;
   // Bytes at the end of the text not yet in the document (none: 0), and whether the
   // separator before them is a division: counted from the end, they stay the same
   // whatever is edited before them.

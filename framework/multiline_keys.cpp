@@ -357,7 +357,6 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
     // A line break, which the toolkit's editor holds as a separator: its removal is a
     // step of its own, joined by none before or after. One held within a block is
     // removed as one by the editor.
-    row_ = {};
     if (doc->characterAt(backspace ? at.position() - 1 : at.position()) == QChar::LineSeparator) {
       if (backspace) RemoveText(from, to);
       else RemoveText(to, from);
@@ -374,16 +373,17 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   // either side, and what the two remove lies side by side in its store. A character
   // put in at several times it removes a step for each piece it holds apart, of which
   // only the first may join the row.
-  const bool rowLast = row_.undoSteps == doc->availableUndoSteps();
+  const RemovalRow row = LastRow();
+  const bool rowLast = row.undoSteps >= 0;
   const size_t split = backspace ? to : store_.FirstApart(from, to);
-  const bool forward = rowLast && from == row_.at && row_.after;
-  const bool backward = !forward && rowLast && split == to && to == row_.at && row_.before;
+  const bool forward = rowLast && from == row.at && row.after;
+  const bool backward = !forward && rowLast && split == to && to == row.at && row.before;
   const bool after = HeldTogether(to);
   RemovalRow alone{from, split - from, 0, HeldTogether(from), HeldTogether(split)};
   RemovalRow joined = alone;
-  if (forward) joined = {row_.at, row_.units + split - from, 0, row_.before, alone.after};
-  if (backward) joined = {from, row_.units + to - from, 0, alone.before, row_.after};
-  if (!(forward || backward) || !RemoveRowAgain(row_.units, joined, backspace)) {
+  if (forward) joined = {row.at, row.units + split - from, 0, row.before, alone.after};
+  if (backward) joined = {from, row.units + to - from, 0, alone.before, row.after};
+  if (!(forward || backward) || !RemoveRowAgain(row.units, joined, backspace)) {
     if (backspace) RemoveText(from, split);
     else RemoveText(split, from);
     Remembered(alone);
@@ -393,8 +393,15 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
 }
 
 void MultiLineEditor::Remembered(RemovalRow row) {
-  row_ = row;
-  row_.undoSteps = document()->availableUndoSteps();
+  row.undoSteps = document()->availableUndoSteps();
+  while (!rows_.empty() && rows_.back().undoSteps >= row.undoSteps) rows_.pop_back();
+  rows_.push_back(row);
+}
+
+MultiLineEditor::RemovalRow MultiLineEditor::LastRow() const {
+  const int steps = document()->availableUndoSteps();
+  const auto last = std::find_if(rows_.rbegin(), rows_.rend(), [steps](const RemovalRow& r) { return r.undoSteps <= steps; });
+  return last != rows_.rend() && last->undoSteps == steps ? *last : RemovalRow{};
 }
 
 void MultiLineEditor::RemoveRest(size_t at, size_t units, bool after) {

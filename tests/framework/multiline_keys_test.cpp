@@ -570,6 +570,8 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
        Script("@2045|type \u200D|@0|type y|@2047|type x|@0-1|Ctrl+Z|Ctrl+Z")},
       {"A key typed after a key or paste over a selection beside a division, undone", Repeat("A", 2044) + "😀🇹x",
        Script("@2044-2045|type 🇮|type y|Ctrl+Z|@2044-2045|paste 🇮|type y|Ctrl+Z|@2044-2045|paste 1\n🇮|type y|Ctrl+Z")},
+      {"Backspace after a Delete of its own undone, undone", "ab",
+       Script("@0|type y|@3|type x|@3|Backspace|Del|Ctrl+Z|@2|Backspace|Ctrl+Z")},
       {"Delete, and the Edit menu's Clear and Cut, up to a division", Repeat("a", 2048) + Repeat("b", 100),
        Script("@2048-2148|Del|Up|Ctrl+Z|@2048-2148|menu EditClear|Up|Ctrl+Z|@2048-2148|menu EditCut|Up")},
   };

@@ -422,7 +422,7 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
   QTextCharFormat plain = cursor.charFormat();  // as the toolkit's insertion takes it
   plain.clearProperty(kDivision);
   cursor.removeSelectedText();
-  JoinAtDivision(cursor);
+  if (!lines.empty()) JoinAtDivision(cursor);
   if (!pasted && HeldAsItIs(lines)) {
     // The toolkit's own insertion, which makes the separators after all of the text:
     // what is typed next after a line break is a step of its own.

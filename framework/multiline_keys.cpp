@@ -372,23 +372,28 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   // just before, by either key, where it goes on from where the row left off, on
   // either side, and what the two remove lies side by side in its store. A character
   // put in at several times it removes a step for each piece it holds apart, of which
-  // only the first may join the row.
+  // only the first may join the row, and the second too where the row removed what
+  // lay between them.
   const RemovalRow row = LastRow();
   const bool rowLast = row.undoSteps >= 0;
   const size_t split = backspace ? to : store_.FirstApart(from, to);
   const bool forward = rowLast && from == row.at && row.after;
-  const bool backward = !forward && rowLast && split == to && to == row.at && row.before;
+  const bool backward = !forward && rowLast && split == row.at && row.before;
+  // Where the pieces the row takes end.
+  const size_t end = backward && row.after && split != to ? store_.FirstApart(split, to) : split;
   const bool after = HeldTogether(to);
   RemovalRow alone{from, split - from, 0, HeldTogether(from), HeldTogether(split)};
   RemovalRow joined = alone;
   if (forward) joined = {row.at, row.units + split - from, 0, row.before, alone.after};
-  if (backward) joined = {from, row.units + to - from, 0, alone.before, row.after};
+  if (backward) joined = {from, row.units + end - from, 0, alone.before, end == split ? row.after : HeldTogether(end)};
+  size_t taken = end;
   if (!(forward || backward) || !RemoveRowAgain(row.units, joined, backspace)) {
     if (backspace) RemoveText(from, split);
     else RemoveText(split, from);
     Remembered(alone);
+    taken = split;
   }
-  if (split != to) RemoveRest(from, to - split, after);
+  if (taken != to) RemoveRest(from, to - taken, after);
   return true;
 }
 
@@ -400,7 +405,8 @@ void MultiLineEditor::Remembered(RemovalRow row) {
 
 MultiLineEditor::RemovalRow MultiLineEditor::LastRow() const {
   const int steps = document()->availableUndoSteps();
-  const auto last = std::find_if(rows_.rbegin(), rows_.rend(), [steps](const RemovalRow& r) { return r.undoSteps <= steps; });
+  const auto last =
+      std::find_if(rows_.rbegin(), rows_.rend(), [steps](const RemovalRow& r) { return r.undoSteps <= steps; });
   return last != rows_.rend() && last->undoSteps == steps ? *last : RemovalRow{};
 }
 

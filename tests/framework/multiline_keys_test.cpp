@@ -572,8 +572,9 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
        Script("@2044-2045|type 🇮|type y|Ctrl+Z|@2044-2045|paste 🇮|type y|Ctrl+Z|@2044-2045|paste 1\n🇮|type y|Ctrl+Z")},
       {"Backspace after a Delete of its own undone, undone", "ab",
        Script("@0|type y|@3|type x|@3|Backspace|Del|Ctrl+Z|@2|Backspace|Ctrl+Z")},
-      {"Nothing set in place of no selection at a division after a Delete, undone", Repeat("a", 2048) + Repeat("b", 100),
-       Script("@2048|Del|set |Ctrl+Z")},
+      {"Nothing set in place of no selection at a division after a Delete, undone",
+       Repeat("a", 2048) + Repeat("b", 100), Script("@2048|Del|set |Ctrl+Z")},
+      {"Delete of a character in two pieces a Backspace just parted, undone", "a🇷🇩🇪b", Script("@3|Backspace|@1|Del|Ctrl+Z")},
       {"Delete, and the Edit menu's Clear and Cut, up to a division", Repeat("a", 2048) + Repeat("b", 100),
        Script("@2048-2148|Del|Up|Ctrl+Z|@2048-2148|menu EditClear|Up|Ctrl+Z|@2048-2148|menu EditCut|Up")},
   };

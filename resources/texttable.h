@@ -68,7 +68,7 @@ inline constexpr std::string_view kOneCopyOnlyMessage = "Only one copy could be 
 inline constexpr std::string_view kOneCopyOnlyLine = "^0, not in ^1: ^2";
 // Where the second copies go when neither HOME nor XDG_CONFIG_HOME says (^0 the folder).
 inline constexpr std::string_view kPreferencesFolderNotice =
-    "HOME is not set: the second copy of each file is kept in ^0.";
+    "HOME is not set to a full path: the second copy of each file is kept in ^0.";
 // Below the unsaved files at quit; the first answer quits, the second stays.
 inline constexpr std::string_view kQuitAnywayQuestion = "Quit anyway? What could not be saved will be lost.";
 inline constexpr std::string_view kQuitAnswer = "Quit";

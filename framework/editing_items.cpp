@@ -66,7 +66,7 @@ std::function<void(Edit)> ApplyTo(Editor* editor) {
 // where it divides a long line, which is no text.
 bool HoldsText(const QPlainTextEdit* plain) {
   if (const auto* field = dynamic_cast<const MultiLineEditor*>(plain))
-    return field->SelectionEnd() > field->SelectionStart();
+    return field->SelectionHoldsText();
   return plain->textCursor().hasSelection();
 }
 

@@ -476,6 +476,11 @@ MultiLineEditor::Insertion MultiLineEditor::InsertionAt(const QTextCursor& curso
 int MultiLineEditor::SelectionStart() const { return CharactersBefore(textCursor().selectionStart()); }
 int MultiLineEditor::SelectionEnd() const { return CharactersBefore(textCursor().selectionEnd()); }
 
+bool MultiLineEditor::SelectionHoldsText() const {
+  const QTextCursor cursor = textCursor();
+  return TextPosition(cursor.selectionStart()) != TextPosition(cursor.selectionEnd());
+}
+
 void MultiLineEditor::Select(int start, int end) {
   InsertRest();
   const auto textPosition = [this](int character) {

@@ -67,6 +67,8 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // The selection in characters (code points) of the text.
   int SelectionStart() const;
   int SelectionEnd() const;
+  // The selection holds a character of the text, not only where a long line divides.
+  bool SelectionHoldsText() const;
   void Select(int start, int end);
   String SelectedText() const;
 

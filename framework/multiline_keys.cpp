@@ -53,15 +53,6 @@ bool MatchesAny(const QKeyEvent* e, std::initializer_list<QKeySequence::Standard
   return std::any_of(keys.begin(), keys.end(), [e](QKeySequence::StandardKey key) { return e->matches(key); });
 }
 
-// True when a selection holds divisions alone, no character of the text (a drag of
-// the mouse from the end of a line's block to the start of its next one).
-bool DivisionsOnly(const QTextCursor& selection) {
-  QTextCursor from(selection.document());
-  from.setPosition(selection.selectionStart());
-  StepOverDivisions(from, true, QTextCursor::MoveAnchor);
-  return from.position() >= selection.selectionEnd();
-}
-
 // The way a key that moves over or selects a character first steps over a division at
 // the caret, so that it goes over a character of the text, not the division alone.
 std::optional<QTextCursor::MoveMode> StepBefore(const QKeyEvent* e, bool forward, bool selection) {
@@ -332,8 +323,7 @@ bool MultiLineEditor::RemovalKey(QKeyEvent* e) {
   if (!backspace && !e->matches(QKeySequence::Delete)) return false;
   QTextCursor at = textCursor();
   const auto caret = static_cast<size_t>(TextPosition(at.position()));
-  if (static_cast<size_t>(TextPosition(at.anchor())) != caret) return false;  // a selection: it goes
-  at.clearSelection();  // divisions alone are no text
+  if (at.hasSelection()) return false;  // a selection: it goes
   StepOverDivisions(at, !backspace, QTextCursor::MoveAnchor);
   // What the key removes: a code point before the caret, a character as the user sees
   // it after, as the toolkit's editor finds them on the whole line (where the line is
@@ -445,7 +435,7 @@ void MultiLineEditor::PlaceForInsertion(QTextCursor& cursor) const {
 
 void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
   const bool editable = textInteractionFlags() & Qt::TextEditable;
-  if (QTextCursor cursor = textCursor(); cursor.hasSelection() && DivisionsOnly(cursor)) {
+  if (QTextCursor cursor = textCursor(); cursor.hasSelection() && !SelectionHoldsText()) {
     cursor.clearSelection();  // divisions alone are no text: nothing to cut or copy
     setTextCursor(cursor);
   }
@@ -480,10 +470,9 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
     return;
   }
   QTextCursor cursor = textCursor();
-  const bool selection = cursor.hasSelection() && !DivisionsOnly(cursor);
+  const bool selection = cursor.hasSelection();
   for (bool forward : {false, true}) {
     if (const std::optional<QTextCursor::MoveMode> mode = StepBefore(e, forward, selection)) {
-      if (*mode == QTextCursor::MoveAnchor) cursor.clearSelection();  // divisions alone are no text
       StepOverDivisions(cursor, forward, *mode);
       setTextCursor(cursor);
     }

@@ -590,6 +590,25 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
   EXPECT_EQ(run.Run(2000, false), "");
 }
 
+// A drag from the end of a block to the start of the next selects where a long line
+// divides, which is no text: Ctrl+X cuts nothing and the text stays.
+TEST_F(MultiLineKeysTest, ASelectionOfADivisionAloneHoldsNoText) {
+  const std::string text = Repeat("a", 2048) + Repeat("b", 100);
+  field->SetText(text);
+  auto* editor = static_cast<QPlainTextEdit*>(EditorOf(*field));
+  ASSERT_GT(editor->document()->blockCount(), 1);
+  const int division = editor->document()->begin().length() - 1;
+  QTextCursor drag = editor->textCursor();
+  drag.setPosition(division);
+  drag.setPosition(division + 1, QTextCursor::KeepAnchor);
+  editor->setTextCursor(drag);
+  QApplication::clipboard()->setText("unchanged");
+  QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "unchanged");
+  EXPECT_EQ(field->Text(), text);
+  EXPECT_FALSE(editor->textCursor().hasSelection());
+}
+
 // For a developer's machine: VELQORA_KEYS_SECONDS of random runs with fresh seeds.
 TEST_F(MultiLineKeysTest, ALongRandomRunFindsNoDifferenceInText) {
   const char* seconds = std::getenv("VELQORA_KEYS_SECONDS");

@@ -105,9 +105,19 @@ std::pair<size_t, size_t> LineAround(std::string_view text, size_t byte) {
   return {before == std::string_view::npos ? 0 : before + 1, std::min(text.find('\r', byte), text.size())};
 }
 
-// True for a line the toolkit's editor lays out right to left: its first character of a
-// strong direction is of one, as the toolkit finds a block's direction.
-bool RightToLeft(std::string_view line) {
+// Where the line that `byte` is in ends, in UTF-16 units of the text, `units` being
+// where `byte` is.
+size_t LineEndUnits(std::string_view text, size_t byte, size_t units) {
+  const size_t lineEnd = std::min(text.find('\r', byte), text.size());
+  return units + utf8::Utf16Units(text.substr(byte, lineEnd - byte));
+}
+
+// True where the line that `byte` is in is laid out right to left by the toolkit's
+// editor: its first character of a strong direction is of one, as the toolkit finds a
+// block's direction.
+bool RightToLeft(std::string_view text, size_t byte) {
+  const auto [lineStart, lineEnd] = LineAround(text, byte);
+  const std::string_view line = text.substr(lineStart, lineEnd - lineStart);
   for (size_t k = 0; k < line.size(); k += utf8::CharLength(line, k)) {
     switch (QChar::direction(static_cast<char32_t>(utf8::Decode(line, k)))) {
       case QChar::DirL: return false;
@@ -211,9 +221,7 @@ bool MultiLineEditor::CharacterKey(const QKeyEvent* e) {
   const auto caret = static_cast<size_t>(TextPosition(cursor.position()));
   const auto anchor = static_cast<size_t>(TextPosition(cursor.anchor()));
   // Left and Right go by the line's direction.
-  const auto [lineStart, lineEnd] = LineAround(text_, ByteOffset(caret));
-  const bool forward = MatchesAny(e, {K::SelectNextChar, K::MoveToNextChar}) !=
-                       RightToLeft(std::string_view(text_).substr(lineStart, lineEnd - lineStart));
+  const bool forward = MatchesAny(e, {K::SelectNextChar, K::MoveToNextChar}) != RightToLeft(text_, ByteOffset(caret));
   size_t to = 0;
   if (!select && anchor != caret) {
     to = forward ? std::max(caret, anchor) : std::min(caret, anchor);  // to the selection's edge
@@ -244,15 +252,11 @@ bool MultiLineEditor::WordOrLineKey(const QKeyEvent* e) {
   QTextCursor cursor = textCursor();
   const auto caret = static_cast<size_t>(TextPosition(cursor.position()));
   const auto anchor = static_cast<size_t>(TextPosition(cursor.anchor()));
-  if (act != Act::Remove) {  // Ctrl+Left and Right go by the line's direction
-    const auto [lineStart, lineEnd] = LineAround(text_, ByteOffset(caret));
-    forward = forward != RightToLeft(std::string_view(text_).substr(lineStart, lineEnd - lineStart));
-  }
+  // Ctrl+Left and Right go by the line's direction.
+  if (act != Act::Remove) forward = forward != RightToLeft(text_, ByteOffset(caret));
   if (e->matches(K::DeleteEndOfLine)) {
     // From the anchor to the end of the caret's line (a line, not a block of lines).
-    const size_t byte = ByteOffset(caret);
-    const size_t lineEnd = std::min(text_.find('\r', byte), text_.size());
-    const size_t to = caret + utf8::Utf16Units(std::string_view(text_).substr(byte, lineEnd - byte));
+    const size_t to = LineEndUnits(text_, ByteOffset(caret), caret);
     if (anchor != to) RemoveText(anchor, to);
     return true;
   }
@@ -450,9 +454,7 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
     const auto [lineStart, lineEnd] = LineAround(text_, ByteOffset(caret));
     if (lineStart == lineEnd) {
       const auto last = static_cast<size_t>(TextPosition(cursor.selectionEnd()));
-      const size_t lastByte = ByteOffset(last);
-      const std::string_view rest = std::string_view(text_).substr(lastByte);
-      const size_t end = last + utf8::Utf16Units(rest.substr(0, LineAround(text_, lastByte).second - lastByte));
+      const size_t end = LineEndUnits(text_, ByteOffset(last), last);
       StepOfItsOwn(std::min(end + 1, TextLength()));
       if (cursor.hasSelection()) StepOfItsOwn(last);
     }

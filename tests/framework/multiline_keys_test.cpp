@@ -539,6 +539,8 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
       {"Up after a paste", "hello", Script("@5|paste X\n|Up")},
       {"Up after text set as the selection", "hello", Script("@5|set X\r|Up")},
       {"an empty paste", "hello", Script("@1-4|paste ")},
+      {"Left and Right by character and word on a line laid out right to left", "שלום עולם\rabc",
+       Script("@2|Right|Ctrl+Right|Shift+Left|Ctrl+Shift+Left|@12|Left")},
       {"a key after a long paste ending in a line break, undone", "",
        [&lines](SideBySide& b) {
          b.Paste(AsPlainInput(ToQ(lines)));

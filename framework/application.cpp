@@ -8,6 +8,7 @@
 
 #include "framework/address_book_child.h"
 #include "framework/application_qt.h"
+#include "framework/lazy_icon_style_qt.h"
 
 namespace fw {
 
@@ -110,6 +111,7 @@ void InitFramework(int& argc, char** argv) {
   // The toolkit keeps references to argc and argv: main's own variables outlive it.
   // The application object lives until the process ends, so it is never deleted.
   new QApplication(argc, argv);
+  internal::UseLazyStandardIcons();
   // No display name: the toolkit would append it to every window title, and the
   // program writes its titles in full itself ("Velqora 18:25").
   QApplication::setApplicationName("velqora");

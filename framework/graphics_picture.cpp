@@ -39,9 +39,10 @@ Picture::Impl& ImplOf(const Picture& p) {
 }
 
 QImage WhiteMadeTransparent(QImage image) {
-  for (int y = 0; y < image.height(); ++y) {
+  const int width = image.width(), height = image.height();
+  for (int y = 0; y < height; ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < image.width(); ++x)
+    for (int x = 0; x < width; ++x)
       if (line[x] == 0xFFFFFFFFu) line[x] = 0;
   }
   return image;

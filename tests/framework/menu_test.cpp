@@ -5,7 +5,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
 #include "framework/application.h"
@@ -233,3 +236,24 @@ TEST_F(MenuTest, TheBarAndTheTreeMayGoInEitherOrder) {
 }
 
 }  // namespace
+
+// The overflow button's icon is read only when shown; shown, it is the desktop
+// style's own (the toolkit's own style where there is no desktop, as here).
+TEST_F(MenuTest, ABarTooNarrowForItsMenusShowsTheStylesOverflowIcon) {
+  QMainWindow window;
+  window.setMenuBar(fw::CreateQMenuBar(*app.MenuBar, &window));
+  window.resize(40, 60);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QToolButton* overflow = nullptr;
+  for (QToolButton* b : window.menuBar()->findChildren<QToolButton*>())
+    if (b->isVisible()) overflow = b;
+  ASSERT_NE(overflow, nullptr);
+  std::unique_ptr<QStyle> desktopStyle(QStyleFactory::create("Fusion"));
+  ASSERT_NE(desktopStyle, nullptr);
+  const QImage shown = overflow->icon().pixmap(QSize(16, 16)).toImage();
+  const QImage own =
+      desktopStyle->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16)).toImage();
+  ASSERT_FALSE(own.isNull());
+  EXPECT_EQ(shown, own);
+}

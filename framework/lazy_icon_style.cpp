@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QIconEngine>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QProxyStyle>
@@ -28,17 +29,24 @@ class LazyStandardIcon : public QIconEngine {
     if (option) option_ = *option;
   }
 
+  // The icon hands its engine sizes already multiplied by the screen's pixel ratio,
+  // and the real icon's own calls would multiply them once more (a chevron drawn too
+  // large and cut off on a high-density screen): each size goes on to the real icon's
+  // engine as it came, with a ratio of 1 or brought back to the toolkit's units. The
+  // box to paint is already fitted to the icon; the real icon's paint would fit it again.
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-    Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : qApp->devicePixelRatio();
+    painter->drawPixmap(rect, scaledPixmap(rect.size() * ratio, mode, state, ratio));
   }
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return Icon().pixmap(size, mode, state);
+    return Icon().pixmap(size, 1.0, mode, state);
   }
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-    return Icon().pixmap(size, scale, mode, state);
+    if (!(scale > 1)) return pixmap(size, mode, state);
+    return Icon().pixmap(size / scale, scale, mode, state);
   }
   QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    return Icon().actualSize(size, mode, state);
+    return pixmap(size, mode, state).size();
   }
   QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
     return Icon().availableSizes(mode, state);

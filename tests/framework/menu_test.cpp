@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -238,8 +240,10 @@ TEST_F(MenuTest, TheBarAndTheTreeMayGoInEitherOrder) {
 }  // namespace
 
 // The overflow button's icon is read only when shown; shown, it is the desktop
-// style's own (the toolkit's own style where there is no desktop, as here).
-TEST_F(MenuTest, ABarTooNarrowForItsMenusShowsTheStylesOverflowIcon) {
+// style's own (the toolkit's own style where there is no desktop, as here): its
+// pixmaps, its painting and the button drawn with it are that icon's, at a screen
+// pixel ratio of 2 too (the "hidpi" run).
+TEST_F(MenuTest, ABarTooNarrowForItsMenusShowsTheStylesOverflowIconAtAnyPixelRatio) {
   QMainWindow window;
   window.setMenuBar(fw::CreateQMenuBar(*app.MenuBar, &window));
   window.resize(40, 60);
@@ -251,9 +255,24 @@ TEST_F(MenuTest, ABarTooNarrowForItsMenusShowsTheStylesOverflowIcon) {
   ASSERT_NE(overflow, nullptr);
   std::unique_ptr<QStyle> desktopStyle(QStyleFactory::create("Fusion"));
   ASSERT_NE(desktopStyle, nullptr);
+  const QIcon ownIcon = desktopStyle->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
   const QImage shown = overflow->icon().pixmap(QSize(16, 16)).toImage();
-  const QImage own =
-      desktopStyle->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16)).toImage();
+  const QImage own = ownIcon.pixmap(QSize(16, 16)).toImage();
   ASSERT_FALSE(own.isNull());
   EXPECT_EQ(shown, own);
+
+  // Painted into a box of another shape than its own, as an item view paints icons.
+  auto painted = [](const QIcon& icon) {
+    QImage image(QSize(12, 12) * qApp->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(qApp->devicePixelRatio());
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    icon.paint(&painter, QRect(0, 0, 9, 7));
+    return image;
+  };
+  EXPECT_EQ(painted(overflow->icon()), painted(ownIcon));
+
+  const QImage drawn = overflow->grab().toImage();
+  overflow->setIcon(ownIcon);
+  EXPECT_EQ(drawn, overflow->grab().toImage());
 }

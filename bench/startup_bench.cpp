@@ -210,8 +210,10 @@ void BM_StartUpAgainstBareWindow(benchmark::State& state) {
   for (auto _ : state) {
     for (int turn = 0; turn < kStarts; ++turn) {
       const int now = (first + turn) % kStarts;
-      std::vector<std::string> args = ProgramArgs("empty", false);
-      if (now != kProgram) args = {bareWindow, std::to_string(runs[kProgram].width), std::to_string(runs[kProgram].height)};
+      std::vector<std::string> args =
+          now == kProgram ? ProgramArgs("empty", false)
+                          : std::vector<std::string>{bareWindow, std::to_string(runs[kProgram].width),
+                                                     std::to_string(runs[kProgram].height)};
       if (now == kBareWithText) args.emplace_back("Week 50, Day 341 of the year");
       const long long start = MonotonicNanoseconds();
       runs[now] = RunChild(args);

@@ -1,8 +1,8 @@
 // Every menu bar asks the style for the icon of its overflow button when it is made,
 // and the style reads it from an image file. Reading any image file by name makes the
 // toolkit load every image-format plugin it has, to ask each whether it reads the
-// format: at start-up that is five libraries and a tenth of a second's share of the
-// work, for a button shown only when the menus do not fit. The style here is the
+// format: at start-up that is five libraries and about a fortieth of the work, for a
+// button shown only when the menus do not fit. The style here is the
 // desktop's own style unchanged, except that the overflow buttons' icons are read the
 // first time something draws or measures them.
 #include <QApplication>

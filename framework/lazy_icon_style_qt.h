@@ -2,8 +2,9 @@
 
 namespace fw::internal {
 
-// Makes the application's style (the desktop's own) hand out its standard icons read
-// on first use rather than when asked for. Called once, after the application object.
+// Makes the application's style (the desktop's own) hand out the menu bar's overflow
+// icons read on first use rather than when asked for. Called once, after the
+// application object.
 void UseLazyStandardIcons();
 
 }  // namespace fw::internal

@@ -137,6 +137,15 @@ bool FreshAt(std::string_view text, size_t k) {
   return ((c | 0x20) >= 'a' && (c | 0x20) <= 'z') && static_cast<unsigned char>(text[k - 1]) < 0x80;
 }
 
+// The block before the division the cursor stands at, on either side of it; an invalid
+// block where it stands at none.
+QTextBlock BlockBeforeDivision(const QTextCursor& cursor) {
+  const QTextBlock block = cursor.block();
+  if (cursor.atBlockStart() && ContinuesLine(block)) return block.previous();
+  if (cursor.atBlockEnd() && block.next().isValid() && ContinuesLine(block.next())) return block;
+  return {};
+}
+
 // A walk through the text by code point, keeping its UTF-16 position.
 struct Walk {
   std::string_view text;
@@ -299,9 +308,8 @@ void MultiLineEditor::PlaceCursor(const QTextCursor& cursor) {
 }
 
 bool MultiLineEditor::DivisionNeedsMending(const QTextCursor& cursor) const {
-  QTextBlock earlier = cursor.block();
-  if (cursor.atBlockStart() && ContinuesLine(earlier)) earlier = earlier.previous();
-  else if (!cursor.atBlockEnd() || !earlier.next().isValid() || !ContinuesLine(earlier.next())) return false;
+  const QTextBlock earlier = BlockBeforeDivision(cursor);
+  if (!earlier.isValid()) return false;
   const QString before = earlier.text();
   const QString after = earlier.next().text();
   if (before.isEmpty() || after.isEmpty() || before.back() == QChar::LineSeparator ||
@@ -312,8 +320,7 @@ bool MultiLineEditor::DivisionNeedsMending(const QTextCursor& cursor) const {
 
 void MultiLineEditor::MendDivisions(QTextCursor& cursor) {
   while (DivisionNeedsMending(cursor)) {
-    QTextBlock earlier = cursor.block();
-    if (cursor.atBlockStart() && ContinuesLine(earlier)) earlier = earlier.previous();
+    const QTextBlock earlier = BlockBeforeDivision(cursor);
     QTextCursor division(document());
     division.setPosition(earlier.position() + earlier.length() - 1);
     division.deleteChar();

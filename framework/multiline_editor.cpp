@@ -417,7 +417,10 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
                    : cursor.hasSelection() ? cursor.selectionStart()
                    : atStart               ? StartOfSecondLine(document())
                                            : cursor.position());
-  insertion_ = InsertionAt(cursor, utf8::Utf16Units(lines), !pasted && lines.find('\r') != String::npos);
+  // The toolkit's insertion of typed text keeps its separators after all of the text,
+  // so that what is typed next is a step of its own.
+  const bool apart = !pasted && lines.find('\r') != String::npos;
+  insertion_ = InsertionAt(cursor, utf8::Utf16Units(lines), apart);
   step.beginEditBlock();
   QTextCharFormat plain = cursor.charFormat();  // as the toolkit's insertion takes it
   plain.clearProperty(kDivision);
@@ -430,9 +433,7 @@ void MultiLineEditor::InsertText(const String& text, bool pasted) {
   } else {
     if (atStart) PutInAndTakeOut(document(), StartOfSecondLine(document()));
     InsertBlocks(cursor, lines, {}, [] {});
-    // The toolkit's insertion of typed text keeps its separators after all of the text,
-    // so that what is typed next is a step of its own.
-    if (!pasted && lines.find('\r') != String::npos) PutInAndTakeOut(document(), cursor.position());
+    if (apart) PutInAndTakeOut(document(), cursor.position());
   }
   MendDivisions(cursor);
   step.endEditBlock();

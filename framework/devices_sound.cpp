@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "framework/aiff_to_wav.h"
 #include "framework/devices.h"
 #include "framework/regular_file_qt.h"
 #include "framework/sound_gstreamer.h"
@@ -25,11 +26,9 @@ bool StartsWith(const QByteArray& head, int at, const char* magic) {
   return head.size() >= at + n && std::memcmp(head.constData() + at, magic, n) == 0;
 }
 
-// WAV, AIFF, MP3 (tagged or a bare frame), Ogg and FLAC.
+// WAV, MP3 (tagged or a bare frame), Ogg and FLAC; AIFF is told by internal::IsAiff.
 bool LooksLikeSound(const QByteArray& head) {
   if (StartsWith(head, 0, "RIFF") && StartsWith(head, 8, "WAVE")) return true;
-  if (StartsWith(head, 0, "FORM") && (StartsWith(head, 8, "AIFF") || StartsWith(head, 8, "AIFC")))
-    return true;
   if (StartsWith(head, 0, "ID3") || StartsWith(head, 0, "OggS") || StartsWith(head, 0, "fLaC"))
     return true;
   if (head.size() >= 2) {
@@ -48,7 +47,7 @@ constexpr int kPollMs = 50;
 
 class FileSound : public Sound {
  public:
-  explicit FileSound(String path) : path_(std::move(path)), pipeline_(path_) {}
+  FileSound(String path, bool aiff) : path_(std::move(path)), pipeline_(path_, aiff) {}
   ~FileSound() override { delete poll_; }
 
   void Play() override { Start("play", false); }
@@ -96,8 +95,10 @@ class FileSound : public Sound {
 
 std::shared_ptr<Sound> OpenAsSound(const String& path) {
   const std::optional<QByteArray> head = ReadRegularFile(QString::fromStdString(path), 12);
-  if (!head || !LooksLikeSound(*head)) return nullptr;
-  return std::make_shared<FileSound>(path);
+  if (!head) return nullptr;
+  const bool aiff = internal::IsAiff(std::string_view(head->constData(), head->size()));
+  if (!aiff && !LooksLikeSound(*head)) return nullptr;
+  return std::make_shared<FileSound>(path, aiff);
 }
 
 void SetSoundEventHandlerForTesting(std::function<void(const String&)> handler) {

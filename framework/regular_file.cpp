@@ -1,4 +1,5 @@
 #include "framework/regular_file_qt.h"
+#include "framework/regular_file.h"
 
 #include <QFile>
 #include <fcntl.h>
@@ -105,6 +106,10 @@ std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 limit, qin
 
 std::optional<std::string> ReadRegularFileAsString(const QString& path) {
   return Read<std::string>(path, -1, kLargestWholeFile);
+}
+
+std::optional<std::string> ReadWholeRegularFile(const std::string& path, int64_t largest) {
+  return Read<std::string>(QString::fromStdString(path), -1, largest);
 }
 
 bool RegularFilesHoldSameText(const QString& a, const QString& b) {

@@ -6,8 +6,15 @@
 
 #include <dlfcn.h>
 #include <gst/gst.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
+#include <optional>
 #include <utility>
+
+#include "framework/aiff_to_wav.h"
+#include "framework/regular_file.h"
+#include "framework/whole_save.h"
 
 namespace fw::internal {
 
@@ -54,19 +61,42 @@ const Gst& Library() {
 
 }  // namespace
 
-SoundPipeline::SoundPipeline(String path) : path_(std::move(path)) {}
+SoundPipeline::SoundPipeline(String path, bool aiff) : path_(std::move(path)), aiff_(aiff) {}
 
 SoundPipeline::~SoundPipeline() {
-  if (!pipeline_) return;
-  Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
-  Library().gst_object_unref(pipeline_);
+  if (pipeline_) {
+    Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
+    Library().gst_object_unref(pipeline_);
+  }
+  if (memoryFile_ >= 0) ::close(memoryFile_);
+}
+
+// GStreamer's AIFF parser comes with a large set of plugins we do not install, so an
+// AIFF file plays as WAV from a file in memory, gone with the process however it ends.
+// Its name, which the player opens anew (and so seeks in freely); empty when the file
+// does not convert.
+String SoundPipeline::WavInMemory() {
+  if (memoryFile_ < 0) {
+    const std::optional<std::string> aiff = ReadWholeRegularFile(path_, kLargestAiff);
+    const std::optional<std::string> wav = aiff ? AiffToWav(*aiff) : std::nullopt;
+    if (!wav) return {};
+    memoryFile_ = ::memfd_create("velqora-sound.wav", MFD_CLOEXEC);
+    if (memoryFile_ >= 0 && !WriteAll(memoryFile_, *wav)) {
+      ::close(memoryFile_);
+      memoryFile_ = -1;
+    }
+    if (memoryFile_ < 0) return {};
+  }
+  return "/proc/self/fd/" + std::to_string(memoryFile_);
 }
 
 bool SoundPipeline::Make() {
   if (pipeline_) return true;
   const Gst& g = Library();
   if (!g.Usable()) return false;
-  gchar* uri = g.gst_filename_to_uri(path_.c_str(), nullptr);
+  const String file = aiff_ ? WavInMemory() : path_;
+  if (file.empty()) return false;
+  gchar* uri = g.gst_filename_to_uri(file.c_str(), nullptr);
   if (!uri) return false;
   pipeline_ = g.gst_element_factory_make("playbin", nullptr);
   if (pipeline_) g.g_object_set(pipeline_, "uri", uri, nullptr);

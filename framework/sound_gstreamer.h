@@ -3,6 +3,8 @@
 // linked: a program that plays no sound maps none of it. Without GStreamer, without a
 // plugin for the file's format or without an output device, playing is silent and the
 // sound simply is not playing.
+#include <cstdint>
+
 #include "framework/text.h"
 
 struct _GstElement;
@@ -12,11 +14,17 @@ namespace fw::internal {
 // The version of the library the program was built against, as the system names it.
 extern const char kSoundLibrary[];
 
+// Larger AIFF files are not played: each is read whole to be converted.
+constexpr int64_t kLargestAiff = int64_t{64} << 20;
+
 // One file's pipeline, made on the first Start. Used from one thread only; nothing
 // here waits for the sound.
 class SoundPipeline {
  public:
-  explicit SoundPipeline(String path);
+  // `aiff`: the file is AIFF, which plays converted to WAV (aiff_to_wav.h) as it is
+  // on the first Start; one that does not convert, or is larger than kLargestAiff,
+  // does not play.
+  SoundPipeline(String path, bool aiff);
   ~SoundPipeline();
   SoundPipeline(const SoundPipeline&) = delete;
   SoundPipeline& operator=(const SoundPipeline&) = delete;
@@ -30,9 +38,12 @@ class SoundPipeline {
 
  private:
   bool Make();
+  String WavInMemory();
   void Rewind();
 
   String path_;
+  bool aiff_;
+  int memoryFile_ = -1;              // owned: the AIFF's samples as WAV
   _GstElement* pipeline_ = nullptr;  // owned
   bool looping_ = false;
   bool playing_ = false;

@@ -54,16 +54,6 @@ std::string TemporaryName(const std::string& name) {
   return temporary;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(written));
-  }
-  return true;
-}
-
 // A file system that cannot sync (EINVAL) has nothing more to write; any other
 // failure means the data may not have reached the disk.
 bool SyncedToDisk(int fd) { return ::fsync(fd) == 0 || errno == EINVAL; }
@@ -80,6 +70,16 @@ bool FolderSynced(const std::string& folder) {
 }
 
 }  // namespace
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
 
 WholeSave::WholeSave(std::string path) : path_(FollowLinks(std::move(path))) {}
 

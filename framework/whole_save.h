@@ -43,6 +43,10 @@ class WholeSave {
   bool failed_ = false;
 };
 
+// Writes all of `bytes` to the file `fd`, going on after an interrupted write; false
+// when a write fails (a full disk).
+bool WriteAll(int fd, std::string_view bytes);
+
 // True for the name of a save's temporary, as WholeSave makes them.
 bool IsSaveTemporaryName(std::string_view name);
 

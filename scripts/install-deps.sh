@@ -13,8 +13,9 @@ pkgs=(
   libgl-dev libglx-dev
   qt6-qpa-plugins
   fonts-liberation
-  # What plays a custom reminder sound (WAV, MP3, Ogg, FLAC): GStreamer, whose headers
-  # the build reads and whose library the program loads on the first play.
+  # What plays a custom reminder sound (WAV, MP3, Ogg, FLAC; AIFF once the program has
+  # made it WAV): GStreamer, whose headers the build reads and whose library the
+  # program loads on the first play.
   libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop's address book, and the private session bus its tests run on.

@@ -1,14 +1,14 @@
 // The device seams: what tests see instead of beeps, boxes, speech, sound and browsers.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QThread>
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "framework/aiff_to_wav.h"
 #include "framework/devices.h"
 #include "support/test_support.h"
 
@@ -98,45 +98,139 @@ TEST_F(DeviceSound, PlayingLoopingAndStoppingAreSeenByTests) {
   EXPECT_EQ(events, (std::vector<std::string>{"play " + path, "loop " + path, "stop " + path}));
 }
 
-// A fifth of a second of silence, 8 kHz mono 16-bit.
-std::string SilentWav() {
-  const uint32_t dataBytes = 8000 / 5 * 2;
-  auto le = [](uint32_t v, int n) {
-    std::string s;
-    for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return s;
-  };
-  return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(8000, 4) +
-         le(16000, 4) + le(2, 2) + le(16, 2) + "data" + le(dataBytes, 4) + std::string(dataBytes, '\0');
+std::string LittleEndian(uint64_t v, int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+  return s;
+}
+std::string BigEndian(uint64_t v, int n) {
+  std::string s = LittleEndian(v, n);
+  return {s.rbegin(), s.rend()};
 }
 
-// Turns the event loop for `ms` milliseconds, or until `done` holds.
-bool RunEventsFor(int ms, const std::function<bool()>& done = [] { return false; }) {
-  QDeadlineTimer deadline(ms);
-  while (!deadline.hasExpired()) {
-    if (done()) return true;
-    QCoreApplication::processEvents();
-    QThread::msleep(10);
-  }
-  return done();
+// A plain PCM WAV at 8 kHz, of an even number of bytes.
+std::string Wav(int channels, int bits, const std::string& samples) {
+  const int frameBytes = channels * bits / 8;
+  return "RIFF" + LittleEndian(36 + samples.size(), 4) + "WAVEfmt " + LittleEndian(16, 4) +
+         LittleEndian(1, 2) + LittleEndian(channels, 2) + LittleEndian(8000, 4) + LittleEndian(8000 * frameBytes, 4) +
+         LittleEndian(frameBytes, 2) + LittleEndian(bits, 2) + "data" + LittleEndian(samples.size(), 4) + samples;
+}
+
+// A fifth of a second of silence, 8 kHz mono 16-bit.
+std::string SilentWav() { return Wav(1, 16, std::string(8000 / 5 * 2, '\0')); }
+
+std::string Chunk(const std::string& id, const std::string& body) {
+  return id + BigEndian(body.size(), 4) + body + std::string(body.size() % 2, '\0');
+}
+
+// An 8 kHz AIFF of whole frames of `sampleBytes` bytes: COMM, then SSND. An AIFF-C,
+// with an empty compression name, when a compression is given. In the plain AIFF
+// the fields stand at 20 (channels), 22 (frames), 26 (bits), 28 (rate), 42 (SSND's
+// size), 46 (its offset) and 54 (the samples).
+std::string Aiff(int channels, int bits, const std::string& samples, const std::string& compression = "") {
+  const size_t frames = samples.size() / channels / ((bits + 7) / 8);
+  const std::string rate = BigEndian(16383 + 12, 2) + BigEndian(uint64_t{8000} << (63 - 12), 8);
+  std::string comm = BigEndian(channels, 2) + BigEndian(frames, 4) + BigEndian(bits, 2) + rate;
+  if (!compression.empty()) comm += compression + std::string(2, '\0');
+  const std::string chunks = Chunk("COMM", comm) + Chunk("SSND", std::string(8, '\0') + samples);
+  return "FORM" + BigEndian(4 + chunks.size(), 4) + (compression.empty() ? "AIFF" : "AIFC") + chunks;
 }
 
 // Through the system's player (a null output where the machine has no sound device):
 // a single play ends by itself, a looping one goes on past its end until stopped.
+// The AIFF files play as WAV, which the player reads, in each kind of WAV.
 TEST_F(DeviceSound, ASoundPlaysToItsEndOrLoopsUntilStopped) {
-  auto sound = fw::OpenAsSound(Write("silence.wav", SilentWav()));
-  ASSERT_NE(sound, nullptr);
-  sound->Play();
-  EXPECT_TRUE(sound->IsPlaying());
-  EXPECT_TRUE(RunEventsFor(30000, [&] { return !sound->IsPlaying(); })) << "the single play never ended";
+  const int frames = 8000 / 5;
+  std::vector<std::shared_ptr<fw::Sound>> sounds;
+  for (const auto& [name, bytes] : std::vector<std::pair<std::string, std::string>>{
+           {"silence.wav", SilentWav()},
+           {"silence.aif", Aiff(1, 16, std::string(frames * 2, '\0'))},
+           {"8-bit-odd-length.aif", Aiff(1, 8, std::string(frames + 1, '\0'))},
+           {"little-endian.aifc", Aiff(2, 16, std::string(frames * 4, '\0'), "sowt")},
+           {"24-bit.aif", Aiff(1, 24, std::string(frames * 3, '\0'))},
+           {"float.aifc", Aiff(1, 32, std::string(frames * 4, '\0'), "fl32")},
+           {"surround.aif", Aiff(6, 16, std::string(frames * 12, '\0'))}}) {
+    sounds.push_back(fw::OpenAsSound(Write(name, bytes)));
+    ASSERT_NE(sounds.back(), nullptr) << name;
+  }
+  auto anyPlays = [&] { return std::any_of(sounds.begin(), sounds.end(), [](auto& s) { return s->IsPlaying(); }); };
+  for (auto& sound : sounds) sound->Play();
+  EXPECT_TRUE(anyPlays());
+  EXPECT_TRUE(testsupport::RunEventsFor(30000, [&] { return !anyPlays(); })) << "a single play never ended";
 
-  sound->PlayLooping();
-  RunEventsFor(1000);  // five times its length
-  EXPECT_TRUE(sound->IsPlaying());
-  sound->Stop();
-  EXPECT_FALSE(sound->IsPlaying());
-  RunEventsFor(300);
-  EXPECT_FALSE(sound->IsPlaying());
+  for (auto& sound : sounds) sound->PlayLooping();
+  testsupport::RunEventsFor(1000);  // five times their length
+  for (auto& sound : sounds) {
+    EXPECT_TRUE(sound->IsPlaying()) << sound->Path();
+    sound->Stop();
+    EXPECT_FALSE(sound->IsPlaying());
+  }
+  testsupport::RunEventsFor(300);
+  EXPECT_FALSE(anyPlays());
+}
+
+TEST_F(DeviceSound, AnAiffBecomesAWavOfTheSameSamples) {
+  using fw::internal::AiffToWav;
+  using namespace std::string_literals;
+  EXPECT_EQ(AiffToWav(Aiff(1, 16, "\x12\x34\x80\x01")), Wav(1, 16, "\x34\x12\x01\x80"));
+  EXPECT_EQ(AiffToWav(Aiff(1, 16, "\x12\x34", "twos")), Wav(1, 16, "\x34\x12"));
+  EXPECT_EQ(AiffToWav(Aiff(2, 16, "\x34\x12\x01\x80", "sowt")), Wav(2, 16, "\x34\x12\x01\x80"));
+  EXPECT_EQ(AiffToWav(Aiff(1, 8, "\x80\xFF\x00\x7F"s)), Wav(1, 8, "\x00\x7F\x80\xFF"s));  // signed to unsigned
+  EXPECT_EQ(AiffToWav(Aiff(1, 8, "\x80\xFF\x00"s)), Wav(1, 8, "\x00\x7F"s));  // no odd length, which the player refuses
+  EXPECT_EQ(AiffToWav(Aiff(1, 12, "\x12\x30")), Wav(1, 16, "\x30\x12"));  // left-justified in whole bytes
+
+  // Beyond 16 bits, floats and more than two channels: the extensible format, whose
+  // samples follow its 68-byte header.
+  auto extensible = [](const std::string& aiff, uint16_t format) {
+    const std::optional<std::string> wav = AiffToWav(aiff);
+    if (!wav || wav->substr(20, 2) != LittleEndian(0xFFFE, 2) || wav->substr(44, 2) != LittleEndian(format, 2))
+      return std::string("not extensible");
+    return wav->substr(68);
+  };
+  EXPECT_EQ(extensible(Aiff(2, 24, "\x01\x02\x03\xFF\xFE\xFD"), 1), "\x03\x02\x01\xFD\xFE\xFF");
+  EXPECT_EQ(extensible(Aiff(1, 32, "\x3F\x80\x00\x00"s, "fl32"), 3), "\x00\x00\x80\x3F"s);
+  EXPECT_EQ(extensible(Aiff(1, 64, "\x3F\xF0\0\0\0\0\0\0"s, "FL64"), 3), "\0\0\0\0\0\0\xF0\x3F"s);
+  EXPECT_EQ(extensible(Aiff(3, 16, "\x00\x01\x00\x02\x00\x03"s), 1), "\x01\x00\x02\x00\x03\x00"s);
+
+  // Other chunks, odd ones padded, and samples after an offset in SSND.
+  std::string aiff = Aiff(1, 16, "");
+  aiff = aiff.substr(0, 38) + Chunk("NAME", "odd") + Chunk("SSND", BigEndian(2, 4) + BigEndian(0, 4) + "--\x12\x34");
+  aiff.replace(4, 4, BigEndian(aiff.size() - 8, 4));
+  aiff.replace(22, 4, BigEndian(1, 4));
+  EXPECT_EQ(AiffToWav(aiff), Wav(1, 16, "\x34\x12"));
+}
+
+// A damaged file gives no sound, and the alarm that would play it is not playing.
+TEST_F(DeviceSound, ADamagedAiffGivesNoSound) {
+  const std::string good = Aiff(1, 16, "\x12\x34\x56\x78");
+  ASSERT_TRUE(fw::internal::AiffToWav(good));
+  for (size_t cut = 0; cut < good.size(); ++cut) EXPECT_EQ(fw::internal::AiffToWav(good.substr(0, cut)), std::nullopt) << cut;
+
+  auto with = [&](size_t at, const std::string& bytes) { return std::string(good).replace(at, bytes.size(), bytes); };
+  const std::string ulaw = Aiff(1, 16, "\x12\x34", "ulaw");
+  for (const auto& [what, bytes] : std::vector<std::pair<std::string, std::string>>{
+           {"no channels", with(20, BigEndian(0, 2))},
+           {"too many channels", with(20, BigEndian(65535, 2))},
+           {"no frames", with(22, BigEndian(0, 4))},
+           {"no bits", with(26, BigEndian(0, 2))},
+           {"33 bits", with(26, BigEndian(33, 2))},
+           {"rate 0", with(28, std::string(10, '\0'))},
+           {"rate infinite", with(28, "\x7F\xFF")},
+           {"rate negative", with(28, "\xC0")},
+           {"rate absurd", with(28, "\x40\xFF")},
+           {"SSND past the end", with(42, BigEndian(0xFFFFFFF0, 4))},
+           {"offset past SSND", with(46, BigEndian(5, 4))},
+           {"FORM smaller than its type", with(4, BigEndian(2, 4))},
+           {"no COMM", with(12, "comm")},
+           {"no SSND", with(38, "ssnd")},
+           {"AIFF-C with AIFF's COMM", with(8, "AIFC")},
+           {"a compression we cannot read", ulaw}}) {
+    EXPECT_EQ(fw::internal::AiffToWav(bytes), std::nullopt) << what;
+    auto sound = fw::OpenAsSound(Write("damaged.aif", bytes));
+    ASSERT_NE(sound, nullptr) << what;  // still known as a sound by its content
+    sound->PlayLooping();
+    EXPECT_FALSE(sound->IsPlaying()) << what;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include "support/test_support.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -110,6 +113,16 @@ bool RunsWithoutPrivileges() {
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0 && output.find("[  PASSED  ] 1 test.") != std::string::npos)
       << "as the user nobody:\n" << output;
   return false;
+}
+
+bool RunEventsFor(int ms, const std::function<bool()>& done) {
+  QDeadlineTimer deadline(ms);
+  while (!deadline.hasExpired()) {
+    if (done()) return true;
+    QCoreApplication::processEvents();
+    QThread::msleep(10);
+  }
+  return done();
 }
 
 std::string ReadFile(const std::string& path) {

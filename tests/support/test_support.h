@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -50,6 +51,9 @@ class FifoWatch {
 // once. In that child, or where the tests run as another user, it answers true and the
 // test goes on, as a user whom a chmod stops.
 bool RunsWithoutPrivileges();
+
+// Turns the event loop for `ms` milliseconds, or until `done` holds; whether it holds.
+bool RunEventsFor(int ms, const std::function<bool()>& done = [] { return false; });
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);

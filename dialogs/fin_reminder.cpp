@@ -43,9 +43,11 @@ void Window::Event_Open() {
   quaqua = 0;
 }
 
-// A window that set its sound looping stays with it; the others beep once a second.
+// A window that set its sound looping stays with it while it plays; the others beep
+// once a second. So does one whose sound cannot play (no player, no decoder for its
+// format, a damaged file): its loop stops at once, and the alarm is never silent.
 void Window::Timer1_Action(fw::Object&) {
-  if (IsClosed() || suono_) return;
+  if (IsClosed() || (suono_ && suono_->IsPlaying())) return;
   if (++quaqua >= 10) {
     fw::Beep();
     quaqua = 0;

@@ -36,8 +36,8 @@ class Window : public fw::Window {
   int32_t quaqua = 0;  // timer ticks since the last beep, 0..9
 
  private:
-  // The sound this window set looping, none when it beeps. The window stops exactly
-  // this sound when it closes, whatever the preferences say by then.
+  // The sound this window set looping, none when it beeps from the start. The window
+  // stops exactly this sound when it closes, whatever the preferences say by then.
   std::shared_ptr<fw::Sound> suono_;
 };
 

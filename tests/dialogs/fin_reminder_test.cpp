@@ -119,6 +119,23 @@ TEST_F(ReminderWindow, TheUsersSoundLoopsWithoutBeepsAndOkStopsIt) {
   EXPECT_FALSE(sound->IsPlaying());
 }
 
+// Mend: a sound the system's player cannot play (here a damaged file; as well no
+// player, or no decoder for its format) stops at once, and the alarm falls back to the
+// beep rather than stay silent.
+TEST_F(ReminderWindow, ASoundThatCannotPlayLeavesTheAlarmToTheBeep) {
+  fw::SetSoundEventHandlerForTesting(nullptr);
+  auto sound = SoundFile("damaged.wav");  // a WAV header and nothing after it
+  UseSound(sound);
+  fin_reminder::Window& w = fin_reminder::fin_reminder();
+  ASSERT_TRUE(testsupport::RunEventsFor(30000, [&] { return !sound->IsPlaying(); }));
+  fw::ResetBeepCountForTesting();  // the window's own timer ran meanwhile
+  Ticks(w, 20);
+  EXPECT_EQ(fw::BeepCountForTesting(), 2);
+  PressOk(w);
+  Ticks(w, 20);
+  EXPECT_EQ(fw::BeepCountForTesting(), 2);
+}
+
 TEST_F(ReminderWindow, TheCloseBoxStopsTheUsersSound) {
   auto sound = SoundFile("bell.wav");
   UseSound(sound);

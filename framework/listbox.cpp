@@ -50,6 +50,8 @@ Listbox::Listbox() {
   table->verticalHeader()->hide();
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  // Tab goes on to the next control; walking the cells with it would never let go.
+  table->setTabKeyNavigation(false);
   table->setSortingEnabled(false);  // rows stay where code puts them
   table->horizontalHeader()->setSectionsClickable(true);
   table->horizontalHeader()->setHighlightSections(false);

@@ -192,3 +192,18 @@ TEST_F(ListboxTest, WrittenCellsReachTheViewTogether) {
   EXPECT_EQ(changed[1].at(0).value<QModelIndex>().row(), 2);
   EXPECT_EQ(l.Cell(1, 1), "x");
 }
+
+// As every other control, the list hands the focus on with Tab: a keyboard user who
+// tabs into it (also where it stands out of sight) can tab out again.
+TEST_F(ListboxTest, TabLeavesTheListForTheNextControlWhileArrowsMoveInIt) {
+  Listbox& l = List();
+  EditField& after = Add<EditField>("EditField1", 10, 220, 100, 22);
+  ShowActive();
+  l.SetListIndex(0);
+  QTableView* t = TableOf(l);
+  t->setFocus();
+  QTest::keyClick(t, Qt::Key_Down);
+  EXPECT_EQ(l.ListIndex(), 1);
+  QTest::keyClick(t, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), EditorOf(after));
+}

@@ -68,6 +68,9 @@ bool ControlView::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Leave:
       if (from == widget_) owner_._RaiseAction("MouseExit");
       break;
+    case QEvent::Move:
+      if (from == widget_) BringFocusIntoSight(widget_->window());
+      break;
     default:
       break;
   }

@@ -114,6 +114,14 @@ struct KeyContext {
   int previous;
 };
 
+// True when no part of the widget lies within its window's content: a control moved
+// beyond the window's edge, or one that a narrower window cuts off.
+bool OutOfSight(const QWidget* w);
+// When the keyboard focus in `top` stands on a control out of sight, it moves on to the
+// next control in sight as Tab would (or nowhere, with none), so that no key typed next
+// lands in a field the user cannot see.
+void BringFocusIntoSight(QWidget* top);
+
 // Access for tests and framework code.
 QWidget* WidgetOf(const RectControl& c);
 QWidget* ContentWidgetOf(const Window& w);

@@ -88,10 +88,18 @@ class StayAboveOnceShown : public QObject {
   }
 };
 
+QWidget* Step(QWidget* w, bool next) { return next ? w->nextInFocusChain() : w->previousInFocusChain(); }
+
+bool TakesTabFocus(QWidget* w) {
+  return (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() && w->isEnabled() &&
+         w->isVisibleTo(w->window()) && !OutOfSight(w);
+}
+
 // The top-level window: the close box, minimising and activation.
 class TopWidget : public QWidget {
  public:
   explicit TopWidget(Window& w) : window_(w) {}
+  void FocusNextInSight() { focusNextPrevChild(true); }
 
  protected:
   // Keys no control took: Return presses the default button and Escape the cancel
@@ -111,6 +119,20 @@ class TopWidget : public QWidget {
       }
     }
     QWidget::keyPressEvent(e);
+  }
+  // Tab and Shift+Tab pass over controls out of sight, as the toolkit passes over
+  // hidden ones; the order is the toolkit's.
+  bool focusNextPrevChild(bool next) override {
+    QWidget* from = focusWidget();
+    if (!from) return QWidget::focusNextPrevChild(next);
+    for (QWidget* w = Step(from, next); w && w != from; w = Step(w, next)) {
+      if (TakesTabFocus(w)) {
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+      }
+    }
+    if (OutOfSight(from)) from->clearFocus();
+    return true;
   }
   void closeEvent(QCloseEvent* e) override {
     window_._UserClose();
@@ -163,6 +185,7 @@ class ContentWidget : public QWidget {
   }
   void resizeEvent(QResizeEvent* e) override {
     QWidget::resizeEvent(e);
+    BringFocusIntoSight(window());
     if (window()->isVisible()) window_._ContentResized(e->size().width(), e->size().height());
   }
 
@@ -171,6 +194,23 @@ class ContentWidget : public QWidget {
 };
 
 }  // namespace
+
+// Each enclosing widget clips what shows of it.
+bool OutOfSight(const QWidget* w) {
+  QRect shown = w->rect();
+  for (const QWidget* c = w; !c->isWindow() && c->parentWidget(); c = c->parentWidget()) {
+    shown = shown.translated(c->pos()).intersected(c->parentWidget()->rect());
+    if (shown.isEmpty()) return true;
+  }
+  return false;
+}
+
+void BringFocusIntoSight(QWidget* top) {
+  QWidget* focus = top ? top->focusWidget() : nullptr;
+  if (focus && OutOfSight(focus)) {
+    if (auto* t = dynamic_cast<TopWidget*>(top)) t->FocusNextInSight();
+  }
+}
 
 // --- WindowView ------------------------------------------------------------------------------
 

@@ -169,6 +169,38 @@ TEST_F(WindowShown, ContentAreaLiesUnderTheMenuBar) {
   EXPECT_EQ(top->width(), 258);
 }
 
+// No key lands in a field the user cannot see: Tab and Shift+Tab pass over controls
+// beyond the window's edge, and the focus leaves a control that moves out of sight or
+// that a narrower window cuts off.
+TEST_F(WindowShown, TheKeyboardFocusStaysOnControlsInSight) {
+  EditField& a = Add<EditField>("a", 10, 10, 100, 22);
+  EditField& beyond = Add<EditField>("beyond", 500, 10, 100, 22);
+  EditField& b = Add<EditField>("b", 10, 50, 100, 22);
+  EditField& right = Add<EditField>("right", 300, 50, 80, 22);
+  ShowActive();
+  auto focused = [] { return QApplication::focusWidget(); };
+  EditorOf(a)->setFocus();
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  EXPECT_EQ(focused(), EditorOf(b));
+  QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(focused(), EditorOf(a));
+
+  b.SetLeft(b.Left() + 600);
+  EXPECT_EQ(focused(), EditorOf(a)) << "the focus was elsewhere";
+  EditorOf(right)->setFocus();
+  right.SetLeft(right.Left() + 600);
+  EXPECT_EQ(focused(), EditorOf(a));
+
+  right.SetLeft(300);
+  EditorOf(right)->setFocus();
+  window->SetWidth(258);
+  QApplication::processEvents();
+  EXPECT_EQ(focused(), EditorOf(a));
+  QTest::keyClick(focused(), Qt::Key_Tab);
+  EXPECT_EQ(focused(), EditorOf(a)) << "the only one in sight";
+  (void)beyond;
+}
+
 TEST_F(WindowShown, DrawIntoPaintsTheBackgroundAndControls) {
   window->SetBackColor(RGB(230, 230, 230));
   Rectangle& r = Add<Rectangle>("Rectangle1", 6, 17, 20, 20);

@@ -1,7 +1,9 @@
 // Windows: construction order, members by name, events, and the on-screen window.
 #include "framework/window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -9,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -104,13 +107,22 @@ class TopWidget : public QWidget {
  protected:
   // Keys no control took: Return presses the default button and Escape the cancel
   // button, in any window (the toolkit does this only for its own dialogs). A
-  // multi-line field keeps Return for its line breaks, even a read-only one.
+  // multi-line field keeps Return for its line breaks, even a read-only one. A button
+  // the user has tabbed to answers Return itself, as in the desktop's own dialogs:
+  // Return on a focused "Cancel" must never press the default "Delete".
   void keyPressEvent(QKeyEvent* e) override {
     const bool isReturn = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     const bool isEscape = e->key() == Qt::Key_Escape;
     const bool plain = e->modifiers() == Qt::NoModifier ||
                        (e->key() == Qt::Key_Enter && e->modifiers() == Qt::KeypadModifier);
     const bool multiLineFocus = qobject_cast<QPlainTextEdit*>(focusWidget()) != nullptr;
+    if (plain && isReturn) {
+      if (QAbstractButton* focused = FocusedPressButton()) {
+        e->accept();
+        focused->click();
+        return;
+      }
+    }
     if (plain && (isEscape || (isReturn && !multiLineFocus))) {
       if (PushButton* b = AnsweringButton(window_, isEscape)) {
         e->accept();
@@ -133,6 +145,13 @@ class TopWidget : public QWidget {
     }
     if (OutOfSight(from)) from->clearFocus();
     return true;
+  }
+  // A push or bevel button with the keyboard focus; none for a tick box or a radio
+  // button, which Return does not change.
+  QAbstractButton* FocusedPressButton() const {
+    auto* b = qobject_cast<QAbstractButton*>(focusWidget());
+    if (!b || !b->isEnabled() || qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b)) return nullptr;
+    return b;
   }
   void closeEvent(QCloseEvent* e) override {
     window_._UserClose();

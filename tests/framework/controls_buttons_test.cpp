@@ -121,6 +121,7 @@ TEST_F(ButtonTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
   PushButton& other = Add<PushButton>("PushButton3", 190, 140, 120, 20, 3);
   EditField& line = Add<EditField>("EditField1", 10, 10, 200, 22);
   EditField& note = Add<EditField>("EditField2", 10, 40, 200, 60);
+  CheckBox& box = Add<CheckBox>("CheckBox1", 220, 10, 80, 20);
   note.SetMultiLine(true);
   cancel.SetCancel(true);
   proceed.SetDefault(true);
@@ -155,11 +156,18 @@ TEST_F(ButtonTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
   QTest::keyClick(EditorOf(note), Qt::Key_Escape);
   EXPECT_EQ(senders.size(), 4u);
 
-  // Return on another focused button, or with nothing focused, still means the default.
+  // A button the user has tabbed to answers Return itself, the cancel button too; a
+  // tick box does not, and with nothing focused Return still means the default.
   WidgetOf(other)->setFocus();
   QTest::keyClick(WidgetOf(other), Qt::Key_Return);
+  WidgetOf(cancel)->setFocus();
+  QTest::keyClick(WidgetOf(cancel), Qt::Key_Return);
+  WidgetOf(box)->setFocus();
+  QTest::keyClick(WidgetOf(box), Qt::Key_Return);
+  EXPECT_FALSE(box.Value());
+  WidgetOf(box)->clearFocus();
   QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return);
-  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1, 2, 2, 1, 1}));
+  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1, 2, 2, 3, 2, 1, 1}));
 
   // Keys with modifiers, and buttons the user could not click, answer nothing.
   QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return, Qt::ShiftModifier);
@@ -167,7 +175,7 @@ TEST_F(ButtonTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
   cancel.SetVisible(false);
   QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return);
   QTest::keyClick(TopWidgetOf(*window), Qt::Key_Escape);
-  EXPECT_EQ(senders.size(), 6u);
+  EXPECT_EQ(senders.size(), 8u);
 }
 
 TEST_F(ButtonTest, AWindowWithoutSuchButtonsIgnoresReturnAndEscape) {

@@ -5,8 +5,10 @@
 #include <filesystem>
 #include <optional>
 
+#include "framework/devices.h"
 #include "framework/files.h"
 #include "framework/thread.h"
+#include "resources/texttable.h"
 #include "store/copy_choice.h"
 #include "store/file_formats.h"
 #include "store/globali.h"
@@ -166,6 +168,28 @@ NotesSource ChooseSource() {
   return source;
 }
 
+// Whether lines read are whole by `judge`; none read counts as whole.
+template <class Judge>
+bool Whole(const std::optional<Lines>& lines, Judge judge) {
+  if (!lines) return true;
+  copies::Found found;
+  judge(*lines, found);
+  return found.wellFormed;
+}
+
+// An older file goes once the year files hold it. One that was not whole held what they
+// could not take (lines before its first record, records past 31 December): it is moved
+// beside itself under a free name rather than deleted, and the user told.
+void RetireOlderFile(const fw::FolderItem& file, bool whole) {
+  if (whole) {
+    file.Delete();
+    return;
+  }
+  const fw::FolderItem aside = copies::FreeAsideName(file);
+  if (file.Rename(aside.Name()))
+    fw::MsgBox(resources::Filled(resources::kWhatCouldBeReadUsedMessage, {file.AbsolutePath(), aside.Name()}));
+}
+
 void CloseCell(int cell, fw::String& text) {
   if (cell < 1 || cell > fmt::kCellCount) return;  // lines outside the 372 records belong to no day
   if (!text.empty()) ++notequante;
@@ -270,6 +294,9 @@ void ripristinanote() {
   NotesSource source = ChooseSource();
   std::optional<Lines>& notesLines = source.notesCopy.content;
   std::optional<Lines>& stylesLines = source.stylesCopy.content;
+  // Judged before reading, which takes the lines; year files were judged when chosen.
+  const bool notesWhole = !source.older || Whole(notesLines, JudgeNotes);
+  const bool stylesWhole = !source.older || Whole(stylesLines, JudgeStyles);
   if (notesLines) ReadNotes(*notesLines);
   if (stylesLines) ReadStyles(*stylesLines);
   const bool notesRead = notesLines.has_value(), stylesRead = stylesLines.has_value();
@@ -281,8 +308,8 @@ void ripristinanote() {
     const SaveReport saved = SaveYear();
     TellCopiesNotKept(saved);
     if (!saved.AnyFileLost()) {
-      if (notesRead) source.notes.Delete();
-      if (stylesRead) source.styles.Delete();
+      if (notesRead) RetireOlderFile(source.notes, notesWhole);
+      if (stylesRead) RetireOlderFile(source.styles, stylesWhole);
     }
   }
   OnDisk() = {nota, fontecolore};

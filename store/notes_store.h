@@ -14,9 +14,10 @@ namespace Globali {
 // would replace that holds what the one used does not is kept aside first and the user
 // told (copy_choice.h).
 // The older "vlqnote.txt" / "vlqfont.txt" are taken for this year when neither copy
-// has the year, and deleted once it is saved; beside a program whose folder cannot be
-// written, where they cannot be deleted, only until a year is saved in the fallback
-// folder. Touches no control: the callers set the month label and rebuild the month
+// has the year, and deleted once it is saved (one that is not whole is moved beside
+// itself under a free name instead, and the user told); beside a program whose folder
+// cannot be written, where they cannot be deleted, only until a year is saved in the
+// fallback folder. Touches no control: the callers set the month label and rebuild the month
 // grid and the note panel.
 void ripristinanote();
 // Writes annoload to both copies, each on its own. True when both were written; the

@@ -195,6 +195,24 @@ TEST_F(NotesStore, OlderStyleFileAloneGivesEmptyNotesAndItsStyles) {
   EXPECT_FALSE(FileExists(app("vlqfont.txt")));
 }
 
+// Mend: an older file that is not whole (lines before its first record, records past
+// 31 December, a style file of another length) holds what the year files cannot take;
+// it is kept beside itself before it is removed, and the user told.
+TEST_F(NotesStore, ADamagedOlderFileIsKeptBesideItselfBeforeItIsRemoved) {
+  const std::string notes = "stray\n" + NotesFile({{3, "old note"}}) + kStart + "\nbeyond\n";
+  const std::string styles = StylesFile("218") + "424\n";
+  WriteFile(app("vlqnote.txt"), notes);
+  WriteFile(app("vlqfont.txt"), styles);
+  Globali::ripristinanote();
+  EXPECT_EQ(Globali::nota(3, 1), "old note");
+  EXPECT_FALSE(FileExists(app("vlqnote.txt")));
+  EXPECT_FALSE(FileExists(app("vlqfont.txt")));
+  EXPECT_EQ(ReadFile(app("vlqnote.txt.bak")), notes);
+  EXPECT_EQ(ReadFile(app("vlqfont.txt.bak")), styles);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_NE(messages[0].find("vlqnote.txt.bak"), std::string::npos);
+}
+
 // Mend: the older files are the only place their notes live until the year files are
 // written; when no copy can be written they stay.
 TEST_F(NotesStore, OlderFilesStayWhenTheYearFilesCannotBeWritten) {

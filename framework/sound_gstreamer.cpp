@@ -26,7 +26,7 @@ namespace {
 #define VELQORA_GST_FUNCTIONS(F)                                                                  \
   F(gst_init_check) F(gst_element_factory_make) F(gst_filename_to_uri) F(gst_element_set_state) \
   F(gst_element_seek_simple) F(gst_element_get_bus) F(gst_bus_pop_filtered) F(gst_message_unref) \
-  F(gst_object_unref) F(g_object_set) F(g_free) F(g_error_free)
+  F(gst_object_unref) F(g_object_set) F(g_free) F(g_error_free) F(gst_element_query_duration)
 
 // The library, loaded and started on the first play for the rest of the process
 // (GLib's types cannot be unloaded); unusable when it is missing or fails to start.
@@ -124,6 +124,13 @@ void SoundPipeline::Rewind() {
   if (!Library().gst_element_seek_simple(pipeline_, GST_FORMAT_TIME, flags, 0)) Stop();
 }
 
+// A file with no samples ends as soon as it starts: looped, it would play for good
+// without a sound, and an alarm relying on it would stay silent.
+bool SoundPipeline::LastsNothing() const {
+  gint64 duration = -1;
+  return Library().gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &duration) && duration == 0;
+}
+
 bool SoundPipeline::Poll() {
   if (!playing_) return false;
   const Gst& g = Library();
@@ -134,10 +141,10 @@ bool SoundPipeline::Poll() {
     if (!message) break;
     const bool ended = GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
     g.gst_message_unref(message);
-    if (ended && looping_)
+    if (ended && looping_ && !LastsNothing())
       Rewind();
     else
-      Stop();  // at its end, or it cannot play here (no decoder, no output device)
+      Stop();  // at its end, or it cannot be heard (no decoder, no output device, no samples)
   }
   g.gst_object_unref(bus);
   return playing_;

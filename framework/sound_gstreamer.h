@@ -40,6 +40,7 @@ class SoundPipeline {
   bool Make();
   String WavInMemory();
   void Rewind();
+  bool LastsNothing() const;
 
   String path_;
   bool aiff_;

@@ -167,6 +167,12 @@ TEST_F(DeviceSound, ASoundPlaysToItsEndOrLoopsUntilStopped) {
   }
   testsupport::RunEventsFor(300);
   EXPECT_FALSE(anyPlays());
+
+  // A sound of no length is never heard: it does not loop, so a reminder beeps instead.
+  auto empty = fw::OpenAsSound(Write("empty.wav", Wav(1, 16, "")));
+  ASSERT_NE(empty, nullptr);
+  empty->PlayLooping();
+  EXPECT_TRUE(testsupport::RunEventsFor(5000, [&] { return !empty->IsPlaying(); })) << "an empty sound loops";
 }
 
 TEST_F(DeviceSound, AnAiffBecomesAWavOfTheSameSamples) {

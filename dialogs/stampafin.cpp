@@ -6,10 +6,12 @@
 #include "dialogs/printed_pages.h"
 #include "dialogs/stampafin_design.h"
 #include "framework/controls.h"
+#include "framework/devices.h"
 #include "framework/printing.h"
 #include "framework/properties.h"
 #include "framework/window_instance.h"
 #include "mainwindow/layout/blob_encoders.h"
+#include "resources/texttable.h"
 #include "store/globali.h"
 
 namespace stampafin {
@@ -19,9 +21,13 @@ namespace {
 namespace layout = fin_main::layout;
 
 // The printer dialog gets no page setup: the printouts are laid out for A4 portrait,
-// as the dialog's first line tells the user. The job ends when the page is let go.
+// as the dialog's first line tells the user. A PDF file that could not be written is
+// told by its full path, so the user can print again elsewhere.
 void PrintWith(void (*printout)(fw::PrinterGraphics&)) {
-  if (std::unique_ptr<fw::PrinterGraphics> page = fw::OpenPrinterDialog()) printout(*page);
+  std::unique_ptr<fw::PrinterGraphics> page = fw::OpenPrinterDialog();
+  if (!page) return;
+  printout(*page);
+  if (!page->Finish()) fw::MsgBox(resources::Filled(resources::kCouldNotSaveMessage, {page->OutputFile()}));
 }
 
 }  // namespace

@@ -13,13 +13,11 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QStringList>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <optional>
 
 #include "framework/graphics_qt.h"
+#include "framework/memory_staged_save.h"
 
 namespace fw {
 
@@ -133,19 +131,6 @@ Graphics& MeasuringPort(Picture& scratch, const Graphics& state) {
   return g;
 }
 
-// A printed file holds the diary as much as its data files do, so it is its owner's
-// only, as they are, from before its first byte: the PDF writer keeps the mode of a
-// file that is there. Only a regular file is touched (the user may print to a device).
-void MakeOutputFileOwnerOnly(const QPrinter& printer) {
-  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) return;
-  const int fd = ::open(QFile::encodeName(printer.outputFileName()).constData(),
-                        O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR);
-  if (fd < 0) return;
-  struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) (void)::fchmod(fd, S_IRUSR | S_IWUSR);
-  ::close(fd);
-}
-
 // Where a job's pages go: a printer, or the record kept for tests.
 class PageSink {
  public:
@@ -154,19 +139,26 @@ class PageSink {
   // output cannot take it, and the drawing is then dropped.
   virtual Graphics* StartPage() = 0;
   virtual void NextPageCalled() {}
-  virtual void Finish() = 0;
+  // False when a file the job went into could not be written whole.
+  virtual bool Finish() = 0;
+  // The full path of the file the job goes into; "" for a printer.
+  virtual String OutputFile() const { return {}; }
 };
 
+// A printed file holds the diary as much as its data files do, so it is written as
+// they are: whole beside its place, then renamed into it, its owner's only (0600).
+// Qt's PDF engine ignores write errors, so it writes into memory, which is then saved
+// into the file; a device or a FIFO the user prints to is written directly.
 class PrinterSink : public PageSink {
  public:
-  PrinterSink(std::unique_ptr<QPrinter> printer, int w, int h) : printer_(std::move(printer)), w_(w), h_(h) {}
+  PrinterSink(std::unique_ptr<QPrinter> printer, int w, int h)
+      : printer_(std::move(printer)), file_(FileOf(*printer_)), w_(w), h_(h) {}
   ~PrinterSink() override { PrinterSink::Finish(); }
 
   Graphics* StartPage() override {
     if (broken_) return nullptr;
     if (!painter_.isActive()) {
-      MakeOutputFileOwnerOnly(*printer_);
-      broken_ = !painter_.begin(printer_.get());
+      broken_ = !StageInMemory() || !painter_.begin(printer_.get());
       if (broken_) return nullptr;
       graphics_ = GraphicsForPainter(&painter_, w_, h_);
     } else if (!printer_->newPage()) {
@@ -179,12 +171,34 @@ class PrinterSink : public PageSink {
     painter_.scale(scale, scale);
     return graphics_.get();
   }
-  void Finish() override {
-    if (painter_.isActive()) painter_.end();
+  bool Finish() override {
+    if (painter_.isActive()) {
+      painter_.end();
+      if (staged_ && !staged_->Commit()) broken_ = true;
+    }
+    staged_.reset();
+    return !broken_ || file_.empty();
   }
+  String OutputFile() const override { return file_; }
 
  private:
+  static String FileOf(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::PdfFormat) return {};
+    return QFile::encodeName(QFileInfo(printer.outputFileName()).absoluteFilePath()).toStdString();
+  }
+  // False when the job cannot go into memory.
+  bool StageInMemory() {
+    if (file_.empty() || !MemoryStagedSave::Suits(file_)) return true;
+    staged_ = std::make_unique<MemoryStagedSave>(file_);
+    const std::string memory = staged_->MemoryName();
+    if (memory.empty()) return false;
+    printer_->setOutputFileName(QFile::decodeName(memory.c_str()));
+    return true;
+  }
+
   std::unique_ptr<QPrinter> printer_;
+  String file_;
+  std::unique_ptr<MemoryStagedSave> staged_;
   QPainter painter_;
   std::unique_ptr<Graphics> graphics_;
   int w_, h_;
@@ -272,8 +286,9 @@ class RecordingSink : public PageSink {
   void NextPageCalled() override {
     if (PrintedJob* job = Job()) ++job->nextPageCalls;
   }
-  void Finish() override {
+  bool Finish() override {
     if (PrintedJob* job = Job()) job->finished = true;
+    return true;
   }
 
  private:
@@ -299,12 +314,14 @@ class PrinterPort : public PrinterGraphics {
     sink_->NextPageCalled();
     pageStarted_ = false;
   }
-  void Finish() override {
-    if (finished_) return;
+  bool Finish() override {
+    if (finished_) return written_;
     finished_ = true;
     target_ = nullptr;
-    sink_->Finish();
+    written_ = sink_->Finish();
+    return written_;
   }
+  String OutputFile() const override { return sink_->OutputFile(); }
 
   void DrawLine(int x1, int y1, int x2, int y2) override {
     if (Graphics* g = Target()) g->DrawLine(x1, y1, x2, y2);
@@ -362,6 +379,7 @@ class PrinterPort : public PrinterGraphics {
   Graphics* target_ = nullptr;
   bool pageStarted_ = false;
   bool finished_ = false;
+  bool written_ = true;
   Picture scratch_;
 };
 

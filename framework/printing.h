@@ -1,8 +1,9 @@
 #pragma once
 // Printing. A PrinterSetup carries a page setup as text (SetupString), which the page
 // setup dialog edits. OpenPrinterDialog asks for a printer and answers the first
-// page's graphics, or none when the user cancels; the job is finished when the page
-// graphics is let go (destroyed) or Finish() is called.
+// page's graphics, or none when the user cancels; the job is finished when Finish() is
+// called, which tells whether a file it went into was written, or when the page
+// graphics is let go (destroyed).
 //
 // Page coordinates are points (1/72 inch) from the top left of the printable area;
 // text sizes are points as well. A page is started by the first drawing on it, so a
@@ -51,7 +52,13 @@ class PrinterGraphics : public Graphics {
   // The next drawing goes on a new page.
   virtual void NextPage() = 0;
   // Ends the job (sends it to the printer or file). Drawing afterwards does nothing.
-  virtual void Finish() = 0;
+  // False when the job went into a file (a PDF) that could not be written whole: a
+  // regular file that was there then stays as it was (a device is written directly).
+  // A job to a printer, or that drew nothing (and so wrote no file), answers true.
+  // Later calls answer the same.
+  virtual bool Finish() = 0;
+  // The full path of the file the job goes into; "" for a printer.
+  virtual String OutputFile() const = 0;
 };
 
 // The printer dialog, with no parent window. `setup` (may be none) gives the page;

@@ -1,5 +1,11 @@
 // Printing and page setup, through the framework's printing seam: no dialog shows,
-// the test answers for the user and reads the recorded pages.
+// the test answers for the user and reads the recorded pages, or has the job go the
+// real way into a PDF file.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,6 +16,7 @@
 #include "framework/printing.h"
 #include "store/globali.h"
 #include "support/main_window_fixture.h"
+#include "support/small_tmpfs.h"
 
 namespace {
 
@@ -31,6 +38,7 @@ class Printing : public testsupport::MainWindowFixture {
   }
   void TearDown() override {
     if (stampafin::Window* d = stampafin::OpenDialogForTesting()) d->Close();
+    fw::SetPrintToFileForTesting("");
     fw::SetPrinterDialogHandlerForTesting(nullptr);
     fw::SetPageSetupDialogHandlerForTesting(nullptr);
     fw::ResetApplicationForTesting();
@@ -54,6 +62,30 @@ class Printing : public testsupport::MainWindowFixture {
     Globali::contatto.Redim(count, 9);
     for (int k = 1; k <= count; ++k)
       for (int f = 0; f <= 9; ++f) Globali::contatto(k, f) = "c" + std::to_string(k) + "f" + std::to_string(f);
+  }
+  // The user chooses to print to the PDF file `path`: the job goes the real way. The
+  // messages are those of this print alone.
+  void PrintToFileThenPress(const std::string& path, const char* button) {
+    messages.clear();
+    fw::SetPrinterDialogHandlerForTesting(nullptr);
+    fw::SetPrintToFileForTesting(path);
+    PrintCommandThenPress(button);
+  }
+  // A PDF file's pages; none when it is not a whole PDF.
+  static int PdfPages(const std::string& pdf) {
+    const size_t end = pdf.rfind("%%EOF");
+    const bool whole = pdf.rfind("%PDF-", 0) == 0 && end != std::string::npos &&
+                       pdf.find_first_not_of("\r\n", end + 5) == std::string::npos;
+    if (!whole) return 0;
+    int pages = 0;
+    for (size_t at = 0; (at = pdf.find("/Type /Page", at)) != std::string::npos; at += 11)
+      if (pdf.compare(at + 11, 1, "s") != 0) ++pages;
+    return pages;
+  }
+  static std::set<std::string> Names(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) names.insert(e.path().filename());
+    return names;
   }
   static const fw::PrintedJob& OnlyJob() {
     const auto& jobs = fw::PrintedJobsForTesting();
@@ -315,6 +347,47 @@ TEST_F(Printing, CancellingPrintsNothingAndClosesTheDialog) {
   EXPECT_EQ(printerDialogs, 2);
   EXPECT_TRUE(fw::PrintedJobsForTesting().empty());
   EXPECT_EQ(stampafin::OpenDialogForTesting(), nullptr);
+}
+
+// Mend: printing to a PDF file writes it whole or not at all. A good print is a whole
+// PDF with every page, and a device printed to is written, not replaced; on a full
+// disk the user is told, and the PDF that was there stays as it was, with nothing
+// left beside it.
+TEST_F(Printing, APdfThatCannotBeWrittenWholeIsToldAndKeepsTheFileThatWasThere) {
+  Contacts(16);
+  const std::string good = MainWindowFixture::app("contacts.pdf");
+  PrintToFileThenPress(good, "PushButton3");
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(PdfPages(testsupport::ReadFile(good)), 2);
+  const std::string device = MainWindowFixture::app("null");
+  struct stat st {};
+  if (::mknod(device.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0) {  // root only
+    PrintToFileThenPress(device, "PushButton3");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(::stat(device.c_str(), &st) == 0 && S_ISCHR(st.st_mode));
+  }
+
+  testsupport::SmallTmpfs disk;
+  if (!disk.Ready()) GTEST_SKIP() << disk.WhyNot();
+  const std::string pdf = disk.path() + "/contacts.pdf", old = "%PDF-1.4 of last week\n%%EOF\n";
+  testsupport::WriteFile(pdf, old);
+  ASSERT_TRUE(disk.Fill());
+  PrintToFileThenPress(pdf, "PushButton3");
+  EXPECT_EQ(messages, std::vector<fw::String>{"Could not save " + pdf + "."});
+  EXPECT_TRUE(testsupport::ReadFile(pdf) == old) << "the old PDF changed";
+  EXPECT_EQ(Names(disk.path()), (std::set<std::string>{"contacts.pdf", "filler"}));
+}
+
+// Mend: so is a PDF into a folder the user cannot write in.
+TEST_F(Printing, APdfIntoAFolderThatCannotBeWrittenIsTold) {
+  if (!testsupport::RunsWithoutPrivileges()) return;
+  const std::string folder = MainWindowFixture::app("locked");
+  testsupport::MakeDirs(folder);
+  ASSERT_EQ(::chmod(folder.c_str(), 0555), 0);
+  Contacts(1);
+  PrintToFileThenPress(folder + "/contacts.pdf", "PushButton3");
+  EXPECT_EQ(messages, std::vector<fw::String>{"Could not save " + folder + "/contacts.pdf."});
+  EXPECT_TRUE(Names(folder).empty());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -102,7 +103,7 @@ bool TakesTabFocus(QWidget* w) {
 class TopWidget : public QWidget {
  public:
   explicit TopWidget(Window& w) : window_(w) {}
-  void FocusNextInSight() { focusNextPrevChild(true); }
+  void FocusNextInSight() { MoveFocus(true); }
 
  protected:
   // Keys no control took: Return presses the default button and Escape the cancel
@@ -132,9 +133,17 @@ class TopWidget : public QWidget {
     }
     QWidget::keyPressEvent(e);
   }
-  // Tab and Shift+Tab pass over controls out of sight, as the toolkit passes over
-  // hidden ones; the order is the toolkit's.
+  // Tab and Shift+Tab. Only a button reached this way is one the user chose: the
+  // toolkit's activation also puts the focus on the first button of a window with no
+  // field, where Return must still press the default.
   bool focusNextPrevChild(bool next) override {
+    const bool moved = MoveFocus(next);
+    tabbedTo_ = focusWidget();
+    return moved;
+  }
+  // Passes over controls out of sight, as the toolkit passes over hidden ones; the
+  // order is the toolkit's.
+  bool MoveFocus(bool next) {
     QWidget* from = focusWidget();
     if (!from) return QWidget::focusNextPrevChild(next);
     for (QWidget* w = Step(from, next); w && w != from; w = Step(w, next)) {
@@ -146,11 +155,12 @@ class TopWidget : public QWidget {
     if (OutOfSight(from)) from->clearFocus();
     return true;
   }
-  // A push or bevel button with the keyboard focus; none for a tick box or a radio
-  // button, which Return does not change.
+  // A push or bevel button the user has tabbed to and that still has the keyboard
+  // focus; none for a tick box or a radio button, which Return does not change.
   QAbstractButton* FocusedPressButton() const {
     auto* b = qobject_cast<QAbstractButton*>(focusWidget());
-    if (!b || !b->isEnabled() || qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b)) return nullptr;
+    if (!b || b != tabbedTo_ || !b->isEnabled() || qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b))
+      return nullptr;
     return b;
   }
   void closeEvent(QCloseEvent* e) override {
@@ -180,6 +190,7 @@ class TopWidget : public QWidget {
 
  private:
   Window& window_;
+  QPointer<QWidget> tabbedTo_;  // the control the user last moved the focus to with Tab
 };
 
 // The content area: background colour, backdrop, clicks on the background.

@@ -134,17 +134,23 @@ TEST_F(ButtonTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
   });
   ShowActive();
 
+  // The window's activation puts the focus on its first control, here the cancel
+  // button: the user chose no button, so Return still means the default.
+  ASSERT_EQ(QApplication::focusWidget(), WidgetOf(cancel));
+  QTest::keyClick(WidgetOf(cancel), Qt::Key_Return);
+  EXPECT_EQ(senders, (std::vector<int32_t>{1}));
+
   line.SetFocus();
   QTest::keyClick(EditorOf(line), Qt::Key_Return);
-  EXPECT_EQ(senders, (std::vector<int32_t>{1}));
+  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1}));
   EXPECT_EQ(keyDowns, 1) << "the field sees the key once, before the button";
   QTest::keyClick(EditorOf(line), Qt::Key_Enter, Qt::KeypadModifier);
   QTest::keyClick(EditorOf(line), Qt::Key_Escape);
-  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1, 2}));
+  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1, 1, 2}));
 
   keepReturn = true;  // the field's KeyDown takes Return: no button
   QTest::keyClick(EditorOf(line), Qt::Key_Return);
-  EXPECT_EQ(senders.size(), 3u);
+  EXPECT_EQ(senders.size(), 4u);
 
   // A multi-line field keeps Return for its line breaks; Escape still cancels.
   note.SetFocus();
@@ -152,22 +158,24 @@ TEST_F(ButtonTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
   EXPECT_EQ(note.Text(), "\r");
   note.SetReadOnly(true);
   QTest::keyClick(EditorOf(note), Qt::Key_Return);
-  EXPECT_EQ(senders.size(), 3u);
-  QTest::keyClick(EditorOf(note), Qt::Key_Escape);
   EXPECT_EQ(senders.size(), 4u);
+  QTest::keyClick(EditorOf(note), Qt::Key_Escape);
+  EXPECT_EQ(senders.size(), 5u);
 
   // A button the user has tabbed to answers Return itself, the cancel button too; a
   // tick box does not, and with nothing focused Return still means the default.
-  WidgetOf(other)->setFocus();
+  line.SetFocus();
+  QTest::keyClick(EditorOf(line), Qt::Key_Backtab, Qt::ShiftModifier);
   QTest::keyClick(WidgetOf(other), Qt::Key_Return);
-  WidgetOf(cancel)->setFocus();
+  QTest::keyClick(WidgetOf(other), Qt::Key_Backtab, Qt::ShiftModifier);
+  QTest::keyClick(WidgetOf(proceed), Qt::Key_Backtab, Qt::ShiftModifier);
   QTest::keyClick(WidgetOf(cancel), Qt::Key_Return);
   WidgetOf(box)->setFocus();
   QTest::keyClick(WidgetOf(box), Qt::Key_Return);
   EXPECT_FALSE(box.Value());
   WidgetOf(box)->clearFocus();
   QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return);
-  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1, 2, 2, 3, 2, 1, 1}));
+  EXPECT_EQ(senders, (std::vector<int32_t>{1, 1, 1, 2, 2, 3, 2, 1, 1}));
 
   // Keys with modifiers, and buttons the user could not click, answer nothing.
   QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return, Qt::ShiftModifier);
@@ -175,7 +183,7 @@ TEST_F(ButtonTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
   cancel.SetVisible(false);
   QTest::keyClick(TopWidgetOf(*window), Qt::Key_Return);
   QTest::keyClick(TopWidgetOf(*window), Qt::Key_Escape);
-  EXPECT_EQ(senders.size(), 8u);
+  EXPECT_EQ(senders.size(), 9u);
 }
 
 TEST_F(ButtonTest, AWindowWithoutSuchButtonsIgnoresReturnAndEscape) {

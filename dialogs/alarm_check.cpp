@@ -38,6 +38,11 @@ bool IsClockText(const fw::String& t) {
   return true;
 }
 
+// "hh:mm" that a clock can show.
+bool IsClockTime(const fw::String& t) {
+  return IsClockText(t) && fw::Val(fw::Left(t, 2)) < 24 && fw::Val(fw::Mid(t, 4, 2)) < 60;
+}
+
 // "am" or "pm" in any letter case, or "" when there is none. "pm" right after the
 // minutes counts whatever follows it ("6:25pmTom"), as it always has. After one blank,
 // and for "am" also right after the minutes, it counts only when no letter follows, so
@@ -100,7 +105,7 @@ void timeriz::Event_Run() {
   for (int64_t k = 1; k <= n; ++k) {
     const fw::String& entry = listed[static_cast<size_t>(k)];
     // An emptied entry has fired and waits for the next scan.
-    if (!entry.empty() && TimeOf(entry) == Globali::oraattuale) fired.push_back(static_cast<int32_t>(k));
+    if (!entry.empty() && IsDue(TimeOf(entry))) fired.push_back(static_cast<int32_t>(k));
     fw::YieldToNextThread();
   }
 
@@ -108,6 +113,7 @@ void timeriz::Event_Run() {
     Run();
     return;
   }
+  missedAfter_.reset();  // the leap is caught up; a check started by Run alone rings the current minute
   if (fired.empty()) return;
   for (int32_t k : fired) Globali::allarme(k) = "";
   // Behind the lock, and behind reminders still waiting from it, a reminder waits its
@@ -117,6 +123,17 @@ void timeriz::Event_Run() {
     return;
   }
   RaiseReminder(Globali::oraattuale, Globali::testodioggi);
+}
+
+void timeriz::RunWithMissed(const std::optional<fw::String>& after) {
+  if (!IsQueuedOrRunning()) missedAfter_ = after;
+  Run();
+}
+
+// Text order is time order for "hh:mm".
+bool timeriz::IsDue(const fw::String& t) const {
+  const fw::String& now = Globali::oraattuale;
+  return t == now || (missedAfter_ && IsClockTime(t) && *missedAfter_ < t && t < now);
 }
 
 void timeriz::RingNextHeld() {

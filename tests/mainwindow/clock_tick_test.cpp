@@ -109,6 +109,37 @@ TEST_F(ClockTick, MidnightWithThePanelBrowsedElsewhereArmsTodaysNote) {
   EXPECT_EQ(w->Member<fw::EditField>("EditField1").Text(), "0:00 new day");
 }
 
+// Mend: a minute the clock leaps over between two ticks (a machine suspended and
+// resumed, a clock put forward, the hour daylight saving skips) still rings, at the
+// next tick, once; a clock put back rings nothing twice, and a minute that passed with
+// reminders off still does not ring later.
+TEST_F(ClockTick, AMinuteTheClockLeapsOverRingsAtTheNextTick) {
+  WriteToday("2:30 a\r10:05 b\r10:06 c\rx 9:61\r10:40 d");
+  TickAt(1, 59, 59);
+  TickAt(3, 0, 1);
+  EXPECT_EQ(TakeReminder(), "03:00");
+  TickAt(10, 4, 59);
+  TickAt(10, 7, 1);  // two missed minutes, one window
+  EXPECT_EQ(TakeReminder(), "10:07");
+  TickAt(10, 7, 3);
+  TickAt(9, 0, 1);
+  TickAt(10, 8, 1);
+  EXPECT_EQ(TakeReminder(), std::nullopt);
+
+  Globali::pref_reminder = false;
+  TickAt(10, 40, 1);
+  Globali::pref_reminder = true;
+  TickAt(10, 41, 1);
+  EXPECT_EQ(TakeReminder(), std::nullopt);
+
+  // Midnight passed while suspended: the new day's reminders due by now ring.
+  Globali::nota(8, 12) = "0:30 x\r7:00 y\r9:00 z";
+  TickOn(2026, 12, 8, 8, 0, 1);
+  EXPECT_EQ(TakeReminder(), "08:00");
+  TickOn(2026, 12, 8, 9, 0, 1);
+  EXPECT_EQ(TakeReminder(), "09:00");
+}
+
 class NewYearsEve : public ClockTick {
  protected:
   NewYearsEve() { today = {2026, 12, 31, 23, 59, 0}; }

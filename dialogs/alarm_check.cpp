@@ -28,6 +28,9 @@ std::vector<fw::String> Entries(const Globali::TextList& list) {
 
 bool IsLetter(const fw::String& c) { return fw::Uppercase(c) != fw::Lowercase(c); }
 
+// A blank, also the no-break ones that text copied from a calendar puts around a time.
+bool IsBlank(uint32_t code) { return code == ' ' || code == 0xA0 || code == 0x202F; }
+
 bool IsDigit(const fw::String& c) { return c.size() == 1 && c[0] >= '0' && c[0] <= '9'; }
 
 // "hh:mm" in digits.
@@ -49,7 +52,7 @@ bool IsClockTime(const fw::String& t) {
 // a word such as "amber" is no such mark.
 fw::String HalfOfDay(const fw::String& afterMinutes) {
   if (fw::Lowercase(fw::Left(afterMinutes, 2)) == "pm") return "pm";
-  const fw::String rest = fw::Left(afterMinutes, 1) == " " ? fw::Mid(afterMinutes, 2) : afterMinutes;
+  const fw::String rest = IsBlank(fw::Asc(afterMinutes)) ? fw::Mid(afterMinutes, 2) : afterMinutes;
   const fw::String half = fw::Lowercase(fw::Left(rest, 2));
   if ((half != "am" && half != "pm") || IsLetter(fw::Mid(rest, 3, 1))) return "";
   return half;
@@ -61,7 +64,7 @@ fw::String HalfOfDay(const fw::String& afterMinutes) {
 fw::String TimeOf(const fw::String& candidate) {
   fw::String t = fw::Left(candidate, 5);
   const uint32_t first = fw::Asc(t);
-  if (first == ' ' || first == 13 || first == 9) t = "0" + fw::Right(t, 4);
+  if (IsBlank(first) || first == 13 || first == 9) t = "0" + fw::Right(t, 4);
   if (!IsClockText(t)) return t;
   const fw::String half = HalfOfDay(fw::Mid(candidate, 6));
   auto hour = static_cast<int64_t>(fw::Val(fw::Left(t, 2)));

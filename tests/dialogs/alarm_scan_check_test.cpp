@@ -21,9 +21,10 @@ TEST_F(ReminderFixture, EveryFormFiresOnceAtItsMinuteAndNotBefore) {
 }
 
 // Mend: "pm" or "am" counts right after the minutes, whatever follows "pm" there, or
-// after one blank when no letter follows, in any letter case. With pm the hours 0 to
-// 11 are the afternoon's and noon stays 12; with am hour 12 is midnight. A word that
-// merely begins with "am" or "pm" after a blank is no such mark.
+// after one blank (a no-break one too, as copied from a calendar) when no letter
+// follows, in any letter case. With pm the hours 0 to 11 are the afternoon's and noon
+// stays 12; with am hour 12 is midnight. A word that merely begins with "am" or "pm"
+// after a blank is no such mark. A no-break blank before a one-digit hour is a blank.
 TEST_F(ReminderFixture, PmAndAmCountRightAfterTheMinutesOrAfterOneBlank) {
   const std::vector<std::pair<std::string, std::string>> rings{
       {"lunch 12:30pm", "12:30"},   {"x 12:30am", "00:30"},        {"tea 6:25pm", "18:25"},
@@ -32,7 +33,8 @@ TEST_F(ReminderFixture, PmAndAmCountRightAfterTheMinutesOrAfterOneBlank) {
       {"at 0:30pm", "12:30"},       {"post 6:26 PM", "18:26"},     {"call 6:27 pm\rTom", "18:27"},
       {"6:25 pm, Tom", "18:25"},    {"ends 6:29 pM", "18:29"},     {"late 12:05 am", "00:05"},
       {"see 12:15 amber", "12:15"}, {"see 12:16amber", "12:16"},   {"bus 6:28 pmt", "06:28"},
-      {"night 00:30", "00:30"}};
+      {"night 00:30", "00:30"},     {"tea 6:31\u202FPM", "18:31"}, {"bus\u00A07:15", "07:15"},
+      {"x 12:20\u00A0am", "00:20"}};
   for (const auto& [note, minute] : rings) {
     WriteToday(note);
     EXPECT_EQ(WalkTheDay(), Fired{minute + "@" + minute}) << note;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "framework/devices.h"
 #include "store/copy_choice.h"
@@ -32,6 +33,13 @@ String TrueFalse(bool b) { return b ? "true" : "false"; }
 // name no file the program could use, so it is kept as no file.
 bool OnOneLine(const String& s) { return s.find_first_of("\r\n") == String::npos; }
 String UsablePath(const String& path) { return OnOneLine(path) ? path : String(); }
+
+// The password field takes a pasted line end with the password; on its line in the file
+// the password is what was typed around it.
+String OnItsLine(String text) {
+  std::erase_if(text, [](char c) { return c == '\r' || c == '\n'; });
+  return text;
+}
 
 // What a line holds in a file the program wrote: a whole number in a range, "true" or
 // "false", or any text.
@@ -78,7 +86,7 @@ const std::array<Line, kLineCount> kLines{{
                   [] { pwutilizza = 0; }},
     // While the stored password has not been matched in this run (the lock was not
     // passed, or was off), it is still the user's password and is written back.
-    /* 3 password */ {kText, [] { return password.empty() ? wordpass : password; },
+    /* 3 password */ {kText, [] { return OnItsLine(password.empty() ? wordpass : password); },
                       [](const String& t) { password = t; },
                       [] {}},
     /* 4 red */ {NumberIn(0, 255), [] { return Decimal(col_r); },

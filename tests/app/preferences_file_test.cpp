@@ -291,6 +291,27 @@ TEST_F(PreferencesFile, APathWithALineBreakIsWrittenAsNoFile) {
   EXPECT_EQ(lines[14], "true");
 }
 
+// A password pasted with its line end (the password field takes one) would push every
+// later value a line down: the next start would read the colours, the view and the
+// switches from the wrong lines and call the file damaged.
+TEST_F(PreferencesFile, APasswordWithALineBreakIsWrittenOnItsOneLine) {
+  Globali::password = "";
+  Globali::wordpass = "Sec\r\nret\n";
+  prefs::WriteBothCopies();
+  const auto lines = LinesOf(appCopy());
+  ASSERT_EQ(lines.size(), 15u);
+  EXPECT_EQ(lines[2], "Secret");
+
+  Globali::col_r = Globali::visua = 0;
+  Globali::pref_reverse = false;
+  prefs::Read(hooks);
+  EXPECT_EQ(Globali::password, "Secret");
+  EXPECT_EQ(Globali::col_r, 7);
+  EXPECT_EQ(Globali::visua, 2);
+  EXPECT_TRUE(Globali::pref_reverse);
+  EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(PreferencesFile, OneCopyThatCannotBeWrittenDoesNotStopTheOther) {
   testsupport::MakeDirs(appCopy());  // a folder where the file should go
   const Globali::SaveReport r = prefs::WriteBothCopies();

@@ -160,13 +160,18 @@ std::vector<std::string> EnglishLanguageFileLines() {
   return lines;
 }
 
+// One pass over the message, so that a value holding a mark (a folder named "Diary^1")
+// is never filled in itself.
 std::string Filled(std::string_view message, std::initializer_list<std::string_view> values) {
-  std::string out(message);
-  size_t n = 0;
-  for (std::string_view value : values) {
-    const std::string mark = "^" + std::to_string(n++);
-    const size_t at = out.find(mark);
-    if (at != std::string::npos) out.replace(at, mark.size(), value);
+  std::string out;
+  for (size_t i = 0; i < message.size(); ++i) {
+    const size_t n = i + 1 < message.size() ? static_cast<size_t>(message[i + 1] - '0') : values.size();
+    if (message[i] == '^' && n < values.size() && n < 10) {
+      out += values.begin()[n];
+      ++i;
+    } else {
+      out += message[i];
+    }
   }
   return out;
 }

@@ -162,4 +162,11 @@ TEST(TextTable, MessageBoxTextsSeparateTheirPartsWithTwoCarriageReturns) {
             "English LANGUAGE.txt file created in Velqora folder");
 }
 
+// A file's path is put into a message as it stands, even when it holds a mark itself.
+TEST(TextTable, MessagesTakeTheirValuesAsTheyStand) {
+  EXPECT_EQ(resources::Filled(resources::kKeptAsideMessage, {"/home/ann/Diary^1/vlqprefs.txt", "vlqprefs.txt.bak"}),
+            "/home/ann/Diary^1/vlqprefs.txt was damaged.\r\rIt was kept as vlqprefs.txt.bak beside it.");
+  EXPECT_EQ(resources::Filled("^1 and ^0, ^2", {"a", "b"}), "b and a, ^2");
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include "framework/controls.h"
 #include "framework/devices.h"
 #include "framework/properties.h"
+#include "framework/text.h"
 #include "framework/window_instance.h"
 #include "store/globali.h"
 
@@ -32,10 +33,12 @@ void Window::CheckBox1_Action(fw::Object&) {
 }
 
 // The entry is compared exactly, letter case included. A wrong or missing entry
-// beeps and leaves the window as it is.
+// beeps and leaves the window as it is. Line breaks a paste brought along are no part
+// of it, as the preferences file keeps the password on one line without them.
 void Window::PushButton1_Action(fw::Object&) {
   using namespace Globali;
-  const fw::String entry = Member<fw::EditField>("EditField1").Text();
+  const fw::String typed = Member<fw::EditField>("EditField1").Text();
+  const fw::String entry = fw::ReplaceAll(fw::ReplaceAll(typed, "\r", ""), "\n", "");
   if (pwutilizza != 1) {
     Close();
     return;

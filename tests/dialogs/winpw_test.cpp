@@ -216,6 +216,19 @@ TEST_F(PasswordWindow, OnlyTheExactPasswordOpensTheLock) {
   EXPECT_TRUE(DiaryShows());
 }
 
+// Mend: a password pasted with its line end was stored without it (the preferences file
+// keeps it on one line), so the same paste at the next start was refused.
+TEST_F(PasswordWindow, APastedLineEndIsNoPartOfThePassword) {
+  Globali::pwutilizza = 1;
+  Globali::password = "";
+  Enter("Secret\r\n");
+  EXPECT_EQ(Globali::wordpass, "Secret");
+  Globali::password = "Secret";
+  StartLocked();
+  Enter("Secret\n");
+  EXPECT_TRUE(DiaryShows());
+}
+
 // Mend: the field had no keyboard focus when the window opened, so typing went nowhere
 // and Return counted as a wrong attempt.
 TEST_F(PasswordWindow, TheEntryHasTheKeyboardFocusWhenTheWindowOpens) {

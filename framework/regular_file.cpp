@@ -112,6 +112,11 @@ std::optional<std::string> ReadWholeRegularFile(const std::string& path, int64_t
   return Read<std::string>(QString::fromStdString(path), -1, largest);
 }
 
+int OpenRegularFile(const std::string& path) {
+  struct stat st {};
+  return OpenRegular(QString::fromStdString(path), st);
+}
+
 bool RegularFilesHoldSameText(const QString& a, const QString& b) {
   struct stat sa {}, sb {};
   const int x = OpenRegular(a, sa);

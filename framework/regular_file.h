@@ -11,4 +11,8 @@ namespace fw {
 // nullopt for anything else (missing, not a regular file, larger, unreadable).
 std::optional<std::string> ReadWholeRegularFile(const std::string& path, int64_t largest);
 
+// The regular file at `path` opened for reading (the caller closes it), without ever
+// blocking; -1 for anything else (missing, a FIFO, a device, a folder, unreadable).
+int OpenRegularFile(const std::string& path);
+
 }  // namespace fw

@@ -68,33 +68,38 @@ SoundPipeline::~SoundPipeline() {
     Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
     Library().gst_object_unref(pipeline_);
   }
-  if (memoryFile_ >= 0) ::close(memoryFile_);
+  if (file_ >= 0) ::close(file_);
 }
 
 // GStreamer's AIFF parser comes with a large set of plugins we do not install, so an
-// AIFF file plays as WAV from a file in memory, gone with the process however it ends.
-// Its name, which the player opens anew (and so seeks in freely); empty when the file
-// does not convert.
-String SoundPipeline::WavInMemory() {
-  if (memoryFile_ < 0) {
-    const std::optional<std::string> aiff = ReadWholeRegularFile(path_, kLargestAiff);
-    const std::optional<std::string> wav = aiff ? AiffToWav(*aiff) : std::nullopt;
-    if (!wav) return {};
-    memoryFile_ = ::memfd_create("velqora-sound.wav", MFD_CLOEXEC);
-    if (memoryFile_ >= 0 && !WriteAll(memoryFile_, *wav)) {
-      ::close(memoryFile_);
-      memoryFile_ = -1;
-    }
-    if (memoryFile_ < 0) return {};
+// AIFF file plays as WAV from a file in memory, gone with the process however it ends;
+// -1 when the file does not convert.
+int SoundPipeline::WavInMemory() const {
+  const std::optional<std::string> aiff = ReadWholeRegularFile(path_, kLargestAiff);
+  const std::optional<std::string> wav = aiff ? AiffToWav(*aiff) : std::nullopt;
+  if (!wav) return -1;
+  const int memory = ::memfd_create("velqora-sound.wav", MFD_CLOEXEC);
+  if (memory >= 0 && !WriteAll(memory, *wav)) {
+    ::close(memory);
+    return -1;
   }
-  return "/proc/self/fd/" + std::to_string(memoryFile_);
+  return memory;
+}
+
+// The name the player opens the sound by (and so seeks in freely), which stays with
+// what was opened here: a file replaced since by a FIFO or a device, which the player
+// would wait on for good and the whole program with it, is never handed over. Empty
+// when there is nothing to play.
+String SoundPipeline::OpenedFile() {
+  if (file_ < 0) file_ = aiff_ ? WavInMemory() : OpenRegularFile(path_);
+  return file_ < 0 ? String() : "/proc/self/fd/" + std::to_string(file_);
 }
 
 bool SoundPipeline::Make() {
   if (pipeline_) return true;
   const Gst& g = Library();
   if (!g.Usable()) return false;
-  const String file = aiff_ ? WavInMemory() : path_;
+  const String file = OpenedFile();
   if (file.empty()) return false;
   gchar* uri = g.gst_filename_to_uri(file.c_str(), nullptr);
   if (!uri) return false;

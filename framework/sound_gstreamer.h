@@ -38,13 +38,14 @@ class SoundPipeline {
 
  private:
   bool Make();
-  String WavInMemory();
+  int WavInMemory() const;
+  String OpenedFile();
   void Rewind();
   bool LastsNothing() const;
 
   String path_;
   bool aiff_;
-  int memoryFile_ = -1;              // owned: the AIFF's samples as WAV
+  int file_ = -1;                    // owned: what the player reads, the AIFF's samples as WAV
   _GstElement* pipeline_ = nullptr;  // owned
   bool looping_ = false;
   bool playing_ = false;

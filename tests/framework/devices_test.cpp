@@ -1,9 +1,11 @@
 // The device seams: what tests see instead of beeps, boxes, speech, sound and browsers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -167,6 +169,18 @@ TEST_F(DeviceSound, ASoundPlaysToItsEndOrLoopsUntilStopped) {
   }
   testsupport::RunEventsFor(300);
   EXPECT_FALSE(anyPlays());
+
+  // A sound file replaced by a FIFO after it was chosen is never waited on: the player
+  // would wait for a writer for good, and the whole program with it.
+  for (const char* name : {"was-wav.wav", "was-aiff.aif"}) {
+    const std::string path = Write(name, std::string(name).ends_with(".wav") ? SilentWav() : Aiff(1, 16, "\0\0"));
+    auto replaced = fw::OpenAsSound(path);
+    ASSERT_NE(replaced, nullptr);
+    ASSERT_EQ(std::remove(path.c_str()), 0);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    replaced->PlayLooping();
+    EXPECT_FALSE(replaced->IsPlaying()) << name;
+  }
 
   // A sound of no length is never heard: it does not loop, so a reminder beeps instead.
   auto empty = fw::OpenAsSound(Write("empty.wav", Wav(1, 16, "")));

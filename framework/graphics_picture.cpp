@@ -159,6 +159,14 @@ Picture OpenPictureFile(const String& path) {
   QBuffer buffer(&*bytes);
   QImageReader reader(&buffer);
   reader.setDecideFormatFromContent(true);
+  // A photo larger than the toolkit decodes whole (a 48-megapixel camera's, for one)
+  // opens at a half, a quarter... of its size, which still covers any window it is
+  // stretched to, rather than not at all. Halves, as JPEG decodes straight into them.
+  const QSize size = reader.size();
+  const double most = double(QImageReader::allocationLimit()) * 1024 * 1024 / 4;
+  int divisor = 1;
+  while (most > 0 && double(size.width() / divisor) * (size.height() / divisor) > most) divisor *= 2;
+  if (divisor > 1) reader.setScaledSize(size / divisor);
   return PictureFromImage(reader.read());
 }
 

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QResource>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include "framework/application.h"
 #include "framework/graphics.h"
@@ -372,6 +373,20 @@ TEST(PictureFiles, OnlyPictureFilesOpenAsPictures) {
   EXPECT_FALSE(fw::OpenPictureFile(text.toStdString()));
   EXPECT_FALSE(fw::OpenPictureFile(dir.filePath("missing.png").toStdString()));
   EXPECT_FALSE(fw::OpenPictureFile(dir.path().toStdString()));  // a folder
+
+  // Mend: a photo larger than the toolkit decodes whole was refused, and the stored
+  // background with it; it opens scaled down, its shape kept. The limit is lowered here
+  // so that a small file stands for a camera's.
+  const std::string photo = dir.filePath("photo.png").toStdString();
+  ASSERT_TRUE(Filled(3000, 1000, kBlue).Save(photo));
+  const int limit = QImageReader::allocationLimit();
+  QImageReader::setAllocationLimit(8);  // MB: 2 megapixels
+  Picture large = fw::OpenPictureFile(photo);
+  QImageReader::setAllocationLimit(limit);
+  ASSERT_TRUE(large);
+  EXPECT_EQ(large.Width(), 1500);
+  EXPECT_EQ(large.Height(), 500);
+  EXPECT_EQ(large.Pixel(750, 250), kBlue);
 }
 
 TEST(GraphicsSelectColor, TheChoiceReplacesTheColourAndCancelKeepsIt) {

@@ -9,19 +9,19 @@ namespace fw {
 
 namespace {
 std::optional<ScreenArea> areaForTesting;
+}  // namespace
 
-ScreenArea AvailableArea() {
+ScreenArea AvailableScreenArea() {
   if (areaForTesting) return *areaForTesting;
   QScreen* screen = QGuiApplication::primaryScreen();
   if (!screen) return {};
   const QRect r = screen->availableGeometry();
   return {r.x(), r.y(), r.width(), r.height()};
 }
-}  // namespace
 
-int32_t ScreenLeft() { return AvailableArea().left; }
-int32_t ScreenWidth() { return AvailableArea().width; }
-int32_t ScreenHeight() { return AvailableArea().height; }
+int32_t ScreenLeft() { return AvailableScreenArea().left; }
+int32_t ScreenWidth() { return AvailableScreenArea().width; }
+int32_t ScreenHeight() { return AvailableScreenArea().height; }
 
 void SetScreenAreaForTesting(const ScreenArea* area) {
   areaForTesting = area ? std::optional<ScreenArea>(*area) : std::nullopt;

@@ -13,6 +13,7 @@ int32_t ScreenHeight();
 struct ScreenArea {
   int32_t left = 0, top = 0, width = 0, height = 0;
 };
+ScreenArea AvailableScreenArea();  // the area itself, as the three above read it
 void SetScreenAreaForTesting(const ScreenArea* area);  // nullptr: the screen's own again
 
 }  // namespace fw

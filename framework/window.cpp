@@ -16,11 +16,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <optional>
 #include "framework/buttons.h"
 #include "framework/control.h"
 #include "framework/control_widget_qt.h"
 #include "framework/graphics_qt.h"
 #include "framework/menu_qt.h"
+#include "framework/screen.h"
 #include "framework/timer.h"
 
 namespace fw {
@@ -90,6 +92,47 @@ class StayAboveOnceShown : public QObject {
     }
     return false;
   }
+};
+
+// Where a window's frame of this size stands centred in the screen's area for windows;
+// one larger than the area keeps its top left corner (title bar and menu bar) in it.
+// None when there is no screen.
+std::optional<QPoint> CentredCorner(QSize frame) {
+  const ScreenArea area = AvailableScreenArea();
+  if (area.width <= 0 || area.height <= 0) return std::nullopt;
+  return QPoint(area.left + std::max(0, (area.width - frame.width()) / 2),
+                area.top + std::max(0, (area.height - frame.height()) / 2));
+}
+
+bool FitsTheArea(const QRect& frame) {
+  const ScreenArea area = AvailableScreenArea();
+  return QRect(area.left, area.top, area.width, area.height).contains(frame);
+}
+
+// The window manager tells a window's frame only once the window is on screen; a window
+// centred before then may reach past the area's bottom by the title bar's height (on a
+// 1024 x 600 screen, the main window's bottom row). Such a window is centred again with
+// its frame, once; one that fits stays where it showed, so it never jumps.
+class FitFrameOnceKnown : public QObject {
+ public:
+  static void Arm(QWidget* top) {
+    if (QWindow* window = top->windowHandle()) window->installEventFilter(new FitFrameOnceKnown(top, window));
+  }
+
+ private:
+  FitFrameOnceKnown(QWidget* top, QWindow* window) : QObject(window), top_(top), placed_(top->pos()) {}
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() != QEvent::Expose || !static_cast<QWindow*>(watched)->isExposed()) return false;
+    watched->removeEventFilter(this);
+    deleteLater();
+    // Left alone when code or the user has moved it meanwhile.
+    if (top_ && top_->frameSize() != top_->size() && top_->pos() == placed_ && !FitsTheArea(top_->frameGeometry())) {
+      if (auto corner = CentredCorner(top_->frameSize())) top_->move(*corner);
+    }
+    return false;
+  }
+  QPointer<QWidget> top_;
+  QPoint placed_;
 };
 
 QWidget* Step(QWidget* w, bool next) { return next ? w->nextInFocusChain() : w->previousInFocusChain(); }
@@ -483,19 +526,21 @@ void Window::Show() {
   if (closed_) return;
   visible_ = true;
   QWidget* top = view_->top();
+  bool centred = false;
   if (!view_->placed) {
     view_->placed = true;
     top->adjustSize();
     if (!view_->positionSet && (placement_ == 2 || placement_ == 3 || placement_ == 1)) {
-      if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect area = screen->availableGeometry();
-        QSize size = top->sizeHint().expandedTo(top->size());
-        top->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+      const QSize size = top->sizeHint().expandedTo(top->size());
+      if (auto corner = CentredCorner(size + (top->frameSize() - top->size()))) {
+        top->move(*corner);
+        centred = true;
       }
     }
   }
   ApplyModality(*view_, ModalityFor(frame_, *view_));
   if (fullScreen_) top->showFullScreen(); else top->show();
+  if (centred) FitFrameOnceKnown::Arm(top);
   if (top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) StayAboveOnceShown::Arm(top);
   top->raise();
   top->activateWindow();

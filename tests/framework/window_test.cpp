@@ -6,6 +6,7 @@
 #include "controls_fixture.h"
 #include "framework/menu.h"
 #include "framework/properties.h"
+#include "framework/screen.h"
 #include "framework/timer.h"
 
 using namespace fw;
@@ -464,6 +465,31 @@ TEST(WindowPlace, LeftAndTopAreTheClientAreasCornerWhenReadAndWhenSet) {
   reminder.SetTop(reminder.Top() + 10);  // moved while shown
   EXPECT_EQ(clientCorner(), std::pair(150, 130));
   EXPECT_EQ(reminder.Top(), 130);
+}
+
+// Mend: a window centred on a screen smaller than itself (a netbook's 1024 x 600, a large
+// scale factor) had its title bar and menu bar above the screen's top, out of reach.
+TEST(WindowPlace, ACentredWindowLiesInTheScreensAreaAndKeepsItsCornerThereWhenTooLarge) {
+  OpenApplication();
+  const ScreenArea area{40, 30, 700, 400};
+  SetScreenAreaForTesting(&area);
+  auto placed = [](int32_t width, int32_t height) {
+    auto w = std::make_unique<StepWindow>();
+    w->SetPlacement(2);
+    w->SetResizeable(false);
+    w->SetWidth(width);
+    w->SetHeight(height);
+    w->Construct();
+    w->Show();
+    QWidget* top = TopWidgetOf(*w);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(top));
+    QApplication::processEvents();
+    return std::pair{top->frameGeometry().x(), top->frameGeometry().y()};  // the frame's corner
+  };
+  EXPECT_EQ(placed(200, 100), std::pair(40 + 250, 30 + 150));  // fits with its frame: never moved
+  EXPECT_EQ(placed(200, 398), std::pair(40 + 248, 30));  // fits only without its 2-pixel frame
+  EXPECT_EQ(placed(786, 546), std::pair(40, 30));
+  SetScreenAreaForTesting(nullptr);
 }
 
 // Mend: the global floating kind fell behind other programs' windows. It asks the

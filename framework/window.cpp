@@ -206,6 +206,22 @@ class TopWidget : public QWidget {
       return nullptr;
     return b;
   }
+  // A window opens with the keyboard focus in its first field (or list), as on the
+  // platform the program comes from, where no kind of button takes it on opening. The
+  // toolkit would give it to the first control of all, often a button: what the user
+  // typed then went nowhere, and a blank pressed the main window's "Previous day". A
+  // focus the window's own code gave before showing stays; a window with no field keeps
+  // the toolkit's choice.
+  void showEvent(QShowEvent* e) override {
+    QWidget::showEvent(e);
+    if (focusWidget()) return;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+      if ((w->focusPolicy() & Qt::ClickFocus) && !qobject_cast<QAbstractButton*>(w) && TakesTabFocus(w)) {
+        w->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+      }
+    }
+  }
   void closeEvent(QCloseEvent* e) override {
     window_._UserClose();
     if (window_.IsClosed()) e->accept(); else e->ignore();

@@ -126,6 +126,9 @@ TEST_F(StartUp, TheApplicationOpensBeforeTheMainWindowWithTodaySet) {
   EXPECT_EQ(Globali::nota(7, 12), "Dentist 18:25");
   EXPECT_EQ(Globali::notequante, 1);
   EXPECT_EQ(win().Member<fw::StaticText>("mese_label").Text(), "CALENDAR - (1 notes)");
+  // What the user types at once goes into today's note, not to the first button
+  // ("Previous day", which a blank pressed).
+  EXPECT_EQ(fw::TopWidgetOf(win())->focusWidget(), fw::EditorOf(win().Member<fw::EditField>("nota_campo", 0)));
   EXPECT_EQ(FileTypes::pTextPlain.Name, "text/plain");
   EXPECT_EQ(FileTypes::pSpecialAny.MacType, "????");
 }

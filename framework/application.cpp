@@ -94,6 +94,7 @@ struct Lifecycle {
   bool quitRun = false;
   bool inLoop = false;
   bool endingFromOutside = false;  // a signal or the session's end asked the program to end
+  bool displayLost = false;        // ends as the toolkit does on a lost display, with 1
   std::vector<std::function<void()>> afterOpen;
 };
 
@@ -143,7 +144,7 @@ int RunEventLoop() {
   if (QuitHasRun()) return 0;  // quit during start-up: there is no loop to end
   if (State().endingFromOutside) {  // asked while it was still starting
     Quit();
-    return 0;
+    return State().displayLost ? 1 : 0;
   }
   State().inLoop = true;
   int rc = QApplication::exec();
@@ -199,6 +200,12 @@ void QuitOnRequestFromOutside() {
   // start-up a request is noticed only inside a message box, in the middle of loading,
   // and the quit waits for RunEventLoop.
   if (s.inLoop) Quit();
+}
+
+void QuitOnLostDisplay() {
+  State().displayLost = true;
+  QuitOnRequestFromOutside();
+  if (State().inLoop) QCoreApplication::exit(1);
 }
 
 bool EndSession(bool userAtHand) {

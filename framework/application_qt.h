@@ -28,6 +28,12 @@ void QuitOnRequestFromOutside();
 // quit off (false: the program stays); otherwise, or when it does not, the program
 // ends as on a signal (true).
 bool EndSession(bool userAtHand);
+// The display is gone: the program ends as on a signal (during start-up, once it has
+// started), with the exit code the toolkit ends with on a lost display, 1.
+void QuitOnLostDisplay();
+// Makes the display going away under the running program end it as QuitOnLostDisplay
+// does, before the toolkit's own exit. Needs the X display and the GLib main loop.
+void WatchForLostDisplay();
 // Closes the message boxes that are open, as if each were dismissed.
 void CloseMessageBoxes();
 

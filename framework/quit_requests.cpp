@@ -1,5 +1,6 @@
-// Requests to end that come from outside the program: the termination signals and the
-// end of the desktop session. Both end up in the application's ordinary quit.
+// Requests to end that come from outside the program: the termination signals, the
+// end of the desktop session and the display going away. All end up in the
+// application's ordinary quit.
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -62,6 +63,7 @@ void EndOnSignalsAndSessionEnd() {
   static bool installed = false;
   if (installed || !QCoreApplication::instance()) return;
   installed = InstallSignalHandlers();
+  internal::WatchForLostDisplay();
   if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
     QObject::connect(gui, &QGuiApplication::commitDataRequest, gui, OnCommitData, Qt::DirectConnection);
   }

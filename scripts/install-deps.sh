@@ -22,6 +22,9 @@ pkgs=(
   libebook1.2-dev evolution-data-server dbus-daemon
   # A test makes a folder's sync fail through it, as a failing disk would.
   strace
+  # The X connection and main loop the program watches for the display going away,
+  # and the X server a test ends under it, as a crashed desktop would.
+  libxcb1-dev libglib2.0-dev xvfb
 )
 lock_wait_seconds=300
 

@@ -51,8 +51,11 @@ class Program {
   // Where the tests run as root, `withoutPrivileges` starts it as the user nobody (uid
   // 65534), whom permissions stop; its folders must then be its own
   // (ProgramProcess::GiveFoldersToNobody). Without `home`, no HOME nor XDG variable is set.
-  void Start(bool withoutPrivileges = false, bool home = true) {
-    std::vector<std::string> env{"QT_QPA_PLATFORM=offscreen", "PATH=/usr/bin:/bin"};
+  // With a `display` (":N") it shows its windows there instead of off screen.
+  void Start(bool withoutPrivileges = false, bool home = true, const std::string& display = "") {
+    std::vector<std::string> env{"PATH=/usr/bin:/bin"};
+    if (display.empty()) env.push_back("QT_QPA_PLATFORM=offscreen");
+    else env.insert(env.end(), {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + display});
     if (home)
       env.insert(env.end(), {"HOME=" + root_ + "/home", "XDG_CONFIG_HOME=" + root_ + "/config",
                              "XDG_DATA_HOME=" + root_ + "/data"});
@@ -108,6 +111,18 @@ class Program {
   // The files it has mapped into memory now, one line each as the system lists them.
   std::string Mapped() const { return ReadFile("/proc/" + std::to_string(pid_) + "/maps"); }
 
+  // Waits until it has opened a font, which it does as it builds the main window; what
+  // it maps then.
+  std::string WaitUntilItHasOpenedAFont(std::chrono::milliseconds limit) {
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+      const std::string mapped = Mapped();
+      if (mapped.find(".ttf") != std::string::npos || mapped.find(".otf") != std::string::npos) return mapped;
+      if (Ended()) break;
+      std::this_thread::sleep_for(20ms);
+    }
+    return "";
+  }
+
   bool Ended() {
     if (waited_) return true;
     if (::waitpid(pid_, &status_, WNOHANG) != pid_) return false;
@@ -115,9 +130,25 @@ class Program {
     return true;
   }
 
+  // Waits until it waits for input, as in its event loop: its main thread found asleep
+  // in poll at 10 looks in a row, 20 ms apart (a wait for the display's answer is shorter).
+  bool WaitUntilItIsIdle(std::chrono::milliseconds limit) {
+    int asleep = 0;
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+      asleep = ReadFile("/proc/" + std::to_string(pid_) + "/wchan").find("poll") != std::string::npos ? asleep + 1 : 0;
+      if (asleep == 10) return true;
+      if (Ended()) return false;
+      std::this_thread::sleep_for(20ms);
+    }
+    return false;
+  }
+
   // Sends the signal and waits for the end; the wait status.
   int Signal(int signal) {
     ::kill(pid_, signal);
+    return WaitForTheEnd();
+  }
+  int WaitForTheEnd() {
     for (auto end = std::chrono::steady_clock::now() + 60s; !Ended() && std::chrono::steady_clock::now() < end;)
       std::this_thread::sleep_for(10ms);
     return waited_ ? status_ : -1;
@@ -139,6 +170,43 @@ class Program {
       held += kind == "FLOCK" && pid == std::to_string(pid_);
     return held;
   }
+};
+
+// An X server of the test's own, which it can end under a program as a crashed
+// desktop would; empty Name() when there is none.
+class PrivateDisplay {
+ public:
+  PrivateDisplay() {
+    if (::access(kServer, X_OK) != 0) return;
+    int number[2];
+    if (::pipe2(number, O_CLOEXEC) != 0) return;
+    posix_spawn_file_actions_t io;
+    posix_spawn_file_actions_init(&io);
+    posix_spawn_file_actions_addopen(&io, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&io, 1, 2);
+    posix_spawn_file_actions_adddup2(&io, number[1], 3);  // where it writes the number it took
+    const char* argv[] = {kServer, "-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "1280x900x24", nullptr};
+    const bool started = posix_spawn(&pid_, kServer, &io, nullptr, const_cast<char**>(argv), environ) == 0;
+    posix_spawn_file_actions_destroy(&io);
+    ::close(number[1]);
+    char c;
+    while (started && ::read(number[0], &c, 1) == 1 && c != '\n') name_ += c;
+    ::close(number[0]);
+    if (!name_.empty()) name_ = ":" + name_;
+  }
+  ~PrivateDisplay() { End(); }
+  const std::string& Name() const { return name_; }
+  void End() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+
+ private:
+  static constexpr const char* kServer = "/usr/bin/Xvfb";
+  pid_t pid_ = -1;
+  std::string name_;
 };
 
 class ProgramProcess : public ::testing::Test {
@@ -257,6 +325,25 @@ TEST_F(ProgramProcess, ATerminationSignalSavesBothCopiesThenEnds) {
   }
 }
 
+// Mend: the display going away under the program (the X server, or the desktop's
+// compositor and XWayland with it, ended or crashed) runs the same save as quitting;
+// the toolkit alone ended the process at once, and every edit since the last save was
+// lost. It still ends as the toolkit does then, with 1.
+TEST_F(ProgramProcess, TheDisplayGoingAwaySavesBothCopiesThenEnds) {
+  PrivateDisplay display;
+  if (display.Name().empty()) GTEST_SKIP() << "no X server to end (scripts/install-deps.sh installs xvfb)";
+  Program program(root_);
+  program.Start(false, true, display.Name());
+  ASSERT_TRUE(program.WaitUntilItHoldsItsFolders(60s)) << program.Output();
+  ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty()) << program.Output();
+  ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+  display.End();
+  const int status = program.WaitForTheEnd();
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by a signal: " << program.Output();
+  EXPECT_EQ(WEXITSTATUS(status), 1) << program.Output();
+  ExpectTheQuitSaveInBothCopies();
+}
+
 // The address book's libraries are loaded only by the import, in a process of its own,
 // and the sound's by the first custom sound played: a start maps none of them, nor the
 // GLib libraries they bring. Nor does the menu bar load the image-format plugins: the
@@ -265,13 +352,8 @@ TEST_F(ProgramProcess, AStartMapsNeitherTheAddressBookNorTheSoundLibraries) {
   Program program(root_);
   program.Start();
   ASSERT_TRUE(program.WaitUntilItHoldsItsFolders(60s));
-  std::string mapped;
-  for (auto end = std::chrono::steady_clock::now() + 60s;
-       mapped.find(".ttf") == std::string::npos && mapped.find(".otf") == std::string::npos;) {
-    ASSERT_LT(std::chrono::steady_clock::now(), end) << "no font opened";
-    std::this_thread::sleep_for(20ms);
-    mapped = program.Mapped();
-  }
+  const std::string mapped = program.WaitUntilItHasOpenedAFont(60s);
+  ASSERT_FALSE(mapped.empty()) << "no font opened";
   ASSERT_NE(mapped.find("libQt6Widgets"), std::string::npos) << mapped;
   for (const char* library : {"libebook", "libedataserver", "libcamel", "libgio-2.0", "libgobject-2.0",
                               "libgstreamer", "libQt6Multimedia", "libpulse", "/imageformats/"})

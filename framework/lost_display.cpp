@@ -1,0 +1,59 @@
+// The display going away under the program: the X server or the desktop's compositor
+// (and with it XWayland) ended or crashed. The toolkit then ends the process with
+// exit() from inside its event loop, so nothing returns to the program and what the
+// user typed since the last save would go with it. A source of the event loop that
+// runs before the toolkit's own notices the broken connection first and ends the
+// program as a signal does: with the quit's save, nobody being there to ask.
+#include <QAbstractEventDispatcher>
+#include <QGuiApplication>
+#include <cstdio>
+#include <glib.h>
+#include <xcb/xcb.h>
+
+#include "framework/application_qt.h"
+
+namespace fw::internal {
+
+namespace {
+
+struct DisplayWatch {
+  GSource source;  // first: GLib allocates the whole struct and hands out this part
+  xcb_connection_t* connection;
+};
+
+gboolean ConnectionBroke(GSource* source) {
+  return xcb_connection_has_error(reinterpret_cast<DisplayWatch*>(source)->connection) != 0;
+}
+
+gboolean Prepare(GSource* source, gint* timeout) {
+  *timeout = -1;
+  return ConnectionBroke(source);
+}
+
+gboolean Dispatch(GSource*, GSourceFunc, gpointer) {
+  std::fputs("velqora: the display went away; the program saves and ends\n", stderr);
+  QuitOnLostDisplay();
+  // Once is enough: the toolkit's own source, which ends the process, may run next.
+  return G_SOURCE_REMOVE;
+}
+
+GSourceFuncs gWatchFunctions{Prepare, ConnectionBroke, Dispatch, nullptr, nullptr, nullptr};
+
+}  // namespace
+
+// Only on an X display, and only where the toolkit's main loop is GLib's (its default
+// here; QT_NO_GLIB=1 turns it off, and the toolkit then ends the program as before).
+void WatchForLostDisplay() {
+  auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  auto* loop = QAbstractEventDispatcher::instance();
+  if (!x11 || !x11->connection() || !loop || !loop->inherits("QEventDispatcherGlib")) return;
+  GSource* source = g_source_new(&gWatchFunctions, sizeof(DisplayWatch));
+  reinterpret_cast<DisplayWatch*>(source)->connection = x11->connection();
+  // Ahead of every source of the toolkit's: a ready source of a higher priority is
+  // dispatched alone.
+  g_source_set_priority(source, G_PRIORITY_HIGH - 100);
+  g_source_attach(source, g_main_context_default());
+  g_source_unref(source);
+}
+
+}  // namespace fw::internal

@@ -1,6 +1,8 @@
 // Edit fields: text from code and from typing, keys, focus and clicks.
 #include "framework/edit_field.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -185,6 +187,17 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
       if (key.empty()) return false;
       KeyContext context(k->modifiers() & Qt::ControlModifier, k->modifiers() & Qt::ShiftModifier);
       return field_._RaiseKey("KeyDown", key);
+    }
+    case QEvent::InputMethod: {
+      // A dead key or the compose key gives the field no key press of its own: the
+      // character it makes is the key the program hears of.
+      auto* im = static_cast<QInputMethodEvent*>(event);
+      if (from != editor_ || im->commitString().isEmpty()) return false;
+      KeyContext context(false, false);
+      if (!field_._RaiseKey("KeyDown", FromQ(im->commitString()))) return false;
+      QInputMethodEvent rest(im->preeditString(), im->attributes());  // all but what it committed
+      QApplication::sendEvent(editor_, &rest);
+      return true;
     }
     case QEvent::FocusOut:
       if (!quiet_ && MovedBetweenControls(event)) field_._RaiseAction("LostFocus");

@@ -15,8 +15,10 @@
 //   with Shift); a modifier pressed alone raises nothing. Keys without a character
 //   arrive as the classic codes: Backspace 8, Tab 9, Escape 27, arrows 28 to 31
 //   (left, right, up, down), Delete 127, Home 1, End 4, Page Up 11, Page Down 12.
-//   Each key press raises it once. A key a one-line field has no use for (Return,
-//   Escape) then goes on to the window, where it may press a default or cancel button.
+//   Each key press raises it once; a character made with a dead key, the compose key
+//   or an input method raises it once, with the text it puts in. A key a one-line
+//   field has no use for (Return, Escape) then goes on to the window, where it may
+//   press a default or cancel button.
 // - A disabled field is greyed, background and text.
 // - A multi-line read-only field without ScrollBarVertical shows a vertical scroll bar
 //   when its text does not fit.

@@ -805,6 +805,19 @@ TEST_F(EditFieldTest, KeyDownRunsBeforeTheKeyAndTrueSwallowsIt) {
   EXPECT_EQ(keys[0], "\r");
   EXPECT_EQ(keys[1], "\r");
   EXPECT_EQ(f.Text(), "x\r\r") << "Return goes in as a line break";
+
+  // A character made with a dead key comes as the input method's text, no key press.
+  keys.clear();
+  const auto compose = [&](const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(Editor(f), &commit);
+  };
+  compose(QStringLiteral("\u00ea"));
+  swallow = true;
+  compose(QStringLiteral("\u00f4"));
+  EXPECT_EQ(keys, (std::vector<std::string>{"\u00ea", "\u00f4"}));
+  EXPECT_EQ(f.Text(), "x\r\r\u00ea");
 }
 
 TEST_F(EditFieldTest, ControlLettersArriveAsLettersAndModifiersAloneRaiseNothing) {

@@ -88,6 +88,16 @@ TEST_F(Search, TypingIntoTheFieldAfterAHitSearchesFromTheFirstContactAgain) {
   EXPECT_EQ(Shows(), "Anna Rossi");
 }
 
+TEST_F(Search, ACharacterMadeWithADeadKeyStartsTheNextSearchFromTheFirstContactToo) {
+  Type(Needle(), "R");
+  Enter();
+  Enter();
+  ASSERT_EQ(Shows(), "Carla Verdi");
+  Compose(Needle(), "ô");  // dead ^, then o
+  EXPECT_EQ(Needle().Text(), "Rô");
+  EXPECT_EQ(Globali::cercapunta, 0);
+}
+
 TEST_F(Search, TheSearchButtonSearchesLikeReturn) {
   auto& button = Member<fw::BevelButton>("bott_cerca");
   ASSERT_TRUE(button.Enabled());

@@ -4,6 +4,7 @@
 #include "app/command_bindings.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QWidget>
 
 #include "framework/control_widget_qt.h"
@@ -128,6 +129,13 @@ void MainWindowFixture::Type(fw::EditField& field, const std::string& text) {
     if (c.unicode() < 0x80) QTest::keyClick(editor, c.toLatin1());
     else QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), Qt::NoModifier);  // as a layout sends it
   }
+}
+
+void MainWindowFixture::Compose(fw::EditField& field, const std::string& text) {
+  field.SetFocus();
+  QInputMethodEvent commit;
+  commit.setCommitString(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+  QApplication::sendEvent(fw::EditorOf(field), &commit);
 }
 
 void MainWindowFixture::Key(fw::EditField& field, Qt::Key key, Qt::KeyboardModifiers modifiers) {

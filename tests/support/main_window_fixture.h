@@ -64,6 +64,9 @@ class MainWindowFixture : public ::testing::Test {
   // Focuses the field and types the text (UTF-8) key by key into its editor; a
   // character beyond ASCII comes as a key that carries it.
   void Type(fw::EditField& field, const std::string& text);
+  // Text a dead key or the compose key makes (UTF-8), as the input method commits it:
+  // no key press reaches the field.
+  void Compose(fw::EditField& field, const std::string& text);
   // One key press into the focused field, e.g. Key(f, Qt::Key_A, Qt::ControlModifier).
   void Key(fw::EditField& field, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   // A mouse click on the control's widget, at its centre unless a point is given.

@@ -16,12 +16,11 @@ namespace {
 
 const fw::String kTitlePrefix = "Velqora ";
 
-// Today's note as the reminders read it: the loaded year's note of today, none when
-// another year is loaded. The panel may show any other day meanwhile.
+// Today's note as the reminders read it, also while the panel shows another year
+// (whose notes are then the ones in memory).
 fw::String NoteOfToday() {
   const fw::Date& today = Globali::oggi;
-  if (Globali::annoload != today.Year()) return "";
-  return Globali::nota(today.Day(), today.Month());
+  return Globali::noteOf(today.Day(), today.Month(), today.Year());
 }
 
 // Today is taken first, so that the grid and the panel rebuilt by vaiadomani mark the

@@ -190,19 +190,19 @@ void RetireOlderFile(const fw::FolderItem& file, bool whole) {
     fw::MsgBox(resources::Filled(resources::kWhatCouldBeReadUsedMessage, {file.AbsolutePath(), aside.Name()}));
 }
 
-void CloseCell(int cell, fw::String& text) {
-  if (cell < 1 || cell > fmt::kCellCount) return;  // lines outside the 372 records belong to no day
-  if (!text.empty()) ++notequante;
-  nota(DayOfCell(cell), MonthOfCell(cell)) = std::move(text);
-}
-
-void ReadNotes(Lines& lines) {
+// Hands each record's note to `take` with its cell (1..372); lines outside the 372
+// records belong to no day.
+template <class Take>
+void ForEachNote(Lines& lines, Take take) {
   int cell = 0;  // before January 1; the first start line moves onto it
   fw::String text;
   bool hasFirstLine = false;
+  auto closeCell = [&] {
+    if (cell >= 1 && cell <= fmt::kCellCount) take(cell, text);
+  };
   for (fw::String& line : lines) {
     if (line == fmt::kNoteStart) {
-      CloseCell(cell, text);
+      closeCell();
       ++cell;
       text.clear();
       hasFirstLine = false;
@@ -215,7 +215,14 @@ void ReadNotes(Lines& lines) {
     }
     fw::YieldToNextThread();
   }
-  CloseCell(cell, text);
+  closeCell();
+}
+
+void ReadNotes(Lines& lines) {
+  ForEachNote(lines, [](int cell, fw::String& text) {
+    if (!text.empty()) ++notequante;
+    nota(DayOfCell(cell), MonthOfCell(cell)) = std::move(text);
+  });
 }
 
 void ReadStyles(Lines& lines) {
@@ -316,6 +323,18 @@ void ripristinanote() {
 }
 
 SaveReport salvanote() { return SaveYear(); }
+
+fw::String noteOf(int32_t day, int32_t month, int32_t year) {
+  if (year == annoload) return nota(day, month);
+  std::optional<Lines> lines = ChooseCopy(NotesPlaces(fmt::YearNotesFileName(year)), JudgeNotes).content;
+  fw::String note;
+  const int wanted = (month - 1) * fmt::kDaysPerMonth + day;
+  if (lines)
+    ForEachNote(*lines, [&](int cell, fw::String& text) {
+      if (cell == wanted) note = std::move(text);
+    });
+  return note;
+}
 
 bool loadedYearIsOnDisk() { return nota == OnDisk().notes && fontecolore == OnDisk().styles; }
 

@@ -23,6 +23,10 @@ void ripristinanote();
 // Writes annoload to both copies, each on its own. True when both were written; the
 // report says which file was written nowhere and why.
 SaveReport salvanote();
+// The note of a day: the loaded year's from memory, another year's from the copy of
+// its notes file that a load would use (nothing is set aside or told); "" when no copy
+// can be read.
+fw::String noteOf(int32_t day, int32_t month, int32_t year);
 // True when nothing of the loaded year changed since it was last read or written: then
 // leaving it loses nothing, even where it can be written nowhere.
 bool loadedYearIsOnDisk();

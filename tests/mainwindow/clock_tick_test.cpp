@@ -109,6 +109,21 @@ TEST_F(ClockTick, MidnightWithThePanelBrowsedElsewhereArmsTodaysNote) {
   EXPECT_EQ(w->Member<fw::EditField>("EditField1").Text(), "0:00 new day");
 }
 
+// Mend: midnight while the panel shows another year (next year's plans left open
+// overnight) still arms the new day's reminders, from the notes of today's year.
+TEST_F(ClockTick, MidnightWithAnotherYearLoadedArmsTodaysNote) {
+  Globali::nota(8, 12) = "0:00 new day";
+  ASSERT_TRUE(Globali::salvanote());
+  SelectDay(10, 3, 2027);
+  fw::RunPendingThreadsForTesting();
+  ASSERT_EQ(Globali::annoload, 2027);
+
+  TickOn(2026, 12, 8, 0, 0, 1);
+  EXPECT_EQ(Globali::annoload, 2027);  // the panel stays where the user left it
+  EXPECT_EQ(Globali::testodioggi, "0:00 new day");
+  EXPECT_EQ(TakeReminder(), "00:00");
+}
+
 // Mend: a minute the clock leaps over between two ticks (a machine suspended and
 // resumed, a clock put forward, the hour daylight saving skips) still rings, at the
 // next tick, once; a clock put back rings nothing twice, and a minute that passed with

@@ -156,12 +156,21 @@ String NthField(const String& s, const String& separator, int64_t n) {
   return s.substr(from, end == String::npos ? String::npos : end - from);
 }
 
+// Copies the runs between line feeds whole: a contact's notes or a year's save pass
+// through here megabytes at a time.
 String LinesToCR(const String& s) {
   String out;
   out.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
-    out += s[i] == '\n' ? '\r' : s[i];
+  for (size_t from = 0; from < s.size();) {
+    const size_t lf = s.find('\n', from);
+    if (lf == String::npos) {
+      out.append(s, from, String::npos);
+      break;
+    }
+    const bool afterCr = lf > from && s[lf - 1] == '\r';
+    out.append(s, from, lf - from - (afterCr ? 1 : 0));
+    out += '\r';
+    from = lf + 1;
   }
   return out;
 }

@@ -24,17 +24,20 @@ size_t LineEnd(std::string_view bytes, size_t from) {
   }
 }
 
-// The program keeps CR between lines; files on this system end lines with LF.
+// The program keeps CR between lines; files on this system end lines with LF. The runs
+// between CRs are copied whole, as a save passes megabytes through here.
 std::string WithLfBreaks(const String& text) {
   std::string out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r') {
-      out += '\n';
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else {
-      out += text[i];
+  for (size_t from = 0; from < text.size();) {
+    const size_t cr = text.find('\r', from);
+    if (cr == String::npos) {
+      out.append(text, from, String::npos);
+      break;
     }
+    out.append(text, from, cr - from);
+    out += '\n';
+    from = cr + 1 < text.size() && text[cr + 1] == '\n' ? cr + 2 : cr + 1;
   }
   return out;
 }
@@ -168,7 +171,12 @@ SaveFileTextOutput::SaveFileTextOutput(std::unique_ptr<WholeSave> file) : file_(
 
 void SaveFileTextOutput::WriteLine(const String& line) { Write(line + "\n"); }
 
-void SaveFileTextOutput::Write(const String& text) { Put(WithLfBreaks(text)); }
+// Most text written holds no CR (the store sends whole chunks of LF-ended lines): it
+// goes out as it is.
+void SaveFileTextOutput::Write(const String& text) {
+  if (text.find('\r') == String::npos) Put(text);
+  else Put(WithLfBreaks(text));
+}
 
 void SaveFileTextOutput::WriteLineAsIs(const String& line) { Put(line + "\n"); }
 

@@ -365,10 +365,11 @@ TEST(StreamWriting, LinesEndInLfAndCrBecomesALineEnd) {
   out->WriteLine("*strtnota*");
   out->WriteLine("first\rsecond\r\nthird");
   out->WriteLine("");
+  out->Write("a\r\r\nb\n\rc\r");
   out->Write("été");
   ASSERT_TRUE(out->Close());
   EXPECT_TRUE(out->Close());  // closing twice is harmless
-  EXPECT_EQ(ReadFile(f.AbsolutePath()), "*strtnota*\nfirst\nsecond\nthird\n\nété");
+  EXPECT_EQ(ReadFile(f.AbsolutePath()), "*strtnota*\nfirst\nsecond\nthird\n\na\n\nb\n\nc\nété");
 }
 
 TEST(StreamWriting, TheOldFileStaysUntilTheNewOneIsWhole) {

@@ -125,4 +125,7 @@ TEST(TextEdits, TrimReplaceAndLineBreaks) {
   EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
   EXPECT_EQ(LinesToCR("a\r\nb\nc\rd"), "a\rb\rc\rd");
   EXPECT_EQ(LinesToCR("\n\n"), "\r\r");
+  EXPECT_EQ(LinesToCR("a\r\r\nb\n\rc\r\n"), "a\r\rb\r\rc\r");
+  EXPECT_EQ(LinesToCR("no break"), "no break");
+  EXPECT_EQ(LinesToCR(""), "");
 }

@@ -311,6 +311,13 @@ TEST_F(ContactsStore, FieldContentThatLooksLikeTheLayoutShiftsNothing) {
   EXPECT_EQ(Globali::contatto(1, 1), "job");
   EXPECT_EQ(Globali::contatto(1, 9), "first\r***xxxzzzxxx*** \rlast");
   EXPECT_EQ(ContactFields(2), Person("Next"));
+
+  // Notes pasted with the line ends of other systems keep each break as one line end.
+  SetContacts({Person("Breaks", "a\r\nb\nc\r\rd\n\re\r\n")});
+  ASSERT_TRUE(Globali::salvacontatti());
+  EXPECT_EQ(ReadFile(appCopy()), Version15({Person("Breaks", "a\nb\nc\n\nd\n\ne\n")}));
+  Globali::ripristinacontatti();
+  EXPECT_EQ(Globali::contatto(1, 9), "a\rb\rc\r\rd\r\re\r");
 }
 
 // Mend: one copy that cannot be written stops neither the other nor the caller.

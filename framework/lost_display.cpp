@@ -4,9 +4,17 @@
 // user typed since the last save would go with it. A source of the event loop that
 // runs before the toolkit's own notices the broken connection first and ends the
 // program as a signal does: with the quit's save, nobody being there to ask.
+//
+// While the user types, the connection can break in the middle of the toolkit's
+// handling of the display's events instead; the X library then ends the process as
+// that handling flushes what it sent, once the events are delivered. Its handler of a
+// lost connection runs the same quit first. When the break comes between the source's
+// look and the toolkit's next turn, the toolkit still ends the program unsaved.
 #include <QAbstractEventDispatcher>
 #include <QGuiApplication>
+#include <X11/Xlib.h>
 #include <cstdio>
+#include <utility>
 #include <glib.h>
 #include <xcb/xcb.h>
 
@@ -30,23 +38,39 @@ gboolean Prepare(GSource* source, gint* timeout) {
   return ConnectionBroke(source);
 }
 
-gboolean Dispatch(GSource*, GSourceFunc, gpointer) {
+// Once, whichever notices first.
+void TellAndQuit() {
+  static bool told = false;
+  if (std::exchange(told, true)) return;
   std::fputs("velqora: the display went away; the program saves and ends\n", stderr);
   QuitOnLostDisplay();
+}
+
+gboolean Dispatch(GSource*, GSourceFunc, gpointer) {
+  TellAndQuit();
   // Once is enough: the toolkit's own source, which ends the process, may run next.
   return G_SOURCE_REMOVE;
 }
 
 GSourceFuncs gWatchFunctions{Prepare, ConnectionBroke, Dispatch, nullptr, nullptr, nullptr};
 
+// In place of the toolkit's handler, which only tells; on return the X library ends
+// the process.
+int QuitOnXlibLostConnection(Display*) {
+  TellAndQuit();
+  return 0;
+}
+
 }  // namespace
 
-// Only on an X display, and only where the toolkit's main loop is GLib's (its default
-// here; QT_NO_GLIB=1 turns it off, and the toolkit then ends the program as before).
+// Only on an X display; the source only where the toolkit's main loop is GLib's (its
+// default here; QT_NO_GLIB=1 turns it off).
 void WatchForLostDisplay() {
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+  if (!x11 || !x11->connection()) return;
+  XSetIOErrorHandler(QuitOnXlibLostConnection);
   auto* loop = QAbstractEventDispatcher::instance();
-  if (!x11 || !x11->connection() || !loop || !loop->inherits("QEventDispatcherGlib")) return;
+  if (!loop || !loop->inherits("QEventDispatcherGlib")) return;
   GSource* source = g_source_new(&gWatchFunctions, sizeof(DisplayWatch));
   reinterpret_cast<DisplayWatch*>(source)->connection = x11->connection();
   // Ahead of every source of the toolkit's: a ready source of a higher priority is

@@ -24,7 +24,7 @@ pkgs=(
   strace
   # The X connection and main loop the program watches for the display going away,
   # and the X server a test ends under it, as a crashed desktop would.
-  libxcb1-dev libglib2.0-dev xvfb
+  libx11-dev libxcb1-dev libglib2.0-dev xvfb
 )
 lock_wait_seconds=300
 

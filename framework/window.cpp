@@ -214,6 +214,11 @@ class TopWidget : public QWidget {
   // the toolkit's choice.
   void showEvent(QShowEvent* e) override {
     QWidget::showEvent(e);
+    FocusFirstField();
+  }
+  // Also when the window comes back to the front without a focused control: one that
+  // code disabled meanwhile lost it (the note fields while Find is open).
+  void FocusFirstField() {
     if (focusWidget()) return;
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
       if ((w->focusPolicy() & Qt::ClickFocus) && !qobject_cast<QAbstractButton*>(w) && TakesTabFocus(w)) {
@@ -241,7 +246,9 @@ class TopWidget : public QWidget {
         window_._RaiseWindowEvent(&Window::Event_Maximize, "Maximize");
       else if ((old & Qt::WindowMinimized) && !(now & Qt::WindowMinimized))
         window_._RaiseWindowEvent(&Window::Event_Restore, "Restore");
-    } else if (e->type() == QEvent::ActivationChange && window_.HasOpened()) {
+    } else if (e->type() == QEvent::ActivationChange) {
+      if (isActiveWindow()) FocusFirstField();
+      if (!window_.HasOpened()) return;
       if (isActiveWindow()) window_._RaiseWindowEvent(&Window::Event_Activate, "Activate");
       else window_._RaiseWindowEvent(&Window::Event_Deactivate, "Deactivate");
     }

@@ -202,6 +202,30 @@ TEST_F(WindowShown, TheKeyboardFocusStaysOnControlsInSight) {
   (void)beyond;
 }
 
+// Mend: a window that comes back without a focused control (its field was disabled
+// while another window was in front, as the note fields are while Find is open) gives
+// the focus to its first field again, as at its opening; the toolkit gave it to the
+// first control of all, and a blank then pressed the main window's "Previous day".
+TEST_F(WindowShown, AWindowComingBackWithoutAFocusedControlFocusesItsFirstField) {
+  PushButton& previousDay = Add<PushButton>("previous", 10, 100, 100, 20);
+  EditField& note = Add<EditField>("note", 10, 10, 100, 60);
+  note.SetMultiLine(true);
+  ShowActive();
+  ASSERT_EQ(QApplication::focusWidget(), EditorOf(note));
+  Window front;
+  front.Show();
+  TopWidgetOf(front)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(TopWidgetOf(front)));
+
+  note.SetEnabled(false);
+  note.SetEnabled(true);
+  front.Close();
+  TopWidgetOf(*window)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(TopWidgetOf(*window)));
+  EXPECT_EQ(QApplication::focusWidget(), EditorOf(note));
+  EXPECT_NE(QApplication::focusWidget(), WidgetOf(previousDay));
+}
+
 TEST_F(WindowShown, DrawIntoPaintsTheBackgroundAndControls) {
   window->SetBackColor(RGB(230, 230, 230));
   Rectangle& r = Add<Rectangle>("Rectangle1", 6, 17, 20, 20);

@@ -562,11 +562,17 @@ void Window::Show() {
     }
   }
   ApplyModality(*view_, ModalityFor(frame_, *view_));
+  // A floating window (a reminder coming up by itself) leaves the keyboard to the
+  // window the user types in, as floating windows do on the platform the program comes
+  // from: it took the next letters and pressed its OK at the next Return, ending the
+  // alarm unseen. One that joins the modal windows takes it: the others are blocked.
+  const bool leavesTheKeyboard = IsFloatingFrame(frame_) && top->windowModality() == Qt::NonModal;
+  top->setAttribute(Qt::WA_ShowWithoutActivating, leavesTheKeyboard);
   if (fullScreen_) top->showFullScreen(); else top->show();
   if (centred) FitFrameOnceKnown::Arm(top);
   if (top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) StayAboveOnceShown::Arm(top);
   top->raise();
-  top->activateWindow();
+  if (!leavesTheKeyboard) top->activateWindow();
 }
 
 void Window::ShowModal() {

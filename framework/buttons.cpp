@@ -162,6 +162,8 @@ RadioButton::RadioButton() {
   auto* radio = new QRadioButton;
   // The group is kept here (by window and InitialParent), not by Qt's sibling rule.
   radio->setAutoExclusive(false);
+  // As a push button: a click leaves the focus in the field the user types in.
+  radio->setFocusPolicy(Qt::TabFocus);
   QObject::connect(radio, &QRadioButton::clicked, [this] { _Clicked(); });
   SetView(std::make_unique<ControlView>(*this, radio));
   ApplyFont();
@@ -205,6 +207,7 @@ static QCheckBox* CheckOf(const CheckBox& c) { return static_cast<QCheckBox*>(c.
 
 CheckBox::CheckBox() {
   auto* box = new QCheckBox;
+  box->setFocusPolicy(Qt::TabFocus);  // as a push button
   QObject::connect(box, &QCheckBox::clicked, [this](bool on) { _Toggled(on); });
   SetView(std::make_unique<ControlView>(*this, box));
   ApplyFont();

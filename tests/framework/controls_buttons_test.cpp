@@ -201,23 +201,26 @@ TEST_F(ButtonTest, AWindowWithoutSuchButtonsIgnoresReturnAndEscape) {
 }
 
 // Mend: a click took the keyboard focus, so Space or Return typed next pressed the
-// button again (two spaces after "Previous year" moved two more years back).
-TEST_F(ButtonTest, AClickOnAPushOrBevelButtonLeavesTheFocusWhereItWas) {
+// button again (two spaces after "Previous year" moved two more years back); after a
+// click on a language's radio button the words typed next were lost.
+TEST_F(ButtonTest, AClickOnAButtonLeavesTheFocusWhereItWas) {
   EditField& field = Add<EditField>("cerca_campo", 10, 100, 150, 22);
   PushButton& push = Add<PushButton>("PushButton1", 10, 10, 100, 20);
   BevelButton& bevel = Add<BevelButton>("bott_cerca", 120, 10, 26, 22);
+  RadioButton& radio = Add<RadioButton>("RadioBlingua", 10, 40, 60, 20, 2);
+  CheckBox& check = Add<CheckBox>("CheckBox1", 80, 40, 60, 20);
   bevel.SetAcceptFocus(true);
-  CountActions(push);
-  CountActions(bevel);
+  for (RectControl* button : std::initializer_list<RectControl*>{&push, &bevel, &radio, &check}) CountActions(*button);
   ShowActive();
-  for (RectControl* button : {static_cast<RectControl*>(&push), static_cast<RectControl*>(&bevel)}) {
+  for (RectControl* button : std::initializer_list<RectControl*>{&push, &bevel, &radio, &check}) {
     field.SetFocus();
     Click(*button);
     EXPECT_TRUE(field.HasFocus()) << button->Name;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
   }
-  EXPECT_EQ(senders.size(), 2u) << "one Action per click, none from the spaces";
-  EXPECT_EQ(field.Text(), "  ");
+  EXPECT_EQ(senders.size(), 4u) << "one Action per click, none from the spaces";
+  EXPECT_EQ(field.Text(), "    ");
+  EXPECT_TRUE(check.Value());
   // Tab still reaches a button.
   field.SetFocus();
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -109,6 +109,16 @@ TEST_F(LanguageSwitch, ChoosingTheLanguageAlreadyChosenChangesNothing) {
   EXPECT_EQ(Globali::lingua, 1);
 }
 
+// Mend: the words typed after a click on a language went to the start of the note.
+TEST_F(LanguageSwitch, WhatTheUserTypesNextGoesOnWhereTheCaretWas) {
+  Type(NoteField(0), "Dentist 18:25 ");
+  Click(Member<fw::RadioButton>("RadioBlingua", 2));
+  QTest::keyClicks(QApplication::focusWidget(), "Tom ");
+  Click(Member<fw::Canvas>("Canvalingua", 3));
+  QTest::keyClicks(QApplication::focusWidget(), "Ada");
+  EXPECT_EQ(NoteField(0).Text(), "Dentist 18:25 Tom Ada");
+}
+
 TEST_F(LanguageSwitch, LeavesTheItemsOutsideTheTableAlone) {
   fin_main::Window& w = win();
   const fw::String password = w.ArchivioPassword()->Text();

@@ -562,11 +562,12 @@ void Window::Show() {
     }
   }
   ApplyModality(*view_, ModalityFor(frame_, *view_));
-  // A floating window (a reminder coming up by itself) leaves the keyboard to the
-  // window the user types in, as floating windows do on the platform the program comes
-  // from: it took the next letters and pressed its OK at the next Return, ending the
-  // alarm unseen. One that joins the modal windows takes it: the others are blocked.
-  const bool leavesTheKeyboard = IsFloatingFrame(frame_) && top->windowModality() == Qt::NonModal;
+  // A global floating window (frame 7: a reminder coming up by itself) leaves the
+  // keyboard to the window the user types in: it took the next letters and pressed its
+  // OK at the next Return, ending the alarm unseen. One that joins the modal windows
+  // takes it, the others being blocked; so does a floating window the user opened
+  // (help), whose text the keys then scroll.
+  const bool leavesTheKeyboard = frame_ == 7 && top->windowModality() == Qt::NonModal;
   top->setAttribute(Qt::WA_ShowWithoutActivating, leavesTheKeyboard);
   if (fullScreen_) top->showFullScreen(); else top->show();
   if (centred) FitFrameOnceKnown::Arm(top);

@@ -344,8 +344,7 @@ class PrinterPort : public PrinterGraphics {
     if (!g) return;
     const int step = g->TextHeight();
     const QStringList lines = QString::fromStdString(text).split(QRegularExpression("\r\n|\r|\n"));
-    for (qsizetype i = 0; i < lines.size(); ++i)
-      if (!lines[i].isEmpty()) g->DrawString(lines[i].toStdString(), x, y + static_cast<int>(i) * step);
+    for (qsizetype i = 0; i < lines.size(); ++i) DrawLine(*g, lines[i], x, y + static_cast<int>(i) * step);
   }
   int StringWidth(const String& text) override { return Measure().StringWidth(text); }
   int TextAscent() override { return Measure().TextAscent(); }
@@ -373,6 +372,18 @@ class PrinterPort : public PrinterGraphics {
   }
   // Measuring starts no page.
   Graphics& Measure() { return MeasuringPort(scratch_, *this); }
+
+  // A printer's painter works at the printer's resolution, where the toolkit sets a
+  // tab's stop so far right that the text after it falls off the page. Each piece
+  // after a tab is drawn on its own where the text measures it, as it is wrapped.
+  void DrawLine(Graphics& g, const QString& line, int x, int y) {
+    qsizetype start = 0;
+    for (const QString& piece : line.split(u'\t')) {
+      const int at = x + Measure().StringWidth(line.left(start).toStdString());
+      if (!piece.isEmpty()) g.DrawString(piece.toStdString(), at, y);
+      start += piece.size() + 1;
+    }
+  }
 
   std::unique_ptr<PageSink> sink_;
   int w_, h_;

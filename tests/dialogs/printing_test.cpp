@@ -231,6 +231,37 @@ TEST_F(Printing, ANoteOfSeveralLinesPrintsLineUnderLine) {
   EXPECT_LT(texts[3].y, texts[2].y + 24);
 }
 
+// Mend: a printer's page is drawn at its own resolution, where the toolkit put the
+// text after a tab far past the page's edge: a note of columns printed its first one
+// only, and a contact field with a tab lost the rest of its line. Each piece after a
+// tab goes to the tab stop the text measures, inside the frame.
+TEST_F(Printing, TextAfterATabPrintsAtItsTabStop) {
+  Globali::nota(9, 12) = "Caffè\tore 10\t\tsala B";
+  SelectDay(9, 12, 2026);
+  PrintCommandThenPress("PushButton1");
+  Contacts(1);
+  Globali::contatto(1, 2) = "Königstraße\t12";
+  PrintCommandThenPress("PushButton3");
+  const auto& jobs = fw::PrintedJobsForTesting();
+  ASSERT_EQ(jobs.size(), 2u);
+
+  const auto note = Of(jobs[0].pages.at(0), Kind::Text);
+  ASSERT_GE(note.size(), 5u);
+  ExpectText(note[2], "Caffè", 14, 36, 9);
+  ExpectText(note[3], "ore 10", note[3].x, 36, 9);
+  ExpectText(note[4], "sala B", note[4].x, 36, 9);
+  EXPECT_GT(note[3].x, 14 + 30);
+  EXPECT_GT(note[4].x, note[3].x + 30) << "two tabs leave a stop free";
+  EXPECT_LT(note[4].x, 10 + 520 - 30);
+
+  const auto contact = Of(jobs[1].pages.at(0), Kind::Text);
+  ASSERT_GE(contact.size(), 2u);
+  ExpectText(contact[0], "c1f0  -  Königstraße", 40, 22, 9, true);
+  ExpectText(contact[1], "12 / c1f3", contact[1].x, 22, 9, true);
+  EXPECT_GT(contact[1].x, 40 + 60);
+  EXPECT_LT(contact[1].x, 24 + 520 - 40);
+}
+
 // A note longer and wider than its frame is wrapped to the frame's width and cut at
 // its bottom: the page is the same as with no note at all everywhere outside the
 // frame, so nothing runs into the next day or off the page.

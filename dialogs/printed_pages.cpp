@@ -17,12 +17,14 @@ constexpr int kBlocksPerPage = 15;
 // A day's frame, and where its note starts inside it.
 constexpr int kFrameLeft = 10, kFrameTop = 24, kFrameWidth = 520, kFrameHeight = 88;
 constexpr int kNoteLeft = 14, kNoteBaseline = 36;
+constexpr int kTextMargin = kNoteLeft - kFrameLeft;  // kept free inside a frame's right side too
+constexpr int kContactFrameLeft = 24;                // a contact's block is as wide as a day's frame
 
 // The note wrapped to its frame's width, with the same margin on the right as on the
 // left, and only the lines that end above the frame's bottom: a long note is cut at
 // its frame rather than drawn over the next day or off the page.
 void DrawNote(fw::PrinterGraphics& page, const fw::String& note, int y) {
-  const int width = kFrameWidth - 2 * (kNoteLeft - kFrameLeft);
+  const int width = kFrameWidth - 2 * kTextMargin;
   const int step = page.TextHeight();
   const int descent = step - page.TextAscent();
   const int room = (y + kFrameTop + kFrameHeight - 1) - (y + kNoteBaseline + descent);
@@ -32,6 +34,15 @@ void DrawNote(fw::PrinterGraphics& page, const fw::String& note, int y) {
     if (!line.empty()) page.DrawString(line, kNoteLeft, baseline);
     baseline += step;
   }
+}
+
+// A contact's line at size 9, or in the largest smaller size that keeps it inside its
+// block's frame: a long address or web address ran off the page and its end was lost.
+void DrawContactLine(fw::PrinterGraphics& page, const fw::String& text, int x, int y) {
+  const int room = kContactFrameLeft + kFrameWidth - kTextMargin - x;
+  for (page.TextSize = 9; page.TextSize > 1 && page.StringWidth(text) > room;) --page.TextSize;
+  page.DrawString(text, x, y);
+  page.TextSize = 9;
 }
 
 }  // namespace
@@ -58,12 +69,12 @@ void PrintContacts(fw::PrinterGraphics& page) {
     ++r;
     const int y = kBlockPitch * r;
     page.TextSize = 9;
-    page.DrawRect(24, y - 44, 520, 48);
+    page.DrawRect(kContactFrameLeft, y - 44, kFrameWidth, 48);
     page.Bold = true;
-    page.DrawString(field(0) + "  -  " + field(2) + " / " + field(3), 40, y - 30);
+    DrawContactLine(page, field(0) + "  -  " + field(2) + " / " + field(3), 40, y - 30);
     page.Bold = false;
-    page.DrawString("E-mail: " + field(7) + "  -  URL: " + field(8), 54, y - 16);
-    page.DrawString("TEL: " + field(4) + "  -  FAX: " + field(5) + "  -  CELL: " + field(6), 68, y - 2);
+    DrawContactLine(page, "E-mail: " + field(7) + "  -  URL: " + field(8), 54, y - 16);
+    DrawContactLine(page, "TEL: " + field(4) + "  -  FAX: " + field(5) + "  -  CELL: " + field(6), 68, y - 2);
     if (r >= kBlocksPerPage) {
       r = 0;
       page.NextPage();

@@ -335,6 +335,28 @@ TEST_F(Printing, ContactsPrintFifteenBlocksToAPage) {
   EXPECT_TRUE(Dark(job.pages[1], 24, 30));
 }
 
+// Mend: a contact line wider than its frame (a long address, a long web address) ran
+// past the frame and off the page, where its end was lost. It prints whole, in a
+// smaller size, inside the frame; a line that fits keeps its size.
+TEST_F(Printing, AContactLineWiderThanItsFramePrintsWholeInsideIt) {
+  Contacts(2);
+  Globali::contatto(1, 0) = "Studio Associato Avv. Giuseppe Garibaldi e Francesca Bianchi-Rossi";
+  Globali::contatto(1, 2) = "Via dei Sette Dolori della Beata Vergine Maria 123/B, 40136";
+  Globali::contatto(1, 3) = "Città Metropolitana di Bologna, Emilia-Romagna, Italia";
+  Globali::contatto(1, 8) = "https://www.studio-associato-garibaldi-bianchi.example.it/contatti/avvocati/francesca";
+  PrintCommandThenPress("PushButton3");
+  const fw::PrintedPage& page = OnlyJob().pages.at(0);
+  const auto texts = Of(page, Kind::Text);
+  ASSERT_EQ(texts.size(), 6u);
+  EXPECT_EQ(texts[0].text, Globali::contatto(1, 0) + "  -  " + Globali::contatto(1, 2) + " / " + Globali::contatto(1, 3));
+  EXPECT_LT(texts[0].textSize, 9);
+  EXPECT_EQ(texts[1].text, "E-mail: c1f7  -  URL: " + Globali::contatto(1, 8));
+  EXPECT_EQ(texts[2].textSize, 9);
+  for (size_t t = 3; t < 6; ++t) EXPECT_EQ(texts[t].textSize, 9) << texts[t].text;
+  for (int y = 0; y < page.picture.Height(); ++y)
+    for (int x = 24 + 520; x < page.picture.Width(); ++x) ASSERT_FALSE(Dark(page, x, y)) << x << ", " << y;
+}
+
 TEST_F(Printing, AFullLastPageLeavesNoBlankPageAndNoContactsDrawNothing) {
   Contacts(15);
   PrintCommandThenPress("PushButton3");

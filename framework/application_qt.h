@@ -32,7 +32,8 @@ bool EndSession(bool userAtHand);
 // started), with the exit code the toolkit ends with on a lost display, 1.
 void QuitOnLostDisplay();
 // Makes the display going away under the running program end it as QuitOnLostDisplay
-// does, before the toolkit's own exit. Needs the X display and the GLib main loop.
+// does, before the toolkit's or the X library's own exit. Only on an X display; the
+// look before each turn of the event loop only where that loop is GLib's.
 void WatchForLostDisplay();
 // Closes the message boxes that are open, as if each were dismissed.
 void CloseMessageBoxes();

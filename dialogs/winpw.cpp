@@ -21,8 +21,7 @@ void Window::Event_Open() {
   const bool on = Globali::pwutilizza == 1;
   Member<fw::CheckBox>("CheckBox1").SetValue(on);
   Member<fw::EditField>("EditField1").SetEnabled(on);
-  // Typing goes into the field from the first key, and Return is no wrong attempt.
-  if (on) Member<fw::EditField>("EditField1").SetFocus();
+  if (on) FocusEntry();
 }
 
 // Takes effect at once, whether or not OK follows.
@@ -30,6 +29,17 @@ void Window::CheckBox1_Action(fw::Object&) {
   const bool on = Member<fw::CheckBox>("CheckBox1").Value();
   Globali::pwutilizza = on ? 1 : 0;
   Member<fw::EditField>("EditField1").SetEnabled(on);
+  if (on) FocusEntry();
+}
+
+// Typing goes into the field from the first key, and Return is no wrong attempt. The
+// current password, shown masked, is selected: what the user types replaces it, where
+// it went on after it unseen.
+void Window::FocusEntry() {
+  fw::EditField& entry = Member<fw::EditField>("EditField1");
+  entry.SetFocus();
+  entry.SetSelStart(0);
+  entry.SetSelLength(static_cast<int32_t>(fw::Len(entry.Text())));
 }
 
 // The entry is compared exactly, letter case included. A wrong or missing entry

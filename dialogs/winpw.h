@@ -33,6 +33,7 @@ class Window : public fw::Window {
 
  private:
   void PassLock();
+  void FocusEntry();
   bool lockUp_ = false;
   std::function<void()> onPassed_;
 };

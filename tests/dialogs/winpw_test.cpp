@@ -245,6 +245,21 @@ TEST_F(PasswordWindow, TheEntryHasTheKeyboardFocusWhenTheWindowOpens) {
   pw();  // from the Password command, the lock on
   ProcessEvents();
   EXPECT_TRUE(Entry().HasFocus()) << "from the menu";
+  // Mend: what was typed there went after the current password, unseen behind the mask,
+  // and the next start refused the new one alone.
+  QTest::keyClicks(QApplication::focusWidget(), "Garden7");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Globali::wordpass, "Garden7");
+
+  // Mend: ticking the box left the keys going nowhere.
+  Globali::pwutilizza = 0;
+  pw();
+  ProcessEvents();
+  Click(Box());
+  QTest::keyClicks(QApplication::focusWidget(), "Rose3");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(Globali::wordpass, "Rose3");
+  EXPECT_EQ(fw::BeepCountForTesting(), 0);
 }
 
 TEST_F(PasswordWindow, EscapeAndTheWindowManagerCannotDismissTheLock) {

@@ -210,8 +210,9 @@ class TopWidget : public QWidget {
   // platform the program comes from, where no kind of button takes it on opening. The
   // toolkit would give it to the first control of all, often a button: what the user
   // typed then went nowhere, and a blank pressed the main window's "Previous day". A
-  // focus the window's own code gave before showing stays; a window with no field keeps
-  // the toolkit's choice.
+  // focus the window's own code gave before showing stays. A window with no field keeps
+  // the focus itself, so that no control has it unseen: a blank cleared the first tick
+  // box of the preferences or pressed "Cancel"; Return and Escape come here as before.
   void showEvent(QShowEvent* e) override {
     QWidget::showEvent(e);
     FocusFirstField();
@@ -226,6 +227,7 @@ class TopWidget : public QWidget {
         return;
       }
     }
+    setFocus(Qt::ActiveWindowFocusReason);
   }
   void closeEvent(QCloseEvent* e) override {
     window_._UserClose();

@@ -188,6 +188,31 @@ TEST_F(ButtonTest, ReturnPressesTheDefaultButtonAndEscapeTheCancelButton) {
   EXPECT_EQ(senders.size(), 9u);
 }
 
+// Mend: a window with no field (the preferences, the confirmation, the print dialog)
+// opened with the focus unseen on its first control: a blank then cleared the first
+// preference, "Auto-Save", or pressed "Cancel". No control has it now; Return and Escape
+// still press the default and the cancel button, and Tab reaches the controls.
+TEST_F(ButtonTest, AWindowWithoutAFieldOpensWithNoControlFocused) {
+  CheckBox& box = Add<CheckBox>("CheckBox1", 10, 10, 200, 20);
+  PushButton& cancel = Add<PushButton>("PushButton2", 10, 110, 120, 20, 2);
+  PushButton& proceed = Add<PushButton>("PushButton1", 190, 110, 120, 20, 1);
+  box.SetValue(true);
+  cancel.SetCancel(true);
+  proceed.SetDefault(true);
+  CountActions(box);
+  CountActions(cancel);
+  CountActions(proceed);
+  ShowActive();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_TRUE(box.Value());
+  EXPECT_TRUE(senders.empty());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_EQ(senders, (std::vector<int32_t>{1, 2}));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), WidgetOf(box));
+}
+
 TEST_F(ButtonTest, AWindowWithoutSuchButtonsIgnoresReturnAndEscape) {
   PushButton& plain = Add<PushButton>("PushButton1", 10, 10, 100, 20);
   EditField& line = Add<EditField>("EditField1", 10, 40, 200, 22);

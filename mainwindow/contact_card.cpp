@@ -76,6 +76,9 @@ void Window::bott_crea_Action(fw::Object&) {
   }
   Member<fw::Listbox>("ListBox1").AddRow("");
   apparecchia();
+  // The button leaves the keyboard where it was: the name typed next went on into the
+  // day's note or the field of the other contact the user had been in.
+  Member<fw::EditField>("contatto_campo", 0).SetFocus();
 }
 
 void Window::bott_elim_Action(fw::Object&) {

@@ -98,7 +98,10 @@ TEST_F(Card, CommandASelectsTheWholeField) {
   EXPECT_EQ(Globali::contatto(1, 0), "Anna Rossi");
 }
 
+// Mend: what the user typed next went on into the field they were in before, the day's
+// note or a field of the other contact, instead of the new contact's name.
 TEST_F(Card, ANewContactIsEmptyLastAndListed) {
+  Type(NoteField(0), "Call ");
   Click(Button("bott_crea"));
   EXPECT_EQ(Globali::contquanti, 4);
   EXPECT_EQ(Globali::contpunta, 4);
@@ -110,9 +113,10 @@ TEST_F(Card, ANewContactIsEmptyLastAndListed) {
   ASSERT_EQ(List().ListCount(), 4);
   EXPECT_EQ(Globali::contatto(3, 0), "Carla Verdi");  // the others kept
 
-  Type(Field(0), "Dario");
+  QTest::keyClicks(QApplication::focusWidget(), "Dario");
   EXPECT_EQ(Globali::contatto(4, 0), "Dario");
   EXPECT_EQ(List().Cell(3, 0), "Dario");
+  EXPECT_EQ(NoteField(0).Text(), "Call ");
 }
 
 TEST_F(Card, DeleteWithoutWarningRemovesTheContactAtOnce) {

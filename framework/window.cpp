@@ -218,11 +218,15 @@ class TopWidget : public QWidget {
     FocusFirstField();
   }
   // Also when the window comes back to the front without a focused control: one that
-  // code disabled meanwhile lost it (the note fields while Find is open).
+  // code disabled meanwhile lost it (the note fields while Find is open). The caret
+  // goes to the end of a note, where the user goes on writing; at its start, what was
+  // typed went before today's note or the one Find had shown.
   void FocusFirstField() {
     if (focusWidget()) return;
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
       if ((w->focusPolicy() & Qt::ClickFocus) && !qobject_cast<QAbstractButton*>(w) && TakesTabFocus(w)) {
+        auto* note = qobject_cast<QPlainTextEdit*>(w);
+        if (note && !note->isReadOnly()) note->moveCursor(QTextCursor::End);
         w->setFocus(Qt::ActiveWindowFocusReason);
         return;
       }

@@ -206,24 +206,32 @@ TEST_F(WindowShown, TheKeyboardFocusStaysOnControlsInSight) {
 // while another window was in front, as the note fields are while Find is open) gives
 // the focus to its first field again, as at its opening; the toolkit gave it to the
 // first control of all, and a blank then pressed the main window's "Previous day".
+// Mend: the caret stood at the start of the field's text, and what the user typed went
+// before today's note or the note Find had shown.
 TEST_F(WindowShown, AWindowComingBackWithoutAFocusedControlFocusesItsFirstField) {
   PushButton& previousDay = Add<PushButton>("previous", 10, 100, 100, 20);
   EditField& note = Add<EditField>("note", 10, 10, 100, 60);
   note.SetMultiLine(true);
+  note.SetText("Dentist");
   ShowActive();
   ASSERT_EQ(QApplication::focusWidget(), EditorOf(note));
+  QTest::keyClicks(QApplication::focusWidget(), " 18:25");
+  EXPECT_EQ(note.Text(), "Dentist 18:25");
   Window front;
   front.Show();
   TopWidgetOf(front)->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(TopWidgetOf(front)));
 
   note.SetEnabled(false);
+  note.SetText("Garden");
   note.SetEnabled(true);
   front.Close();
   TopWidgetOf(*window)->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(TopWidgetOf(*window)));
   EXPECT_EQ(QApplication::focusWidget(), EditorOf(note));
   EXPECT_NE(QApplication::focusWidget(), WidgetOf(previousDay));
+  QTest::keyClicks(QApplication::focusWidget(), " roses");
+  EXPECT_EQ(note.Text(), "Garden roses");
 }
 
 TEST_F(WindowShown, DrawIntoPaintsTheBackgroundAndControls) {

@@ -5,13 +5,15 @@
 // runs before the toolkit's own notices the broken connection first and ends the
 // program as a signal does: with the quit's save, nobody being there to ask.
 //
-// While the user types, the connection can break in the middle of the toolkit's
-// handling of the display's events instead; the X library then ends the process as
-// that handling flushes what it sent, once the events are delivered. Its handler of a
-// lost connection runs the same quit first. When the break comes between the source's
-// look and the toolkit's next turn, the toolkit still ends the program unsaved.
+// While the user types, the connection can break after the source's look, as the
+// toolkit's own source wakes for the events that came last: the toolkit then tells of
+// the broken connection and ends the process as it starts handling them, or the X
+// library ends it as that handling flushes what it sent. Both are points between
+// events, where everything loaded is whole; the toolkit's message and the X library's
+// handler of a lost connection run the same quit first.
 #include <QAbstractEventDispatcher>
 #include <QGuiApplication>
+#include <QThread>
 #include <X11/Xlib.h>
 #include <cstdio>
 #include <utility>
@@ -61,6 +63,17 @@ int QuitOnXlibLostConnection(Display*) {
   return 0;
 }
 
+// The toolkit's word, just before its exit, that its handling of the display's events
+// found the connection broken; every other message goes on as before.
+QtMessageHandler gToolkitMessages = nullptr;
+
+void QuitOnToolkitLostConnection(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && qGuiApp && message.startsWith(u"The X11 connection broke") &&
+      QThread::currentThread() == qGuiApp->thread())
+    TellAndQuit();
+  if (gToolkitMessages) gToolkitMessages(type, context, message);
+}
+
 }  // namespace
 
 // Only on an X display; the source only where the toolkit's main loop is GLib's (its
@@ -69,6 +82,7 @@ void WatchForLostDisplay() {
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   if (!x11 || !x11->connection()) return;
   XSetIOErrorHandler(QuitOnXlibLostConnection);
+  gToolkitMessages = qInstallMessageHandler(QuitOnToolkitLostConnection);
   auto* loop = QAbstractEventDispatcher::instance();
   if (!loop || !loop->inherits("QEventDispatcherGlib")) return;
   GSource* source = g_source_new(&gWatchFunctions, sizeof(DisplayWatch));

@@ -37,7 +37,8 @@ void DrawNote(fw::PrinterGraphics& page, const fw::String& note, int y) {
 }
 
 // A contact's line at size 9, or in the largest smaller size that keeps it inside its
-// block's frame: a long address or web address ran off the page and its end was lost.
+// block's frame (size 1 when none does): a long address or web address ran off the
+// page and its end was lost.
 void DrawContactLine(fw::PrinterGraphics& page, const fw::String& text, int x, int y) {
   const int room = kContactFrameLeft + kFrameWidth - kTextMargin - x;
   for (page.TextSize = 9; page.TextSize > 1 && page.StringWidth(text) > room;) --page.TextSize;

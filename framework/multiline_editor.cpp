@@ -243,6 +243,10 @@ void MultiLineEditor::InsertRest() {
     cursor.movePosition(QTextCursor::End);
     InsertBlocks(cursor, text_, from, [] {});
   });
+  // A caret that code put at the end (the window giving the field the keyboard) has
+  // gone on with the rest to the text's end: the field shows it there, not where the
+  // start ended.
+  if (textCursor().atEnd()) ensureCursorVisible();
 }
 
 void MultiLineEditor::FillQuietly(const std::function<void()>& fill) {

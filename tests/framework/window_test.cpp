@@ -5,6 +5,7 @@
 #include <QWindow>
 #include "controls_fixture.h"
 #include "framework/menu.h"
+#include "framework/multiline_editor_qt.h"
 #include "framework/properties.h"
 #include "framework/screen.h"
 #include "framework/timer.h"
@@ -232,6 +233,24 @@ TEST_F(WindowShown, AWindowComingBackWithoutAFocusedControlFocusesItsFirstField)
   EXPECT_NE(QApplication::focusWidget(), WidgetOf(previousDay));
   QTest::keyClicks(QApplication::focusWidget(), " roses");
   EXPECT_EQ(note.Text(), "Garden roses");
+}
+
+// Mend: a note longer than the field's document takes at once opened with the caret
+// at its end, out of sight: the field showed where the part first taken in ends, far
+// from both the caret and the note's start.
+TEST_F(WindowShown, AWindowOpeningOnALongNoteShowsTheCaretAtItsEnd) {
+  EditField& note = Add<EditField>("note", 10, 10, 100, 60);
+  note.SetMultiLine(true);
+  std::string text;
+  while (text.size() <= MultiLineEditor::kShownAtOnce) text += "Dentist 18:25\r";
+  note.SetText(text);
+  ShowActive();
+  QApplication::processEvents();  // painted: the rest goes in
+  QApplication::processEvents();
+  auto* editor = static_cast<QPlainTextEdit*>(EditorOf(note));
+  EXPECT_TRUE(editor->viewport()->rect().contains(editor->cursorRect()));
+  QTest::keyClicks(editor, "roses");
+  EXPECT_EQ(note.Text(), text + "roses");
 }
 
 TEST_F(WindowShown, DrawIntoPaintsTheBackgroundAndControls) {

@@ -176,9 +176,9 @@ class TopWidget : public QWidget {
     }
     QWidget::keyPressEvent(e);
   }
-  // Tab and Shift+Tab. Only a button reached this way is one the user chose: the
-  // toolkit's activation also puts the focus on the first button of a window with no
-  // field, where Return must still press the default.
+  // Tab and Shift+Tab. Only a button reached this way is one the user chose: a button
+  // the focus came to otherwise (code, or a disabled control handing it on) leaves
+  // Return to the default button.
   bool focusNextPrevChild(bool next) override {
     const bool moved = MoveFocus(next);
     tabbedTo_ = focusWidget();

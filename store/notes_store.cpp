@@ -328,10 +328,9 @@ fw::String noteOf(int32_t day, int32_t month, int32_t year) {
   if (year == annoload) return nota(day, month);
   std::optional<Lines> lines = ChooseCopy(NotesPlaces(fmt::YearNotesFileName(year)), JudgeNotes).content;
   fw::String note;
-  const int wanted = (month - 1) * fmt::kDaysPerMonth + day;
   if (lines)
     ForEachNote(*lines, [&](int cell, fw::String& text) {
-      if (cell == wanted) note = std::move(text);
+      if (DayOfCell(cell) == day && MonthOfCell(cell) == month) note = std::move(text);
     });
   return note;
 }

@@ -16,21 +16,12 @@ namespace {
 
 const fw::String kTitlePrefix = "Velqora ";
 
-// Today's note as the reminders read it, also while the panel shows another year
-// (whose notes are then the ones in memory).
-fw::String NoteOfToday() {
-  const fw::Date& today = Globali::oggi;
-  return Globali::noteOf(today.Day(), today.Month(), today.Year());
-}
-
 // Today is taken first, so that the grid and the panel rebuilt by vaiadomani mark the
 // new day as today.
 void RollOverToNewDay(Window& w, const fw::Date& now) {
   Globali::oggi = now;
   w.vaiadomani();
-  Globali::testodioggi = NoteOfToday();
-  w.Member<trovasveglia>("trovasveglia").RunAfresh();
-  diary::ShowToday(w);
+  diary::TakeNewDay(w);
 }
 
 // The minute after which the times the clock leapt over since the previous tick are

@@ -5,6 +5,7 @@
 #include "framework/controls.h"
 #include "mainwindow/field_dates.h"
 #include "mainwindow/fin_main.h"
+#include "mainwindow/today_labels.h"
 #include "store/globali.h"
 
 namespace fin_main {
@@ -58,8 +59,12 @@ void Window::vaiadomani() {
 }
 
 void Window::PushButton3_Action(fw::Object&) {
+  const fw::String before = Globali::oggi.SQLDate();
   Globali::oggi = fw::Date();
   Select(*this, Globali::oggi.Day(), Globali::oggi.Month(), Globali::oggi.Year());
+  // Pressed between midnight and the next tick, the button takes the change of day from
+  // the tick, which then finds nothing new: the new day is named and armed here.
+  if (Globali::oggi.SQLDate() != before) diary::TakeNewDay(*this);
 }
 
 void Window::PushButton4_Action(fw::Object&) { StepYear(*this, -1); }

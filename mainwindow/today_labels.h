@@ -8,5 +8,9 @@ namespace diary {
 
 void ShowToday(Window& w);
 
+// Globali.oggi has just become a new day: its note becomes the reminders' note, listed
+// afresh (a time that rang yesterday rings again today), and both places name the day.
+void TakeNewDay(Window& w);
+
 }  // namespace diary
 }  // namespace fin_main

@@ -22,6 +22,23 @@ class ClockTick : public reminders_test::ReminderFixture {
     FireTick({year, month, day, hour, minute, second});
     fw::RunPendingThreadsForTesting();
   }
+  // Today, 7 December, and tomorrow hold the same note, whose time rang today.
+  void RingTheSameNoteYesterday() {
+    Globali::nota(8, 12) = "9:00 gym";
+    WriteToday("9:00 gym");
+    TickAt(9, 0);
+    ASSERT_EQ(TakeReminder(), "09:00");
+    TickAt(23, 59, 59);
+  }
+  // 8 December is named under the grid and its note, fired yesterday, rings again.
+  void ExpectTheNewDayNamedAndArmed() {
+    const fw::Date newDay(2026, 12, 8);
+    EXPECT_EQ(Member<fw::PushButton>("PushButton3").Caption(), "GO TODAY: " + newDay.AbbreviatedDate());
+    EXPECT_EQ(Member<fw::StaticText>("oggi_testo").Text(),
+              "Week " + fw::Str(int64_t{newDay.WeekOfYear()}) + ", Day 342 of the year");
+    TickOn(2026, 12, 8, 9, 0, 1);
+    EXPECT_EQ(TakeReminder(), "09:00");
+  }
   bool IsToday(int day) const { return DayCell(CellOf(day)).Underline(); }
   int CellOf(int day) const {
     for (int k = 0; k < 42; ++k)
@@ -70,26 +87,25 @@ TEST_F(ClockTick, TheCheckStartsOnlyWithRemindersOnAndANoteForToday) {
 }
 
 TEST_F(ClockTick, MidnightMovesThePanelToTheNewDayAndReArmsItsNote) {
-  Globali::nota(8, 12) = "9:00 gym";
-  WriteToday("9:00 gym");
-  TickAt(9, 0);
-  ASSERT_EQ(TakeReminder(), "09:00");
-  TickAt(23, 59, 59);
-
+  RingTheSameNoteYesterday();
   TickOn(2026, 12, 8, 0, 0, 1);
   EXPECT_EQ(Globali::punta, Globali::stringacrea(8, 12, 2026));
   EXPECT_EQ(Globali::oggi.Day(), 8);
   EXPECT_EQ(Globali::testodioggi, "9:00 gym");
   EXPECT_TRUE(IsToday(8));  // the grid was rebuilt with the new today
   EXPECT_FALSE(IsToday(7));
-  const fw::Date newDay(2026, 12, 8);
-  EXPECT_EQ(Member<fw::PushButton>("PushButton3").Caption(), "GO TODAY: " + newDay.AbbreviatedDate());
-  EXPECT_EQ(Member<fw::StaticText>("oggi_testo").Text(),
-            "Week " + fw::Str(int64_t{newDay.WeekOfYear()}) + ", Day 342 of the year");
+  ExpectTheNewDayNamedAndArmed();
+}
 
-  // The same text as yesterday's, fired yesterday, is listed afresh for the new day.
-  TickOn(2026, 12, 8, 9, 0, 1);
-  EXPECT_EQ(TakeReminder(), "09:00");
+// Mend: the today button pressed between midnight and the tick takes the change of
+// day from the tick, so it names the new day and arms its note itself.
+TEST_F(ClockTick, TheTodayButtonPressedBeforeTheTickAfterMidnightTakesTheNewDay) {
+  RingTheSameNoteYesterday();
+  SetClock({2026, 12, 8, 0, 0, 0});
+  Click(Member<fw::PushButton>("PushButton3"));
+  fw::RunPendingThreadsForTesting();
+  TickOn(2026, 12, 8, 0, 0, 1);
+  ExpectTheNewDayNamedAndArmed();
 }
 
 // Mend: the reminders follow the new today's note, not the note of whatever day the

@@ -86,8 +86,7 @@ class BevelWidget : public QAbstractButton {
       x += owner_.IconDX();
       y += owner_.IconDY();
       p.setOpacity(isEnabled() ? 1.0 : 0.5);
-      p.setRenderHint(QPainter::SmoothPixmapTransform);  // for screens of fractional ratio
-      p.drawImage(x, y, img);
+      DrawImageAt(p, x, y, img);
       p.setOpacity(1.0);
       switch (owner_.CaptionPlacement()) {
         case 2: textArea.setRight(x - 2); break;

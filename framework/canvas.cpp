@@ -10,10 +10,8 @@ namespace fw {
 
 Canvas::Canvas() {
   auto view = std::make_unique<ControlView>(*this, new PaintedWidget([this](QPainter& p, QWidget&) {
-    // Smooth where a screen's fractional ratio scales the pictures' whole-number one.
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (backdrop_) p.drawImage(0, 0, PictureImageForDrawing(backdrop_));
-    if (backing_) p.drawImage(0, 0, PictureImage(backing_));
+    if (backdrop_) DrawImageAt(p, 0, 0, PictureImageForDrawing(backdrop_));
+    if (backing_) DrawImageAt(p, 0, 0, PictureImage(backing_));
   }));
   view->SetSwallowsClicks(true);
   SetView(std::move(view));

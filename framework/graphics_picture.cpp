@@ -124,6 +124,17 @@ QImage PictureImageForDrawing(const Picture& p) {
   return impl.drawable;
 }
 
+void DrawImageAt(QPainter& p, int x, int y, const QImage& image) {
+  const QTransform t = p.deviceTransform();
+  const qreal ratio = image.devicePixelRatio();
+  const bool oneToOne = t.type() <= QTransform::TxScale && qFuzzyCompare(t.m11(), ratio) &&
+                        qFuzzyCompare(t.m22(), ratio);
+  const bool smooth = p.testRenderHint(QPainter::SmoothPixmapTransform);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, !oneToOne);
+  p.drawImage(x, y, image);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+}
+
 Picture PictureFromImage(QImage image, int depth) {
   if (image.isNull()) return Picture();
   auto impl = std::make_shared<Picture::Impl>();

@@ -27,6 +27,11 @@ int PictureRatio();
 QSize DesignSize(const QImage& image);
 // The picture as it should be shown elsewhere: with transparency 1, white made transparent.
 QImage PictureImageForDrawing(const Picture& p);
+// Draws `image` with its top left at (x, y) in the painter's coordinates, smoothed only
+// where its pixels do not fall one to one on the device's (a screen of fractional ratio):
+// the toolkit's smoothing also sends unscaled pictures down a slow path that starts a
+// pool of threads for a large one.
+void DrawImageAt(QPainter& p, int x, int y, const QImage& image);
 // Wraps an image as a picture (converted to ARGB32 premultiplied); a null image gives none.
 Picture PictureFromImage(QImage image, int depth = 32);
 

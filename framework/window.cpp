@@ -273,9 +273,8 @@ class ContentWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);  // for screens of fractional ratio
     p.fillRect(rect(), window_.HasBackColor() ? ToQColor(window_.BackColor()) : palette().color(QPalette::Window));
-    if (Picture b = window_.Backdrop()) p.drawImage(0, 0, PictureImageForDrawing(b));
+    if (Picture b = window_.Backdrop()) DrawImageAt(p, 0, 0, PictureImageForDrawing(b));
   }
   void mousePressEvent(QMouseEvent* e) override {
     QPoint pos = e->position().toPoint();

@@ -78,7 +78,7 @@ TEST_F(SecondaryWindows, HelpShowsTheEnglishTipsInEveryLanguage) {
   EXPECT_TRUE(text.MultiLine());
   EXPECT_EQ(text.Alignment(), 2);
   const fw::String t = text.Text();
-  EXPECT_EQ(t.size(), 1479u);
+  EXPECT_EQ(t.size(), 1485u);
   EXPECT_EQ(t.rfind("\r\r"), t.size() - 2);
   EXPECT_EQ(t.find("Auto-Save:\rAs default, auto-save is on"), 0u);
   EXPECT_NE(t.find("\r\rReminder:\r"), fw::String::npos);
@@ -91,7 +91,7 @@ TEST_F(SecondaryWindows, HelpShowsTheEnglishTipsInEveryLanguage) {
 TEST_F(SecondaryWindows, HelpTipsAgreeWithTheProgram) {
   const fw::String t = Help().Member<fw::EditField>("EditField1").Text();
   for (const char* told : {"6:25pm and 6:25 pm ring at 18:25", "12:30pm at 12:30 and 12:30am at 00:30",
-                           "(a WAV, MP3, Ogg or FLAC file)", "(a PNG, JPEG, GIF, BMP or SVG file)"})
+                           "(a WAV, AIFF, MP3, Ogg or FLAC file)", "(a PNG, JPEG, GIF, BMP or SVG file)"})
     EXPECT_NE(t.find(told), fw::String::npos) << told;
   for (const char* wrong : {"6:25 pm is ignored", "quicktime"}) EXPECT_EQ(t.find(wrong), fw::String::npos) << wrong;
 }

@@ -58,13 +58,24 @@ fw::String HalfOfDay(const fw::String& afterMinutes) {
   return half;
 }
 
-// The clock time "hh:mm" that a candidate stands for. A one-digit hour after a blank,
-// tab or line break takes a leading "0". With "pm" the hours 0 to 11 are the
+// Whether a one-digit hour right after this character is read as one: after a blank, a
+// tab or a line break, and after any character of the scripts without letter case
+// (Hebrew and Arabic join a prefix to the number, Chinese, Japanese and Thai leave no
+// blank before it, and a direction mark or the ideographic blank may stand there),
+// other than the digits those scripts have of their own.
+bool OpensOneDigitHour(uint32_t code) {
+  if (IsBlank(code) || code == 13 || code == 9) return true;
+  const bool ownDigit = (code >= 0x660 && code <= 0x669) || (code >= 0x6F0 && code <= 0x6F9) ||
+                        (code >= 0xFF10 && code <= 0xFF19);
+  return code >= 0x590 && !ownDigit && !IsLetter(fw::Chr(code));
+}
+
+// The clock time "hh:mm" that a candidate stands for. A one-digit hour where
+// OpensOneDigitHour says takes a leading "0". With "pm" the hours 0 to 11 are the
 // afternoon's (noon stays 12); with "am" hour 12 is midnight's, 0.
 fw::String TimeOf(const fw::String& candidate) {
   fw::String t = fw::Left(candidate, 5);
-  const uint32_t first = fw::Asc(t);
-  if (IsBlank(first) || first == 13 || first == 9) t = "0" + fw::Right(t, 4);
+  if (OpensOneDigitHour(fw::Asc(t))) t = "0" + fw::Right(t, 4);
   if (!IsClockText(t)) return t;
   const fw::String half = HalfOfDay(fw::Mid(candidate, 6));
   auto hour = static_cast<int64_t>(fw::Val(fw::Left(t, 2)));

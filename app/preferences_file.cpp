@@ -237,7 +237,7 @@ std::vector<fw::String> Lines() {
 
 // The framework writes every file its owner's only from its first byte, so the
 // password never lies in a file others may read; a copy that cannot be kept so is
-// reported as not written.
+// reported as not written (on a file system without modes, a stick's, it is saved).
 bool WriteCopy(const fw::FolderItem& file, const std::vector<fw::String>& lines) {
   return Globali::copies::WriteCopy(file, [&] { return Globali::textfiles::WriteLines(file, lines); }) &&
          file.SetOwnerOnly();

@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "framework/regular_file_qt.h"
 #include "framework/text_qt.h"
 #include "framework/text_streams_qt.h"
@@ -159,8 +161,14 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
   return std::make_unique<SaveFileTextOutput>(std::move(file));
 }
 
+// A file system that keeps no modes (a memory stick's FAT) refuses every change of one,
+// also on the owner's own file: that file is as private as it can be there.
 bool FolderItem::SetOwnerOnly() const {
-  return !path_.empty() && ::chmod(path_.c_str(), S_IRUSR | S_IWUSR) == 0;
+  if (path_.empty()) return false;
+  if (::chmod(path_.c_str(), S_IRUSR | S_IWUSR) == 0) return true;
+  const bool keepsNoModes = errno == EPERM || errno == ENOSYS || errno == EOPNOTSUPP;
+  struct stat info {};
+  return keepsNoModes && ::stat(path_.c_str(), &info) == 0 && info.st_uid == ::geteuid();
 }
 
 FolderItem ProgramFolder() {

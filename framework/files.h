@@ -48,7 +48,8 @@ class FolderItem {
   std::unique_ptr<TextInputStream> OpenAsTextFile() const;
   // Replaces on Close; the file written is readable by its owner only (mode 0600).
   std::unique_ptr<TextOutputStream> CreateTextFile() const;
-  // Restrict a file to its owner (mode 0600), for files holding a password.
+  // Restrict a file to its owner (mode 0600), for files holding a password. True too
+  // for the owner's file on a file system that keeps no modes, where nothing restricts it.
   bool SetOwnerOnly() const;
 
  private:

@@ -488,6 +488,32 @@ TEST(StreamWriting, AFailedSyncOfTheFolderFailsTheSave) {
   EXPECT_EQ(saveFailingSyncsIn(folders.app()), 3) << ReadFile(log);
 }
 
+// Mend: a memory stick's FAT keeps no modes and refuses every change of one (EPERM from
+// the kernel's driver, ENOSYS from the FUSE one; made here by strace), while it saves
+// the file: the owner's file counts as restricted there, another's does not.
+TEST(FileFolders, AFileSystemWithoutModesKeepsTheOwnersFilePrivateAsItCan) {
+  if (const char* traced = std::getenv("VELQORA_CHMOD_UNDER_TRACE")) std::_Exit(FolderItem(traced).SetOwnerOnly() ? 0 : 3);
+  testsupport::TempFolders folders;
+  const std::string log = folders.root() + "/trace.txt";
+  if (RunProgram({"strace", "-o", "/dev/null", "true"}, "", log) != 0)
+    GTEST_SKIP() << "strace is not installed or may not trace here: " << ReadFile(log);
+  const std::string own = folders.app() + "/vlqprefs.txt", others = folders.app() + "/others.txt";
+  WriteFile(own, "old\n");
+  WriteFile(others, "old\n");
+  ASSERT_EQ(::chown(others.c_str(), 65534, 65534), 0);
+  const std::string self = std::filesystem::read_symlink("/proc/self/exe");
+  const auto ownerOnlyRefusedWith = [&](const std::string& file, const std::string& error) {
+    return RunProgram({"strace", "-f", "-o", "/dev/null", "-e", "trace=chmod,fchmodat", "-e",
+                       "inject=chmod,fchmodat:error=" + error, self,
+                       "--gtest_filter=FileFolders.AFileSystemWithoutModesKeepsTheOwnersFilePrivateAsItCan"},
+                      "VELQORA_CHMOD_UNDER_TRACE=" + file, log);
+  };
+  EXPECT_EQ(ownerOnlyRefusedWith(own, "EPERM"), 0) << ReadFile(log);
+  EXPECT_EQ(ownerOnlyRefusedWith(own, "ENOSYS"), 0) << ReadFile(log);
+  EXPECT_EQ(ownerOnlyRefusedWith(own, "EIO"), 3) << ReadFile(log);
+  EXPECT_EQ(ownerOnlyRefusedWith(others, "EPERM"), 3) << ReadFile(log);
+}
+
 TEST(StreamWriting, NoStreamWhereNoFileCanBe) {
   testsupport::TempFolders folders;
   EXPECT_EQ(ApplicationFolder().Child("missing folder").Child("x.txt").CreateTextFile(), nullptr);

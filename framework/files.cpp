@@ -34,6 +34,9 @@ bool CanWriteInto(const QString& folder) {
   return QFileInfo(folder).isDir() && ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
 }
 
+// The executable's folder is there but cannot be written.
+bool FallsBack(const QString& exeFolder) { return QFileInfo::exists(exeFolder) && !CanWriteInto(exeFolder); }
+
 QString ExecutableFolder() {
   if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();
   return QFileInfo(QFileInfo("/proc/self/exe").symLinkTarget()).absolutePath();
@@ -177,12 +180,14 @@ FolderItem ProgramFolder() {
 }
 
 // Without a fallback (no home folder known) the executable's folder it is, writable or
-// not: a write there then fails, and says so.
+// not: a write there then fails, and says so. So it is when that folder went away while
+// the program ran (the memory stick it stands on pulled out): the saves there fail and
+// the user is told, where a fallback would take them out of sight.
 FolderItem ApplicationFolder() {
   if (!Seams().application.empty()) return FolderItem(Seams().application);
   const QString exeFolder = ExecutableFolderPath();
   const QString fallback = FallbackApplicationFolderPath();
-  if (CanWriteInto(exeFolder) || fallback.isEmpty()) return FolderItem(FromQ(exeFolder));
+  if (!FallsBack(exeFolder) || fallback.isEmpty()) return FolderItem(FromQ(exeFolder));
   const FolderItem folder(FromQ(fallback));
   folder.CreateAsFolder();
   return folder;
@@ -193,7 +198,7 @@ FolderItem OtherApplicationFolder() {
   const QString exeFolder = ExecutableFolderPath();
   const QString fallback = FallbackApplicationFolderPath();
   if (fallback.isEmpty() || QDir::cleanPath(fallback) == QDir::cleanPath(exeFolder)) return FolderItem();
-  return FolderItem(FromQ(CanWriteInto(exeFolder) ? fallback : exeFolder));
+  return FolderItem(FromQ(FallsBack(exeFolder) ? exeFolder : fallback));
 }
 
 FolderItem PreferencesFolder() {

@@ -112,10 +112,10 @@ String MacRomanToUtf8(std::string_view bytes);
 // The folder that holds the executable, writable or not.
 FolderItem ProgramFolder();
 // Where the files kept beside the application are written: the folder that holds the
-// executable; when that is not writable, $XDG_DATA_HOME/velqora (created then).
+// executable; when that is there but not writable, $XDG_DATA_HOME/velqora (created then).
 FolderItem ApplicationFolder();
 // The other place such files may stand and be read from, though nothing is written
-// there: the executable's folder while it cannot be written, else
+// there: the executable's folder while it is there and cannot be written, else
 // $XDG_DATA_HOME/velqora (what runs that could not write beside the executable left).
 // Names nothing (an empty path) where there is no other place.
 FolderItem OtherApplicationFolder();

@@ -274,9 +274,13 @@ SaveReport SaveYear() {
   const uint64_t notesBytes = textfiles::BytesOf(notes), stylesBytes = textfiles::BytesOf(styles);
   SaveReport report;
   bool notesWritten = false, stylesWritten = false;
-  for (const fw::FolderItem& folder : {fw::ApplicationFolder().Child(fmt::kAppNotesFolder),
+  // The application's folder itself is never made again: gone, it went with its stick.
+  const fw::FolderItem application = fw::ApplicationFolder();
+  const bool applicationThere = application.Directory();
+  for (const fw::FolderItem& folder : {application.Child(fmt::kAppNotesFolder),
                                        fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
-    const bool folderReady = textfiles::EnsureFolder(folder);
+    const bool inApplication = folder.Parent().AbsolutePath() == application.AbsolutePath();
+    const bool folderReady = (applicationThere || !inApplication) && textfiles::EnsureFolder(folder);
     const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
     const bool notesHere =
         folderReady && copies::WriteCopy(notesFile, [&] { return textfiles::WriteLines(notesFile, notes); });

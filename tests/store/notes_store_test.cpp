@@ -308,6 +308,24 @@ TEST_F(NotesStore, TheLoadedYearIsOnDiskUntilItChangesAndIsWrittenNowhere) {
   EXPECT_FALSE(Globali::loadedYearIsOnDisk());
 }
 
+// Mend: a program folder that goes away while the program runs (the stick it stands on
+// pulled out) is neither made again nor replaced by the fallback out of the user's
+// sight: its copies are not written, which the user is told, and the other copy is.
+TEST_F(NotesStore, AProgramFolderGoneWithItsStickIsNeitherMadeAgainNorReplaced) {
+  testsupport::MakeDirs(beside(""));
+  fw::SetApplicationFolderForTesting("");
+  fw::SetProgramFoldersForTesting(beside(""), fallback(""));
+  Globali::ripristinanote();
+  Globali::nota(1, 1) = "typed";
+  std::filesystem::remove_all(beside(""));
+  const Globali::SaveReport report = Globali::salvanote();
+  EXPECT_FALSE(report.Written(fw::FolderItem(beside("diary database/2026n.txt"))));
+  EXPECT_FALSE(report.AnyFileLost());
+  EXPECT_NE(ReadFile(prefNotes()).find("typed"), std::string::npos);
+  EXPECT_FALSE(FileExists(beside("")));
+  EXPECT_FALSE(FileExists(fallback("")));
+}
+
 TEST_F(NotesStore, SaveCreatesMissingFolders) {
   Globali::ripristinanote();
   std::filesystem::remove_all(app("diary database"));

@@ -183,8 +183,10 @@ bool WriteCopy(const fw::FolderItem& file, const std::function<bool()>& write) {
     }
   }
   const bool written = write();
-  // What could not be kept is looked at again by the next save.
-  if (written || kept) Remember(file);
+  // What could not be kept is looked at again by the next save. A file that a failed
+  // write found gone (its stick pulled out) is still compared with what stood there:
+  // back as it was, nothing else changed it.
+  if (written || (kept && file.Exists())) Remember(file);
   return written;
 }
 

@@ -125,6 +125,15 @@ TEST_F(ContactsStore, ACopyChangedWhileTheProgramRunsIsKeptBeforeTheSaveReplaces
                                                            "\r\rIt was kept as vlqcont.txt.bak beside it."});
   ASSERT_TRUE(Globali::salvacontatti());
   EXPECT_EQ(messages.size(), 1u);
+
+  // Mend: a folder that a save found gone (a stick pulled out) and that comes back as it
+  // was holds what this run last wrote there, which nothing else changed.
+  std::filesystem::rename(folders.app(), folders.root() + "/pulled out");
+  EXPECT_FALSE(Globali::salvacontatti());
+  std::filesystem::rename(folders.root() + "/pulled out", folders.app());
+  EXPECT_TRUE(Globali::salvacontatti());
+  EXPECT_FALSE(FileExists(appCopy() + ".bak"));
+  EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(ContactsStore, OlderLayoutsLoadWithEmptyNotesAndAreSavedInTheCurrentOne) {

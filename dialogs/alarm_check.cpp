@@ -59,15 +59,23 @@ fw::String HalfOfDay(const fw::String& afterMinutes) {
 }
 
 // Whether a one-digit hour right after this character is read as one: after a blank, a
-// tab or a line break, and after any character of the scripts without letter case
+// tab or a line break, and where a script without letter case ends a word with no blank
 // (Hebrew and Arabic join a prefix to the number, Chinese, Japanese and Thai leave no
-// blank before it, and a direction mark or the ideographic blank may stand there),
-// other than the digits those scripts have of their own.
+// blank before it): after its letters and marks, an invisible direction mark or
+// zero-width space, and East Asian blanks and punctuation ("、", "："). Not after a
+// digit, a symbol or other punctuation, as after a Latin letter.
 bool OpensOneDigitHour(uint32_t code) {
   if (IsBlank(code) || code == 13 || code == 9) return true;
-  const bool ownDigit = (code >= 0x660 && code <= 0x669) || (code >= 0x6F0 && code <= 0x6F9) ||
-                        (code >= 0xFF10 && code <= 0xFF19);
-  return code >= 0x590 && !ownDigit && !IsLetter(fw::Chr(code));
+  if (code < 0x590) return false;  // Latin, Greek, Cyrillic, Armenian: words end at blanks
+  switch (fw::KindOf(code)) {
+    case fw::CharacterKind::Letter:
+    case fw::CharacterKind::Mark: return !IsLetter(fw::Chr(code));
+    case fw::CharacterKind::Blank:
+    case fw::CharacterKind::Invisible: return true;
+    case fw::CharacterKind::Punctuation:
+      return (code >= 0x3000 && code <= 0x303F) || (code >= 0xFF00 && code <= 0xFF65);
+    default: return false;
+  }
 }
 
 // The clock time "hh:mm" that a candidate stands for. A one-digit hour where

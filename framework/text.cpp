@@ -282,4 +282,22 @@ int Utf16PosOf(const QString& s, int codePoints) {
   return i;
 }
 
+CharacterKind KindOf(uint32_t codePoint) {
+  switch (QChar::category(static_cast<char32_t>(codePoint))) {
+    case QChar::Letter_Uppercase: case QChar::Letter_Lowercase: case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier: case QChar::Letter_Other: return CharacterKind::Letter;
+    case QChar::Mark_NonSpacing: case QChar::Mark_SpacingCombining: case QChar::Mark_Enclosing:
+      return CharacterKind::Mark;
+    case QChar::Number_DecimalDigit: return CharacterKind::Digit;
+    case QChar::Separator_Space: return CharacterKind::Blank;
+    case QChar::Other_Format: return CharacterKind::Invisible;
+    case QChar::Punctuation_Connector: case QChar::Punctuation_Dash: case QChar::Punctuation_Open:
+    case QChar::Punctuation_Close: case QChar::Punctuation_InitialQuote:
+    case QChar::Punctuation_FinalQuote: case QChar::Punctuation_Other: return CharacterKind::Punctuation;
+    case QChar::Symbol_Math: case QChar::Symbol_Currency: case QChar::Symbol_Modifier:
+    case QChar::Symbol_Other: return CharacterKind::Symbol;
+    default: return CharacterKind::Other;
+  }
+}
+
 }  // namespace fw

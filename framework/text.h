@@ -40,4 +40,9 @@ String NthField(const String& s, const String& separator, int64_t n);  // n from
 String LinesToCR(const String& s);  // CRLF or LF -> CR
 bool IsValidUtf8(std::string_view s);
 
+// A code point's kind, after its Unicode category: Blank is a space separator, Invisible
+// a format mark (direction marks, the zero-width space and joiner).
+enum class CharacterKind { Letter, Mark, Digit, Blank, Invisible, Punctuation, Symbol, Other };
+CharacterKind KindOf(uint32_t codePoint);
+
 }  // namespace fw

@@ -8,6 +8,7 @@ namespace fw {
 class StaticText : public TextStyledControl {
  public:
   StaticText();
+  ~StaticText() override;
   String ClassName() const override { return "StaticText"; }
 
   // Line breaks are CR (13); LF and CRLF are taken as CR.
@@ -17,6 +18,9 @@ class StaticText : public TextStyledControl {
   void SetCaption(const String& t) { SetText(t); }
   int32_t TextAlign() const { return textAlign_; }  // 0 left, 1 centred, 2 right
   void SetTextAlign(int32_t a);
+  // On a window that takes the desktop's colour, a text colour that could not be read on
+  // the desktop's background (a dark theme's) is shown moved towards the desktop's text
+  // colour; TextColor still answers the colour given.
   Color TextColor() const { return textColor_; }
   void SetTextColor(Color c);
   bool MultiLine() const { return multiLine_; }  // wraps over several lines

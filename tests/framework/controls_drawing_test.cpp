@@ -115,6 +115,41 @@ TEST_F(ControlDrawing, StaticTextShowsItsLinesAndTakesItsStyle) {
   EXPECT_EQ(t.Caption(), "a\rb");
 }
 
+// A label's design colour was chosen for a light window. On a dark desktop, a label on a
+// window that takes the desktop's colour must still be read; on a window with a colour of
+// its own it keeps the design's colour.
+TEST_F(ControlDrawing, LabelsStayReadableOnADarkDesktop) {
+  const QPalette before = QApplication::palette();
+  QPalette dark = before;
+  dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+  dark.setColor(QPalette::WindowText, Qt::white);
+  QApplication::setPalette(dark);
+  window->SetHasBackColor(false);
+  StaticText& navy = Add<StaticText>("cstesto", 10, 10, 200, 30);
+  navy.SetText("MMMM");
+  navy.SetTextSize(24);
+  navy.SetBold(true);
+  navy.SetTextColor(RGB(0x00, 0x00, 0x80));
+  ShowActive();
+  const QRect label(10, 10, 200, 30);
+  QImage img = Snapshot();
+  const int back = qGray(img.pixel(300, 200));
+  int strongest = 0;
+  for (int y = label.top(); y <= label.bottom(); ++y)
+    for (int x = label.left(); x <= label.right(); ++x)
+      strongest = std::max(strongest, std::abs(qGray(img.pixel(x, y)) - back));
+  EXPECT_GT(strongest, 90) << "the text stands out from the dark window";
+  window->SetHasBackColor(true);
+  window->SetBackColor(RGB(0xE6, 0xE6, 0xE6));
+  img = Snapshot();
+  bool designColour = false;
+  for (int y = label.top(); y <= label.bottom(); ++y)
+    for (int x = label.left(); x <= label.right(); ++x)
+      designColour |= img.pixelColor(x, y) == QColor(0, 0, 0x80);
+  EXPECT_TRUE(designColour) << "on the window's own light colour the text keeps its colour";
+  QApplication::setPalette(before);
+}
+
 TEST_F(ControlDrawing, DesignFontsResolveToMetricCompatibleFaces) {
   // Whichever metric-compatible face the system's font substitution offers.
   auto resolved = [](QWidget* w) {

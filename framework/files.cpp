@@ -34,8 +34,17 @@ bool CanWriteInto(const QString& folder) {
   return QFileInfo(folder).isDir() && ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
 }
 
-// The executable's folder is there but cannot be written.
-bool FallsBack(const QString& exeFolder) { return QFileInfo::exists(exeFolder) && !CanWriteInto(exeFolder); }
+// The executable's folder is there but cannot be written. Gone, it answers as when it was
+// last seen: saves that went to the fallback go on there (a write-protected stick pulled
+// out), those that went beside the program fail there and say so.
+bool FallsBack(const QString& exeFolder) {
+  static QString lastSeen;
+  static bool lastFellBack = false;
+  if (!QFileInfo::exists(exeFolder)) return exeFolder == lastSeen && lastFellBack;
+  lastSeen = exeFolder;
+  lastFellBack = !CanWriteInto(exeFolder);
+  return lastFellBack;
+}
 
 QString ExecutableFolder() {
   if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath();

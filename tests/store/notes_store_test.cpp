@@ -457,6 +457,14 @@ TEST_F(NotesStore, NotesBesideAProgramWhoseFolderCannotBeWrittenAreReadAndSavedW
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0], fallback("diary database/2026n.txt") + " differed from the copy used, " +
                              beside("diary database/2026n.txt") + ".\r\rIt was kept as 2026n.txt.bak beside it.");
+
+  // The program's folder gone while the saves went to the fallback (a write-protected
+  // stick pulled out): they go on there.
+  ASSERT_EQ(::chmod(beside("").c_str(), 0755), 0);
+  std::filesystem::remove_all(beside(""));
+  Globali::nota(3, 1) = "after";
+  EXPECT_TRUE(Globali::salvanote());
+  EXPECT_NE(ReadFile(fallback("diary database/2026n.txt")).find("after"), std::string::npos);
 }
 
 // Mend: the older single files beside a program whose folder cannot be written cannot

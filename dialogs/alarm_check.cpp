@@ -58,6 +58,14 @@ fw::String HalfOfDay(const fw::String& afterMinutes) {
   return half;
 }
 
+// What only ever follows a symbol or a digit: the emoji and text presentation selectors
+// (an emoji keyboard's "☎️"), the marks for symbols (a keycap's frame) and an emoji
+// flag's tags. After them the hour follows that symbol.
+bool DressesASymbol(uint32_t code) {
+  return code == 0xFE0E || code == 0xFE0F || (code >= 0x20D0 && code <= 0x20FF) ||
+         (code >= 0xE0020 && code <= 0xE007F);
+}
+
 // Whether a one-digit hour right after this character is read as one: after a blank, a
 // tab or a line break, and where a script without letter case ends a word with no blank
 // (Hebrew and Arabic join a prefix to the number, Chinese, Japanese and Thai leave no
@@ -67,6 +75,7 @@ fw::String HalfOfDay(const fw::String& afterMinutes) {
 bool OpensOneDigitHour(uint32_t code) {
   if (IsBlank(code) || code == 13 || code == 9) return true;
   if (code < 0x590) return false;  // Latin, Greek, Cyrillic, Armenian: words end at blanks
+  if (DressesASymbol(code)) return false;
   switch (fw::KindOf(code)) {
     case fw::CharacterKind::Letter:
     case fw::CharacterKind::Mark: return !IsLetter(fw::Chr(code));

@@ -14,12 +14,12 @@ using Fired = std::vector<std::string>;
 
 // Mend: in scripts without letter case a one-digit hour may follow a word, a direction
 // mark or East Asian punctuation directly; after a Latin letter, a symbol or other
-// punctuation it still never fires.
+// punctuation (an emoji with its presentation selector too) it still never fires.
 TEST_F(ReminderFixture, EveryFormFiresOnceAtItsMinuteAndNotBefore) {
   WriteToday(
       "9:30 standup\r18:25 dentist\rcall at 6:40pm\r\t7:15 run\rlate 11:59Pm\r13:05pm "
       "meeting\rsix 6:10 pm\rשיחה ב9:31 דנה 18:26\r明天7:05开会 会議\u30004:20\rx9:50 "
-      "\u200F6:45 时间：3:33 €7:50 \u20142:43 \u23F01:11 \u0E519:52\rends 8:05");
+      "\u200F6:45 时间：3:33 €7:50 \u20142:43 \u23F01:11 \u260E\uFE0F1:12 \u0E519:52\rends 8:05");
   EXPECT_EQ(WalkTheDay(), (Fired{"03:33@03:33", "04:20@04:20", "06:45@06:45", "07:05@07:05",
                                  "07:15@07:15", "08:05@08:05", "09:30@09:30", "09:31@09:31",
                                  "13:05@13:05", "18:10@18:10", "18:25@18:25", "18:26@18:26",

@@ -1,6 +1,8 @@
 // Dates: the calendar, the injectable clock, the fixed texts and the strict parser.
 #include <gtest/gtest.h>
 
+#include <QString>
+
 #include "framework/date.h"
 
 using namespace fw;
@@ -15,6 +17,15 @@ class DateTest : public ::testing::Test {
     ResetDateOrderForTesting();
   }
 };
+
+// The text with each decimal digit of any script (an Arabic desktop writes its own) as
+// its ASCII digit.
+String WithAsciiDigits(const String& text) {
+  QString q = QString::fromStdString(text);
+  for (QChar& c : q)
+    if (c.isDigit()) c = QChar(u'0' + c.digitValue());
+  return q.toStdString();
+}
 
 bool Parses(const String& text) {
   Date d(1999, 1, 1);
@@ -72,12 +83,13 @@ TEST_F(DateTest, ArithmeticThroughSecondsAndRollOver) {
 
 TEST_F(DateTest, LongAndAbbreviatedDatesNameTheDay) {
   const Date d(2026, 12, 7);
-  // Their words follow the system language; the day and year numbers are always there.
-  for (const String& text : {d.LongDate(), d.AbbreviatedDate()}) {
+  // Their words and digits follow the system language; the day and year numbers are
+  // always there. Some languages have no shorter names.
+  for (const String& text : {WithAsciiDigits(d.LongDate()), WithAsciiDigits(d.AbbreviatedDate())}) {
     EXPECT_NE(text.find("2026"), String::npos) << text;
     EXPECT_NE(text.find('7'), String::npos) << text;
   }
-  EXPECT_LT(d.AbbreviatedDate().size(), d.LongDate().size());
+  EXPECT_LE(d.AbbreviatedDate().size(), d.LongDate().size());
 }
 
 TEST_F(DateTest, ParseDateFollowsTheDateOrder) {

@@ -76,8 +76,11 @@ struct ProcessState {
   static ProcessState Now() {
     ProcessState now;
     std::ifstream maps("/proc/self/maps");
+    // A message catalogue stays mapped once the C library has translated its first
+    // error text, which it does only where the desktop's language has one.
     for (std::string line; std::getline(maps, line);)
-      if (const size_t path = line.find('/'); path != std::string::npos) now.mapped.insert(line.substr(path));
+      if (const size_t path = line.find('/'); path != std::string::npos && !line.ends_with(".mo"))
+        now.mapped.insert(line.substr(path));
     now.threads = Entries("/proc/self/task");
     now.openFiles = Entries("/proc/self/fd");
     now.childrenLeft = !(waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD);

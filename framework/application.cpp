@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -105,13 +106,36 @@ Lifecycle& State() {
 
 }  // namespace
 
+namespace {
+
+bool Unset(const char* variable) {
+  const char* value = std::getenv(variable);
+  return !value || !*value;
+}
+
+// X first wherever an X display can be reached, a Wayland desktop's XWayland too: the
+// reminder's staying above every window, the placing of windows and the watch for the
+// display going away need X. The desktop's own Wayland only where no X display can be
+// reached, so that the program still starts there; where none is named, X is not
+// tried first, which would only print its failure at every start. A display the user
+// chose stands.
+void CreateToolkitApplication(int& argc, char** argv) {
+  const bool choose = Unset("QT_QPA_PLATFORM");
+  if (choose) ::setenv("QT_QPA_PLATFORM", Unset("DISPLAY") ? "wayland;xcb" : "xcb;wayland", 1);
+  new QApplication(argc, argv);
+  // The programs this one starts choose their display for themselves.
+  if (choose) ::unsetenv("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
 void InitFramework(int& argc, char** argv) {
   // Before the toolkit: the address book's child starts none of it.
   internal::RunAddressBookChildIfAsked(argc, argv);
   if (QApplication::instance()) return;
   // The toolkit keeps references to argc and argv: main's own variables outlive it.
   // The application object lives until the process ends, so it is never deleted.
-  new QApplication(argc, argv);
+  CreateToolkitApplication(argc, argv);
   internal::UseLazyStandardIcons();
   // No display name: the toolkit would append it to every window title, and the
   // program writes its titles in full itself ("Velqora 18:25").

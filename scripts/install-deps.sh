@@ -25,6 +25,9 @@ pkgs=(
   # The X connection and main loop the program watches for the display going away,
   # and the X server a test ends under it, as a crashed desktop would.
   libx11-dev libxcb1-dev libglib2.0-dev xvfb
+  # Where a Wayland desktop offers no X display: the toolkit's Wayland plugin, which the
+  # program loads only then; and a Wayland desktop a test starts it on.
+  qt6-wayland weston
 )
 lock_wait_seconds=300
 

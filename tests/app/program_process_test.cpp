@@ -53,11 +53,15 @@ class Program {
   // Where the tests run as root, `withoutPrivileges` starts it as the user nobody (uid
   // 65534), whom permissions stop; its folders must then be its own
   // (ProgramProcess::GiveFoldersToNobody). Without `home`, no HOME nor XDG variable is set.
-  // With a `display` (":N") it shows its windows there instead of off screen.
-  void Start(bool withoutPrivileges = false, bool home = true, const std::string& display = "") {
+  // With a `display` (":N") it shows its windows there instead of off screen. With a
+  // `wayland` desktop (its variables) it runs as in a Wayland session, choosing its
+  // display itself: the desktop's XWayland is then the `display`, if any.
+  void Start(bool withoutPrivileges = false, bool home = true, const std::string& display = "",
+             const std::vector<std::string>& wayland = {}) {
     std::vector<std::string> env{"PATH=/usr/bin:/bin"};
-    if (display.empty()) env.push_back("QT_QPA_PLATFORM=offscreen");
-    else env.insert(env.end(), {"QT_QPA_PLATFORM=xcb", "DISPLAY=" + display});
+    if (!wayland.empty()) env.insert(env.end(), wayland.begin(), wayland.end());
+    else env.push_back(display.empty() ? "QT_QPA_PLATFORM=offscreen" : "QT_QPA_PLATFORM=xcb");
+    if (!display.empty()) env.push_back("DISPLAY=" + display);
     if (home)
       env.insert(env.end(), {"HOME=" + root_ + "/home", "XDG_CONFIG_HOME=" + root_ + "/config",
                              "XDG_DATA_HOME=" + root_ + "/data"});
@@ -210,6 +214,49 @@ class PrivateDisplay {
   static constexpr const char* kServer = "/usr/bin/Xvfb";
   pid_t pid_ = -1;
   std::string name_;
+};
+
+// A headless Wayland desktop of the test's own, on a socket in a runtime folder of its
+// own; no Environment() when weston or the toolkit's Wayland plugin is missing.
+class PrivateWaylandDesktop {
+ public:
+  explicit PrivateWaylandDesktop(const std::string& folder) : runtime_(folder + "/runtime") {
+    if (::access(kCompositor, X_OK) != 0 || !fs::exists(kPlugin)) return;
+    fs::create_directories(runtime_);
+    fs::permissions(runtime_, fs::perms::owner_all);
+    const std::string runtime = "XDG_RUNTIME_DIR=" + runtime_;
+    char* envp[] = {const_cast<char*>(runtime.c_str()), nullptr};
+    const char* argv[] = {kCompositor, "--backend=headless-backend.so", "--socket=wl-test", "--idle-time=0", nullptr};
+    posix_spawn_file_actions_t io;
+    posix_spawn_file_actions_init(&io);
+    posix_spawn_file_actions_addopen(&io, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&io, 1, 2);
+    const bool started = posix_spawn(&pid_, kCompositor, &io, nullptr, const_cast<char**>(argv), envp) == 0;
+    posix_spawn_file_actions_destroy(&io);
+    if (!started) pid_ = -1;
+    // The socket is bound before the lock file beside it is left for good.
+    for (auto end = std::chrono::steady_clock::now() + 60s; started && std::chrono::steady_clock::now() < end;) {
+      if (fs::exists(runtime_ + "/wl-test")) {
+        environment_ = {runtime, "WAYLAND_DISPLAY=wl-test", "XDG_SESSION_TYPE=wayland"};
+        break;
+      }
+      std::this_thread::sleep_for(20ms);
+    }
+  }
+  ~PrivateWaylandDesktop() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
+  }
+  const std::vector<std::string>& Environment() const { return environment_; }
+
+  static constexpr const char* kCompositor = "/usr/bin/weston";
+  static constexpr const char* kPlugin = "/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so";
+
+ private:
+  std::string runtime_;
+  pid_t pid_ = -1;
+  std::vector<std::string> environment_;
 };
 
 // What an X server tells of the windows on it: which one has the keyboard focus and
@@ -485,6 +532,34 @@ TEST_F(ProgramProcess, AStartMapsNeitherTheAddressBookNorTheSoundLibraries) {
                               "libgstreamer", "libQt6Multimedia", "libpulse", "/imageformats/"})
     EXPECT_EQ(mapped.find(library), std::string::npos) << library;
   ASSERT_EQ(program.Signal(SIGTERM), 0);
+}
+
+// Mend: on a Wayland desktop the program runs through its XWayland as on X, where the
+// reminder can stay above every window; the toolkit's Wayland plugin, once installed,
+// took the desktop's Wayland first. Only with no X display at all does it show its
+// windows on Wayland itself, where it started not at all before. Either way a
+// termination signal saves both copies.
+TEST_F(ProgramProcess, OnAWaylandDesktopItRunsThroughXWhereItCanAndElseOnWayland) {
+  PrivateWaylandDesktop desktop(folders_.root());
+  if (desktop.Environment().empty())
+    GTEST_SKIP() << "no " << PrivateWaylandDesktop::kCompositor << " or " << PrivateWaylandDesktop::kPlugin
+                 << " (scripts/install-deps.sh installs weston and qt6-wayland)";
+  for (const bool xwayland : {true, false}) {
+    SCOPED_TRACE(xwayland ? "with XWayland" : "Wayland alone");
+    PrivateDisplay display;
+    if (xwayland && display.Name().empty()) continue;
+    fs::remove(app("vlqprefs.txt"));
+    Program program(root_);
+    program.Start(false, true, xwayland ? display.Name() : "", desktop.Environment());
+    ASSERT_TRUE(program.WaitUntilItHoldsItsFolders(60s)) << program.Output();
+    const std::string mapped = program.WaitUntilItHasOpenedAFont(60s);
+    ASSERT_FALSE(mapped.empty()) << program.Output();
+    EXPECT_EQ(mapped.find("libQt6XcbQpa") != std::string::npos, xwayland);
+    EXPECT_EQ(mapped.find("libQt6WaylandClient") != std::string::npos, !xwayland);
+    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+    ASSERT_EQ(program.Signal(SIGTERM), 0) << program.Output();
+    ExpectTheQuitSaveInBothCopies();
+  }
 }
 
 // Mend: a second copy started beside a running one tells the user and ends, changing

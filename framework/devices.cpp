@@ -10,6 +10,7 @@
 
 #include "framework/application.h"
 #include "framework/application_qt.h"
+#include "framework/bell_tone.h"
 #include "framework/text_qt.h"
 
 namespace fw {
@@ -38,7 +39,11 @@ bool NobodyToAnswer() {
 
 void Beep() {
   ++gBeeps;
-  if (QApplication::instance()) QApplication::beep();
+  if (!QApplication::instance()) return;
+  if (QGuiApplication::platformName().startsWith(u"wayland"))
+    internal::RingBellTone();
+  else
+    QApplication::beep();
 }
 
 int BeepCountForTesting() { return gBeeps; }

@@ -62,6 +62,7 @@ const Gst& Library() {
 }  // namespace
 
 SoundPipeline::SoundPipeline(String path, bool aiff) : path_(std::move(path)), aiff_(aiff) {}
+SoundPipeline::SoundPipeline(InMemoryWav wav) : wav_(std::move(wav.bytes)) {}
 
 SoundPipeline::~SoundPipeline() {
   if (pipeline_) {
@@ -71,19 +72,27 @@ SoundPipeline::~SoundPipeline() {
   if (file_ >= 0) ::close(file_);
 }
 
-// GStreamer's AIFF parser comes with a large set of plugins we do not install, so an
-// AIFF file plays as WAV from a file in memory, gone with the process however it ends;
-// -1 when the file does not convert.
-int SoundPipeline::WavInMemory() const {
-  const std::optional<std::string> aiff = ReadWholeRegularFile(path_, kLargestAiff);
-  const std::optional<std::string> wav = aiff ? AiffToWav(*aiff) : std::nullopt;
-  if (!wav) return -1;
+namespace {
+
+// A file in memory holding `wav`, gone with the process however it ends; -1 when
+// there is none.
+int InMemory(const std::string& wav) {
   const int memory = ::memfd_create("velqora-sound.wav", MFD_CLOEXEC);
-  if (memory >= 0 && !WriteAll(memory, *wav)) {
+  if (memory >= 0 && !WriteAll(memory, wav)) {
     ::close(memory);
     return -1;
   }
   return memory;
+}
+
+}  // namespace
+
+// GStreamer's AIFF parser comes with a large set of plugins we do not install, so an
+// AIFF file plays as WAV from a file in memory; -1 when the file does not convert.
+int SoundPipeline::WavInMemory() const {
+  const std::optional<std::string> aiff = ReadWholeRegularFile(path_, kLargestAiff);
+  const std::optional<std::string> wav = aiff ? AiffToWav(*aiff) : std::nullopt;
+  return wav ? InMemory(*wav) : -1;
 }
 
 // The name the player opens the sound by (and so seeks in freely), which stays with
@@ -91,7 +100,7 @@ int SoundPipeline::WavInMemory() const {
 // would wait on for good and the whole program with it, is never handed over. Empty
 // when there is nothing to play.
 String SoundPipeline::OpenedFile() {
-  if (file_ < 0) file_ = aiff_ ? WavInMemory() : OpenRegularFile(path_);
+  if (file_ < 0) file_ = !wav_.empty() ? InMemory(wav_) : aiff_ ? WavInMemory() : OpenRegularFile(path_);
   return file_ < 0 ? String() : "/proc/self/fd/" + std::to_string(file_);
 }
 

@@ -4,6 +4,7 @@
 // plugin for the file's format or without an output device, playing is silent and the
 // sound simply is not playing.
 #include <cstdint>
+#include <string>
 
 #include "framework/text.h"
 
@@ -17,6 +18,11 @@ extern const char kSoundLibrary[];
 // Larger AIFF files are not played: each is read whole to be converted.
 constexpr int64_t kLargestAiff = int64_t{64} << 20;
 
+// A sound that is no file: a WAV file's bytes.
+struct InMemoryWav {
+  std::string bytes;
+};
+
 // One file's pipeline, made on the first Start. Used from one thread only; nothing
 // here waits for the sound.
 class SoundPipeline {
@@ -25,6 +31,7 @@ class SoundPipeline {
   // on the first Start; one that does not convert, or is larger than kLargestAiff,
   // does not play.
   SoundPipeline(String path, bool aiff);
+  explicit SoundPipeline(InMemoryWav wav);
   ~SoundPipeline();
   SoundPipeline(const SoundPipeline&) = delete;
   SoundPipeline& operator=(const SoundPipeline&) = delete;
@@ -44,7 +51,8 @@ class SoundPipeline {
   bool LastsNothing() const;
 
   String path_;
-  bool aiff_;
+  bool aiff_ = false;
+  std::string wav_;                  // the sound itself, where it is no file
   int file_ = -1;                    // owned: what the player reads, the AIFF's samples as WAV
   _GstElement* pipeline_ = nullptr;  // owned
   bool looping_ = false;

@@ -380,6 +380,29 @@ class ProgramProcess : public ::testing::Test {
     EXPECT_EQ(NotesFiles(root_ + "/config/velqora diary database"), NotesFiles(app("diary database")));
   }
 
+  // This year's notes, today's ringing at this minute and the next, whichever the
+  // program's first tick meets.
+  void WriteRingingNotes() const {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::string notes;
+    for (int cell = 1; cell <= 372; ++cell) {
+      notes += "*strtnota*\n";
+      if (cell == local.tm_mon * 31 + local.tm_mday) {
+        char times[32];
+        std::strftime(times, sizeof times, "%H:%M call\n", &local);
+        notes += times;
+        std::tm next = local;
+        ++next.tm_min;
+        std::mktime(&next);
+        std::strftime(times, sizeof times, "%H:%M call\n", &next);
+        notes += times;
+      }
+    }
+    WriteFile(app("diary database/" + std::to_string(local.tm_year + 1900) + "n.txt"), notes);
+  }
+
   // Every private folder and file the user nobody's, for a program started as nobody.
   void GiveFoldersToNobody() const {
     if (::geteuid() != 0) return;
@@ -486,25 +509,7 @@ TEST_F(ProgramProcess, TheDisplayGoingAwaySavesBothCopiesThenEnds) {
 TEST_F(ProgramProcess, AReminderLeavesTheKeyboardInTheMainWindow) {
   PrivateDisplay display;
   if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
-  // Today's note rings at this minute and the next, whichever the first tick meets.
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  ::localtime_r(&now, &local);
-  std::string notes;
-  for (int cell = 1; cell <= 372; ++cell) {
-    notes += "*strtnota*\n";
-    if (cell == local.tm_mon * 31 + local.tm_mday) {
-      char times[32];
-      std::strftime(times, sizeof times, "%H:%M call\n", &local);
-      notes += times;
-      std::tm next = local;
-      ++next.tm_min;
-      std::mktime(&next);
-      std::strftime(times, sizeof times, "%H:%M call\n", &next);
-      notes += times;
-    }
-  }
-  WriteFile(app("diary database/" + ThisYear() + "n.txt"), notes);
+  WriteRingingNotes();
   Program program(root_);
   program.Start(false, true, display.Name());
   XView screen(display.Name());
@@ -537,13 +542,15 @@ TEST_F(ProgramProcess, AStartMapsNeitherTheAddressBookNorTheSoundLibraries) {
 // Mend: on a Wayland desktop the program runs through its XWayland as on X, where the
 // reminder can stay above every window; the toolkit's Wayland plugin, once installed,
 // took the desktop's Wayland first. Only with no X display at all does it show its
-// windows on Wayland itself, where it started not at all before. Either way a
-// termination signal saves both copies.
+// windows on Wayland itself, where it started not at all before; there the toolkit
+// rings no bell, and a reminder's beeps play through the sound player, which they
+// load (they were silent). Either way a termination signal saves both copies.
 TEST_F(ProgramProcess, OnAWaylandDesktopItRunsThroughXWhereItCanAndElseOnWayland) {
   PrivateWaylandDesktop desktop(folders_.root());
   if (desktop.Environment().empty())
     GTEST_SKIP() << "no " << PrivateWaylandDesktop::kCompositor << " or " << PrivateWaylandDesktop::kPlugin
                  << " (scripts/install-deps.sh installs weston and qt6-wayland)";
+  WriteRingingNotes();
   for (const bool xwayland : {true, false}) {
     SCOPED_TRACE(xwayland ? "with XWayland" : "Wayland alone");
     PrivateDisplay display;
@@ -557,6 +564,12 @@ TEST_F(ProgramProcess, OnAWaylandDesktopItRunsThroughXWhereItCanAndElseOnWayland
     EXPECT_EQ(mapped.find("libQt6XcbQpa") != std::string::npos, xwayland);
     EXPECT_EQ(mapped.find("libQt6WaylandClient") != std::string::npos, !xwayland);
     ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+    if (!xwayland) {
+      for (auto end = std::chrono::steady_clock::now() + 150s; program.Mapped().find("libgstreamer") == std::string::npos;) {
+        ASSERT_LT(std::chrono::steady_clock::now(), end) << "the reminder's beep loaded no player";
+        std::this_thread::sleep_for(100ms);
+      }
+    }
     ASSERT_EQ(program.Signal(SIGTERM), 0) << program.Output();
     ExpectTheQuitSaveInBothCopies();
   }

@@ -104,10 +104,6 @@ Lifecycle& State() {
   return state;
 }
 
-}  // namespace
-
-namespace {
-
 bool Unset(const char* variable) {
   const char* value = std::getenv(variable);
   return !value || !*value;

@@ -48,7 +48,7 @@ std::string BellToneWav() {
 }
 
 void RingBellTone() {
-  // Never destroyed: the player's library outlives no static object reliably.
+  // Never destroyed: at the process's end the player's library may be gone before it.
   static SoundPipeline* const bell = new SoundPipeline(InMemoryWav{BellToneWav()});
   bell->Start(false);
 }

@@ -1,6 +1,6 @@
 // Writing into the seven note fields: every change is stored at once in the note
 // table; today's field also feeds the reminder scan; Return or leaving a field brings
-// the month grid's note ovals up to date.
+// the month grid's note ovals up to date, and so does a note dropped on another field.
 #include "framework/controls.h"
 #include "framework/thread.h"
 #include "mainwindow/field_dates.h"
@@ -16,12 +16,18 @@ void Window::nota_campo_TextChange(fw::Object& sender) {
   // The note table holds the loaded year only: a field dated in any other year
   // (the panel's days after 31 December) is no note of it.
   if (!date || date->year != Globali::annoload) return;
-  const fw::String& text = Member<fw::EditField>("nota_campo", i).Text();
+  auto& field = Member<fw::EditField>("nota_campo", i);
+  const fw::String& text = field.Text();
+  // Text dropped on a field the user is not in (from another program or another day's
+  // note) is followed by no Return and no leaving of that field: a note that came or
+  // went there shows or hides its day's mark at once.
+  const bool markChanged = !field.HasFocus() && Globali::nota(date->day, date->month).empty() != text.empty();
   Globali::nota(date->day, date->month) = text;
   if (*date == diary::Today()) {
     Globali::testodioggi = text;
     Member<fw::Thread>("trovasveglia").Run();
   }
+  if (markChanged) creamese();
 }
 
 void Window::nota_campo_LostFocus(fw::Object&) { creamese(); }

@@ -1,9 +1,12 @@
 // Typing into the note fields: the note table follows every change at the field's
-// own date, today's note feeds the reminder scan, Return and leaving a field update
-// the grid, Ctrl+A selects the note, and no keystroke lands on another day.
+// own date, today's note feeds the reminder scan, Return, leaving a field and a drop
+// on another field update the grid, Ctrl+A selects the note, and no keystroke lands on another day.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QAbstractScrollArea>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 
 #include "diary_helpers.h"
 #include "framework/control_widget_qt.h"
@@ -102,6 +105,25 @@ TEST_F(NoteEditing, LeavingTheFieldShowsTheDaysMarker) {
   EXPECT_FALSE(Marker(CellOf(10)).Visible());
   NoteField(4).SetFocus();
   ProcessEvents();
+  EXPECT_TRUE(Marker(CellOf(10)).Visible());
+}
+
+// Mend: text dropped on a note the user was not in (from another program or another
+// day's note) was stored, but its day's marker waited for some other note to be left.
+TEST_F(NoteEditing, TextDroppedOnAnotherFieldShowsTheDaysMarker) {
+  NoteField(4).SetFocus();
+  ProcessEvents();
+  auto* editor = qobject_cast<QAbstractScrollArea*>(fw::EditorOf(NoteField(3)));
+  ASSERT_NE(editor, nullptr);
+  QMimeData dragged;
+  dragged.setText("dentist");
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(editor->viewport(), &enter);
+  QDragMoveEvent move(QPoint(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(editor->viewport(), &move);
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(editor->viewport(), &drop);
+  EXPECT_EQ(Globali::nota(10, 12), "dentist");
   EXPECT_TRUE(Marker(CellOf(10)).Visible());
 }
 

@@ -3,6 +3,7 @@
 #include "framework/multiline_editor_qt.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTimer>
@@ -537,7 +538,22 @@ int MultiLineEditor::CharactersBefore(int documentPosition) const {
   return static_cast<int>(utf8::CountChars(text_, 0, ByteOffset(units)));
 }
 
+void MultiLineEditor::mouseMoveEvent(QMouseEvent* e) {
+  const quint64 drags = drags_;
+  QPlainTextEdit::mouseMoveEvent(e);
+  if (drags_ == drags) return;
+  // The release that ended the drag went to the drag. Not told of it, the toolkit's
+  // editor would go on as if the button were held: with the pointer outside, it would
+  // scroll at every step of a timer of its own and begin the drag again, which then
+  // takes every click and key. It hears of a release of no button, which leaves the
+  // caret and the selection as the drag left them.
+  QMouseEvent release(QEvent::MouseButtonRelease, e->position(), e->globalPosition(), Qt::NoButton,
+                      Qt::NoButton, e->modifiers());
+  QPlainTextEdit::mouseReleaseEvent(&release);
+}
+
 QMimeData* MultiLineEditor::createMimeDataFromSelection() const {
+  ++drags_;  // a copy too, but that never comes within a move of the mouse
   const QTextCursor cursor = textCursor();
   auto* data = new QMimeData;
   data->setText(TextBetween(cursor.selectionStart(), cursor.selectionEnd()).replace(u'\r', u'\n'));

@@ -79,6 +79,7 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   void paintEvent(QPaintEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void inputMethodEvent(QInputMethodEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
   QMimeData* createMimeDataFromSelection() const override;
   bool canInsertFromMimeData(const QMimeData* source) const override;
   void insertFromMimeData(const QMimeData* source) override;
@@ -203,6 +204,8 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
     String removed;
     size_t added = 0;
   } lastEdit_;
+  // How often the selection was made into data to carry: by a drag, or a copy.
+  mutable quint64 drags_ = 0;
   bool settingText_ = false;
   bool quietRestore_ = false;  // a change the editor takes back at once: no edit
   // A row of Deletes and Backspaces, one step of the undo history, which the next

@@ -946,6 +946,48 @@ TEST_F(EditFieldTest, EachPressRaisesMouseDownOnce) {
   }
 }
 
+// Mend: the release that ends a drag begun in the field goes to the drag, not to the
+// toolkit's editor, which went on as if the button were held: once the pointer had
+// left the field as the drag began, it scrolled the field on a timer of its own and
+// began the drag again at each step, and on X11 every later click and key of the
+// program went to that drag.
+TEST_F(EditFieldTest, ADragBegunInTheFieldEndsWithIt) {
+  EditField& f = Field(true);
+  ShowActive();
+  std::string text;
+  for (int line = 0; line < 40; ++line) text += "word " + std::to_string(line) + "\r";
+  f.SetText(text);
+  f.SetSelStart(static_cast<int32_t>(text.find("word 20")));
+  f.SetSelLength(4);
+  auto* plain = qobject_cast<QPlainTextEdit*>(Editor(f));
+  const QPoint onSelection = plain->cursorRect().center() - QPoint(10, 0);
+  const int scrolled = plain->verticalScrollBar()->value();
+  ASSERT_GT(scrolled, 0);
+  QWidget* target = ClickTarget(f);
+  struct DragCounter : QObject {  // a drag is made on the widget it begins in
+    int made = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::ChildAdded) ++made;
+      return false;
+    }
+  } drags;
+  target->installEventFilter(&drags);
+  QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, onSelection);
+  QTest::mouseMove(target, QPoint(onSelection.x(), target->height() + 40));
+  QTest::qWait(350);  // its scrolling steps every 100 ms at most
+  EXPECT_EQ(drags.made, 1);
+  EXPECT_EQ(plain->verticalScrollBar()->value(), scrolled);
+  target->removeEventFilter(&drags);
+  QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, QPoint(8, -30));
+
+  // A press after it selects as ever.
+  f.SetText("word");
+  QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, QPoint(2, 8));
+  QTest::mouseMove(target, QPoint(60, 8));
+  QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, QPoint(60, 8));
+  EXPECT_EQ(f.SelText(), "word");
+}
+
 TEST_F(EditFieldTest, NoContextMenuOfItsOwn) {
   for (bool multi : {true, false}) {
     EditField& f = Field(multi, multi ? "m" : "s");

@@ -21,8 +21,9 @@ void Window::nota_campo_TextChange(fw::Object& sender) {
   // Text dropped on a field the user is not in (from another program or another day's
   // note) is followed by no Return and no leaving of that field: a note that came or
   // went there shows or hides its day's mark at once.
-  const bool markChanged = !field.HasFocus() && Globali::nota(date->day, date->month).empty() != text.empty();
-  Globali::nota(date->day, date->month) = text;
+  fw::String& note = Globali::nota(date->day, date->month);
+  const bool markChanged = !field.HasFocus() && note.empty() != text.empty();
+  note = text;
   if (*date == diary::Today()) {
     Globali::testodioggi = text;
     Member<fw::Thread>("trovasveglia").Run();

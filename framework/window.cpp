@@ -94,6 +94,19 @@ class StayAboveOnceShown : public QObject {
   }
 };
 
+// KDE's window manager hides an application's utility windows while another
+// application is active: a reminder ringing as the user worked elsewhere never showed,
+// nor could the thumbnail be clicked. A window above every application's tells the
+// window manager it is a normal window; the toolkit still treats it as a tool window.
+// The window type is read when the window is first made, so before the first showing.
+void AnnounceAsNormalWindow(QWidget* top) {
+  top->winId();  // the window system's window, made now if not yet
+  QWindow* window = top->windowHandle();
+  if (!window || window->property("_q_xcb_wm_window_type").isValid()) return;
+  window->setProperty("_q_xcb_wm_window_type", 0x000001);  // "normal"
+  window->setFlags(window->flags());  // which announces the window's type again
+}
+
 // Where a window's frame of this size stands centred in the screen's area for windows;
 // one larger than the area keeps its top left corner (title bar and menu bar) in it.
 // None when there is no screen.
@@ -574,6 +587,7 @@ void Window::Show() {
   // (help), whose text the keys then scroll.
   const bool leavesTheKeyboard = frame_ == 7 && top->windowModality() == Qt::NonModal;
   top->setAttribute(Qt::WA_ShowWithoutActivating, leavesTheKeyboard);
+  if (frame_ == 7) AnnounceAsNormalWindow(top);
   if (fullScreen_) top->showFullScreen(); else top->show();
   if (centred) FitFrameOnceKnown::Arm(top);
   if (top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) StayAboveOnceShown::Arm(top);

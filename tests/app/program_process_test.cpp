@@ -18,6 +18,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -285,6 +286,19 @@ class XView {
     }
     return shows;
   }
+  // The kind of window the window with this title tells the window manager it is, by
+  // the first name in its list ("_NET_WM_WINDOW_TYPE_NORMAL"); empty for none.
+  std::string WindowKind(const std::string& title) {
+    std::string kind;
+    for (const xcb_window_t w : TopWindows()) {
+      if (Title(w) != title) continue;
+      xcb_get_property_reply_t* p = xcb_get_property_reply(
+          c_, xcb_get_property(c_, 0, w, Atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 1), nullptr);
+      if (p && xcb_get_property_value_length(p) >= 4) kind = AtomName(*static_cast<xcb_atom_t*>(xcb_get_property_value(p)));
+      std::free(p);
+    }
+    return kind;
+  }
   // Sends the window whose title starts so key presses ("a"), one a millisecond, until
   // `ended` or the server is gone, as a user typing fast.
   void TypeUntil(const std::string& title, const std::atomic<bool>& ended) {
@@ -311,6 +325,18 @@ class XView {
     if (tree) windows.assign(xcb_query_tree_children(tree), xcb_query_tree_children(tree) + xcb_query_tree_children_length(tree));
     std::free(tree);
     return windows;
+  }
+  xcb_atom_t Atom(const char* name) {
+    xcb_intern_atom_reply_t* a = xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 1, std::strlen(name), name), nullptr);
+    const xcb_atom_t atom = a ? a->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(a);
+    return atom;
+  }
+  std::string AtomName(xcb_atom_t atom) {
+    xcb_get_atom_name_reply_t* n = xcb_get_atom_name_reply(c_, xcb_get_atom_name(c_, atom), nullptr);
+    const std::string name = n ? std::string(xcb_get_atom_name_name(n), xcb_get_atom_name_name_length(n)) : "";
+    std::free(n);
+    return name;
   }
   std::string Title(xcb_window_t w) {
     xcb_get_property_reply_t* p = xcb_get_property_reply(
@@ -505,7 +531,9 @@ TEST_F(ProgramProcess, TheDisplayGoingAwaySavesBothCopiesThenEnds) {
 
 // Mend: a reminder that comes up by itself, as the user types in today's note, floats
 // in front without taking the keyboard from the note: it took the next letters and
-// pressed its OK at the next Return, which ended the alarm unseen.
+// pressed its OK at the next Return, which ended the alarm unseen. It tells the window
+// manager it is a normal window: as a utility window, KDE's hid it whenever another
+// application was active, so a reminder ringing then never showed.
 TEST_F(ProgramProcess, AReminderLeavesTheKeyboardInTheMainWindow) {
   PrivateDisplay display;
   if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
@@ -519,6 +547,7 @@ TEST_F(ProgramProcess, AReminderLeavesTheKeyboardInTheMainWindow) {
   }
   std::this_thread::sleep_for(500ms);  // the window system takes a request to focus a while
   EXPECT_EQ(screen.FocusTitle().rfind("Velqora", 0), 0u) << screen.FocusTitle();
+  EXPECT_EQ(screen.WindowKind("Reminder!"), "_NET_WM_WINDOW_TYPE_NORMAL");
   ASSERT_EQ(program.Signal(SIGTERM), 0);
 }
 

@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QTimer>
 #include <QWindow>
 #include <optional>
 #include "framework/buttons.h"
@@ -92,6 +93,39 @@ class StayAboveOnceShown : public QObject {
     }
     return false;
   }
+};
+
+// A window that comes up without taking the keyboard is also marked, until it is on
+// screen, as one that takes none: some window managers (icewm, fluxbox) give every new
+// window the keyboard, whatever the program asked, and the letters typed in the note
+// went to the reminder. A moment after it is on screen it takes the keyboard again, so
+// that a click or the window switcher reaches it.
+class NoKeyboardUntilShown : public QObject {
+ public:
+  static void Arm(QWidget* top) {
+    SetTakesNoKeyboard(top, true);
+    if (QWindow* window = top->windowHandle()) window->installEventFilter(new NoKeyboardUntilShown(top, window));
+  }
+
+ private:
+  NoKeyboardUntilShown(QWidget* top, QWindow* window) : QObject(window), top_(top) {}
+  static constexpr int kSettling = 1000;  // ms the window manager takes to settle a new window
+  static void SetTakesNoKeyboard(QWidget* top, bool none) {
+    const Qt::WindowFlags flags = top->windowFlags().setFlag(Qt::WindowDoesNotAcceptFocus, none);
+    top->overrideWindowFlags(flags);  // without hiding the window, as setWindowFlags would
+    if (QWindow* window = top->windowHandle()) window->setFlags(flags);
+  }
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+      watched->removeEventFilter(this);
+      deleteLater();
+      // Not at once: fluxbox hands the keyboard to a window as it maps it, after the
+      // window is on screen, and so gave it to a window that already took it again.
+      if (top_) QTimer::singleShot(kSettling, top_, [top = top_] { SetTakesNoKeyboard(top, false); });
+    }
+    return false;
+  }
+  QPointer<QWidget> top_;
 };
 
 // KDE's window manager hides an application's utility windows while another
@@ -588,6 +622,7 @@ void Window::Show() {
   const bool leavesTheKeyboard = frame_ == 7 && top->windowModality() == Qt::NonModal;
   top->setAttribute(Qt::WA_ShowWithoutActivating, leavesTheKeyboard);
   if (frame_ == 7) AnnounceAsNormalWindow(top);
+  if (leavesTheKeyboard && !top->isVisible()) NoKeyboardUntilShown::Arm(top);
   if (fullScreen_) top->showFullScreen(); else top->show();
   if (centred) FitFrameOnceKnown::Arm(top);
   if (top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) StayAboveOnceShown::Arm(top);

@@ -50,7 +50,7 @@ std::string BellToneWav() {
 void RingBellTone() {
   // Never destroyed: at the process's end the player's library may be gone before it.
   static SoundPipeline* const bell = new SoundPipeline(InMemoryWav{BellToneWav()});
-  bell->Start(false);
+  bell->PlayAgain();
 }
 
 }  // namespace fw::internal

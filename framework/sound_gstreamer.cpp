@@ -133,6 +133,23 @@ void SoundPipeline::Stop() {
   if (pipeline_) Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
 }
 
+void SoundPipeline::PlayAgain() {
+  if (!playing_ || DrainedAnError()) return Start(false);
+  looping_ = false;
+  Rewind();
+}
+
+// Empties the bus, which no Poll reads for a sound played again this way; whether it
+// held an error (no decoder, no output device), after which only a new start can play.
+bool SoundPipeline::DrainedAnError() {
+  const Gst& g = Library();
+  GstBus* bus = g.gst_element_get_bus(pipeline_);
+  GstMessage* error = g.gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR);  // every other message is dropped
+  if (error) g.gst_message_unref(error);
+  g.gst_object_unref(bus);
+  return error != nullptr;
+}
+
 void SoundPipeline::Rewind() {
   const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_KEY_UNIT);
   if (!Library().gst_element_seek_simple(pipeline_, GST_FORMAT_TIME, flags, 0)) Stop();

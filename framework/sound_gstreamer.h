@@ -39,6 +39,10 @@ class SoundPipeline {
   // From the start of the file; a looping sound starts again at each end.
   void Start(bool looping);
   void Stop();
+  // Once more from the start, for a sound started again and again and never polled (the
+  // bell): the pipeline is wound back where it can be rather than taken down and made
+  // to play anew, which leaves a little of the player's memory behind every time.
+  void PlayAgain();
   // Takes in what the pipeline reported since the last call: at the end a looping
   // sound starts again and any other stops; an error stops it. Whether it still plays.
   bool Poll();
@@ -49,6 +53,7 @@ class SoundPipeline {
   String OpenedFile();
   void Rewind();
   bool LastsNothing() const;
+  bool DrainedAnError();
 
   String path_;
   bool aiff_ = false;

@@ -1,16 +1,21 @@
 // The device seams: what tests see instead of beeps, boxes, speech, sound and browsers.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/aiff_to_wav.h"
+#include "framework/bell_tone.h"
 #include "framework/devices.h"
 #include "support/test_support.h"
 
@@ -23,6 +28,27 @@ TEST(DeviceBeep, CountsEveryBeep) {
   EXPECT_EQ(fw::BeepCountForTesting(), 2);
   fw::ResetBeepCountForTesting();
   EXPECT_EQ(fw::BeepCountForTesting(), 0);
+}
+
+// A reminder left ringing overnight rings the bell tens of thousands of times: each ring
+// must leave nothing of the player behind.
+TEST(DeviceBeep, TheBellRungOverAndOverKeepsItsMemory) {
+  auto residentKilobytes = [] {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * (::sysconf(_SC_PAGESIZE) / 1024);
+  };
+  auto ring = [](int times) {
+    for (int i = 0; i < times; ++i) {
+      fw::internal::RingBellTone();
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+  };
+  ring(100);
+  const long before = residentKilobytes();
+  ring(1000);
+  EXPECT_LT(residentKilobytes() - before, 1024) << "kilobytes kept by 1000 rings";
 }
 
 TEST(DeviceMessages, BoxesAndSpeechGoToTheirHandlers) {

@@ -127,6 +127,14 @@ std::string WavHeader(const Samples& s, uint64_t dataBytes) {
 
 }  // namespace
 
+std::string PcmWavHeader(uint32_t channels, uint32_t rate, uint32_t bytesPerSample, uint64_t dataBytes) {
+  Samples s;
+  s.channels = channels;
+  s.rate = rate;
+  s.bytes = bytesPerSample;
+  return WavHeader(s, dataBytes);
+}
+
 bool IsAiff(std::string_view head) {
   return head.size() >= 12 && head.substr(0, 4) == "FORM" && (head.substr(8, 4) == "AIFF" || head.substr(8, 4) == "AIFC");
 }

@@ -1,6 +1,7 @@
 #pragma once
 // AIFF and AIFF-C sounds rewritten as WAV, for a player that reads WAV but has no AIFF
 // parser (framework-internal). Works on bytes only.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,5 +19,9 @@ bool IsAiff(std::string_view head);
 // holds, without its format or its sound data, without frames, or with no channels,
 // too many, or an impossible rate or sample size. Never reads outside `aiff`.
 std::optional<std::string> AiffToWav(std::string_view aiff);
+
+// The header of a plain PCM WAV file whose `dataBytes` bytes of samples follow it: one
+// or two channels of little-endian integers of 1 or 2 bytes each.
+std::string PcmWavHeader(uint32_t channels, uint32_t rate, uint32_t bytesPerSample, uint64_t dataBytes);
 
 }  // namespace fw::internal

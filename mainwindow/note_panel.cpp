@@ -51,12 +51,10 @@ void ShowNote(fw::EditField& field, const diary::DayDate& date, int32_t column) 
   const fw::String note = Globali::nota(date.day, date.month);
   // The note the user is typing in, shown again as it is (at a change of language or of
   // colours), keeps its caret: what is typed next went to the note's start.
-  if (!field.HasFocus() || field.Text() != note) {
-    field.SetText(note);
-    return;
-  }
+  const bool unchanged = field.HasFocus() && field.Text() == note;
   const int32_t start = field.SelStart(), length = field.SelLength();
   field.SetText(note);
+  if (!unchanged) return;
   field.SetSelStart(start);
   field.SetSelLength(length);
 }

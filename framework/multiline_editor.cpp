@@ -2,6 +2,8 @@
 // holds it in blocks of bounded length.
 #include "framework/multiline_editor_qt.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QMimeData>
@@ -199,7 +201,12 @@ MultiLineEditor::MultiLineEditor() {
 MultiLineEditor::~MultiLineEditor() { QAccessible::removeActivationObserver(this); }
 
 void MultiLineEditor::SetText(const String& text) {
-  text_ = AsShown(text);
+  // Other text set by code ends what the user was composing here, as the one-line
+  // editor does: the input method would go on with it, and commit it, into the new text
+  // (the note of the day the field shows next). The same text shown again keeps it.
+  String shown = AsShown(text);
+  if (hasFocus() && shown != text_) QGuiApplication::inputMethod()->reset();
+  text_ = std::move(shown);
   restBytes_ = 0;
   FillQuietly([this] {
     QTextDocument* doc = document();

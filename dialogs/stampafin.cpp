@@ -22,12 +22,17 @@ namespace layout = fin_main::layout;
 
 // The printer dialog gets no page setup: the printouts are laid out for A4 portrait,
 // as the dialog's first line tells the user. A PDF file that could not be written is
-// told by its full path, so the user can print again elsewhere.
+// told by its full path, and a printer that did not take the job by its name and the
+// reason, so the user can mend it or print again elsewhere.
 void PrintWith(void (*printout)(fw::PrinterGraphics&)) {
   std::unique_ptr<fw::PrinterGraphics> page = fw::OpenPrinterDialog();
   if (!page) return;
   printout(*page);
-  if (!page->Finish()) fw::MsgBox(resources::Filled(resources::kCouldNotSaveMessage, {page->OutputFile()}));
+  if (page->Finish()) return;
+  if (!page->Refusal().empty())
+    fw::MsgBox(resources::Filled(resources::kCouldNotPrintMessage, {page->PrinterName(), page->Refusal()}));
+  else
+    fw::MsgBox(resources::Filled(resources::kCouldNotSaveMessage, {page->OutputFile()}));
 }
 
 }  // namespace

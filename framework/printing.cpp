@@ -18,6 +18,7 @@
 
 #include "framework/graphics_qt.h"
 #include "framework/memory_staged_save.h"
+#include "framework/print_spooler.h"
 
 namespace fw {
 
@@ -104,6 +105,11 @@ String& PrintToFileAnswer() {
   return pdfPath;
 }
 
+String& PrintToPrinterAnswer() {
+  static String printer;
+  return printer;
+}
+
 std::vector<PrintedJob>& Jobs() {
   static std::vector<PrintedJob> jobs;
   return jobs;
@@ -139,10 +145,13 @@ class PageSink {
   // output cannot take it, and the drawing is then dropped.
   virtual Graphics* StartPage() = 0;
   virtual void NextPageCalled() {}
-  // False when a file the job went into could not be written whole.
+  // False when a file the job went into could not be written whole, or a printer's
+  // queue did not take the job.
   virtual bool Finish() = 0;
   // The full path of the file the job goes into; "" for a printer.
   virtual String OutputFile() const { return {}; }
+  virtual String PrinterName() const { return {}; }
+  virtual String Refusal() const { return {}; }
 };
 
 // A printed file holds the diary as much as its data files do, so it is written as
@@ -175,11 +184,19 @@ class PrinterSink : public PageSink {
     if (painter_.isActive()) {
       painter_.end();
       if (staged_ && !staged_->Commit()) broken_ = true;
+      // Ending the painter handed the job to the printer's queue, whose answer the
+      // toolkit drops.
+      if (!PrinterName().empty()) refusal_ = LastSpoolerRefusal();
     }
     staged_.reset();
-    return !broken_ || file_.empty();
+    return (!broken_ || file_.empty()) && refusal_.empty();
   }
   String OutputFile() const override { return file_; }
+  String PrinterName() const override {
+    if (printer_->outputFormat() != QPrinter::NativeFormat) return {};
+    return printer_->printerName().toStdString();
+  }
+  String Refusal() const override { return refusal_; }
 
  private:
   static String FileOf(const QPrinter& printer) {
@@ -203,6 +220,7 @@ class PrinterSink : public PageSink {
   std::unique_ptr<Graphics> graphics_;
   int w_, h_;
   bool broken_ = false;
+  String refusal_;
 };
 
 // Records each call, and draws it into the page's picture.
@@ -322,6 +340,8 @@ class PrinterPort : public PrinterGraphics {
     return written_;
   }
   String OutputFile() const override { return sink_->OutputFile(); }
+  String PrinterName() const override { return sink_->PrinterName(); }
+  String Refusal() const override { return sink_->Refusal(); }
 
   void DrawLine(int x1, int y1, int x2, int y2) override {
     if (Graphics* g = Target()) g->DrawLine(x1, y1, x2, y2);
@@ -441,6 +461,8 @@ std::unique_ptr<PrinterGraphics> OpenPrinterDialog(PrinterSetup* setup) {
   if (!PrintToFileAnswer().empty()) {
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(PrintToFileAnswer()));
+  } else if (!PrintToPrinterAnswer().empty()) {
+    printer->setPrinterName(QString::fromStdString(PrintToPrinterAnswer()));
   } else {
     QPrintDialog dialog(printer.get(), nullptr);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
@@ -469,5 +491,7 @@ void SetPrinterDialogHandlerForTesting(PrinterDialogHandler handler) {
 const std::vector<PrintedJob>& PrintedJobsForTesting() { return Jobs(); }
 
 void SetPrintToFileForTesting(const String& pdfPath) { PrintToFileAnswer() = pdfPath; }
+
+void SetPrintToPrinterForTesting(const String& printer) { PrintToPrinterAnswer() = printer; }
 
 }  // namespace fw

@@ -53,12 +53,17 @@ class PrinterGraphics : public Graphics {
   virtual void NextPage() = 0;
   // Ends the job (sends it to the printer or file). Drawing afterwards does nothing.
   // False when the job went into a file (a PDF) that could not be written whole: a
-  // regular file that was there then stays as it was (a device is written directly).
-  // A job to a printer, or that drew nothing (and so wrote no file), answers true.
-  // Later calls answer the same.
+  // regular file that was there then stays as it was (a device is written directly);
+  // or when the printer's queue did not take it (Refusal() says why). A job that drew
+  // nothing (and so sent nothing) answers true. Later calls answer the same.
   virtual bool Finish() = 0;
   // The full path of the file the job goes into; "" for a printer.
   virtual String OutputFile() const = 0;
+  // The printer the job goes to; "" for a file.
+  virtual String PrinterName() const = 0;
+  // After Finish(): why the printer's queue did not take the job, in the printing
+  // system's words; "" when it took it, or the job went into a file.
+  virtual String Refusal() const = 0;
 };
 
 // The printer dialog, with no parent window. `setup` (may be none) gives the page;
@@ -97,5 +102,8 @@ const std::vector<PrintedJob>& PrintedJobsForTesting();
 // While a path is set (and no handler), the printer dialog is answered with printing
 // to that PDF file: the job goes the real way into the file. "" restores the dialog.
 void SetPrintToFileForTesting(const String& pdfPath);
+// While a name is set (and no handler and no file), the printer dialog is answered with
+// printing on that printer: the job goes the real way to its queue. "" restores it.
+void SetPrintToPrinterForTesting(const String& printer);
 
 }  // namespace fw

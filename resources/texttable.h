@@ -62,6 +62,8 @@ inline constexpr std::string_view kNoFolderReason = "its folder is missing";
 inline constexpr std::string_view kFolderInTheWayReason = "a folder is in its place";
 inline constexpr std::string_view kDanglingLinkReason = "a link in its place leads where nothing can be written";
 inline constexpr std::string_view kUnknownReason = "it could not be written";
+// A printout that the printer's queue did not take: the printer, then the queue's reason.
+inline constexpr std::string_view kCouldNotPrintMessage = "Could not print on ^0: ^1";
 // A save that wrote a file in one place only, told once per copy in a run: the heading,
 // then one line per copy not written (^0 its name, ^1 its folder, ^2 why).
 inline constexpr std::string_view kOneCopyOnlyMessage = "Only one copy could be saved of:";

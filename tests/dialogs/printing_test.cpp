@@ -1,9 +1,15 @@
 // Printing and page setup, through the framework's printing seam: no dialog shows,
 // the test answers for the user and reads the recorded pages, or has the job go the
 // real way into a PDF file.
+#include <dlfcn.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -39,6 +45,7 @@ class Printing : public testsupport::MainWindowFixture {
   void TearDown() override {
     if (stampafin::Window* d = stampafin::OpenDialogForTesting()) d->Close();
     fw::SetPrintToFileForTesting("");
+    fw::SetPrintToPrinterForTesting("");
     fw::SetPrinterDialogHandlerForTesting(nullptr);
     fw::SetPageSetupDialogHandlerForTesting(nullptr);
     fw::ResetApplicationForTesting();
@@ -123,6 +130,86 @@ class Printing : public testsupport::MainWindowFixture {
   bool userPrints = true;
   int printerDialogs = 0;
   bool setupPassed = false;
+};
+
+// A CUPS server of the test's own, on a private socket, made the one the toolkit's
+// printing talks to, with the queue "Q" that throws its jobs away. Where CUPS's server
+// is not installed, Ready() is false and WhyNot() says why.
+class PrivateCupsServer {
+ public:
+  PrivateCupsServer() {
+    if (::access(kCupsd, X_OK) != 0) {
+      why_ = "no CUPS server here";
+      return;
+    }
+    char folder[] = "/tmp/velqora-cups-XXXXXX";
+    if (!::mkdtemp(folder)) {
+      why_ = "no temporary folder";
+      return;
+    }
+    folder_ = folder;
+    for (const char* sub : {"spool", "cache", "state", "tmp", "ppd"}) testsupport::MakeDirs(folder_ + "/" + sub);
+    socket_ = folder_ + "/cups.sock";
+    testsupport::WriteFile(folder_ + "/cupsd.conf", "Listen " + socket_ + "\nBrowsing No\nLogLevel warn\nDefaultAuthType None\n" +
+                                                    "<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n");
+    testsupport::WriteFile(folder_ + "/cups-files.conf",
+                           "ServerRoot " + folder_ + "\nRequestRoot " + folder_ + "/spool\nCacheDir " + folder_ +
+                               "/cache\nStateDir " + folder_ + "/state\nTempDir " + folder_ + "/tmp\nErrorLog " +
+                               folder_ + "/error_log\nAccessLog " + folder_ + "/access_log\nPageLog " + folder_ +
+                               "/page_log\nFileDevice Yes\n");
+    server_ = ::fork();
+    if (server_ == 0) {
+      ::execl(kCupsd, kCupsd, "-f", "-c", (folder_ + "/cupsd.conf").c_str(), "-s",
+              (folder_ + "/cups-files.conf").c_str(), static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    struct stat st {};
+    for (int i = 0; i < 100 && ::stat(socket_.c_str(), &st) != 0; ++i) ::usleep(50000);
+    if (!Admin("lpadmin -p Q -E -v file:///dev/null")) {
+      why_ = "the private CUPS server did not start: " + testsupport::ReadFile(folder_ + "/error_log");
+      return;
+    }
+    // The toolkit's CUPS library keeps the server it first talked to: it is told this one.
+    void* cups = ::dlopen("libcups.so.2", RTLD_NOW);
+    setServer_ = cups ? reinterpret_cast<void (*)(const char*)>(::dlsym(cups, "cupsSetServer")) : nullptr;
+    if (!setServer_) {
+      why_ = "no CUPS library";
+      return;
+    }
+    setServer_(socket_.c_str());
+  }
+  ~PrivateCupsServer() {
+    if (setServer_) setServer_(nullptr);
+    if (server_ > 0) {
+      ::kill(server_, SIGTERM);
+      ::waitpid(server_, nullptr, 0);
+    }
+    std::error_code ignored;
+    if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
+  }
+  bool Ready() const { return why_.empty(); }
+  const std::string& WhyNot() const { return why_; }
+  // An administration command (lpadmin, cupsreject, ...) on this server; whether it did.
+  bool Admin(const std::string& command) const {
+    return std::system(("CUPS_SERVER='" + socket_ + "' " + command + " >/dev/null 2>&1").c_str()) == 0;
+  }
+  // The jobs the queue took, printed or not yet.
+  int JobsTaken() const {
+    FILE* list = ::popen(("CUPS_SERVER='" + socket_ + "' lpstat -W all -o Q 2>/dev/null").c_str(), "r");
+    if (!list) return -1;
+    int jobs = 0;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, list)) > 0;)
+      jobs += static_cast<int>(std::count(buffer, buffer + n, '\n'));
+    ::pclose(list);
+    return jobs;
+  }
+
+ private:
+  static constexpr const char* kCupsd = "/usr/sbin/cupsd";
+  std::string folder_, socket_, why_;
+  pid_t server_ = -1;
+  void (*setServer_)(const char*) = nullptr;
 };
 
 const char kLandscape[] = "size=595x842;orientation=landscape;margins=20,20,20,20";
@@ -441,6 +528,27 @@ TEST_F(Printing, APdfIntoAFolderThatCannotBeWrittenIsTold) {
   PrintToFileThenPress(folder + "/contacts.pdf", "PushButton3");
   EXPECT_EQ(messages, std::vector<fw::String>{"Could not save " + folder + "/contacts.pdf."});
   EXPECT_TRUE(Names(folder).empty());
+}
+
+// Mend: the toolkit hands a printout to the printer's queue and drops the queue's
+// answer, so a queue that refused it (rejecting jobs, deleted since the printer dialog
+// listed it, its server stopped) lost the printout unseen. The user is told, with the
+// printer and why; a queue that takes the job gets it, and nothing is said.
+TEST_F(Printing, APrinterThatDoesNotTakeTheJobIsTold) {
+  PrivateCupsServer cups;
+  if (!cups.Ready()) GTEST_SKIP() << cups.WhyNot();
+  Contacts(1);
+  fw::SetPrintToPrinterForTesting("Q");
+  PrintToFileThenPress("", "PushButton3");
+  EXPECT_TRUE(messages.empty()) << messages.front();
+  EXPECT_EQ(cups.JobsTaken(), 1);
+
+  ASSERT_TRUE(cups.Admin("cupsreject Q"));
+  PrintToFileThenPress("", "PushButton1");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].rfind("Could not print on Q: ", 0), 0u) << messages[0];
+  EXPECT_NE(messages[0].find("not accepting jobs"), std::string::npos) << messages[0];
+  EXPECT_EQ(cups.JobsTaken(), 1);
 }
 
 }  // namespace

@@ -187,6 +187,10 @@ class PrinterSink : public PageSink {
       // Ending the painter handed the job to the printer's queue, whose answer the
       // toolkit drops.
       if (!PrinterName().empty()) refusal_ = LastSpoolerRefusal();
+    } else if (broken_ && !PrinterName().empty() && refusal_.empty()) {
+      // The toolkit writes a printer's job into a temporary file first: none could
+      // be made, and nothing went to the queue.
+      refusal_ = "the job could not be written into the temporary folder " + QDir::tempPath().toStdString();
     }
     staged_.reset();
     return (!broken_ || file_.empty()) && refusal_.empty();

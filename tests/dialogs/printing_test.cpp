@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -534,6 +535,7 @@ TEST_F(Printing, APdfIntoAFolderThatCannotBeWrittenIsTold) {
 // answer, so a queue that refused it (rejecting jobs, deleted since the printer dialog
 // listed it, its server stopped) lost the printout unseen. The user is told, with the
 // printer and why; a queue that takes the job gets it, and nothing is said.
+// So is a job that could not even be made ready for the queue (no temporary folder).
 TEST_F(Printing, APrinterThatDoesNotTakeTheJobIsTold) {
   PrivateCupsServer cups;
   if (!cups.Ready()) GTEST_SKIP() << cups.WhyNot();
@@ -548,6 +550,17 @@ TEST_F(Printing, APrinterThatDoesNotTakeTheJobIsTold) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rfind("Could not print on Q: ", 0), 0u) << messages[0];
   EXPECT_NE(messages[0].find("not accepting jobs"), std::string::npos) << messages[0];
+  EXPECT_EQ(cups.JobsTaken(), 1);
+
+  ASSERT_TRUE(cups.Admin("cupsaccept Q"));
+  const char* tmp = std::getenv("TMPDIR");
+  const std::string oldTmp = tmp ? tmp : "";
+  ::setenv("TMPDIR", MainWindowFixture::app("no such folder").c_str(), 1);
+  PrintToFileThenPress("", "PushButton1");
+  if (tmp) ::setenv("TMPDIR", oldTmp.c_str(), 1);
+  else ::unsetenv("TMPDIR");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].rfind("Could not print on Q: ", 0), 0u) << messages[0];
   EXPECT_EQ(cups.JobsTaken(), 1);
 }
 

@@ -122,7 +122,12 @@ BevelButton::BevelButton() {
   ApplyFont();
 }
 
-void BevelButton::SetCaption(const String& c) { caption_ = c; Refresh(); }
+void BevelButton::SetCaption(const String& c) {
+  caption_ = c;
+  // The caption is painted, not the widget's text, so a screen reader learns it here.
+  _View()->widget()->setAccessibleName(CRToLF(c));
+  Refresh();
+}
 void BevelButton::SetCaptionAlign(int32_t v) { captionAlign_ = v; Refresh(); }
 void BevelButton::SetCaptionPlacement(int32_t v) { captionPlacement_ = v; Refresh(); }
 void BevelButton::SetCaptionDelta(int32_t v) { captionDelta_ = v; Refresh(); }

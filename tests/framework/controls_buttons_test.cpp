@@ -1,5 +1,6 @@
 // Buttons through the real widgets: Action comes from the user's click; only a check
 // box also raises it when code sets its value.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QRadioButton>
 #include "controls_fixture.h"
@@ -53,6 +54,10 @@ TEST_F(ButtonTest, StickyBevelButtonStaysPressedAndOnlyCodeReleasesIt) {
   month.SetValue(false);
   EXPECT_FALSE(month.Value());
   EXPECT_EQ(senders.size(), 2u);
+
+  month.SetCaption("March");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(WidgetOf(month))->text(QAccessible::Name), "March")
+      << "a screen reader reads the painted caption";
 }
 
 TEST_F(ButtonTest, BevelButtonTypesZeroAndOne) {

@@ -2,6 +2,7 @@
 #include "framework/buttons.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QPainter>
 #include <QPushButton>
@@ -162,7 +163,42 @@ static QRadioButton* RadioOf(const RadioButton& r) {
   return static_cast<QRadioButton*>(r._View()->widget());
 }
 
+namespace {
+// Qt calls a checkable button that is not auto-exclusive a check box; ours keep their group
+// themselves, so a screen reader is told they are radio buttons.
+class RadioAccessible : public QAccessibleWidget {
+ public:
+  explicit RadioAccessible(QRadioButton* r) : QAccessibleWidget(r, QAccessible::RadioButton) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return Radio()->text();
+    return QAccessibleWidget::text(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = Radio()->isChecked();
+    return s;
+  }
+  QStringList actionNames() const override { return QStringList(toggleAction()) << QAccessibleWidget::actionNames(); }
+  void doAction(const QString& name) override {
+    if (name == toggleAction() || name == pressAction()) Radio()->click();
+    else QAccessibleWidget::doAction(name);
+  }
+
+ private:
+  QRadioButton* Radio() const { return static_cast<QRadioButton*>(widget()); }
+};
+
+QAccessibleInterface* RadioAccessibleFactory(const QString& className, QObject* o) {
+  auto* r = qobject_cast<QRadioButton*>(o);
+  if (className != QLatin1String("QRadioButton") || !r || r->autoExclusive()) return nullptr;
+  return new RadioAccessible(r);
+}
+}  // namespace
+
 RadioButton::RadioButton() {
+  static const bool factoryInstalled = (QAccessible::installFactory(RadioAccessibleFactory), true);
+  (void)factoryInstalled;
   auto* radio = new QRadioButton;
   // The group is kept here (by window and InitialParent), not by Qt's sibling rule.
   radio->setAutoExclusive(false);

@@ -102,6 +102,16 @@ TEST_F(ButtonTest, RadioButtonsFormOneExclusiveGroupAndCodeRaisesNothing) {
   EXPECT_TRUE(r3.Value()) << "a click never clears a radio button";
   ASSERT_EQ(senders.size(), 2u);
   EXPECT_EQ(senders[0], 3);
+
+  r1.SetCaption("a");
+  QAccessibleInterface* told = QAccessible::queryAccessibleInterface(WidgetOf(r1));
+  EXPECT_EQ(told->role(), QAccessible::RadioButton) << "not a check box, though Qt keeps no group";
+  EXPECT_EQ(told->text(QAccessible::Name), "a");
+  EXPECT_FALSE(told->state().checked);
+  told->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_TRUE(r1.Value());
+  EXPECT_TRUE(told->state().checked);
+  EXPECT_EQ(senders.size(), 3u) << "pressed through the screen reader as by a click";
 }
 
 TEST_F(ButtonTest, CheckBoxValueFromCodeRaisesAction) {

@@ -203,6 +203,12 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
       if (!quiet_ && MovedBetweenControls(event)) field_._RaiseAction("LostFocus");
       return false;
     case QEvent::FocusIn:
+      // Named as it is reached, as the captions around it change with the day shown
+      // and the language.
+      if (from == editor_) {
+        const QString name = FieldLabel(*widget());
+        if (editor_->accessibleName() != name) editor_->setAccessibleName(name);
+      }
       if (MovedBetweenControls(event)) field_._RaiseAction("GotFocus");
       return false;
     default:

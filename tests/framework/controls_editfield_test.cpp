@@ -890,6 +890,33 @@ TEST_F(EditFieldTest, LostFocusOnlyWhenFocusGoesToAnotherControl) {
   EXPECT_EQ(lost[0], 2);
 }
 
+TEST_F(EditFieldTest, AScreenReaderNamesAFieldByTheCaptionsBeforeOrAboveIt) {
+  auto caption = [&](const char* text, int left, int top, int width) -> StaticText& {
+    StaticText& t = Add<StaticText>("day_testo", left, top, width, 14);
+    t.SetText(text);
+    return t;
+  };
+  StaticText& day = caption("TUESDAY", 10, 10, 90);
+  caption("8/12/2026", 120, 10, 90);
+  EditField& note = Add<EditField>("nota_campo", 10, 24, 200, 60);
+  caption("Phone", 10, 100, 50);
+  EditField& phone = Add<EditField>("contatto_campo", 65, 98, 100, 18);
+  caption("Address", 10, 150, 90);
+  EditField& away = Add<EditField>("contatto_campo", 10, 184, 200, 18);
+  ShowActive();
+  auto name = [](EditField& f) {
+    return QAccessible::queryAccessibleInterface(EditorOf(f))->text(QAccessible::Name);
+  };
+  for (EditField* f : {&note, &phone, &away}) f->SetFocus();
+  EXPECT_EQ(name(note), "TUESDAY 8/12/2026");
+  EXPECT_EQ(name(phone), "Phone");
+  EXPECT_EQ(name(away), "") << "a caption farther off names nothing";
+
+  day.SetText("WEDNESDAY");
+  note.SetFocus();
+  EXPECT_EQ(name(note), "WEDNESDAY 8/12/2026") << "the caption as it reads now";
+}
+
 TEST_F(EditFieldTest, MouseDownGetsFieldCoordinatesAndFalseLetsTheFieldHandleIt) {
   EditField& f = Field(true);
   EditField& other = Field(false, "other", kNoArrayIndex, 100);

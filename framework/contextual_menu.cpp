@@ -9,7 +9,11 @@ namespace fw {
 
 namespace {
 ContextualMenu::ChoiceHandler choiceForTesting;
-}
+std::optional<QPoint> keyboardPlace;
+}  // namespace
+
+MenuPlaceContext::MenuPlaceContext(QPoint global) : previous(keyboardPlace) { keyboardPlace = global; }
+MenuPlaceContext::~MenuPlaceContext() { keyboardPlace = previous; }
 
 ContextualMenu::ContextualMenu() = default;
 ContextualMenu::~ContextualMenu() = default;
@@ -33,7 +37,7 @@ void ContextualMenu::Open() {
     std::vector<QAction*> actions;
     for (const String& r : rows)
       actions.push_back(r == "-" ? menu.addSeparator() : menu.addAction(CaptionText(r)));
-    QAction* picked = menu.exec(QCursor::pos());
+    QAction* picked = menu.exec(keyboardPlace.value_or(QCursor::pos()));
     for (size_t i = 0; i < actions.size(); ++i)
       if (actions[i] == picked) chosen = static_cast<int32_t>(i);
   }

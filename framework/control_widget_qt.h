@@ -3,9 +3,11 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 #include "framework/control.h"
 #include "framework/graphics_qt.h"
@@ -106,6 +108,13 @@ struct ClickContext {
   explicit ClickContext(bool contextual);
   ~ClickContext();
   bool previous;
+};
+// While alive: a contextual menu opened meanwhile shows at this point of the screen,
+// where the menu key asked for it, rather than at the mouse pointer.
+struct MenuPlaceContext {
+  explicit MenuPlaceContext(QPoint global);
+  ~MenuPlaceContext();
+  std::optional<QPoint> previous;
 };
 // While alive: the modifiers of the key being dispatched.
 struct KeyContext {

@@ -2,6 +2,7 @@
 #include "framework/edit_field.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTextDocument>
@@ -176,8 +177,18 @@ void EditFieldView::TextEdited() {
 
 bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
   switch (event->type()) {
-    case QEvent::ContextMenu:
+    case QEvent::ContextMenu: {
+      // The menu key asks for a contextual menu where a right click would: the program
+      // hears it as that click, at the caret, so its menu is open to the keyboard too.
+      auto* request = static_cast<QContextMenuEvent*>(event);
+      if (request->reason() == QContextMenuEvent::Keyboard) {
+        const QPoint at = from->mapTo(widget(), request->pos());
+        ClickContext context(true);
+        MenuPlaceContext place(from->mapToGlobal(request->pos()));
+        field_._RaiseMouse("MouseDown", at.x(), at.y());
+      }
       return true;  // the field has no contextual menu of its own
+    }
     case QEvent::KeyPress: {
       // A key the line editor leaves alone (Return, Escape) travels on to the frame;
       // it was raised once already, when the editor had it.

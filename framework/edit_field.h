@@ -25,7 +25,8 @@
 // - LostFocus: focus went to another control (not to the field's own contextual menu,
 //   not a window deactivation).
 // - MouseDown(x, y): false lets the field handle the click. The field shows no
-//   contextual menu of its own; IsContextualClick() tells a right click.
+//   contextual menu of its own; IsContextualClick() tells a right click. The menu key
+//   raises it as such a click, at the caret.
 // - SelStart and SelLength count characters (code points) from 0.
 #include "framework/control.h"
 #include "framework/graphics.h"

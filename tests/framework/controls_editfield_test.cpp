@@ -1031,6 +1031,29 @@ TEST_F(EditFieldTest, NoContextMenuOfItsOwn) {
     QApplication::sendEvent(target, &event);
     QTest::qWait(150);
     EXPECT_FALSE(popupSeen) << (multi ? "multi-line" : "single-line");
+
+    // The menu key asks the program for its menu as a right click does, and the menu
+    // shows where the key asked for it.
+    ContextualMenu menu;
+    menu.AddRow("Find..");
+    std::vector<bool> contextual;
+    window->_InstallInstanceEventHandler(f, "MouseDown", [&](Object&, int32_t, int32_t) {
+      contextual.push_back(IsContextualClick());
+      menu.Open();
+      return false;
+    });
+    QPoint shownAt;
+    QTimer::singleShot(100, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        shownAt = popup->pos();
+        popup->close();
+      }
+    });
+    const QPoint caret = Editor(f)->mapToGlobal(QPoint(30, 20));
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(30, 20), caret);
+    QApplication::sendEvent(Editor(f), &key);
+    EXPECT_EQ(contextual, std::vector<bool>{true}) << (multi ? "multi-line" : "single-line");
+    EXPECT_EQ(shownAt, caret);
   }
 }
 

@@ -2,6 +2,7 @@
 #include "framework/window.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -194,6 +195,10 @@ class TopWidget : public QWidget {
  public:
   explicit TopWidget(Window& w) : window_(w) {}
   void FocusNextInSight() { MoveFocus(true); }
+  bool IsDialog() const {
+    const int32_t f = window_.Frame();
+    return f == 1 || f == 2 || f == 8 || f == 11;
+  }
 
  protected:
   // Keys no control took: Return presses the default button and Escape the cancel
@@ -360,9 +365,26 @@ void BringFocusIntoSight(QWidget* top) {
   }
 }
 
+// Qt presents a plain top-level widget as a mere pane; a screen reader wants to know a
+// window, and a dialog, whose text it reads out as it opens.
+class TopAccessible : public QAccessibleWidget {
+ public:
+  explicit TopAccessible(TopWidget* top) : QAccessibleWidget(top, QAccessible::Window) {}
+  QAccessible::Role role() const override {
+    return static_cast<TopWidget*>(widget())->IsDialog() ? QAccessible::Dialog : QAccessible::Window;
+  }
+};
+
+QAccessibleInterface* TopAccessibleFactory(const QString&, QObject* o) {
+  auto* top = dynamic_cast<TopWidget*>(o);
+  return top ? new TopAccessible(top) : nullptr;
+}
+
 // --- WindowView ------------------------------------------------------------------------------
 
 WindowView::WindowView(Window& w) {
+  static const bool factoryInstalled = (QAccessible::installFactory(TopAccessibleFactory), true);
+  (void)factoryInstalled;
   top_ = new TopWidget(w);
   top_->setAttribute(Qt::WA_DeleteOnClose, false);
   layout_ = new QVBoxLayout(top_);

@@ -1,5 +1,6 @@
 // Windows: construction order, members by name and index, event bindings by name,
 // the content area under the menu bar, closing, modality and drawing.
+#include <QAccessible>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWindow>
@@ -415,6 +416,7 @@ TEST(WindowModality, AModalKindBlocksTheOtherWindowsWithoutWaiting) {
     EXPECT_TRUE(TopWidgetOf(dialog)->isVisible()) << frame;
     EXPECT_TRUE(IsModalNow(dialog)) << frame;
     EXPECT_EQ(QApplication::activeModalWidget(), TopWidgetOf(dialog)) << frame;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(TopWidgetOf(dialog))->role(), QAccessible::Dialog) << frame;
     main.ClickButton();
     EXPECT_EQ(main.clicks, 1) << "blocked behind frame " << frame;
     dialog.ClickButton();
@@ -432,6 +434,7 @@ TEST(WindowModality, AModalKindBlocksTheOtherWindowsWithoutWaiting) {
   ButtonWindow document(0);
   document.Construct();
   EXPECT_FALSE(IsModalNow(document));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(TopWidgetOf(document))->role(), QAccessible::Window);
   main.ClickButton();
   EXPECT_EQ(main.clicks, 2);
 }

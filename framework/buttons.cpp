@@ -169,9 +169,14 @@ namespace {
 class RadioAccessible : public QAccessibleWidget {
  public:
   explicit RadioAccessible(QRadioButton* r) : QAccessibleWidget(r, QAccessible::RadioButton) {}
+  // A caption with no room to show (the language buttons' "a") names nothing a sighted
+  // user sees: the caption printed after the button does.
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return Radio()->text();
-    return QAccessibleWidget::text(t);
+    if (t != QAccessible::Name || !widget()->accessibleName().isEmpty()) return QAccessibleWidget::text(t);
+    const QString own = Radio()->text().replace(QLatin1String("&&"), QLatin1String("&"));
+    if (CaptionShows()) return own;
+    const QString after = CaptionAfter(*widget());
+    return after.isEmpty() ? own : after;
   }
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
@@ -187,6 +192,14 @@ class RadioAccessible : public QAccessibleWidget {
 
  private:
   QRadioButton* Radio() const { return static_cast<QRadioButton*>(widget()); }
+  bool CaptionShows() const {
+    QStyleOptionButton option;
+    option.initFrom(Radio());
+    option.text = Radio()->text();
+    const QRect room =
+        Radio()->style()->subElementRect(QStyle::SE_RadioButtonContents, &option, Radio()).intersected(Radio()->rect());
+    return room.width() >= Radio()->fontMetrics().horizontalAdvance(option.text);
+  }
 };
 
 QAccessibleInterface* RadioAccessibleFactory(const QString& className, QObject* o) {

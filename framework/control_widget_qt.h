@@ -131,6 +131,12 @@ bool OutOfSight(const QWidget* w);
 // lands in a field the user cannot see.
 void BringFocusIntoSight(QWidget* top);
 
+// The captions that name a field (its frame) to a screen reader: those just before it
+// on its line, else those just above it, left to right; empty when none is near.
+QString FieldLabel(const QWidget& field);
+// The captions just after a button on its line, left to right; empty when none is near.
+QString CaptionAfter(const QWidget& button);
+
 // Access for tests and framework code.
 QWidget* WidgetOf(const RectControl& c);
 QWidget* ContentWidgetOf(const Window& w);

@@ -46,10 +46,6 @@ class EditFieldView : public ControlView {
   quint64 editsSeen_ = 0;  // the multi-line editor's edits reported
 };
 
-// The captions that name the field (its frame) to a screen reader: those just before it
-// on its line, else those just above it, left to right; empty when none is near.
-QString FieldLabel(const QWidget& field);
-
 // The key as KeyDown receives it; "" for keys that raise nothing (modifiers alone).
 String KeyDownText(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 

@@ -85,6 +85,8 @@ TEST_F(ButtonTest, RadioButtonsFormOneExclusiveGroupAndCodeRaisesNothing) {
   RadioButton& r1 = Add<RadioButton>("RadioBlingua", 10, 10, 18, 16, 1);
   RadioButton& r3 = Add<RadioButton>("RadioBlingua", 40, 10, 18, 16, 3);
   RadioButton& r2 = Add<RadioButton>("RadioBlingua", 70, 10, 18, 16, 2);
+  RadioButton& r4 = Add<RadioButton>("RadioBlingua", 10, 60, 18, 16, 4);
+  Add<StaticText>("CUS", 30, 60, 10, 16).SetText("?");
   for (RadioButton* r : {&r1, &r2, &r3}) CountActions(*r);
   ShowActive();
 
@@ -107,6 +109,9 @@ TEST_F(ButtonTest, RadioButtonsFormOneExclusiveGroupAndCodeRaisesNothing) {
   QAccessibleInterface* told = QAccessible::queryAccessibleInterface(WidgetOf(r1));
   EXPECT_EQ(told->role(), QAccessible::RadioButton) << "not a check box, though Qt keeps no group";
   EXPECT_EQ(told->text(QAccessible::Name), "a");
+  r4.SetCaption("a");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(WidgetOf(r4))->text(QAccessible::Name), "?")
+      << "named by what shows beside it, not by a caption with no room";
   EXPECT_FALSE(told->state().checked);
   told->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
   EXPECT_TRUE(r1.Value());

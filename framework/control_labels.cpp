@@ -1,9 +1,9 @@
-// The name a screen reader gives an edit field: the captions printed just before it on
-// its line or just above it, which is how a sighted user tells the fields apart.
+// The name a screen reader gives an edit field, or a button whose own caption has no room
+// to show: the captions printed beside it, which is how a sighted user tells them apart.
 #include <QLabel>
 #include <algorithm>
 #include <vector>
-#include "framework/edit_field_widget_qt.h"
+#include "framework/control_widget_qt.h"
 
 namespace fw {
 
@@ -34,19 +34,27 @@ QString Joined(std::vector<const QLabel*> captions) {
   return texts.join(u' ');
 }
 
+// The readable captions beside `control` in its window that `near` accepts.
+template <class Near>
+std::vector<const QLabel*> CaptionsNear(const QWidget& control, Near near) {
+  std::vector<const QLabel*> found;
+  if (const QWidget* area = control.parentWidget())
+    for (const QObject* o : area->children())
+      if (const auto* l = qobject_cast<const QLabel*>(o); l && Readable(*l) && near(l->geometry(), control.geometry()))
+        found.push_back(l);
+  return found;
+}
+
 }  // namespace
 
 QString FieldLabel(const QWidget& field) {
-  const QWidget* area = field.parentWidget();
-  if (!area) return {};
-  std::vector<const QLabel*> before, above;
-  for (const QObject* o : area->children()) {
-    const auto* l = qobject_cast<const QLabel*>(o);
-    if (!l || !Readable(*l)) continue;
-    if (Before(l->geometry(), field.geometry())) before.push_back(l);
-    else if (Above(l->geometry(), field.geometry())) above.push_back(l);
-  }
-  return Joined(before.empty() ? above : before);
+  std::vector<const QLabel*> captions = CaptionsNear(field, Before);
+  if (captions.empty()) captions = CaptionsNear(field, Above);
+  return Joined(captions);
+}
+
+QString CaptionAfter(const QWidget& button) {
+  return Joined(CaptionsNear(button, [](const QRect& caption, const QRect& b) { return Before(b, caption); }));
 }
 
 }  // namespace fw

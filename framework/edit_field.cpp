@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 #include "framework/edit_field_widget_qt.h"
 #include "framework/text.h"
@@ -180,11 +181,15 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
     case QEvent::ContextMenu: {
       // The menu key asks for a contextual menu where a right click would: the program
       // hears it as that click, at the caret, so its menu is open to the keyboard too.
+      // A caret scrolled out of the field is taken at the field's nearest edge: the
+      // click stays inside the field and the menu beside it.
       auto* request = static_cast<QContextMenuEvent*>(event);
       if (request->reason() == QContextMenuEvent::Keyboard) {
-        const QPoint at = from->mapTo(widget(), request->pos());
+        const QRect inside = widget()->rect();
+        QPoint at = from->mapTo(widget(), request->pos());
+        at = QPoint(std::clamp(at.x(), inside.left(), inside.right()), std::clamp(at.y(), inside.top(), inside.bottom()));
         ClickContext context(true);
-        MenuPlaceContext place(from->mapToGlobal(request->pos()));
+        MenuPlaceContext place(widget()->mapToGlobal(at));
         field_._RaiseMouse("MouseDown", at.x(), at.y());
       }
       return true;  // the field has no contextual menu of its own

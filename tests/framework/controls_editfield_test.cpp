@@ -1054,6 +1054,25 @@ TEST_F(EditFieldTest, NoContextMenuOfItsOwn) {
     QApplication::sendEvent(Editor(f), &key);
     EXPECT_EQ(contextual, std::vector<bool>{true}) << (multi ? "multi-line" : "single-line");
     EXPECT_EQ(shownAt, caret);
+
+    // A caret scrolled above the field is asked for at the field's top edge.
+    std::vector<QPoint> clicked;
+    window->_InstallInstanceEventHandler(f, "MouseDown", [&](Object&, int32_t x, int32_t y) {
+      clicked.emplace_back(x, y);
+      menu.Open();
+      return false;
+    });
+    QTimer::singleShot(100, [&] {
+      if (QWidget* popup = QApplication::activePopupWidget()) {
+        shownAt = popup->pos();
+        popup->close();
+      }
+    });
+    QContextMenuEvent above(QContextMenuEvent::Keyboard, QPoint(30, -300), Editor(f)->mapToGlobal(QPoint(30, -300)));
+    QApplication::sendEvent(Editor(f), &above);
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_TRUE(WidgetOf(f)->rect().contains(clicked[0])) << clicked[0].x() << "," << clicked[0].y();
+    EXPECT_EQ(shownAt, WidgetOf(f)->mapToGlobal(clicked[0]));
   }
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "framework/save_errors.h"
 #include "framework/utf8.h"
 
 namespace fw {
@@ -65,7 +66,9 @@ bool FolderSynced(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return errno == EACCES;
   const bool synced = SyncedToDisk(fd);
+  const int error = errno;
   ::close(fd);
+  errno = error;
   return synced;
 }
 
@@ -81,7 +84,7 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-WholeSave::WholeSave(std::string path) : path_(FollowLinks(std::move(path))) {}
+WholeSave::WholeSave(std::string path) : named_(path), path_(FollowLinks(std::move(path))) {}
 
 WholeSave::~WholeSave() { Drop(); }
 
@@ -92,16 +95,27 @@ void WholeSave::Drop() {
   temporary_.clear();
 }
 
+// The first failure of a save is the one that tells why it failed.
+bool WholeSave::Succeeded(bool ok) {
+  if (!ok && !errorNoted_) {
+    errorNoted_ = true;
+    NoteSaveError(named_, errno);
+  }
+  return ok;
+}
+
 bool WholeSave::Open() {
   if (fd_ >= 0 || path_.empty()) return false;
+  NoteSaveError(named_, 0);
   struct stat old {};
-  if (::stat(path_.c_str(), &old) == 0 && (S_ISDIR(old.st_mode) || ::access(path_.c_str(), W_OK) != 0)) return false;
+  if (::stat(path_.c_str(), &old) == 0 && (S_ISDIR(old.st_mode) || !Succeeded(::access(path_.c_str(), W_OK) == 0)))
+    return false;
   const std::string folder = FolderOf(path_), name = NameOf(path_);
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
     const std::string temporary = folder + "/" + TemporaryName(name);
     fd_ = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
     if (fd_ >= 0) temporary_ = temporary;
-    else if (errno != EEXIST) return false;
+    else if (errno != EEXIST) return Succeeded(false);
   }
   if (fd_ < 0) return false;
   // A umask can only take rights away; one that took the owner's is undone here. A file
@@ -114,28 +128,28 @@ bool WholeSave::Open() {
 bool WholeSave::Write(std::string_view bytes) {
   if (fd_ < 0 || failed_) return false;
   if (buffer_.size() + bytes.size() > kBufferSize && !Flush()) return false;
-  if (bytes.size() >= kBufferSize) failed_ = !WriteAll(fd_, bytes);
+  if (bytes.size() >= kBufferSize) failed_ = !Succeeded(WriteAll(fd_, bytes));
   else buffer_ += bytes;
   return !failed_;
 }
 
 bool WholeSave::Flush() {
-  failed_ = failed_ || !WriteAll(fd_, buffer_);
+  failed_ = failed_ || !Succeeded(WriteAll(fd_, buffer_));
   buffer_.clear();
   return !failed_;
 }
 
 bool WholeSave::Commit() {
   if (fd_ < 0) return false;
-  bool whole = !failed_ && Flush() && SyncedToDisk(fd_);
-  whole = (::close(fd_) == 0 || errno == EINTR) && whole;
+  bool whole = !failed_ && Flush() && Succeeded(SyncedToDisk(fd_));
+  whole = Succeeded(::close(fd_) == 0 || errno == EINTR) && whole;
   fd_ = -1;
-  if (!whole || ::rename(temporary_.c_str(), path_.c_str()) != 0) {
+  if (!whole || !Succeeded(::rename(temporary_.c_str(), path_.c_str()) == 0)) {
     Drop();
     return false;
   }
   temporary_.clear();
-  return FolderSynced(FolderOf(path_));
+  return Succeeded(FolderSynced(FolderOf(path_)));
 }
 
 bool IsSaveTemporaryName(std::string_view name) {

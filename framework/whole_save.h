@@ -14,6 +14,8 @@ namespace fw {
 // such a temporary has such a name (IsSaveTemporaryName).
 //
 // A link in the file's place is followed: the file it names is the one replaced.
+//
+// A save that fails notes why, under the path it was given (save_errors.h).
 class WholeSave {
  public:
   explicit WholeSave(std::string path);
@@ -37,10 +39,12 @@ class WholeSave {
  private:
   bool Flush();
   void Drop();  // the temporary goes
+  // `ok`, after the first failure is noted with errno (save_errors.h).
+  bool Succeeded(bool ok);
 
-  std::string path_, temporary_, buffer_;
+  std::string named_, path_, temporary_, buffer_;
   int fd_ = -1;
-  bool failed_ = false;
+  bool failed_ = false, errorNoted_ = false;
 };
 
 // Writes all of `bytes` to the file `fd`, going on after an interrupted write; false

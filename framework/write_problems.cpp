@@ -4,6 +4,10 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <cerrno>
+
+#include "framework/save_errors.h"
+
 namespace fw {
 
 WriteProblem WhyNotWritten(const FolderItem& file, uint64_t bytesNeeded) {
@@ -18,6 +22,15 @@ WriteProblem WhyNotWritten(const FolderItem& file, uint64_t bytesNeeded) {
   const bool diskKnown = ::statvfs(path.c_str(), &disk) == 0;
   if (diskKnown && (disk.f_flag & ST_RDONLY)) return WriteProblem::ReadOnlyDisk;
   if (::access(path.c_str(), W_OK | X_OK) != 0) return WriteProblem::NoPermission;
+  switch (LastSaveError(file.AbsolutePath())) {
+    case EDQUOT: return WriteProblem::QuotaUsedUp;
+    case EIO: return WriteProblem::DiskError;
+    case ENAMETOOLONG: return WriteProblem::NameTooLong;
+    case ENOSPC: return WriteProblem::DiskFull;
+    // A disk the kernel stopped writing to after errors, not marked read-only.
+    case EROFS: return WriteProblem::ReadOnlyDisk;
+    default: break;
+  }
   if (diskKnown) {
     const uint64_t room = static_cast<uint64_t>(disk.f_bavail) * disk.f_frsize;
     const bool noFileLeft = disk.f_files > 0 && disk.f_favail == 0;

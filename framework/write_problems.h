@@ -1,6 +1,7 @@
 #pragma once
 // Why a file could not be written, told from its place after the write failed (a
-// failed write leaves the place as it was, so what is found there is what stopped it).
+// failed write leaves the place as it was, so what is found there is what stopped it),
+// or else from what the system answered the failed save.
 #include <cstdint>
 
 #include "framework/files.h"
@@ -14,6 +15,9 @@ enum class WriteProblem {
   NoFolder,        // its folder is missing, or something else stands in its place
   FolderInTheWay,  // a folder stands where the file goes
   DanglingLink,    // a link stands where the file goes, to a place that cannot be made
+  QuotaUsedUp,     // the user may not have more on its disk, though the disk has room
+  DiskError,       // its disk failed to write it (an I/O error)
+  NameTooLong,     // its name is longer than its disk allows
   Unknown,
 };
 

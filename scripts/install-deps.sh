@@ -22,6 +22,8 @@ pkgs=(
   libebook1.2-dev evolution-data-server dbus-daemon
   # A test makes a folder's sync fail through it, as a failing disk would.
   strace
+  # A test uses up a real disk quota on a btrfs image it mounts.
+  btrfs-progs
   # The X connection and main loop the program watches for the display going away,
   # and the X server a test ends under it, as a crashed desktop would.
   libx11-dev libxcb1-dev libglib2.0-dev xvfb

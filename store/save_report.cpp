@@ -19,6 +19,9 @@ fw::String Why(fw::WriteProblem problem) {
     case fw::WriteProblem::NoFolder: return fw::String(resources::kNoFolderReason);
     case fw::WriteProblem::FolderInTheWay: return fw::String(resources::kFolderInTheWayReason);
     case fw::WriteProblem::DanglingLink: return fw::String(resources::kDanglingLinkReason);
+    case fw::WriteProblem::QuotaUsedUp: return fw::String(resources::kQuotaUsedUpReason);
+    case fw::WriteProblem::DiskError: return fw::String(resources::kDiskErrorReason);
+    case fw::WriteProblem::NameTooLong: return fw::String(resources::kNameTooLongReason);
     case fw::WriteProblem::Unknown: break;
   }
   return fw::String(resources::kUnknownReason);

@@ -19,6 +19,7 @@
 #include "framework/files.h"
 #include "framework/graphics.h"
 #include "framework/printing.h"
+#include "framework/write_problems.h"
 #include "support/small_tmpfs.h"
 #include "support/test_support.h"
 
@@ -464,13 +465,14 @@ TEST(StreamWriting, AFailedReplaceKeepsTheOldFile) {
 
 // Mend: a save is on the disk only once its folder is synced after the rename, so when
 // that sync fails (an I/O error, made here by strace in the folder's sync alone), the
-// save says so. Run again under strace, this test makes the one save and answers
-// through its exit code.
+// save says so, and why (mend: it was told as a write that failed for no known reason).
+// Run again under strace, this test makes the one save and answers through its exit code.
 TEST(StreamWriting, AFailedSyncOfTheFolderFailsTheSave) {
   if (const char* traced = std::getenv("VELQORA_SAVE_UNDER_TRACE")) {
     auto out = FolderItem(traced).CreateTextFile();
     if (out) out->WriteLine("new");
-    std::_Exit(out && out->Close() ? 0 : 3);
+    if (out && out->Close()) std::_Exit(0);
+    std::_Exit(WhyNotWritten(FolderItem(traced), 4) == WriteProblem::DiskError ? 3 : 4);
   }
   testsupport::TempFolders folders;
   const std::string log = folders.root() + "/trace.txt";

@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <set>
+#include <string>
 
 #include "framework/single_run.h"
 #include "framework/write_problems.h"
+#include "support/quota_disk.h"
 #include "support/test_support.h"
 
 namespace {
@@ -37,6 +40,45 @@ TEST(DataFolders, AFailedWriteIsToldByWhatStandsInItsPlace) {
   EXPECT_EQ(fw::WhyNotWritten(app.Child("x.txt"), 10), WriteProblem::FolderInTheWay);
   EXPECT_EQ(fw::WhyNotWritten(app.Child("y.txt"), uint64_t{1} << 62), WriteProblem::DiskFull);
   EXPECT_EQ(fw::WhyNotWritten(app.Child("y.txt"), 10), WriteProblem::Unknown);
+  // Mend: what the place no longer shows, the failed save tells.
+  const FolderItem longName = app.Child(std::string(300, 'x'));
+  auto out = longName.CreateTextFile();
+  ASSERT_NE(out, nullptr);
+  EXPECT_FALSE(out->Close());
+  EXPECT_EQ(fw::WhyNotWritten(longName, 10), WriteProblem::NameTooLong);
+}
+
+// Mend: a used-up quota, with room left on the disk, is told as such, also when it is
+// met in the middle of a file; the old file stays whole, nothing is left beside it, and
+// once the quota has room again the next save works.
+TEST(DataFolders, AUsedUpQuotaIsToldAsSuch) {
+  testsupport::QuotaDisk disk;
+  if (!disk.Ready()) GTEST_SKIP() << disk.WhyNot();
+  const FolderItem notes(disk.path() + "/2026n.txt");
+  const auto saved = [&](const std::string& text) {
+    auto out = notes.CreateTextFile();
+    if (out) out->Write(text);
+    return out && out->Close();
+  };
+  const auto names = [&] {
+    std::set<std::string> found;
+    for (const auto& e : std::filesystem::directory_iterator(disk.path())) found.insert(e.path().filename());
+    return found;
+  };
+  ASSERT_TRUE(saved("old"));
+  const std::string larger(1024 * 1024, 'n');  // than the whole quota
+  EXPECT_FALSE(saved(larger));
+  EXPECT_EQ(fw::WhyNotWritten(notes, larger.size()), WriteProblem::QuotaUsedUp);
+  ASSERT_TRUE(disk.Fill());
+  EXPECT_FALSE(saved("new"));
+  EXPECT_EQ(fw::WhyNotWritten(notes, 3), WriteProblem::QuotaUsedUp);
+  EXPECT_EQ(testsupport::ReadFile(notes.AbsolutePath()), "old");
+  EXPECT_EQ(names(), (std::set<std::string>{"2026n.txt", "filler"}));
+
+  ASSERT_TRUE(disk.Empty());
+  EXPECT_TRUE(saved("new"));
+  EXPECT_EQ(testsupport::ReadFile(notes.AbsolutePath()), "new");
+  EXPECT_EQ(fw::WhyNotWritten(notes, 3), WriteProblem::Unknown) << "the failure before is forgotten";
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <cerrno>
 
 #include "framework/regular_file_qt.h"
+#include "framework/save_errors.h"
 #include "framework/text_qt.h"
 #include "framework/text_streams_qt.h"
 #include "framework/whole_save.h"
@@ -121,13 +122,15 @@ int64_t FolderItem::ModifiedNanoseconds() const {
 // already exist keep their modes.
 bool FolderItem::CreateAsFolder() const {
   if (path_.empty()) return false;
-  if (!Directory()) {
-    for (size_t end = path_.find('/', 1); ; end = path_.find('/', end + 1)) {
-      ::mkdir(path_.substr(0, end).c_str(), S_IRWXU);
-      if (end == String::npos) break;
-    }
+  if (Directory()) return true;
+  int error = 0;  // why a folder was not made, told to WhyNotWritten
+  for (size_t end = path_.find('/', 1); ; end = path_.find('/', end + 1)) {
+    if (::mkdir(path_.substr(0, end).c_str(), S_IRWXU) != 0 && errno != EEXIST && error == 0) error = errno;
+    if (end == String::npos) break;
   }
-  return Directory();
+  const bool made = Directory();
+  NoteSaveError(path_, made ? 0 : error);
+  return made;
 }
 
 bool FolderItem::Delete() const {

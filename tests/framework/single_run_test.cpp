@@ -49,8 +49,9 @@ TEST(DataFolders, AFailedWriteIsToldByWhatStandsInItsPlace) {
 }
 
 // Mend: a used-up quota, with room left on the disk, is told as such, also when it is
-// met in the middle of a file; the old file stays whole, nothing is left beside it, and
-// once the quota has room again the next save works.
+// met in the middle of a file or by the folder a file goes in (not as a missing
+// folder); the old file stays whole, nothing is left beside it, and once the quota has
+// room again the next save works.
 TEST(DataFolders, AUsedUpQuotaIsToldAsSuch) {
   testsupport::QuotaDisk disk;
   if (!disk.Ready()) GTEST_SKIP() << disk.WhyNot();
@@ -72,6 +73,9 @@ TEST(DataFolders, AUsedUpQuotaIsToldAsSuch) {
   ASSERT_TRUE(disk.Fill());
   EXPECT_FALSE(saved("new"));
   EXPECT_EQ(fw::WhyNotWritten(notes, 3), WriteProblem::QuotaUsedUp);
+  const FolderItem unmade(disk.path() + "/velqora diary prefs");
+  EXPECT_FALSE(unmade.CreateAsFolder());
+  EXPECT_EQ(fw::WhyNotWritten(unmade.Child("vlqcont.txt"), 3), WriteProblem::QuotaUsedUp);
   EXPECT_EQ(testsupport::ReadFile(notes.AbsolutePath()), "old");
   EXPECT_EQ(names(), (std::set<std::string>{"2026n.txt", "filler"}));
 

@@ -25,6 +25,7 @@
 #include "framework/graphics_qt.h"
 #include "framework/menu_qt.h"
 #include "framework/screen.h"
+#include "framework/take_focus_answer.h"
 #include "framework/timer.h"
 
 namespace fw {
@@ -100,7 +101,8 @@ class StayAboveOnceShown : public QObject {
 // screen, as one that takes none: some window managers (icewm, fluxbox) give every new
 // window the keyboard, whatever the program asked, and the letters typed in the note
 // went to the reminder. A moment after it is on screen it takes the keyboard again, so
-// that a click or the window switcher reaches it.
+// that a click or the window switcher reaches it. Meanwhile it hands the keyboard back
+// to the window the user types in when the window manager offers it the keyboard.
 class NoKeyboardUntilShown : public QObject {
  public:
   static void Arm(QWidget* top) {
@@ -109,7 +111,8 @@ class NoKeyboardUntilShown : public QObject {
   }
 
  private:
-  NoKeyboardUntilShown(QWidget* top, QWindow* window) : QObject(window), top_(top) {}
+  NoKeyboardUntilShown(QWidget* top, QWindow* window)
+      : QObject(window), top_(top), answer_(new internal::TakeFocusAnswer(window, QGuiApplication::focusWindow())) {}
   static constexpr int kSettling = 1000;  // ms the window manager takes to settle a new window
   static void SetTakesNoKeyboard(QWidget* top, bool none) {
     const Qt::WindowFlags flags = top->windowFlags().setFlag(Qt::WindowDoesNotAcceptFocus, none);
@@ -122,11 +125,15 @@ class NoKeyboardUntilShown : public QObject {
       deleteLater();
       // Not at once: fluxbox hands the keyboard to a window as it maps it, after the
       // window is on screen, and so gave it to a window that already took it again.
-      if (top_) QTimer::singleShot(kSettling, top_, [top = top_] { SetTakesNoKeyboard(top, false); });
+      if (top_) QTimer::singleShot(kSettling, top_, [top = top_, answer = answer_] {
+        delete answer;
+        SetTakesNoKeyboard(top, false);
+      });
     }
     return false;
   }
   QPointer<QWidget> top_;
+  QPointer<internal::TakeFocusAnswer> answer_;
 };
 
 // KDE's window manager hides an application's utility windows while another

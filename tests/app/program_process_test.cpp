@@ -299,6 +299,23 @@ class XView {
     }
     return kind;
   }
+  // As a window manager that gives every new window the keyboard the ICCCM way
+  // (awesome): the X focus to no window, and the offer of the keyboard to the window.
+  void OfferTheKeyboard(const std::string& title) {
+    xcb_set_input_focus(c_, XCB_INPUT_FOCUS_POINTER_ROOT, XCB_NONE, XCB_CURRENT_TIME);
+    xcb_client_message_event_t offer{};
+    offer.response_type = XCB_CLIENT_MESSAGE;
+    offer.format = 32;
+    offer.type = Atom("WM_PROTOCOLS");
+    offer.data.data32[0] = Atom("WM_TAKE_FOCUS");
+    offer.data.data32[1] = XCB_CURRENT_TIME;
+    for (const xcb_window_t w : TopWindows()) {
+      if (Title(w) != title) continue;
+      offer.window = w;
+      xcb_send_event(c_, 0, w, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&offer));
+    }
+    xcb_flush(c_);
+  }
   // Sends the window whose title starts so key presses ("a"), one a millisecond, until
   // `ended` or the server is gone, as a user typing fast.
   void TypeUntil(const std::string& title, const std::atomic<bool>& ended) {
@@ -408,6 +425,26 @@ class ProgramProcess : public ::testing::Test {
 
   // This year's notes, today's ringing at this minute and the next, whichever the
   // program's first tick meets.
+  // Starts the program with a reminder in today's note that rings now; once the reminder
+  // is on screen (and, when `offered`, offered the keyboard as some window managers do),
+  // the keys typed go to the main window still.
+  void ExpectTheReminderLeavesTheKeyboard(bool offered) {
+    PrivateDisplay display;
+    if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
+    WriteRingingNotes();
+    Program program(root_);
+    program.Start(false, true, display.Name());
+    XView screen(display.Name());
+    for (auto end = std::chrono::steady_clock::now() + 60s; !screen.Shows("Reminder!");) {
+      ASSERT_LT(std::chrono::steady_clock::now(), end) << program.Output();
+      std::this_thread::sleep_for(50ms);
+    }
+    if (offered) screen.OfferTheKeyboard("Reminder!");
+    std::this_thread::sleep_for(500ms);  // the window system takes a request to focus a while
+    EXPECT_EQ(screen.FocusTitle().rfind("Velqora", 0), 0u) << screen.FocusTitle();
+    EXPECT_EQ(screen.WindowKind("Reminder!"), "_NET_WM_WINDOW_TYPE_NORMAL");
+    ASSERT_EQ(program.Signal(SIGTERM), 0);
+  }
   void WriteRingingNotes() const {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -534,21 +571,13 @@ TEST_F(ProgramProcess, TheDisplayGoingAwaySavesBothCopiesThenEnds) {
 // pressed its OK at the next Return, which ended the alarm unseen. It tells the window
 // manager it is a normal window: as a utility window, KDE's hid it whenever another
 // application was active, so a reminder ringing then never showed.
-TEST_F(ProgramProcess, AReminderLeavesTheKeyboardInTheMainWindow) {
-  PrivateDisplay display;
-  if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
-  WriteRingingNotes();
-  Program program(root_);
-  program.Start(false, true, display.Name());
-  XView screen(display.Name());
-  for (auto end = std::chrono::steady_clock::now() + 60s; !screen.Shows("Reminder!");) {
-    ASSERT_LT(std::chrono::steady_clock::now(), end) << program.Output();
-    std::this_thread::sleep_for(50ms);
-  }
-  std::this_thread::sleep_for(500ms);  // the window system takes a request to focus a while
-  EXPECT_EQ(screen.FocusTitle().rfind("Velqora", 0), 0u) << screen.FocusTitle();
-  EXPECT_EQ(screen.WindowKind("Reminder!"), "_NET_WM_WINDOW_TYPE_NORMAL");
-  ASSERT_EQ(program.Signal(SIGTERM), 0);
+TEST_F(ProgramProcess, AReminderLeavesTheKeyboardInTheMainWindow) { ExpectTheReminderLeavesTheKeyboard(false); }
+
+// Mend: under a window manager that moves the X focus away from the note to offer a new
+// window the keyboard (awesome), the reminder hands it back to the main window: the
+// toolkit took no notice of the offer, and every letter typed after the ring was lost.
+TEST_F(ProgramProcess, AReminderOfferedTheKeyboardHandsItBackToTheMainWindow) {
+  ExpectTheReminderLeavesTheKeyboard(true);
 }
 
 // The address book's libraries are loaded only by the import, in a process of its own,

@@ -95,6 +95,7 @@ class WindowView {
   QEventLoop* modalLoop = nullptr;
   bool placed = false;
   bool positionSet = false;
+  int monitorChanges;  // as many as there had been when the window last showed
 
  private:
   QPointer<QWidget> top_;

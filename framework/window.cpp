@@ -18,12 +18,14 @@
 #include <QVBoxLayout>
 #include <QTimer>
 #include <QWindow>
+#include <functional>
 #include <optional>
 #include "framework/buttons.h"
 #include "framework/control.h"
 #include "framework/control_widget_qt.h"
 #include "framework/graphics_qt.h"
 #include "framework/menu_qt.h"
+#include "framework/one_monitor_qt.h"
 #include "framework/screen.h"
 #include "framework/take_focus_answer.h"
 #include "framework/timer.h"
@@ -164,31 +166,39 @@ bool FitsTheArea(const QRect& frame) {
   return QRect(area.left, area.top, area.width, area.height).contains(frame);
 }
 
-// The window manager tells a window's frame only once the window is on screen; a window
-// centred before then may reach past the area's bottom by the title bar's height (on a
-// 1024 x 600 screen, the main window's bottom row). Such a window is centred again with
-// its frame, once; one that fits stays where it showed, so it never jumps.
-class FitFrameOnceKnown : public QObject {
+// The window manager tells a window's frame only once the window is on screen: what
+// needs the frame is done again then, once, unless code or the user has moved the
+// window meanwhile.
+class OnceFrameKnown : public QObject {
  public:
-  static void Arm(QWidget* top) {
-    if (QWindow* window = top->windowHandle()) window->installEventFilter(new FitFrameOnceKnown(top, window));
+  static void Arm(QWidget* top, std::function<void(QWidget*)> then) {
+    if (QWindow* window = top->windowHandle()) window->installEventFilter(new OnceFrameKnown(top, window, std::move(then)));
   }
 
  private:
-  FitFrameOnceKnown(QWidget* top, QWindow* window) : QObject(window), top_(top), placed_(top->pos()) {}
+  OnceFrameKnown(QWidget* top, QWindow* window, std::function<void(QWidget*)> then)
+      : QObject(window), top_(top), placed_(top->pos()), then_(std::move(then)) {}
   bool eventFilter(QObject* watched, QEvent* e) override {
     if (e->type() != QEvent::Expose || !static_cast<QWindow*>(watched)->isExposed()) return false;
     watched->removeEventFilter(this);
     deleteLater();
-    // Left alone when code or the user has moved it meanwhile.
-    if (top_ && top_->frameSize() != top_->size() && top_->pos() == placed_ && !FitsTheArea(top_->frameGeometry())) {
-      if (auto corner = CentredCorner(top_->frameSize())) top_->move(*corner);
-    }
+    if (top_ && top_->pos() == placed_) then_(top_);
     return false;
   }
   QPointer<QWidget> top_;
   QPoint placed_;
+  std::function<void(QWidget*)> then_;
 };
+
+// A window centred before its frame was known may reach past the area's bottom by the
+// title bar's height (on a 1024 x 600 screen, the main window's bottom row). Such a
+// window is centred again with its frame; one that fits stays where it showed, so it
+// never jumps.
+void CentreAgainWithTheFrame(QWidget* top) {
+  if (top->frameSize() != top->size() && !FitsTheArea(top->frameGeometry())) {
+    if (auto corner = CentredCorner(top->frameSize())) top->move(*corner);
+  }
+}
 
 QWidget* Step(QWidget* w, bool next) { return next ? w->nextInFocusChain() : w->previousInFocusChain(); }
 
@@ -389,7 +399,7 @@ QAccessibleInterface* TopAccessibleFactory(const QString&, QObject* o) {
 
 // --- WindowView ------------------------------------------------------------------------------
 
-WindowView::WindowView(Window& w) {
+WindowView::WindowView(Window& w) : monitorChanges(MonitorChanges()) {
   static const bool factoryInstalled = (QAccessible::installFactory(TopAccessibleFactory), true);
   (void)factoryInstalled;
   top_ = new TopWidget(w);
@@ -642,6 +652,12 @@ void Window::Show() {
       }
     }
   }
+  // Among several monitors, or after they changed, a window shows wholly on one.
+  WatchMonitors();
+  const bool keepOnOneMonitor =
+      QGuiApplication::screens().size() > 1 || view_->monitorChanges != MonitorChanges();
+  view_->monitorChanges = MonitorChanges();
+  if (keepOnOneMonitor) KeepOnOneMonitor(top);
   ApplyModality(*view_, ModalityFor(frame_, *view_));
   // A global floating window (frame 7: a reminder coming up by itself) leaves the
   // keyboard to the window the user types in: it took the next letters and pressed its
@@ -653,7 +669,8 @@ void Window::Show() {
   if (frame_ == 7) AnnounceAsNormalWindow(top);
   if (leavesTheKeyboard && !top->isVisible()) NoKeyboardUntilShown::Arm(top);
   if (fullScreen_) top->showFullScreen(); else top->show();
-  if (centred) FitFrameOnceKnown::Arm(top);
+  if (centred) OnceFrameKnown::Arm(top, CentreAgainWithTheFrame);
+  if (keepOnOneMonitor && top->frameSize() == top->size()) OnceFrameKnown::Arm(top, KeepOnOneMonitor);
   if (top->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) StayAboveOnceShown::Arm(top);
   top->raise();
   if (!leavesTheKeyboard) top->activateWindow();

@@ -27,6 +27,8 @@ pkgs=(
   # The X connection and main loop the program watches for the display going away,
   # and the X server a test ends under it, as a crashed desktop would.
   libx11-dev libxcb1-dev libglib2.0-dev xvfb
+  # The monitors a test splits that X server into, and unplugs one of.
+  x11-xserver-utils
   # Where a Wayland desktop offers no X display: the toolkit's Wayland plugin, which the
   # program loads only then; and a Wayland desktop a test starts it on.
   qt6-wayland weston

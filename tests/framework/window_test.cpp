@@ -1,9 +1,12 @@
 // Windows: construction order, members by name and index, event bindings by name,
 // the content area under the menu bar, closing, modality and drawing.
 #include <QAccessible>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWindow>
+#include <cstdlib>
 #include "controls_fixture.h"
 #include "framework/menu.h"
 #include "framework/multiline_editor_qt.h"
@@ -544,6 +547,56 @@ TEST(WindowPlace, ACentredWindowLiesInTheScreensAreaAndKeepsItsCornerThereWhenTo
   EXPECT_EQ(placed(200, 398), std::pair(40 + 248, 30));  // fits only without its 2-pixel frame
   EXPECT_EQ(placed(786, 546), std::pair(40, 30));
   SetScreenAreaForTesting(nullptr);
+}
+
+// Mend: among several monitors, a window placed beside another (a reminder beside the
+// main window, the thumbnail at the top right) showed across two monitors or where
+// none is (above a lower monitor); and a monitor unplugged took its windows with it,
+// out of reach. Runs on an X server split into two monitors (tests/scripts/
+// two_monitors.sh); elsewhere it skips.
+TEST(WindowPlace, AmongMonitorsAWindowShowsOnOneAndFollowsWhenItsMonitorGoes) {
+  OpenApplication();
+  if (QGuiApplication::screens().size() != 2) GTEST_SKIP() << "needs two monitors";
+  QScreen* primary = QGuiApplication::primaryScreen();
+  QScreen* other = QGuiApplication::screens().at(QGuiApplication::screens().at(0) == primary ? 1 : 0);
+  const QRect lower = primary->geometry(), beside = other->geometry();
+  ASSERT_GT(lower.top(), beside.top()) << "the primary monitor lower than the other";
+  auto placed = [](int32_t left, int32_t top) {
+    auto w = std::make_unique<ButtonWindow>(0);
+    w->SetVisible(false);
+    w->Construct();
+    w->SetLeft(left);
+    w->SetTop(top);
+    return w;
+  };
+  auto frame = [](Window& w) {
+    QApplication::processEvents();
+    return TopWidgetOf(w)->frameGeometry();
+  };
+  auto Text = [](const QRect& r) {
+    return std::to_string(r.width()) + "x" + std::to_string(r.height()) + "+" + std::to_string(r.x()) + "+" +
+           std::to_string(r.y());
+  };
+  auto onOne = [&](Window& w) { return lower.contains(frame(w)) || beside.contains(frame(w)); };
+
+  auto onTheOther = placed(beside.left() + 100, beside.top() + 100);  // fits: stays just there
+  onTheOther->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(TopWidgetOf(*onTheOther)));
+  EXPECT_EQ(std::pair(onTheOther->Left(), onTheOther->Top()), std::pair(beside.left() + 100, beside.top() + 100));
+  auto aboveTheLower = placed(lower.right() - 202, 38);  // as the thumbnail is placed
+  aboveTheLower->Show();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return lower.contains(frame(*aboveTheLower)); })) << Text(frame(*aboveTheLower));
+  auto across = placed(beside.right() - 50, lower.top() + 10);
+  across->Show();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return onOne(*across); })) << Text(frame(*across));
+  auto hiddenThere = placed(beside.left() + 10, beside.top() + 10);
+
+  const std::string unplug = "xrandr --delmonitor " + other->name().toStdString();
+  ASSERT_EQ(std::system(unplug.c_str()), 0);
+  ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::screens().size() == 1; }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return lower.contains(frame(*onTheOther)); })) << Text(frame(*onTheOther));
+  hiddenThere->Show();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return lower.contains(frame(*hiddenThere)); })) << Text(frame(*hiddenThere));
 }
 
 // Mend: the global floating kind fell behind other programs' windows. It asks the

@@ -118,6 +118,7 @@ bool Unset(const char* variable) {
 void CreateToolkitApplication(int& argc, char** argv) {
   const bool choose = Unset("QT_QPA_PLATFORM");
   if (choose) ::setenv("QT_QPA_PLATFORM", Unset("DISPLAY") ? "wayland;xcb" : "xcb;wayland", 1);
+  internal::KeepTheSessionBusFromBeingStarted();
   new QApplication(argc, argv);
   // The programs this one starts choose their display for themselves.
   if (choose) ::unsetenv("QT_QPA_PLATFORM");

@@ -35,6 +35,9 @@ void QuitOnLostDisplay();
 // does, before the toolkit's or the X library's own exit. Only on an X display; the
 // look before each turn of the event loop only where that loop is GLib's.
 void WatchForLostDisplay();
+// Before the toolkit starts: where no session bus runs, none is started for it, which
+// would outlive the program.
+void KeepTheSessionBusFromBeingStarted();
 // Closes the message boxes that are open, as if each were dismissed.
 void CloseMessageBoxes();
 

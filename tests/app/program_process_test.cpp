@@ -316,6 +316,8 @@ class XView {
     }
     xcb_flush(c_);
   }
+  // Whether no window is left on it, as once every program that showed one has ended.
+  bool Bare() { return TopWindows().empty(); }
   // Sends the window whose title starts so key presses ("a"), one a millisecond, until
   // `ended` or the server is gone, as a user typing fast.
   void TypeUntil(const std::string& title, const std::atomic<bool>& ended) {
@@ -578,6 +580,20 @@ TEST_F(ProgramProcess, AReminderLeavesTheKeyboardInTheMainWindow) { ExpectTheRem
 // toolkit took no notice of the offer, and every letter typed after the ring was lost.
 TEST_F(ProgramProcess, AReminderOfferedTheKeyboardHandsItBackToTheMainWindow) {
   ExpectTheReminderLeavesTheKeyboard(true);
+}
+
+// Mend: where no session bus runs (as over ssh -X), the toolkit's look for one started
+// a bus through dbus-launch, which held the display after the program had ended: the
+// ssh session that started the program never closed after its quit.
+TEST_F(ProgramProcess, WithoutASessionBusItStartsNoneThatOutlivesIt) {
+  PrivateDisplay display;
+  if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
+  Program program(root_);
+  program.Start(false, true, display.Name());
+  ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty()) << program.Output();
+  ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+  ASSERT_EQ(program.Signal(SIGTERM), 0);
+  EXPECT_TRUE(XView(display.Name()).Bare());
 }
 
 // The address book's libraries are loaded only by the import, in a process of its own,

@@ -96,6 +96,10 @@ struct Lifecycle {
   bool inLoop = false;
   bool endingFromOutside = false;  // a signal or the session's end asked the program to end
   bool displayLost = false;        // ends as the toolkit does on a lost display, with 1
+  bool savingWithoutUser = false;  // for the session manager, which allows no questions now
+  // The application took a save for the session manager as its quit's, and the program
+  // went on: its quit saves again, unless the application is asked anew before.
+  bool saveAgainAtQuit = false;
   std::vector<std::function<void()>> afterOpen;
 };
 
@@ -191,6 +195,8 @@ void Quit() {
   s.quitRun = true;  // first, so a Close handler that quits again changes nothing
   internal::StopAllTimers();
   internal::StopAllThreads();
+  if (s.app && s.saveAgainAtQuit) Guarded("CancelQuit", [&] { s.app->Event_CancelQuit(); });
+  s.saveAgainAtQuit = false;
   if (s.app) Guarded("Close", [&] { s.app->Event_Close(); });
   // Outside the loop there is nothing to end, and telling Qt to quit anyway would make
   // every later local event loop (a modal dialog) return at once.
@@ -202,6 +208,7 @@ bool QuitHasRun() { return State().quitRun; }
 bool ApplicationCancelsQuit() {
   Lifecycle& s = State();
   if (!s.app || s.quitRun) return false;
+  s.saveAgainAtQuit = false;
   bool stay = false;
   Guarded("CancelQuit", [&] { stay = s.app->Event_CancelQuit(); });
   return stay;
@@ -228,6 +235,19 @@ void QuitOnLostDisplay() {
   QuitOnRequestFromOutside();
   if (State().inLoop) QCoreApplication::exit(1);
 }
+
+bool CommitSessionData(bool userAtHand) {
+  Lifecycle& s = State();
+  // Before the loop the data may be half-loaded, and nothing has been typed yet.
+  if (!s.inLoop || s.quitRun || s.endingFromOutside) return false;
+  s.savingWithoutUser = !userAtHand;
+  const bool stay = ApplicationCancelsQuit();
+  s.savingWithoutUser = false;
+  s.saveAgainAtQuit = !stay;
+  return stay && userAtHand;
+}
+
+bool SavingWithoutUser() { return State().savingWithoutUser; }
 
 bool EndSession(bool userAtHand) {
   if (userAtHand && State().inLoop && ApplicationCancelsQuit()) return false;

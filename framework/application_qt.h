@@ -28,6 +28,13 @@ void QuitOnRequestFromOutside();
 // quit off (false: the program stays); otherwise, or when it does not, the program
 // ends as on a signal (true).
 bool EndSession(bool userAtHand);
+// The session manager asks for the data to be kept, at a checkpoint or as the session may
+// end: the application saves as for its quit, and the program goes on. With the user at
+// hand the application may ask first and choose to stay (true: the session's end is
+// to be cancelled); otherwise boxes go to stderr and questions take their first answer.
+bool CommitSessionData(bool userAtHand);
+// True while the program saves for the session manager without the user at hand.
+bool SavingWithoutUser();
 // The display is gone: the program ends as on a signal (during start-up, once it has
 // started), with the exit code the toolkit ends with on a lost display, 1.
 void QuitOnLostDisplay();

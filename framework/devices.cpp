@@ -29,10 +29,11 @@ std::function<void(const String&)>& ShowURLHandler() {
   static std::function<void(const String&)> handler;
   return handler;
 }
-// Without a desktop, or while the program ends on a signal or at the session's end,
-// nobody may be there to answer a box that waits.
+// Without a desktop, while the program ends on a signal or at the session's end, or saves
+// for the session manager without the user, nobody may be there to answer a box that waits.
 bool NobodyToAnswer() {
-  return !qobject_cast<QApplication*>(QCoreApplication::instance()) || EndingOnRequestFromOutside();
+  return !qobject_cast<QApplication*>(QCoreApplication::instance()) || EndingOnRequestFromOutside() ||
+         internal::SavingWithoutUser();
 }
 
 }  // namespace

@@ -48,13 +48,16 @@ bool InstallSignalHandlers() {
   return true;
 }
 
-// The session manager lets the program ask the user only while it allows interaction;
-// the quit is called off by cancelling the session's end.
+// The session manager asks for the data at a checkpoint as well as when the session may
+// end, and another program may still call a log-out off: the program saves here and goes
+// on; it ends when the session does, on the toolkit's quit. It may ask the user only
+// while the manager allows interaction; the user's choice to stay cancels the session's
+// end.
 void OnCommitData(QSessionManager& manager) {
   const bool userAtHand = manager.allowsInteraction();
-  const bool ends = internal::EndSession(userAtHand);
+  const bool stays = internal::CommitSessionData(userAtHand);
   if (userAtHand) manager.release();
-  if (!ends) manager.cancel();
+  if (stays) manager.cancel();
 }
 
 }  // namespace

@@ -31,6 +31,7 @@
 #include "framework/devices.h"
 #include "framework/files.h"
 #include "resources/texttable.h"
+#include "session_manager.h"
 #include "support/test_support.h"
 
 namespace {
@@ -66,6 +67,7 @@ class Program {
     if (home)
       env.insert(env.end(), {"HOME=" + root_ + "/home", "XDG_CONFIG_HOME=" + root_ + "/config",
                              "XDG_DATA_HOME=" + root_ + "/data"});
+    env.insert(env.end(), environment_.begin(), environment_.end());
     std::vector<char*> envp;
     for (const std::string& e : env) envp.push_back(const_cast<char*>(e.c_str()));
     envp.push_back(nullptr);
@@ -84,6 +86,9 @@ class Program {
     posix_spawn_file_actions_destroy(&io);
     waited_ = false;
   }
+
+  // A variable the program is started with besides its own.
+  void AddToEnvironment(const std::string& variable) { environment_.push_back(variable); }
 
   std::string Output() const { return ReadFile(root_ + "/output-" + std::to_string(started_) + ".txt"); }
 
@@ -168,6 +173,7 @@ class Program {
   int status_ = 0;
   bool waited_ = true;
   int started_ = 0;
+  std::vector<std::string> environment_;
 
   // The whole-file locks this process holds, as the system lists them:
   // "1: FLOCK  ADVISORY  WRITE <pid> <device:inode> 0 EOF".
@@ -321,22 +327,34 @@ class XView {
   // Sends the window whose title starts so key presses ("a"), one a millisecond, until
   // `ended` or the server is gone, as a user typing fast.
   void TypeUntil(const std::string& title, const std::atomic<bool>& ended) {
-    xcb_key_press_event_t key{};
-    key.response_type = XCB_KEY_PRESS;
-    key.detail = 38;  // "a" in the server's own keyboard map
-    key.root = Root();
-    for (const xcb_window_t w : TopWindows())
-      if (Title(w).rfind(title, 0) == 0) key.event = w;
-    key.same_screen = 1;
+    const xcb_key_press_event_t key = KeyPress(title, 'a');
     while (!ended && !xcb_connection_has_error(c_)) {
       xcb_send_event(c_, 0, key.event, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&key));
       xcb_flush(c_);
       std::this_thread::sleep_for(1ms);
     }
   }
+  // Types the `letter` ("a" to "c") `count` times into the window whose title starts so.
+  void Type(const std::string& title, char letter, int count) {
+    const xcb_key_press_event_t key = KeyPress(title, letter);
+    for (int i = 0; i < count; ++i)
+      xcb_send_event(c_, 0, key.event, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&key));
+    xcb_flush(c_);
+  }
 
  private:
   xcb_window_t Root() { return xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root; }
+  xcb_key_press_event_t KeyPress(const std::string& title, char letter) {
+    xcb_key_press_event_t key{};
+    key.response_type = XCB_KEY_PRESS;
+    // The letter's key in the server's own keyboard map.
+    key.detail = std::map<char, xcb_keycode_t>{{'a', 38}, {'b', 56}, {'c', 54}}.at(letter);
+    key.root = Root();
+    for (const xcb_window_t w : TopWindows())
+      if (Title(w).rfind(title, 0) == 0) key.event = w;
+    key.same_screen = 1;
+    return key;
+  }
   // The windows straight under the root, the programs' own where no window manager runs.
   std::vector<xcb_window_t> TopWindows() {
     xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c_, xcb_query_tree(c_, Root()), nullptr);
@@ -565,6 +583,67 @@ TEST_F(ProgramProcess, TheDisplayGoingAwaySavesBothCopiesThenEnds) {
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status) << ": " << program.Output();
     EXPECT_EQ(WEXITSTATUS(status), 1) << program.Output();
     ExpectTheQuitSaveInBothCopies();
+  }
+}
+
+// Mend: under the desktop's session manager the program saves what was typed at each
+// save the manager asks for and ends only when the session does. It ended at the first
+// save, which a checkpoint or the save right after the program has registered is too,
+// and at a log-out that another program called off afterwards it was gone.
+TEST_F(ProgramProcess, UnderASessionManagerItSavesAtEachSaveAndEndsOnlyWithTheSession) {
+  PrivateDisplay display;
+  if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
+  testsupport::SessionManager session;
+  if (!session.Available()) GTEST_SKIP() << "built without the session protocol's library (libsm-dev)";
+  const std::string notes = app("diary database/" + ThisYear() + "n.txt");
+  const std::string notesCopy = root_ + "/config/velqora diary database/" + ThisYear() + "n.txt";
+  auto typed = [&](const std::string& text) {
+    return ReadFile(notes).find(text) != std::string::npos && ReadFile(notesCopy).find(text) != std::string::npos;
+  };
+  for (const bool sessionEnds : {false, true}) {
+    SCOPED_TRACE(sessionEnds ? "log-out" : "checkpoint, log-out called off, signal");
+    fs::remove(notes);
+    fs::remove(notesCopy);
+    Program program(root_);
+    program.AddToEnvironment("SESSION_MANAGER=" + session.Address());
+    program.Start(false, true, display.Name());
+    ASSERT_TRUE(session.Pump([&] { return session.Registered(); }, 60s)) << program.Output();
+    session.Save(false, false);  // as xfce4-session and KDE's do once a program has registered
+    ASSERT_TRUE(session.Pump([&] { return session.SavesDone() == 1; }, 60s)) << program.Output();
+    ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty()) << program.Output();
+    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+    XView screen(display.Name());
+    screen.Type("Velqora", 'a', 3);
+    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+    if (sessionEnds) {
+      session.Save(true, false);
+      ASSERT_TRUE(session.Pump([&] { return session.SavesDone() == 2; }, 60s)) << program.Output();
+      EXPECT_TRUE(typed("aaa"));
+      session.Die();
+      session.Pump([&] { return program.Ended(); }, 60s);
+      const int status = program.WaitForTheEnd();
+      ASSERT_TRUE(WIFEXITED(status)) << program.Output();
+      EXPECT_EQ(WEXITSTATUS(status), 0);
+      EXPECT_TRUE(typed("aaa"));
+      continue;
+    }
+    session.Save(false, true);  // a checkpoint
+    ASSERT_TRUE(session.Pump([&] { return session.SavesDone() == 2; }, 60s)) << program.Output();
+    EXPECT_TRUE(typed("aaa"));
+    screen.Type("Velqora", 'b', 3);
+    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+    session.Save(true, true);
+    ASSERT_TRUE(session.Pump([&] { return session.SavesDone() == 3; }, 60s)) << program.Output();
+    EXPECT_FALSE(session.CancelledTheLogOut());
+    EXPECT_TRUE(typed("aaabbb"));
+    session.CancelLogOut();
+    screen.Type("Velqora", 'c', 3);
+    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << "it ended: " << program.Output();
+    const int status = program.Signal(SIGTERM);
+    ASSERT_TRUE(WIFEXITED(status)) << program.Output();
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(typed("aaabbbccc"));
+    session.Pump([&] { return session.Gone(); }, 10s);
   }
 }
 

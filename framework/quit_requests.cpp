@@ -60,6 +60,21 @@ void OnCommitData(QSessionManager& manager) {
   if (stays) manager.cancel();
 }
 
+// Under a session manager the toolkit's quit that comes while the program runs is the
+// session's end. The closing of every window, the toolkit's own answer to it, would ask
+// the application, and a question then waits for a user who has logged out: the program
+// ends as on a signal instead.
+class SessionEndWatch : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* target, QEvent* event) override {
+    if (event->type() != QEvent::Quit || target != QCoreApplication::instance() || QuitHasRun()) return false;
+    if (qGuiApp->sessionId().isEmpty()) return false;
+    internal::EndSession(false);
+    return true;
+  }
+};
+
 }  // namespace
 
 void EndOnSignalsAndSessionEnd() {
@@ -69,6 +84,7 @@ void EndOnSignalsAndSessionEnd() {
   internal::WatchForLostDisplay();
   if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
     QObject::connect(gui, &QGuiApplication::commitDataRequest, gui, OnCommitData, Qt::DirectConnection);
+    gui->installEventFilter(new SessionEndWatch(gui));
   }
 }
 

@@ -22,6 +22,8 @@ pkgs=(
   libebook1.2-dev evolution-data-server dbus-daemon
   # A test makes a folder's sync fail through it, as a failing disk would.
   strace
+  # The session protocol a test's own session manager speaks to the program.
+  libsm-dev
   # A test uses up a real disk quota on a btrfs image it mounts.
   btrfs-progs
   # The X connection and main loop the program watches for the display going away,

@@ -69,10 +69,9 @@ void Changed() {
   QTimer::singleShot(kSettling, qApp, KeepAllOnMonitors);
 }
 
-void Watch(QScreen* screen) {
-  QObject::connect(screen, &QScreen::geometryChanged, qApp, Changed);
-  QObject::connect(screen, &QScreen::availableGeometryChanged, qApp, Changed);
-}
+// Only the monitor itself: a panel that starts, hides or moves changes the area windows
+// may use, but leaves every window within reach, where the user put it.
+void Watch(QScreen* screen) { QObject::connect(screen, &QScreen::geometryChanged, qApp, Changed); }
 
 }  // namespace
 

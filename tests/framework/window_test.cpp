@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+#include <xcb/xcb.h>
 #include "controls_fixture.h"
 #include "framework/menu.h"
 #include "framework/multiline_editor_qt.h"
@@ -597,6 +598,32 @@ TEST(WindowPlace, AmongMonitorsAWindowShowsOnOneAndFollowsWhenItsMonitorGoes) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return lower.contains(frame(*onTheOther)); })) << Text(frame(*onTheOther));
   hiddenThere->Show();
   EXPECT_TRUE(QTest::qWaitFor([&] { return lower.contains(frame(*hiddenThere)); })) << Text(frame(*hiddenThere));
+
+  // Mend: a panel that starts on the one monitor moved a window the user had put partly
+  // below its edge, whether it was showing then or showed later.
+  QTest::qWait(1500);  // the monitor's change has settled
+  auto partlyBelow = placed(lower.left() + 10, lower.bottom() - 60);
+  partlyBelow->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(TopWidgetOf(*partlyBelow)));
+  const QPoint putThere = TopWidgetOf(*partlyBelow)->pos();
+  auto shownLater = placed(lower.left() + 10, lower.bottom() - 60);
+  auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  ASSERT_NE(x11, nullptr);
+  xcb_connection_t* c = x11->connection();
+  const uint32_t panelBelow[] = {0, 0, uint32_t(lower.right() + 1), uint32_t(lower.bottom() + 1 - 40)};
+  const char name[] = "_NET_WORKAREA";
+  xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, sizeof name - 1, name), nullptr);
+  ASSERT_NE(atom, nullptr);
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, xcb_setup_roots_iterator(xcb_get_setup(c)).data->root, atom->atom,
+                      XCB_ATOM_CARDINAL, 32, 4, panelBelow);
+  std::free(atom);
+  xcb_flush(c);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return primary->availableGeometry() != lower; }));
+  QTest::qWait(1500);
+  EXPECT_EQ(TopWidgetOf(*partlyBelow)->pos(), putThere);
+  shownLater->Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(TopWidgetOf(*shownLater)));
+  EXPECT_EQ(TopWidgetOf(*shownLater)->pos(), putThere);
 }
 
 // Mend: the global floating kind fell behind other programs' windows. It asks the

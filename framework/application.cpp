@@ -192,6 +192,10 @@ bool ApplicationHasOpened() { return State().opened; }
 void Quit() {
   Lifecycle& s = State();
   if (s.quitRun) return;
+  // The program went on after a save for the session manager: a quit that the
+  // application was not asked about (the lock's exit button) asks it now, and the user
+  // may still choose to stay.
+  if (s.saveAgainAtQuit && s.inLoop && !s.endingFromOutside && ApplicationCancelsQuit()) return;
   s.quitRun = true;  // first, so a Close handler that quits again changes nothing
   internal::StopAllTimers();
   internal::StopAllThreads();
@@ -259,6 +263,7 @@ bool EndSession(bool userAtHand) {
 
 void ResetQuitForTesting() {
   State().quitRun = false;
+  State().saveAgainAtQuit = false;
   State().endingFromOutside = false;
   internal::ResumeTimers();
   internal::ResumeThreads();

@@ -66,7 +66,8 @@ bool ApplicationHasOpened();
 // Stops timers and threads, fires the application's Close event exactly once, then ends
 // the event loop. Safe to call more than once and from any handler. When the loop ends
 // some other way (the desktop closed the last window), RunEventLoop quits this way too,
-// so the quit-time save always runs.
+// so the quit-time save always runs. Only after a save for the session manager, which
+// the application took as its quit's, is the application asked again, and may stay.
 void Quit();
 bool QuitHasRun();
 // The application's Event_CancelQuit, guarded: true when it keeps the program running.
@@ -81,7 +82,7 @@ bool ApplicationCancelsQuit();
 void EndOnSignalsAndSessionEnd();
 // True from such a request until the program has ended.
 bool EndingOnRequestFromOutside();
-// Tests: the desktop session ends, as the session manager's commit-data request does;
+// Tests: the desktop session ends;
 // `userAtHand` is whether the session manager lets the program ask the user. False
 // when the program stays (the session end is then cancelled).
 bool EndSessionForTesting(bool userAtHand);

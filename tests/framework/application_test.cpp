@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/application_qt.h"
 #include "framework/devices.h"
 #include "framework/thread.h"
 #include "framework/timer.h"
@@ -207,6 +208,25 @@ TEST_F(AppTest, TheSessionsEndQuitsUnlessTheApplicationStays) {
   EXPECT_EQ(fw::RunEventLoop(), 0);
   EXPECT_FALSE(ended);
   EXPECT_EQ(log, (std::vector<std::string>{"app open", "app asked", "still running", "app close"}));
+
+  // Mend: after a save for the session manager the program goes on; a quit that the
+  // application was not asked about then (the lock's exit button) asked it, and ended
+  // though the user chose to stay.
+  fw::ResetApplicationForTesting();
+  log.clear();
+  app.stay = false;
+  app.onOpen = [&] {
+    QTimer::singleShot(0, [&] {
+      EXPECT_FALSE(fw::internal::CommitSessionData(true));
+      app.stay = true;
+      fw::Quit();
+      log.push_back(fw::QuitHasRun() ? "quit" : "still running");
+      app.stay = false;
+      fw::Quit();
+    });
+  };
+  EXPECT_EQ(fw::RunEventLoop(), 0);
+  EXPECT_EQ(log, (std::vector<std::string>{"app open", "app asked", "app asked", "still running", "app close"}));
 }
 
 TEST_F(AppTest, MenuCommandsReachTheirHandlersByNameOnly) {

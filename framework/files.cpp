@@ -123,14 +123,17 @@ int64_t FolderItem::ModifiedNanoseconds() const {
 bool FolderItem::CreateAsFolder() const {
   if (path_.empty()) return false;
   if (Directory()) return true;
-  int error = 0;  // why a folder was not made, told to WhyNotWritten
+  // Why a folder was not made is told to WhyNotWritten under the folder where the making
+  // stopped; the others are forgotten.
+  bool stopped = false;
   for (size_t end = path_.find('/', 1); ; end = path_.find('/', end + 1)) {
-    if (::mkdir(path_.substr(0, end).c_str(), S_IRWXU) != 0 && errno != EEXIST && error == 0) error = errno;
+    const std::string step = path_.substr(0, end);
+    const bool failed = ::mkdir(step.c_str(), S_IRWXU) != 0 && errno != EEXIST;
+    NoteSaveError(step, failed && !stopped ? errno : 0);
+    stopped = stopped || failed;
     if (end == String::npos) break;
   }
-  const bool made = Directory();
-  NoteSaveError(path_, made ? 0 : error);
-  return made;
+  return Directory();
 }
 
 bool FolderItem::Delete() const {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "framework/save_errors.h"
 
@@ -26,13 +27,29 @@ WriteProblem FromLastError(const String& path) {
   }
 }
 
+// The outermost missing folder on the way to `folder`, where its making stopped when
+// it failed; empty when something stands in the folder's place.
+std::string FirstMissing(std::string folder) {
+  struct stat info {};
+  if (::lstat(folder.c_str(), &info) == 0) return {};
+  for (size_t slash = folder.rfind('/'); slash != std::string::npos && slash > 0; slash = folder.rfind('/')) {
+    const std::string parent = folder.substr(0, slash);
+    if (::lstat(parent.c_str(), &info) == 0) break;
+    folder = parent;
+  }
+  return folder;
+}
+
 }  // namespace
 
 WriteProblem WhyNotWritten(const FolderItem& file, uint64_t bytesNeeded) {
   const FolderItem folder = file.Parent();
   if (!folder.Directory()) {
-    // A folder the disk had no room for is missing, but making it is no help.
-    const WriteProblem unmade = FromLastError(folder.AbsolutePath());
+    // A folder the disk had no room for is missing, but making it is no help. Once the
+    // place where its making stopped is gone (a stick pulled out) or taken, that is
+    // no longer why.
+    const std::string missing = FirstMissing(folder.AbsolutePath());
+    const WriteProblem unmade = missing.empty() ? WriteProblem::Unknown : FromLastError(missing);
     return unmade == WriteProblem::Unknown ? WriteProblem::NoFolder : unmade;
   }
   if (file.Directory()) return WriteProblem::FolderInTheWay;

@@ -70,19 +70,28 @@ TEST(DataFolders, AUsedUpQuotaIsToldAsSuch) {
   const std::string larger(1024 * 1024, 'n');  // than the whole quota
   EXPECT_FALSE(saved(larger));
   EXPECT_EQ(fw::WhyNotWritten(notes, larger.size()), WriteProblem::QuotaUsedUp);
+  const std::string stick = disk.path() + "/stick";
+  std::filesystem::create_directory(stick);
   ASSERT_TRUE(disk.Fill());
   EXPECT_FALSE(saved("new"));
   EXPECT_EQ(fw::WhyNotWritten(notes, 3), WriteProblem::QuotaUsedUp);
   const FolderItem unmade(disk.path() + "/velqora diary prefs");
   EXPECT_FALSE(unmade.CreateAsFolder());
   EXPECT_EQ(fw::WhyNotWritten(unmade.Child("vlqcont.txt"), 3), WriteProblem::QuotaUsedUp);
+  const FolderItem onTheStick(stick + "/notes");
+  EXPECT_FALSE(onTheStick.CreateAsFolder());
+  EXPECT_EQ(fw::WhyNotWritten(onTheStick.Child("2026n.txt"), 3), WriteProblem::QuotaUsedUp);
   EXPECT_EQ(testsupport::ReadFile(notes.AbsolutePath()), "old");
-  EXPECT_EQ(names(), (std::set<std::string>{"2026n.txt", "filler"}));
+  EXPECT_EQ(names(), (std::set<std::string>{"2026n.txt", "filler", "stick"}));
 
   ASSERT_TRUE(disk.Empty());
   EXPECT_TRUE(saved("new"));
   EXPECT_EQ(testsupport::ReadFile(notes.AbsolutePath()), "new");
   EXPECT_EQ(fw::WhyNotWritten(notes, 3), WriteProblem::Unknown) << "the failure before is forgotten";
+  // Mend: a folder whose place went later (its stick pulled out) was still told as kept
+  // from being made by the quota.
+  std::filesystem::remove(stick);
+  EXPECT_EQ(fw::WhyNotWritten(onTheStick.Child("2026n.txt"), 3), WriteProblem::NoFolder);
 }
 
 }  // namespace

@@ -108,11 +108,6 @@ Lifecycle& State() {
   return state;
 }
 
-bool Unset(const char* variable) {
-  const char* value = std::getenv(variable);
-  return !value || !*value;
-}
-
 // X first wherever an X display can be reached, a Wayland desktop's XWayland too: the
 // reminder's staying above every window, the placing of windows and the watch for the
 // display going away need X. The desktop's own Wayland only where no X display can be
@@ -120,8 +115,8 @@ bool Unset(const char* variable) {
 // tried first, which would only print its failure at every start. A display the user
 // chose stands.
 void CreateToolkitApplication(int& argc, char** argv) {
-  const bool choose = Unset("QT_QPA_PLATFORM");
-  if (choose) ::setenv("QT_QPA_PLATFORM", Unset("DISPLAY") ? "wayland;xcb" : "xcb;wayland", 1);
+  const bool choose = internal::EnvironmentUnset("QT_QPA_PLATFORM");
+  if (choose) ::setenv("QT_QPA_PLATFORM", internal::EnvironmentUnset("DISPLAY") ? "wayland;xcb" : "xcb;wayland", 1);
   internal::KeepTheSessionBusFromBeingStarted();
   new QApplication(argc, argv);
   // The programs this one starts choose their display for themselves.

@@ -42,6 +42,9 @@ void QuitOnLostDisplay();
 // does, before the toolkit's or the X library's own exit. Only on an X display; the
 // look before each turn of the event loop only where that loop is GLib's.
 void WatchForLostDisplay();
+// Whether the environment variable is not set, or set empty, which the toolkit and the
+// D-Bus library take alike as not set.
+bool EnvironmentUnset(const char* variable);
 // Before the toolkit starts: where no session bus runs, none is started for it, which
 // would outlive the program.
 void KeepTheSessionBusFromBeingStarted();

@@ -30,18 +30,18 @@ std::string AddressValue(const std::string& text) {
   return value;
 }
 
-bool Unset(const char* variable) {
+}  // namespace
+
+bool EnvironmentUnset(const char* variable) {
   const char* value = std::getenv(variable);
   return !value || !*value;
 }
 
-}  // namespace
-
 // Only with an X display, which dbus-launch needs; an address the user set stands.
 void KeepTheSessionBusFromBeingStarted() {
-  if (Unset("DISPLAY") || !Unset("DBUS_SESSION_BUS_ADDRESS")) return;
+  if (EnvironmentUnset("DISPLAY") || !EnvironmentUnset("DBUS_SESSION_BUS_ADDRESS")) return;
   const std::string runtime =
-      Unset("XDG_RUNTIME_DIR") ? "/run/user/" + std::to_string(::getuid()) : std::getenv("XDG_RUNTIME_DIR");
+      EnvironmentUnset("XDG_RUNTIME_DIR") ? "/run/user/" + std::to_string(::getuid()) : std::getenv("XDG_RUNTIME_DIR");
   ::setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + AddressValue(runtime + "/bus")).c_str(), 1);
 }
 

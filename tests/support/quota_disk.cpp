@@ -1,4 +1,5 @@
 #include "support/quota_disk.h"
+#include "support/test_support.h"
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -22,12 +23,11 @@ std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 }  // namespace
 
 QuotaDisk::QuotaDisk(size_t quotaBytes) : quotaBytes_(quotaBytes) {
-  std::string tmpl = (std::filesystem::temp_directory_path() / "velqora-quota-XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) {
+  root_ = NewTemporaryFolder("velqora-quota-");
+  if (root_.empty()) {
     why_ = std::string("no temporary folder: ") + std::strerror(errno);
     return;
   }
-  root_ = tmpl;
   mount_ = root_ + "/disk";
   path_ = mount_ + "/quota";
   const std::string image = root_ + "/disk.img";

@@ -1,4 +1,5 @@
 #include "support/small_tmpfs.h"
+#include "support/test_support.h"
 
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -14,12 +15,11 @@
 namespace testsupport {
 
 SmallTmpfs::SmallTmpfs(size_t bytes) : bytes_(bytes) {
-  std::string tmpl = (std::filesystem::temp_directory_path() / "velqora-tmpfs-XXXXXX").string();
-  if (!mkdtemp(tmpl.data())) {
+  path_ = NewTemporaryFolder("velqora-tmpfs-");
+  if (path_.empty()) {
     why_ = std::string("no temporary folder: ") + std::strerror(errno);
     return;
   }
-  path_ = tmpl;
   const std::string options = "size=" + std::to_string(bytes_) + ",mode=0700";
   if (::mount("tmpfs", path_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV | MS_NOEXEC, options.c_str()) != 0) {
     why_ = std::string("cannot mount a small tmpfs here: ") + std::strerror(errno);

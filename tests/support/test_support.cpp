@@ -73,8 +73,8 @@ constexpr uid_t kNobody = 65534;
 // build. Made once per process, removed at its end.
 std::string ProgramForNobody() {
   static const std::string program = [] {
-    std::string folder = (fs::temp_directory_path() / "velqora-nobody-XXXXXX").string();
-    if (!::mkdtemp(folder.data())) return std::string();
+    const std::string folder = NewTemporaryFolder("velqora-nobody-");
+    if (folder.empty()) return folder;
     static const std::string made = folder;
     std::atexit([] {
       std::error_code ignored;
@@ -146,6 +146,11 @@ void WrittenHoursAgo(const std::vector<std::string>& paths, int hoursAgo) {
 }
 
 void MakeDirs(const std::string& path) { fs::create_directories(path); }
+
+std::string NewTemporaryFolder(const std::string& prefix) {
+  std::string folder = (fs::temp_directory_path() / (prefix + "XXXXXX")).string();
+  return ::mkdtemp(folder.data()) ? folder : std::string();
+}
 
 std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;

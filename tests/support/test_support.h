@@ -59,6 +59,9 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 void MakeDirs(const std::string& path);
+// A new empty folder in the system's temporary folder, its name starting with `prefix`;
+// "" with errno set when none could be made.
+std::string NewTemporaryFolder(const std::string& prefix);
 std::vector<std::string> SplitLines(const std::string& text);  // on LF, CR or CRLF
 // Dates the files as last written `hoursAgo` hours before now, all at the same moment:
 // which of two copies was written last then never hangs on the clock's tick.

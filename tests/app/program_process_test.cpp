@@ -443,11 +443,9 @@ class ProgramProcess : public ::testing::Test {
     EXPECT_EQ(NotesFiles(root_ + "/config/velqora diary database"), NotesFiles(app("diary database")));
   }
 
-  // This year's notes, today's ringing at this minute and the next, whichever the
-  // program's first tick meets.
   // Starts the program with a reminder in today's note that rings now; once the reminder
   // is on screen (and, when `offered`, offered the keyboard as some window managers do),
-  // the keys typed go to the main window still.
+  // the keyboard is still the main window's.
   void ExpectTheReminderLeavesTheKeyboard(bool offered) {
     PrivateDisplay display;
     if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
@@ -472,6 +470,8 @@ class ProgramProcess : public ::testing::Test {
     EXPECT_EQ(screen.WindowKind("Reminder!"), "_NET_WM_WINDOW_TYPE_NORMAL");
     ASSERT_EQ(program.Signal(SIGTERM), 0);
   }
+  // This year's notes, today's ringing at this minute and the next, whichever the
+  // program's first tick meets.
   void WriteRingingNotes() const {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

@@ -553,8 +553,8 @@ TEST(WindowPlace, ACentredWindowLiesInTheScreensAreaAndKeepsItsCornerThereWhenTo
 // Mend: among several monitors, a window placed beside another (a reminder beside the
 // main window, the thumbnail at the top right) showed across two monitors or where
 // none is (above a lower monitor); and a monitor unplugged took its windows with it,
-// out of reach. Runs on an X server split into two monitors (tests/scripts/
-// two_monitors.sh); elsewhere it skips.
+// out of reach. Runs on an X server split into two monitors (scripts/two-monitors.sh);
+// elsewhere it skips.
 TEST(WindowPlace, AmongMonitorsAWindowShowsOnOneAndFollowsWhenItsMonitorGoes) {
   OpenApplication();
   if (QGuiApplication::screens().size() != 2) GTEST_SKIP() << "needs two monitors";

@@ -212,10 +212,8 @@ class TopWidget : public QWidget {
  public:
   explicit TopWidget(Window& w) : window_(w) {}
   void FocusNextInSight() { MoveFocus(true); }
-  bool IsDialog() const {
-    const int32_t f = window_.Frame();
-    return f == 1 || f == 2 || f == 8 || f == 11;
-  }
+  // The modal kinds, and 11, the modeless dialog.
+  bool IsDialog() const { return IsModalFrame(window_.Frame()) || window_.Frame() == 11; }
 
  protected:
   // Keys no control took: Return presses the default button and Escape the cancel

@@ -82,9 +82,9 @@ bool ApplicationCancelsQuit();
 void EndOnSignalsAndSessionEnd();
 // True from such a request until the program has ended.
 bool EndingOnRequestFromOutside();
-// Tests: the desktop session ends;
-// `userAtHand` is whether the session manager lets the program ask the user. False
-// when the program stays (the session end is then cancelled).
+// Tests: the desktop session ends; `userAtHand` is whether the session manager lets
+// the program ask the user. False when the program stays (the session end is then
+// cancelled).
 bool EndSessionForTesting(bool userAtHand);
 // Tests: forget an earlier Quit (timers and threads run again). The opened state stays.
 void ResetQuitForTesting();

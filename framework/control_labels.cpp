@@ -40,7 +40,7 @@ std::vector<const QLabel*> CaptionsNear(const QWidget& control, Near near) {
   std::vector<const QLabel*> found;
   if (const QWidget* area = control.parentWidget())
     for (const QObject* o : area->children())
-      if (const auto* l = qobject_cast<const QLabel*>(o); l && Readable(*l) && near(l->geometry(), control.geometry()))
+      if (const auto* l = qobject_cast<const QLabel*>(o); l && near(l->geometry(), control.geometry()) && Readable(*l))
         found.push_back(l);
   return found;
 }

@@ -49,8 +49,8 @@ void WithoutSigpipe(const std::function<void()>& write) {
   sigaddset(&pipe, SIGPIPE);
   pthread_sigmask(SIG_BLOCK, &pipe, &old);
   write();
-  const timespec now{};
-  while (sigtimedwait(&pipe, nullptr, &now) > 0) {
+  const timespec noWait{};
+  while (sigtimedwait(&pipe, nullptr, &noWait) > 0) {
   }
   pthread_sigmask(SIG_SETMASK, &old, nullptr);
 }

@@ -8,9 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <stdexcept>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,10 +25,9 @@ namespace fs = std::filesystem;
 namespace testsupport {
 
 TempFolders::TempFolders() {
-  std::string tmpl = (fs::temp_directory_path() / "velqora-test-XXXXXX").string();
-  std::vector<char> buf(tmpl.begin(), tmpl.end());
-  buf.push_back('\0');
-  root_ = mkdtemp(buf.data());
+  root_ = NewTemporaryFolder("velqora-test-");
+  // Without it every folder below would be made under the root folder.
+  if (root_.empty()) throw std::runtime_error("no temporary folder could be made: " + std::string(std::strerror(errno)));
   app_ = root_ + "/app";
   prefs_ = root_ + "/prefs";
   fs::create_directories(app_);

@@ -143,6 +143,7 @@ class PrivateCupsServer {
       why_ = "no CUPS server here";
       return;
     }
+    // In /tmp whatever TMPDIR says: the server's socket path must stay within 107 bytes.
     char folder[] = "/tmp/velqora-cups-XXXXXX";
     if (!::mkdtemp(folder)) {
       why_ = "no temporary folder";

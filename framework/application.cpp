@@ -243,7 +243,9 @@ bool CommitSessionData(bool userAtHand) {
   const bool stay = ApplicationCancelsQuit();
   s.savingWithoutUser = false;
   s.saveAgainAtQuit = !stay;
-  return stay && userAtHand;
+  // A signal while the user was asked closed the question and ends the program: the
+  // session's end goes on without it.
+  return stay && userAtHand && !s.endingFromOutside;
 }
 
 bool SavingWithoutUser() { return State().savingWithoutUser; }

@@ -696,6 +696,21 @@ TEST_F(ProgramProcess, AtALogOutThatCannotSaveOnlyAUserWhoMayBeAskedIsAskedAndMa
   session.Die();
   ASSERT_TRUE(session.Pump([&] { return program.Ended(); }, 60s)) << "the session has ended, the program not";
   EXPECT_EQ(program.WaitForTheEnd(), 0) << program.Output();
+
+  // Mend: a signal that comes while the user is asked ends the program, and the log-out
+  // goes on; the closed question answered "Stay", which called the log-out off.
+  Program next(root_);
+  next.AddToEnvironment("SESSION_MANAGER=" + session.Address());
+  next.Start(false, true, display.Name());
+  ASSERT_TRUE(session.Pump([&] { return session.Registered(); }, 60s)) << next.Output();
+  ASSERT_TRUE(next.WaitUntilItIsIdle(60s)) << next.Output();
+  session.Save(true, true);
+  ASSERT_TRUE(session.Pump([&] { return session.AskedToInteract() || session.Gone(); }, 60s));
+  ASSERT_TRUE(next.WaitUntilItIsIdle(60s)) << next.Output();
+  next.Send(SIGTERM);
+  ASSERT_TRUE(session.Pump([&] { return session.CancelledTheLogOut() || session.Gone(); }, 60s));
+  EXPECT_FALSE(session.CancelledTheLogOut()) << next.Output();
+  EXPECT_EQ(next.WaitForTheEnd(), 0) << next.Output();
 }
 
 // Mend: a reminder that comes up by itself, as the user types in today's note, floats

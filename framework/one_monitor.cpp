@@ -1,6 +1,5 @@
 // Windows on one monitor each.
 #include <QApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "framework/multiline_store_order.h"
@@ -131,6 +132,10 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // True when the characters before and after a text position (UTF-16 units) are side
   // by side in the toolkit's own store of the text.
   bool HeldTogether(size_t units) const { return store_.Together(units); }
+  // An input method's range of text to replace, `length` units `from` the caret, as the
+  // toolkit's editor counts it in the document, where the divisions between count too:
+  // the method counts in the text around the caret that the field reports, the block's.
+  std::pair<int, int> ReplacedRange(int from, int length) const;
   // With the caret at a division, puts it where text goes in: the earlier block's end.
   void PlaceForInsertion(QTextCursor& cursor) const;
   // True when a division stands at either end of the selection: once it is removed,

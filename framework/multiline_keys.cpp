@@ -537,10 +537,19 @@ void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
       // breaks held within a block.
       QString within = ToQ(*lines);
       within.replace(u'\r', QChar::LineSeparator);
+      const auto [from, length] = ReplacedRange(e->replacementStart(), e->replacementLength());
       QInputMethodEvent taken(e->preeditString(), e->attributes());
-      taken.setCommitString(within, e->replacementStart(), e->replacementLength());
+      taken.setCommitString(within, from, length);
       QPlainTextEdit::inputMethodEvent(&taken);
     }
+    e->accept();
+    return;
+  }
+  if (e->replacementStart() != 0 || e->replacementLength() != 0) {
+    const auto [from, length] = ReplacedRange(e->replacementStart(), e->replacementLength());
+    QInputMethodEvent taken(e->preeditString(), e->attributes());
+    taken.setCommitString(e->commitString(), from, length);
+    QPlainTextEdit::inputMethodEvent(&taken);
     e->accept();
     return;
   }
@@ -548,10 +557,34 @@ void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
   PlaceForInsertion(cursor);
   PlaceCursor(cursor);
   // The toolkit reports the whole block a commit goes in, its look changed with it.
-  if (!e->commitString().isEmpty() && e->replacementStart() == 0 && e->replacementLength() == 0)
+  if (!e->commitString().isEmpty())
     insertion_ = InsertionAt(cursor, static_cast<size_t>(e->commitString().size()), false);
   QPlainTextEdit::inputMethodEvent(e);
   insertion_.reset();
+}
+
+std::pair<int, int> MultiLineEditor::ReplacedRange(int from, int length) const {
+  // The toolkit removes the selection first and counts from where that leaves the caret.
+  const QTextCursor cursor = textCursor();
+  const int caret = cursor.selectionStart();
+  const int selected = cursor.selectionEnd() - caret;
+  const int textCaret = TextPosition(caret);
+  const int textSelected = TextPosition(cursor.selectionEnd()) - textCaret;
+  // A text position once the selection is gone, in the document as it is then. The
+  // caret's own stays: it goes on after what goes in there, as in the toolkit's editor.
+  const auto documentAt = [&](int at, bool preferEarlier) {
+    if (at == textCaret) return caret;
+    if (at < textCaret) return DocumentPosition(at, preferEarlier);
+    return DocumentPosition(at + textSelected, preferEarlier) - selected;
+  };
+  const int textLength = static_cast<int>(TextLength()) - textSelected;
+  const int start = std::clamp(textCaret + from, 0, textLength);
+  const int end = std::clamp(start + length, start, textLength);
+  // Divisions at its ends stay, but for one at the caret, and what goes in where nothing
+  // goes goes at the end of the earlier block, as typing does.
+  const int documentStart = documentAt(start, end == start);
+  const int documentEnd = end == start ? documentStart : documentAt(end, true);
+  return {documentStart - caret, documentEnd - documentStart};
 }
 
 }  // namespace fw

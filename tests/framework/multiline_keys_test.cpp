@@ -117,6 +117,16 @@ class SideBySide {
     }
     Checked("commit " + text.toStdString());
   }
+  // A commit in place of text around the caret, as an input method that edits what was
+  // typed before sends it: `from` and `length` in UTF-16 units, from the caret.
+  void Replace(int from, int length, const QString& text) {
+    for (QWidget* w : {static_cast<QWidget*>(editor_), static_cast<QWidget*>(plain_)}) {
+      QInputMethodEvent event;
+      event.setCommitString(text, from, length);
+      QApplication::sendEvent(w, &event);
+    }
+    Checked("commit " + text.toStdString() + " in place of " + std::to_string(from) + "+" + std::to_string(length));
+  }
   void Paste(const QString& text) {
     QApplication::clipboard()->setText(text);
     Key(Qt::Key_V, Qt::ControlModifier);
@@ -258,9 +268,10 @@ std::string Repeat(const std::string& s, int n) {
 }
 
 // The steps of a script, "|" between them: "@A" or "@A-C" selects from A to C
-// (characters), "type T", "commit T", "paste T" and "set T" (the selection replaced by
-// code) put T in, "menu I" chooses the Edit menu's item I, "N*K" presses K N times, and
-// anything else is a key as QKeySequence writes it.
+// (characters), "type T", "commit T", "replace F L T" (T in place of L units F from the
+// caret), "paste T" and "set T" (the selection replaced by code) put T in, "menu I"
+// chooses the Edit menu's item I, "N*K" presses K N times, and anything else is a key
+// as QKeySequence writes it.
 std::function<void(SideBySide&)> Script(const std::string& script) {
   return [steps = ToQ(script).split(u'|')](SideBySide& b) {
     for (const QString& step : steps) {
@@ -272,6 +283,8 @@ std::function<void(SideBySide&)> Script(const std::string& script) {
         b.Type(text);
       } else if (step.startsWith(QLatin1String("commit "))) {
         b.Commit(text);
+      } else if (step.startsWith(QLatin1String("replace "))) {
+        b.Replace(step.section(u' ', 1, 1).toInt(), step.section(u' ', 2, 2).toInt(), step.section(u' ', 3));
       } else if (step.startsWith(QLatin1String("paste "))) {
         b.Paste(text);
       } else if (step.startsWith(QLatin1String("menu "))) {
@@ -577,6 +590,12 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
       {"Nothing set in place of no selection at a division after a Delete, undone",
        Repeat("a", 2048) + Repeat("b", 100), Script("@2048|Del|set |Ctrl+Z")},
       {"Delete of a character in two pieces a Backspace just parted, undone", "a🇷🇩🇪b", Script("@3|Backspace|@1|Del|Ctrl+Z")},
+      {"An input method's edits of the text around the caret at a division, undone",
+       Repeat("a", 2048) + Repeat("b", 100),
+       Script("@2048|replace 0 2 X|Ctrl+Z|@2048|replace -2 2 Y|Ctrl+Z|@2048|replace -1 3 |Ctrl+Z|@2046|replace -1 4 z\n|"
+              "Ctrl+Z|@2050-2046|replace 1 2 Q|Ctrl+Z|@2045-2047|replace 0 3 R|Ctrl+Z")},
+      {"An input method's edit of a word in a long text of short lines, undone", lines + "vieet",
+       Script("@70005|replace -5 5 việt|Ctrl+Z")},
       {"Delete, and the Edit menu's Clear and Cut, up to a division", Repeat("a", 2048) + Repeat("b", 100),
        Script("@2048-2148|Del|Up|Ctrl+Z|@2048-2148|menu EditClear|Up|Ctrl+Z|@2048-2148|menu EditCut|Up")},
   };

@@ -180,13 +180,16 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
 }
 
 // A file system that keeps no modes (a memory stick's FAT) refuses every change of one,
-// also on the owner's own file: that file is as private as it can be there.
+// also on the owner's own file: that file is as private as it can be there. An SFTP
+// server may refuse every change of mode (EACCES through sshfs) and still make each file
+// with the mode it was asked for: a file that is already its owner's only stays so.
 bool FolderItem::SetOwnerOnly() const {
   if (path_.empty()) return false;
   if (::chmod(path_.c_str(), S_IRUSR | S_IWUSR) == 0) return true;
   const bool keepsNoModes = errno == EPERM || errno == ENOSYS || errno == EOPNOTSUPP;
   struct stat info {};
-  return keepsNoModes && ::stat(path_.c_str(), &info) == 0 && info.st_uid == ::geteuid();
+  if (::stat(path_.c_str(), &info) != 0) return false;
+  return (info.st_mode & (S_IRWXG | S_IRWXO)) == 0 || (keepsNoModes && info.st_uid == ::geteuid());
 }
 
 FolderItem ProgramFolder() {

@@ -49,7 +49,8 @@ class FolderItem {
   // Replaces on Close; the file written is readable by its owner only (mode 0600).
   std::unique_ptr<TextOutputStream> CreateTextFile() const;
   // Restrict a file to its owner (mode 0600), for files holding a password. True too
-  // for the owner's file on a file system that keeps no modes, where nothing restricts it.
+  // for the owner's file on a file system that keeps no modes, where nothing restricts it,
+  // and for a file already its owner's only where the mode cannot be changed.
   bool SetOwnerOnly() const;
 
  private:

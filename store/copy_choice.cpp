@@ -176,17 +176,19 @@ void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen) {
 
 bool WriteCopy(const fw::FolderItem& file, const std::function<bool()>& write) {
   bool kept = !ChangedSinceSeen(file) || AlreadyKept(file);
+  std::optional<fw::FolderItem> aside;
   if (!kept) {
-    if (const std::optional<fw::FolderItem> aside = KeepAside(file, false)) {
-      fw::MsgBox(resources::Filled(resources::kChangedOutsideMessage, {file.AbsolutePath(), aside->Name()}));
-      kept = true;
-    }
+    aside = KeepAside(file, false);
+    kept = aside.has_value();
   }
+  // Written before the news is told: while the user reads it, another machine sharing
+  // the folder may save there again, and that save is not kept aside once more.
   const bool written = write();
   // What could not be kept is looked at again by the next save. A file that a failed
   // write found gone (its stick pulled out) is still compared with what stood there:
   // back as it was, nothing else changed it.
   if (written || (kept && file.Exists())) Remember(file);
+  if (aside) fw::MsgBox(resources::Filled(resources::kChangedOutsideMessage, {file.AbsolutePath(), aside->Name()}));
   return written;
 }
 

@@ -134,6 +134,19 @@ TEST_F(ContactsStore, ACopyChangedWhileTheProgramRunsIsKeptBeforeTheSaveReplaces
   EXPECT_TRUE(Globali::salvacontatti());
   EXPECT_FALSE(FileExists(appCopy() + ".bak"));
   EXPECT_EQ(messages.size(), 1u);
+
+  // Mend: another machine that shares the folder may save again while the user reads
+  // that news: that save stays, in its place or beside it (the news was told before
+  // the save, which then replaced it unkept).
+  WriteFile(appCopy(), Version15({Person("first save elsewhere")}));
+  fw::SetMsgBoxHandlerForTesting([this](const fw::String& text) {
+    messages.push_back(text);
+    WriteFile(appCopy(), Version15({Person("second save elsewhere")}));
+  });
+  Globali::salvacontatti();
+  const std::string second = Version15({Person("second save elsewhere")});
+  EXPECT_TRUE(ReadFile(appCopy()) == second || ReadFile(appCopy() + ".bak2") == second);
+  EXPECT_EQ(ReadFile(appCopy() + ".bak"), Version15({Person("first save elsewhere")}));
 }
 
 TEST_F(ContactsStore, OlderLayoutsLoadWithEmptyNotesAndAreSavedInTheCurrentOne) {

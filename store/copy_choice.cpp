@@ -162,7 +162,12 @@ int Choose(const std::vector<Found>& found) {
   return best;
 }
 
+// What the load read of each copy is remembered before anything is told: while the
+// user reads it, another machine sharing the folder may save there, and the next save
+// keeps that aside.
 void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen) {
+  for (const Found& f : found)
+    if (f.savedOver && f.readable) Remember(f.file);
   for (int i = 0; i < static_cast<int>(found.size()); ++i) {
     const Found& f = found[static_cast<size_t>(i)];
     if (!f.savedOver) continue;
@@ -170,7 +175,7 @@ void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen) {
     else if (!f.wellFormed) KeepDamagedAside(f, i == chosen, chosen >= 0);
     else if (chosen >= 0 && i != chosen && f.sameAs != chosen)
       KeepDifferentAside(f, found[static_cast<size_t>(chosen)]);
-    Remember(f.file);
+    if (!f.readable) Remember(f.file);
   }
 }
 

@@ -147,6 +147,20 @@ TEST_F(ContactsStore, ACopyChangedWhileTheProgramRunsIsKeptBeforeTheSaveReplaces
   const std::string second = Version15({Person("second save elsewhere")});
   EXPECT_TRUE(ReadFile(appCopy()) == second || ReadFile(appCopy() + ".bak2") == second);
   EXPECT_EQ(ReadFile(appCopy() + ".bak"), Version15({Person("first save elsewhere")}));
+
+  // Mend: so may it while the user reads what the start found (the start took what stood
+  // there once that was read as what it had seen): the next save keeps that save aside.
+  WriteFile(prefCopy(), Version15({Person("newer")}));
+  WriteFile(appCopy(), Version15({Person("older")}));
+  testsupport::WrittenHoursAgo({appCopy()}, 1);
+  fw::SetMsgBoxHandlerForTesting([this](const fw::String& text) {
+    messages.push_back(text);
+    if (text.find("differed") != fw::String::npos) WriteFile(appCopy(), Version15({Person("saved meanwhile")}));
+  });
+  Globali::ripristinacontatti();
+  ASSERT_EQ(Globali::contatto(1, 0), "newer");
+  Globali::salvacontatti();
+  EXPECT_EQ(ReadFile(appCopy() + ".bak3"), Version15({Person("saved meanwhile")}));
 }
 
 TEST_F(ContactsStore, OlderLayoutsLoadWithEmptyNotesAndAreSavedInTheCurrentOne) {

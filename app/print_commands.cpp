@@ -10,10 +10,11 @@ bool App::_ArchivioStampa_Action() {
   return false;
 }
 
-// A cancelled page setup leaves the stored one as it was.
+// A cancelled page setup leaves the stored one as it was. A print server that does not
+// answer is told, as in printing.
 bool App::_ArchivioFormatopagina_Action() {
   fw::PrinterSetup setup;
   setup.SetSetupString(Globali::Settings);
-  if (setup.PageSetupDialog()) Globali::Settings = setup.SetupString();
+  if (setup.PageSetupDialog(&stampafin::TellSilentPrintServer)) Globali::Settings = setup.SetupString();
   return false;
 }

@@ -23,9 +23,10 @@ namespace layout = fin_main::layout;
 // The printer dialog gets no page setup: the printouts are laid out for A4 portrait,
 // as the dialog's first line tells the user. A PDF file that could not be written is
 // told by its full path, and a printer that did not take the job by its name and the
-// reason, so the user can mend it or print again elsewhere.
+// reason, so the user can mend it or print again elsewhere. So is a print server that
+// does not answer, before the dialog opens offering a file only.
 void PrintWith(void (*printout)(fw::PrinterGraphics&)) {
-  std::unique_ptr<fw::PrinterGraphics> page = fw::OpenPrinterDialog();
+  std::unique_ptr<fw::PrinterGraphics> page = fw::OpenPrinterDialog(nullptr, &TellSilentPrintServer);
   if (!page) return;
   printout(*page);
   if (page->Finish()) return;
@@ -68,6 +69,10 @@ void Window::PushButton3_Action(fw::Object&) {
 }
 
 void Window::PushButton2_Action(fw::Object&) { Close(); }
+
+void TellSilentPrintServer(const fw::String& server) {
+  fw::MsgBox(resources::Filled(resources::kCouldNotPrintMessage, {server, resources::kSilentPrintServerReason}));
+}
 
 Window& stampafin() { return fw::SingleWindow<Window>::Get(); }
 

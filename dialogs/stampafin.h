@@ -23,6 +23,9 @@ class Window : public fw::Window {
 // The open dialog, or a new one built from its design (which opens and shows it).
 Window& stampafin();
 
+// Tells the user that the print server `server` does not answer.
+void TellSilentPrintServer(const fw::String& server);
+
 // Tests: the open dialog, none when none is open.
 Window* OpenDialogForTesting();
 

@@ -6,8 +6,6 @@ namespace fw {
 
 namespace {
 
-// CUPS 2's library: its name has kept this version since CUPS 1.2.
-const char kSpoolerLibrary[] = "libcups.so.2";
 // IPP status codes from here on are errors; those below say the request was taken.
 constexpr int kFirstErrorStatus = 0x0400;
 // The library's own failure, which it words as the system error behind it: a queue

@@ -8,6 +8,9 @@
 
 namespace fw {
 
+// CUPS 2's library: its name has kept this version since CUPS 1.2.
+inline constexpr char kSpoolerLibrary[] = "libcups.so.2";
+
 // Why CUPS refused the last request this thread made of it, in its own words; "" when
 // it was taken, or when the toolkit never loaded CUPS.
 std::string LastSpoolerRefusal();

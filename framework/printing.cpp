@@ -18,6 +18,7 @@
 
 #include "framework/graphics_qt.h"
 #include "framework/memory_staged_save.h"
+#include "framework/print_server_probe.h"
 #include "framework/print_spooler.h"
 
 namespace fw {
@@ -436,8 +437,9 @@ void PrinterSetup::SetSetupString(const String& text) {
   impl_->unread = impl_->layout ? String() : text;
 }
 
-bool PrinterSetup::PageSetupDialog() {
+bool PrinterSetup::PageSetupDialog(const std::function<void(const String& server)>& serverSilent) {
   if (SetupHandler()) return SetupHandler()(*this);
+  const PrintServerBypass bypass(serverSilent);
   QPrinter printer(QPrinter::HighResolution);
   if (impl_->layout) printer.setPageLayout(*impl_->layout);
   QPageSetupDialog dialog(&printer, nullptr);
@@ -452,13 +454,17 @@ int PrinterSetup::PageHeight() const { return LayoutOf(this).paintRectPoints().h
 
 // --- The printer dialog ------------------------------------------------------------------
 
-std::unique_ptr<PrinterGraphics> OpenPrinterDialog(PrinterSetup* setup) {
+std::unique_ptr<PrinterGraphics> OpenPrinterDialog(PrinterSetup* setup,
+                                                   const std::function<void(const String& server)>& serverSilent) {
   if (PrintHandler()) {
     if (!PrintHandler()(setup)) return nullptr;
     const QRect area = LayoutOf(setup).paintRectPoints();
     return std::make_unique<PrinterPort>(std::make_unique<RecordingSink>(area.width(), area.height()),
                                          area.width(), area.height());
   }
+  // The printer and its dialog ask the print server on this thread; a file printed to
+  // afterwards needs no server.
+  const PrintServerBypass bypass(serverSilent);
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   printer->setDocName(QStringLiteral("Velqora"));
   if (setup && setup->impl().layout) printer->setPageLayout(*setup->impl().layout);

@@ -32,8 +32,10 @@ class PrinterSetup {
   void SetSetupString(const String& text);
 
   // The page setup dialog, with no parent window. True when the user accepted; the
-  // setup then holds the chosen page. On cancel it is unchanged.
-  bool PageSetupDialog();
+  // setup then holds the chosen page. On cancel it is unchanged. A print server that
+  // does not answer is told to `serverSilent` (may be none) by its name before the
+  // dialog opens, which then offers the pages of a file.
+  bool PageSetupDialog(const std::function<void(const String& server)>& serverSilent = {});
 
   // Printable area in points of this setup (A4 portrait without margins by default).
   int PageWidth() const;
@@ -68,8 +70,11 @@ class PrinterGraphics : public Graphics {
 
 // The printer dialog, with no parent window. `setup` (may be none) gives the page;
 // none uses the printer's own. None when the user cancels. A printer that cannot be
-// opened gives a port whose drawing goes nowhere.
-std::unique_ptr<PrinterGraphics> OpenPrinterDialog(PrinterSetup* setup = nullptr);
+// opened gives a port whose drawing goes nowhere. A print server that does not answer
+// is told to `serverSilent` (may be none) by its name before the dialog opens, which
+// then offers printing into a file only.
+std::unique_ptr<PrinterGraphics> OpenPrinterDialog(PrinterSetup* setup = nullptr,
+                                                   const std::function<void(const String& server)>& serverSilent = {});
 
 // --- Tests ------------------------------------------------------------------------------
 // While a handler is set no dialog shows: the handler answers for the user (true:

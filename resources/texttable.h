@@ -67,6 +67,8 @@ inline constexpr std::string_view kNameTooLongReason = "its name is too long for
 inline constexpr std::string_view kUnknownReason = "it could not be written";
 // A printout that the printer's queue did not take: the printer, then the queue's reason.
 inline constexpr std::string_view kCouldNotPrintMessage = "Could not print on ^0: ^1";
+// A print server that does not answer, told as the reason after its name.
+inline constexpr std::string_view kSilentPrintServerReason = "the print server does not answer";
 // A save that wrote a file in one place only, told once per copy in a run: the heading,
 // then one line per copy not written (^0 its name, ^1 its folder, ^2 why).
 inline constexpr std::string_view kOneCopyOnlyMessage = "Only one copy could be saved of:";

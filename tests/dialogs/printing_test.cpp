@@ -1,19 +1,28 @@
 // Printing and page setup, through the framework's printing seam: no dialog shows,
 // the test answers for the user and reads the recorded pages, or has the job go the
 // real way into a PDF file.
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <dlfcn.h>
 #include <signal.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/app.h"
@@ -21,6 +30,7 @@
 #include "framework/application.h"
 #include "framework/controls.h"
 #include "framework/printing.h"
+#include "framework/timer.h"
 #include "store/globali.h"
 #include "support/main_window_fixture.h"
 #include "support/small_tmpfs.h"
@@ -133,6 +143,15 @@ class Printing : public testsupport::MainWindowFixture {
   bool setupPassed = false;
 };
 
+// The toolkit's CUPS library keeps the server it first talked to: it is told `socket`
+// (none: the one it finds itself). False without the library.
+bool PointCupsAt(const char* socket) {
+  void* cups = ::dlopen("libcups.so.2", RTLD_NOW);
+  auto setServer = cups ? reinterpret_cast<void (*)(const char*)>(::dlsym(cups, "cupsSetServer")) : nullptr;
+  if (setServer) setServer(socket);
+  return setServer != nullptr;
+}
+
 // A CUPS server of the test's own, on a private socket, made the one the toolkit's
 // printing talks to, with the queue "Q" that throws its jobs away. Where CUPS's server
 // is not installed, Ready() is false and WhyNot() says why.
@@ -171,17 +190,10 @@ class PrivateCupsServer {
       why_ = "the private CUPS server did not start: " + testsupport::ReadFile(folder_ + "/error_log");
       return;
     }
-    // The toolkit's CUPS library keeps the server it first talked to: it is told this one.
-    void* cups = ::dlopen("libcups.so.2", RTLD_NOW);
-    setServer_ = cups ? reinterpret_cast<void (*)(const char*)>(::dlsym(cups, "cupsSetServer")) : nullptr;
-    if (!setServer_) {
-      why_ = "no CUPS library";
-      return;
-    }
-    setServer_(socket_.c_str());
+    if (!PointCupsAt(socket_.c_str())) why_ = "no CUPS library";
   }
   ~PrivateCupsServer() {
-    if (setServer_) setServer_(nullptr);
+    PointCupsAt(nullptr);
     if (server_ > 0) {
       ::kill(server_, SIGTERM);
       ::waitpid(server_, nullptr, 0);
@@ -211,7 +223,53 @@ class PrivateCupsServer {
   static constexpr const char* kCupsd = "/usr/sbin/cupsd";
   std::string folder_, socket_, why_;
   pid_t server_ = -1;
-  void (*setServer_)(const char*) = nullptr;
+};
+
+// A print server that takes connections and never answers, on a private socket, made
+// the one the toolkit's printing talks to. It gives up by itself after a while, so
+// that a program it holds is let go in the end.
+class SilentPrintServer {
+ public:
+  SilentPrintServer() {
+    char folder[] = "/tmp/velqora-silent-XXXXXX";
+    if (!::mkdtemp(folder)) return;
+    folder_ = folder;
+    socket_ = folder_ + "/cups.sock";
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket_.c_str());
+    listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (listener_ < 0 || ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener_, 16) != 0 || !PointCupsAt(socket_.c_str()))
+      return;
+    taking_ = std::thread([this] { TakeAndHold(); });
+  }
+  ~SilentPrintServer() {
+    PointCupsAt(nullptr);
+    stop_ = true;
+    if (taking_.joinable()) taking_.join();
+    if (listener_ >= 0) ::close(listener_);
+    std::error_code ignored;
+    if (!folder_.empty()) std::filesystem::remove_all(folder_, ignored);
+  }
+  bool Ready() const { return taking_.joinable(); }
+  const std::string& Socket() const { return socket_; }
+
+ private:
+  void TakeAndHold() {
+    std::vector<int> held;
+    for (int waited = 0; !stop_ && waited < 200; ++waited) {  // 20 s
+      pollfd incoming{listener_, POLLIN, 0};
+      if (::poll(&incoming, 1, 100) == 1) held.push_back(::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC));
+    }
+    for (int fd : held) ::close(fd);
+    ::shutdown(listener_, SHUT_RDWR);
+  }
+
+  std::string folder_, socket_;
+  int listener_ = -1;
+  std::atomic<bool> stop_{false};
+  std::thread taking_;
 };
 
 const char kLandscape[] = "size=595x842;orientation=landscape;margins=20,20,20,20";
@@ -563,6 +621,43 @@ TEST_F(Printing, APrinterThatDoesNotTakeTheJobIsTold) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rfind("Could not print on Q: ", 0), 0u) << messages[0];
   EXPECT_EQ(cups.JobsTaken(), 1);
+}
+
+// Mend: a print server that takes connections but never answers held the whole program
+// for a minute at each of the toolkit's requests while the print window opened, its
+// clock and reminders stopped. The events now go on while the server is asked; the
+// user is told it does not answer, and can still print into a file at once. So is the
+// page setup, which asked the server the same way.
+TEST_F(Printing, APrintServerThatNeverAnswersIsToldAndHoldsNothing) {
+  SilentPrintServer server;
+  if (!server.Ready()) GTEST_SKIP() << "no CUPS library, or no socket for the server";
+  Contacts(1);
+  int ticks = 0;
+  fw::Timer clock;
+  clock.OnAction = [&] { ++ticks; };
+  clock.SetPeriod(100);
+  clock.SetMode(2);
+  clock.SetEnabled(true);
+  const auto start = std::chrono::steady_clock::now();
+  const std::string pdf = MainWindowFixture::app("contacts.pdf");
+  PrintToFileThenPress(pdf, "PushButton3");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15)) << "the program was held";
+  EXPECT_GE(ticks, 3) << "the clock stopped while the print window opened";
+  EXPECT_EQ(messages, std::vector<fw::String>{"Could not print on " + server.Socket() +
+                                              ": the print server does not answer"});
+  EXPECT_EQ(PdfPages(testsupport::ReadFile(pdf)), 1);
+
+  messages.clear();
+  ticks = 0;
+  QTimer user;  // cancels the page setup once it shows
+  QObject::connect(&user, &QTimer::timeout, [] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) dialog->reject();
+  });
+  user.start(50);
+  app()._ArchivioFormatopagina_Action();
+  EXPECT_GE(ticks, 3) << "the clock stopped while the page setup opened";
+  EXPECT_EQ(messages, std::vector<fw::String>{"Could not print on " + server.Socket() +
+                                              ": the print server does not answer"});
 }
 
 }  // namespace

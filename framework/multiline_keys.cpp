@@ -578,8 +578,11 @@ std::pair<int, int> MultiLineEditor::ReplacedRange(int from, int length) const {
     return DocumentPosition(at + textSelected, preferEarlier) - selected;
   };
   const int textLength = static_cast<int>(TextLength()) - textSelected;
-  const int start = std::clamp(textCaret + from, 0, textLength);
-  const int end = std::clamp(start + length, start, textLength);
+  // An end the toolkit cannot place, outside the text, stays where the one before it is.
+  const auto placed = [textLength](int at, int otherwise) { return at < 0 || at > textLength ? otherwise : at; };
+  const int first = placed(textCaret + from, textCaret);
+  const int last = placed(first + length, first);
+  const int start = std::min(first, last), end = std::max(first, last);
   // Divisions at its ends stay, but for one at the caret, and what goes in where nothing
   // goes goes at the end of the earlier block, as typing does.
   const int documentStart = documentAt(start, end == start);

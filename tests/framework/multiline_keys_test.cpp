@@ -594,6 +594,9 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
        Repeat("a", 2048) + Repeat("b", 100),
        Script("@2048|replace 0 2 X|Ctrl+Z|@2048|replace -2 2 Y|Ctrl+Z|@2048|replace -1 3 |Ctrl+Z|@2046|replace -1 4 z\n|"
               "Ctrl+Z|@2050-2046|replace 1 2 Q|Ctrl+Z|@2045-2047|replace 0 3 R|Ctrl+Z")},
+      {"An input method's edits reaching past the text's ends, and one counted backwards, undone",
+       Repeat("a", 2048) + Repeat("b", 100),
+       Script("@1|replace -3 2 X|Ctrl+Z|@2147|replace 1 3 Y|Ctrl+Z|@2050|replace 0 -3 N|Ctrl+Z")},
       {"An input method's edit of a word in a long text of short lines, undone", lines + "vieet",
        Script("@70005|replace -5 5 việt|Ctrl+Z")},
       {"Delete, and the Edit menu's Clear and Cut, up to a division", Repeat("a", 2048) + Repeat("b", 100),

@@ -162,12 +162,7 @@ int Choose(const std::vector<Found>& found) {
   return best;
 }
 
-// What the load read of each copy is remembered before anything is told: while the
-// user reads it, another machine sharing the folder may save there, and the next save
-// keeps that aside.
 void KeepAsideCopiesNotUsed(const std::vector<Found>& found, int chosen) {
-  for (const Found& f : found)
-    if (f.savedOver && f.readable) Remember(f.file);
   for (int i = 0; i < static_cast<int>(found.size()); ++i) {
     const Found& f = found[static_cast<size_t>(i)];
     if (!f.savedOver) continue;
@@ -197,6 +192,9 @@ bool WriteCopy(const fw::FolderItem& file, const std::function<bool()>& write) {
   return written;
 }
 
+// What the load read of each copy is remembered as it reads it, before anything is told
+// (of this file or of another one loaded with it): while the user reads that, another
+// machine sharing the folder may save there, and the next save keeps that aside.
 std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Found&)>& examine) {
   for (size_t i = 0; i < places.size(); ++i) {
     Found& f = places[i];
@@ -204,14 +202,15 @@ std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Fo
     f.sameAs = SameAsEarlier(places, i);
     if (f.sameAs < 0) {
       examine(i, f);
-      continue;
+    } else {
+      // Nothing in it the earlier one does not hold: never later, so that one is chosen
+      // (what the caller read is that one's alone).
+      const Found& same = places[static_cast<size_t>(f.sameAs)];
+      f.readable = f.wellFormed = true;
+      f.amount = same.amount;
+      f.modified = same.modified;
     }
-    // Nothing in it the earlier one does not hold: never later, so that one is chosen
-    // (what the caller read is that one's alone).
-    const Found& same = places[static_cast<size_t>(f.sameAs)];
-    f.readable = f.wellFormed = true;
-    f.amount = same.amount;
-    f.modified = same.modified;
+    if (f.savedOver && f.readable) Remember(f.file);
   }
   return places;
 }

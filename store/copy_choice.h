@@ -65,7 +65,8 @@ bool WriteCopy(const fw::FolderItem& file, const std::function<bool()>& write);
 // The places examined in order, `examine(index, found)` filling in how it found each,
 // with the times they were changed. A copy that holds the same bytes as an earlier whole
 // one is whole too and is not examined; it counts as changed with the earlier one, so
-// that Choose takes that one, the one examined.
+// that Choose takes that one, the one examined. What each readable copy that a save
+// writes held is what WriteCopy compares it with until the run writes it.
 std::vector<Found> ExamineAll(Places places, const std::function<void(size_t, Found&)>& examine);
 
 // Every copy examined, and what was read of the one chosen.

@@ -540,5 +540,26 @@ TEST_F(NotesStore, ACopyThatDiffersOrCannotBeReadIsKeptBeforeASaveReplacesIt) {
                                         "It was moved to 2026n.txt.bak beside it."}));
 }
 
+// Mend: another machine sharing the folder may save the year while the user reads what
+// the start found of its notes: the next save keeps its styles aside as it does its notes.
+TEST_F(NotesStore, AYearSavedElsewhereWhileTheStartsNewsIsReadIsKeptAsideWhole) {
+  Globali::ripristinanote();
+  ASSERT_TRUE(Globali::salvanote());
+  WriteFile(appNotes(), NotesFile({{4, "changed in one copy"}}));
+  testsupport::WrittenHoursAgo({appNotes()}, 1);
+  const std::string notesElsewhere = NotesFile({{5, "saved elsewhere"}}), stylesElsewhere = StylesFile("999");
+  fw::SetMsgBoxHandlerForTesting([&](const fw::String& text) {
+    messages.push_back(text);
+    if (messages.size() > 1) return;
+    WriteFile(appNotes(), notesElsewhere);
+    WriteFile(appStyles(), stylesElsewhere);
+  });
+  Globali::ripristinanote();
+  ASSERT_EQ(messages.size(), 1u);
+  ASSERT_TRUE(Globali::salvanote());
+  EXPECT_EQ(ReadFile(appNotes() + ".bak2"), notesElsewhere);
+  EXPECT_EQ(ReadFile(appStyles() + ".bak"), stylesElsewhere);
+}
+
 }  // namespace
 }  // namespace storetest

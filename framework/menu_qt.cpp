@@ -12,6 +12,7 @@
 #include <set>
 
 #include "framework/application.h"
+#include "framework/latin_key_qt.h"
 
 namespace fw {
 
@@ -80,11 +81,32 @@ class MenuBarBinding : public QObject {
       if ((key->modifiers() & Qt::ControlModifier) && widget->window() == bar_->window())
         Update();
     }
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == bar_->window()) {
+      if (QAction* action = ClaimedInPlace(*static_cast<QKeyEvent*>(event))) {
+        action->trigger();
+        return true;
+      }
+    }
     return false;
   }
 
  private:
   bool Alive() const { return !token_.expired(); }
+
+  // On a layout without Latin letters no shortcut took the Ctrl key, which came with a
+  // letter of its own script: the enabled command whose shortcut is the Latin key in
+  // its place, if any.
+  QAction* ClaimedInPlace(const QKeyEvent& key) const {
+    const Qt::KeyboardModifiers held = key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    if (!(held & Qt::ControlModifier)) return nullptr;
+    const Qt::Key latin = LatinKeyInPlaceOf(key);
+    if (latin == Qt::Key_unknown) return nullptr;
+    const QKeySequence wanted(QKeyCombination(held, latin));
+    for (const auto& [item, action] : actions_)
+      if (!action->menu() && action->shortcut() == wanted && action->isEnabled()) return action;
+    return nullptr;
+  }
 
   void Update() {
     if (!Alive()) return;

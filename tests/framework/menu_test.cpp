@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -221,6 +222,44 @@ TEST_F(MenuTest, KeyboardShortcutsRunCommandsUnlessTheLockScreenIsUp) {
   app.SetMenuCommandsAllowed(true);
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   EXPECT_EQ(printed, 2);
+}
+
+// With a layout that has no Latin letters (setxkbmap ru, gr), the X server gives the
+// Ctrl key a letter of its own script, which no shortcut names: the command is the one
+// on the key's place on a Latin keyboard, run once, and nothing is typed. The events
+// are those Qt's X plugin gives for Ctrl+P there, as measured on a real display.
+TEST_F(MenuTest, ShortcutsGoByTheKeysPlaceOnALayoutWithoutLatinLetters) {
+  QMainWindow window;
+  window.setMenuBar(fw::CreateQMenuBar(*app.MenuBar, &window));
+  auto* field = new QLineEdit;
+  window.setCentralWidget(field);
+  int printed = 0;
+  app._AddMenuHandler("ArchivioStampa", [&] {
+    ++printed;
+    return true;
+  });
+  window.show();
+  field->setFocus();
+  const auto press = [&](int key, Qt::KeyboardModifiers mods, quint32 keysym, const QString& text) {
+    const quint32 nativeMods = (mods & Qt::ShiftModifier ? 0x1 : 0) | (mods & Qt::ControlModifier ? 0x4 : 0);
+    // No shortcut takes the key: the field is offered it, then gets it.
+    for (QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress}) {
+      QKeyEvent e(type, key, mods, 33, keysym, nativeMods, text);
+      QApplication::sendEvent(field, &e);
+    }
+  };
+  press(0x417, Qt::ControlModifier, 0x6da, QStringLiteral(u"\u0437"));  // Russian: Ctrl+з
+  EXPECT_EQ(printed, 1);
+  press(0x3a0, Qt::ControlModifier, 0x7f0, QStringLiteral(u"\u03c0"));  // Greek: Ctrl+π
+  EXPECT_EQ(printed, 2);
+  // Ctrl+Shift+P claims no command: the key goes on to the field, which types nothing.
+  press(0x3a0, Qt::ControlModifier | Qt::ShiftModifier, 0x7d0, QStringLiteral(u"\u03a0"));
+  EXPECT_EQ(printed, 2);
+  EXPECT_EQ(field->text(), QString());
+  // Without Ctrl the letter is typed as ever.
+  press(0x417, Qt::NoModifier, 0x6da, QStringLiteral(u"\u0437"));
+  EXPECT_EQ(printed, 2);
+  EXPECT_EQ(field->text(), QStringLiteral(u"\u0437"));
 }
 
 TEST_F(MenuTest, TheBarAndTheTreeMayGoInEitherOrder) {

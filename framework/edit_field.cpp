@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <limits>
 #include "framework/edit_field_widget_qt.h"
+#include "framework/latin_key_qt.h"
 #include "framework/text.h"
 
 namespace fw {
@@ -199,7 +200,11 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
       // it was raised once already, when the editor had it.
       if (from != editor_) return false;
       auto* k = static_cast<QKeyEvent*>(event);
-      String key = KeyDownText(k->key(), k->modifiers(), k->text());
+      // Ctrl on a layout without Latin letters goes with the letter printed in the
+      // key's place, as the menus' shortcuts do (Ctrl+A selects all there too).
+      const Qt::Key latin = LatinKeyInPlaceOf(*k);
+      const bool inPlace = (k->modifiers() & Qt::ControlModifier) && latin != Qt::Key_unknown;
+      String key = KeyDownText(inPlace ? latin : k->key(), k->modifiers(), k->text());
       if (key.empty()) return false;
       KeyContext context(k->modifiers() & Qt::ControlModifier, k->modifiers() & Qt::ShiftModifier);
       return field_._RaiseKey("KeyDown", key);

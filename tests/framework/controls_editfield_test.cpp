@@ -841,6 +841,13 @@ TEST_F(EditFieldTest, ControlLettersArriveAsLettersAndModifiersAloneRaiseNothing
   EXPECT_TRUE(command[0]);
   EXPECT_EQ(keys[1], "b");
   EXPECT_FALSE(command[1]);
+  // On a layout without Latin letters (setxkbmap ru) Ctrl comes with the Latin letter in
+  // the key's place, as Qt's X plugin gives the key there: "ф" on the A key (code 38).
+  QKeyEvent ef(QEvent::KeyPress, 0x424, Qt::ControlModifier, 38, 0x6c6, 0x4, QStringLiteral(u"\u0444"));
+  QApplication::sendEvent(Editor(f), &ef);
+  ASSERT_EQ(keys.size(), 3u);
+  EXPECT_EQ(keys[2], "a");
+  EXPECT_TRUE(command[2]);
   EXPECT_EQ(KeyDownText(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "\x01"), "A");
   EXPECT_EQ(KeyDownText(Qt::Key_Left, Qt::NoModifier, ""), "\x1c");
   EXPECT_EQ(KeyDownText(Qt::Key_Backspace, Qt::NoModifier, "\b"), "\b");

@@ -12,8 +12,12 @@ namespace fin_main {
 
 namespace {
 
+// A day whose date text does not read back (before year 1, after 9999) lies beyond
+// the calendar's ends: the selection stays, or nothing would show or keep its notes.
 void Select(Window& w, int32_t day, int32_t month, int32_t year) {
-  Globali::punta = Globali::stringacrea(day, month, year);
+  const fw::String text = Globali::stringacrea(day, month, year);
+  if (!diary::ReadDayText(text)) return;
+  Globali::punta = text;
   w.creamese();
   w.aggiorni();
 }

@@ -55,6 +55,23 @@ TEST_F(Navigation, PreviousAndNextYear) {
   EXPECT_EQ(Globali::anno, 2025);
 }
 
+// Mend: the calendar ends with years 1 and 9999, the ones a date text holds. A step
+// past either end leaves the selection where it was, where it used to select a day
+// nothing reads back: the grid and panel stayed on the old day, every button but the
+// month buttons and GO TODAY did nothing, and a note typed then was never kept.
+TEST_F(Navigation, TheCalendarStopsAtItsFirstAndLastDays) {
+  EXPECT_EQ(After(31, 12, 9999, "PushButton2"), "31/12/9999");
+  EXPECT_EQ(After(15, 6, 9999, "PushButton5"), "15/6/9999");
+  Type(NoteField(0), "last year");
+  EXPECT_EQ(Globali::nota(15, 6), "last year");
+  EXPECT_EQ(After(1, 1, 1, "PushButton1"), "1/1/1");
+  EXPECT_EQ(After(15, 6, 1, "PushButton4"), "15/6/1");
+  Type(NoteField(0), "first year");
+  EXPECT_EQ(Globali::nota(15, 6), "first year");
+  Click(Button("PushButton2"));
+  EXPECT_EQ(Globali::punta, "16/6/1");
+}
+
 TEST_F(Navigation, OneMonthOnFromTheThirtyFirstOfJanuaryIsTheFirstOfFebruary) {
   SelectDay(31, 1, 2026);
   Click(MonthButton(2));

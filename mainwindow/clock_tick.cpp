@@ -42,7 +42,8 @@ void Window::Timer1_Action(fw::Object&) {
   const fw::String previousMinute = Globali::oraattuale;
   Globali::oraattuale = fw::Left(fw::Right(now.SQLDateTime(), 8), 5);
   const std::optional<fw::String> leapt = LeaptOverAfter(previousMinute, now);
-  if (now.DayOfYear() != Globali::oggi.DayOfYear()) RollOverToNewDay(*this, now);
+  // The whole date: the same day of another year (a clock set right by a year) is a new day too.
+  if (now.SQLDate() != Globali::oggi.SQLDate()) RollOverToNewDay(*this, now);
   auto& check = Member<timerizza>("timerizza");
   if (!Globali::testodioggi.empty() && Globali::pref_reminder) check.RunWithMissed(leapt);
   check.RingNextHeld();  // one that waited behind the lock, once the one before it is dismissed

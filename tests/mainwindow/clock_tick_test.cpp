@@ -171,6 +171,23 @@ TEST_F(ClockTick, AMinuteTheClockLeapsOverRingsAtTheNextTick) {
   EXPECT_EQ(TakeReminder(), "09:00");
 }
 
+// Mend: a clock set right by a whole year (a machine whose clock stood a year off)
+// changes today, where the same day of another year passed for the same day and the
+// program went on naming last year's date and reading its notes for reminders.
+TEST_F(ClockTick, AClockSetAYearOnTakesTheNewToday) {
+  Globali::annoload = 2027;
+  Globali::nota(7, 12) = "0:00 a year on";
+  ASSERT_TRUE(Globali::salvanote());
+  Globali::annoload = 2026;
+  Globali::ripristinanote();
+  SelectDay(7, 12, 2026);
+
+  TickOn(2027, 12, 7, 10, 0, 1);
+  EXPECT_EQ(Globali::oggi.SQLDate(), "2027-12-07");
+  EXPECT_EQ(Member<fw::PushButton>("PushButton3").Caption(), "GO TODAY: " + fw::Date(2027, 12, 7).AbbreviatedDate());
+  EXPECT_EQ(Globali::testodioggi, "0:00 a year on");
+}
+
 class NewYearsEve : public ClockTick {
  protected:
   NewYearsEve() { today = {2026, 12, 31, 23, 59, 0}; }

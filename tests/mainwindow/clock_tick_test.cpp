@@ -39,6 +39,15 @@ class ClockTick : public reminders_test::ReminderFixture {
     TickOn(2026, 12, 8, 9, 0, 1);
     EXPECT_EQ(TakeReminder(), "09:00");
   }
+  // A note that waits in 2027's files while 2026 stays loaded.
+  static bool NextYearsNoteInItsFiles(int day, int month, const fw::String& note) {
+    Globali::annoload = 2027;
+    Globali::nota(day, month) = note;
+    const bool saved(Globali::salvanote());
+    Globali::annoload = 2026;
+    Globali::ripristinanote();
+    return saved;
+  }
   bool IsToday(int day) const { return DayCell(CellOf(day)).Underline(); }
   int CellOf(int day) const {
     for (int k = 0; k < 42; ++k)
@@ -175,11 +184,7 @@ TEST_F(ClockTick, AMinuteTheClockLeapsOverRingsAtTheNextTick) {
 // changes today, where the same day of another year passed for the same day and the
 // program went on naming last year's date and reading its notes for reminders.
 TEST_F(ClockTick, AClockSetAYearOnTakesTheNewToday) {
-  Globali::annoload = 2027;
-  Globali::nota(7, 12) = "0:00 a year on";
-  ASSERT_TRUE(Globali::salvanote());
-  Globali::annoload = 2026;
-  Globali::ripristinanote();
+  ASSERT_TRUE(NextYearsNoteInItsFiles(7, 12, "0:00 a year on"));
   SelectDay(7, 12, 2026);
 
   TickOn(2027, 12, 7, 10, 0, 1);
@@ -194,12 +199,7 @@ class NewYearsEve : public ClockTick {
 };
 
 TEST_F(NewYearsEve, MidnightLoadsTheNewYearAndArmsItsFirstNote) {
-  // The new year's notes wait in their files.
-  Globali::annoload = 2027;
-  Globali::nota(1, 1) = "0:00 happy new year";
-  ASSERT_TRUE(Globali::salvanote());
-  Globali::annoload = 2026;
-  Globali::ripristinanote();
+  ASSERT_TRUE(NextYearsNoteInItsFiles(1, 1, "0:00 happy new year"));
   SelectDay(31, 12, 2026);
 
   TickOn(2027, 1, 1, 0, 0, 1);

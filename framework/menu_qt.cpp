@@ -83,8 +83,9 @@ class MenuBarBinding : public QObject {
     }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == bar_->window()) {
-      if (QAction* action = ClaimedInPlace(*static_cast<QKeyEvent*>(event))) {
-        action->trigger();
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      if (QAction* action = ClaimedInPlace(key)) {
+        if (!GivenToField(watched, key, action->shortcut()[0].key())) action->trigger();
         return true;
       }
     }
@@ -98,7 +99,8 @@ class MenuBarBinding : public QObject {
   // letter of its own script: the enabled command whose shortcut is the Latin key in
   // its place, if any.
   QAction* ClaimedInPlace(const QKeyEvent& key) const {
-    const Qt::KeyboardModifiers held = key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    const Qt::KeyboardModifiers held =
+        key.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
     if (!(held & Qt::ControlModifier)) return nullptr;
     const Qt::Key latin = LatinKeyInPlaceOf(key);
     if (latin == Qt::Key_unknown) return nullptr;
@@ -106,6 +108,20 @@ class MenuBarBinding : public QObject {
     for (const auto& [item, action] : actions_)
       if (!action->menu() && action->shortcut() == wanted && action->isEnabled()) return action;
     return nullptr;
+  }
+
+  // A text field keeps its own keys (undo, cut, copy, paste) before any command that
+  // names them, as it does with the Latin key itself: the field hears the key and does
+  // its own edit.
+  static bool GivenToField(QObject* focus, const QKeyEvent& key, Qt::Key latin) {
+    QKeyEvent asked(QEvent::ShortcutOverride, latin, key.modifiers(), key.nativeScanCode(),
+                    key.nativeVirtualKey(), key.nativeModifiers(), key.text(), key.isAutoRepeat());
+    QApplication::sendEvent(focus, &asked);
+    if (!asked.isAccepted()) return false;
+    QKeyEvent press(QEvent::KeyPress, latin, key.modifiers(), key.nativeScanCode(), key.nativeVirtualKey(),
+                    key.nativeModifiers(), key.text(), key.isAutoRepeat());
+    QApplication::sendEvent(focus, &press);
+    return true;
   }
 
   void Update() {

@@ -65,6 +65,16 @@ QMenu* MenuNamed(QWidget* w, const QString& title) {
   return nullptr;
 }
 
+// The key presses a widget is given.
+class KeyCounter : public QObject {
+ public:
+  int presses = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) ++presses;
+    return false;
+  }
+};
+
 class RecordingApp : public fw::Application {
  public:
   int updates = 0;
@@ -229,16 +239,22 @@ TEST_F(MenuTest, KeyboardShortcutsRunCommandsUnlessTheLockScreenIsUp) {
 // on the key's place on a Latin keyboard, run once, and nothing is typed. The events
 // are those Qt's X plugin gives for Ctrl+P there, as measured on a real display.
 TEST_F(MenuTest, ShortcutsGoByTheKeysPlaceOnALayoutWithoutLatinLetters) {
+  app.MenuBar->Append(Item("UntitledMenu3", "Edit", "", false));
+  app.MenuBar->Child("UntitledMenu3")->Append(Item("EditUndo", "Annulla", "Cmd+Z", false));
   QMainWindow window;
   window.setMenuBar(fw::CreateQMenuBar(*app.MenuBar, &window));
   auto* field = new QLineEdit;
   window.setCentralWidget(field);
+  KeyCounter heard;
+  field->installEventFilter(&heard);
   int printed = 0;
   app._AddMenuHandler("ArchivioStampa", [&] {
     ++printed;
     return true;
   });
   window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
   field->setFocus();
   const auto press = [&](int key, Qt::KeyboardModifiers mods, quint32 keysym, const QString& text) {
     const quint32 nativeMods = (mods & Qt::ShiftModifier ? 0x1 : 0) | (mods & Qt::ControlModifier ? 0x4 : 0);
@@ -256,10 +272,22 @@ TEST_F(MenuTest, ShortcutsGoByTheKeysPlaceOnALayoutWithoutLatinLetters) {
   press(0x3a0, Qt::ControlModifier | Qt::ShiftModifier, 0x7d0, QStringLiteral(u"\u03a0"));
   EXPECT_EQ(printed, 2);
   EXPECT_EQ(field->text(), QString());
+  // Another modifier held with Ctrl makes another shortcut, which no command has.
+  press(0x417, Qt::ControlModifier | Qt::MetaModifier, 0x6da, QStringLiteral(u"\u0437"));
+  EXPECT_EQ(printed, 2);
+  field->clear();
   // Without Ctrl the letter is typed as ever.
   press(0x417, Qt::NoModifier, 0x6da, QStringLiteral(u"\u0437"));
   EXPECT_EQ(printed, 2);
   EXPECT_EQ(field->text(), QStringLiteral(u"\u0437"));
+  // Ctrl+Z is the field's own undo before it is the menu's: the field hears the key (Ctrl+я).
+  const int before = heard.presses;
+  for (QEvent::Type type : {QEvent::ShortcutOverride, QEvent::KeyPress}) {
+    QKeyEvent e(type, 0x42f, Qt::ControlModifier, 52, 0x6d1, 0x4, QStringLiteral(u"\u044f"));
+    QApplication::sendEvent(field, &e);
+  }
+  EXPECT_EQ(field->text(), QString());
+  EXPECT_EQ(heard.presses, before + 1);
 }
 
 TEST_F(MenuTest, TheBarAndTheTreeMayGoInEitherOrder) {

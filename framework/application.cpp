@@ -10,6 +10,7 @@
 #include "framework/address_book_child.h"
 #include "framework/application_qt.h"
 #include "framework/lazy_icon_style_qt.h"
+#include "framework/shared_palette_style_qt.h"
 
 namespace fw {
 
@@ -133,6 +134,7 @@ void InitFramework(int& argc, char** argv) {
   // The application object lives until the process ends, so it is never deleted.
   CreateToolkitApplication(argc, argv);
   internal::UseLazyStandardIcons();
+  internal::ShareEqualPalettes();
   // No display name: the toolkit would append it to every window title, and the
   // program writes its titles in full itself ("Velqora 18:25").
   QApplication::setApplicationName("velqora");

@@ -26,6 +26,8 @@ class SharedPaletteStyle : public QProxyStyle {
     if (const auto* slider = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
       QStyleOptionSlider shared = *slider;
       shared.palette = Shared(slider->palette);
+      // Equal palettes may stand for different groups: enabled, disabled, inactive.
+      shared.palette.setCurrentColorGroup(slider->palette.currentColorGroup());
       QProxyStyle::drawComplexControl(control, &shared, painter, widget);
       return;
     }

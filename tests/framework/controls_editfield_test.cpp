@@ -1158,6 +1158,7 @@ TEST_F(EditFieldTest, ADisabledFieldLooksDisabled) {
   EditField& line = Field(false, "line", kNoArrayIndex, 100);
   EditField& text = Field(true, "text", kNoArrayIndex, 200);
   for (EditField* f : {&empty, &line, &text}) f->SetBackColor(cream);
+  empty.SetScrollBarVertical(true);
   text.SetTextSize(30);
   text.SetText("MMMM");
   ShowActive();
@@ -1183,6 +1184,12 @@ TEST_F(EditFieldTest, ADisabledFieldLooksDisabled) {
     EXPECT_LT(saturation(off.pixel(p)), saturation(on.pixel(p)));
   }
   EXPECT_GT(lightness(off.pixel(inLetters)), 120) << "grey letters";
+  // The scroll bar greys too: its arrows, the darkest points along the note's right edge.
+  QPoint inArrows(195, 12);
+  for (int y = 12; y < 68; ++y)
+    for (int x = 195; x < 208; ++x)
+      if (lightness(on.pixel(x, y)) < lightness(on.pixel(inArrows))) inArrows = QPoint(x, y);
+  EXPECT_GT(lightness(off.pixel(inArrows)), lightness(on.pixel(inArrows))) << "grey arrows";
   // Colours set while disabled keep the greyed look; enabling brings the colours back.
   text.SetTextColor(RGB(0, 0, 0x80));
   EXPECT_GT(lightness(Snapshot().pixel(inLetters)), 100);

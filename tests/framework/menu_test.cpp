@@ -92,6 +92,18 @@ class MenuTest : public ::testing::Test {
     fw::RegisterApplication(&app);
   }
   void TearDown() override { fw::RegisterApplication(nullptr); }
+  // Shows `window` with the menu bar, the Print command's runs counted in `printed`;
+  // false where no window becomes active here.
+  bool ShowCountingPrints(QMainWindow& window, int& printed) {
+    window.setMenuBar(fw::CreateQMenuBar(*app.MenuBar, &window));
+    app._AddMenuHandler("ArchivioStampa", [&printed] {
+      ++printed;
+      return true;
+    });
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  }
   RecordingApp app;
 };
 
@@ -208,15 +220,8 @@ TEST_F(MenuTest, ChoosingAnItemRunsItsHandlerAndTheModelKeepsTheTick) {
 
 TEST_F(MenuTest, KeyboardShortcutsRunCommandsUnlessTheLockScreenIsUp) {
   QMainWindow window;
-  window.setMenuBar(fw::CreateQMenuBar(*app.MenuBar, &window));
   int printed = 0;
-  app._AddMenuHandler("ArchivioStampa", [&] {
-    ++printed;
-    return true;
-  });
-  window.show();
-  window.activateWindow();
-  if (!QTest::qWaitForWindowActive(&window)) GTEST_SKIP() << "no active window here";
+  if (!ShowCountingPrints(window, printed)) GTEST_SKIP() << "no active window here";
 
   // The item is enabled by the application only: the update before the key is taken
   // is what lets the shortcut through.
@@ -242,19 +247,12 @@ TEST_F(MenuTest, ShortcutsGoByTheKeysPlaceOnALayoutWithoutLatinLetters) {
   app.MenuBar->Append(Item("UntitledMenu3", "Edit", "", false));
   app.MenuBar->Child("UntitledMenu3")->Append(Item("EditUndo", "Annulla", "Cmd+Z", false));
   QMainWindow window;
-  window.setMenuBar(fw::CreateQMenuBar(*app.MenuBar, &window));
   auto* field = new QLineEdit;
   window.setCentralWidget(field);
   KeyCounter heard;
   field->installEventFilter(&heard);
   int printed = 0;
-  app._AddMenuHandler("ArchivioStampa", [&] {
-    ++printed;
-    return true;
-  });
-  window.show();
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  ASSERT_TRUE(ShowCountingPrints(window, printed));
   field->setFocus();
   const auto press = [&](int key, Qt::KeyboardModifiers mods, quint32 keysym, const QString& text) {
     const quint32 nativeMods = (mods & Qt::ShiftModifier ? 0x1 : 0) | (mods & Qt::ControlModifier ? 0x4 : 0);

@@ -5,11 +5,13 @@
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 #include "framework/edit_field_widget_qt.h"
+#include "framework/ibus_replacement.h"
 #include "framework/latin_key_qt.h"
 #include "framework/text.h"
 
@@ -213,6 +215,12 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
       // A dead key or the compose key gives the field no key press of its own: the
       // character it makes is the key the program hears of.
       auto* im = static_cast<QInputMethodEvent*>(event);
+      if (auto* line = qobject_cast<QLineEdit*>(from); line && line->hasSelectedText()) {
+        const int start = line->selectionStart(), end = line->selectionEnd();
+        const auto [first, length] =
+            ReplacementAsEditorsCount(im->replacementStart(), im->replacementLength(), line->cursorPosition(), start, end);
+        im->setCommitString(im->commitString(), first, length);
+      }
       if (from != editor_ || im->commitString().isEmpty()) return false;
       KeyContext context(false, false);
       if (!field_._RaiseKey("KeyDown", FromQ(im->commitString()))) return false;

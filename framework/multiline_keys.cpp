@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "framework/ibus_replacement.h"
 #include "framework/multiline_divisions_qt.h"
 #include "framework/multiline_editor_qt.h"
 #include "framework/text_qt.h"
@@ -526,6 +527,12 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
 }
 
 void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
+  if (const QTextCursor selected = textCursor(); selected.hasSelection()) {
+    const auto [from, length] =
+        ReplacementAsEditorsCount(e->replacementStart(), e->replacementLength(), TextPosition(selected.position()),
+                                  TextPosition(selected.selectionStart()), TextPosition(selected.selectionEnd()));
+    e->setCommitString(e->commitString(), from, length);
+  }
   if (const std::optional<String> lines = WithLineBreaks(e->commitString())) {
     if (e->replacementLength() == 0 && e->replacementStart() == 0) {
       // The commit as text set by code, then what is being composed after it.

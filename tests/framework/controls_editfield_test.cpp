@@ -1101,6 +1101,49 @@ TEST_F(EditFieldTest, SelectionCountsCharacters) {
   EXPECT_EQ(changes, 1);
 }
 
+// Reconversion in an IBus engine (Mozc's Henkan key on a selected word) takes the
+// selection away as text around the caret, counted as GTK counts it: the selection
+// still in the text, from the caret at its end. Only the word goes, in either field,
+// also where a long line divides within it, and undo brings it back.
+TEST_F(EditFieldTest, AnIBusReconversionReplacesTheSelectedWordAlone) {
+  const QByteArray module = qgetenv("QT_IM_MODULE");
+  qputenv("QT_IM_MODULE", "ibus");
+  const std::string longLine = std::string(2044, 'a') + "中野" + std::string(100, 'b');
+  struct Case {
+    bool multiLine;
+    std::string text;
+    int32_t at;  // where the word starts, in characters
+  };
+  // Past the run of a's, where a long line's failure shows.
+  const auto shown = [](const String& text) { return text.size() > 200 ? text.substr(2040) : text; };
+  for (const Case& c : {Case{false, "私の名前は中野です", 5}, Case{true, "私の名前は中野です", 5},
+                        Case{true, longLine, 2044}}) {
+    EditField& f = Field(c.multiLine, c.multiLine ? "nota_campo" : "riga_campo");
+    ShowActive();
+    f.SetFocus();
+    f.SetText(c.text);
+    f.SetSelStart(c.at);
+    f.SetSelLength(2);  // the caret after the word
+    QInputMethodEvent takeAway;
+    takeAway.setCommitString(QString(), -2, 2);
+    QApplication::sendEvent(Editor(f), &takeAway);
+    QInputMethodEvent composing(QStringLiteral("中の"), {});
+    QApplication::sendEvent(Editor(f), &composing);
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("中の"));
+    QApplication::sendEvent(Editor(f), &commit);
+    std::string expected = c.text;
+    expected.replace(expected.find("中野"), std::string("中野").size(), "中の");
+    EXPECT_EQ(shown(f.Text()), shown(expected)) << (c.multiLine ? "multi-line " : "one-line ") << c.at;
+    EXPECT_EQ(f.SelStart(), c.at + 2);
+    // (The multi-line editor, as the toolkit's, takes the word away as a step of its own.)
+    for (int step = 0; step < 2; ++step) QTest::keyClick(Editor(f), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shown(f.Text()), shown(c.text)) << "undone";
+  }
+  if (module.isNull()) qunsetenv("QT_IM_MODULE");
+  else qputenv("QT_IM_MODULE", module);
+}
+
 TEST_F(EditFieldTest, LookPropertiesReachTheEditor) {
   EditField& f = Field(false);
   f.SetPassword(true);

@@ -2,6 +2,7 @@
 #include "framework/application.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -124,12 +125,28 @@ void CreateToolkitApplication(int& argc, char** argv) {
   if (choose) ::unsetenv("QT_QPA_PLATFORM");
 }
 
+void IgnoreFileSizeLimit(int) {}
+
+// Under a file-size limit (ulimit -f) the kernel's SIGXFSZ ended the program half-way
+// through a save, taking every edit since the last one with it. Caught by a handler
+// that does nothing, the write fails with EFBIG instead, and the save fails and tells
+// as on a full disk. Unlike an ignored signal, a caught one is the default again in
+// the programs this one starts.
+void FailWritesPastTheFileSizeLimit() {
+  struct sigaction action {};
+  action.sa_handler = IgnoreFileSizeLimit;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  ::sigaction(SIGXFSZ, &action, nullptr);
+}
+
 }  // namespace
 
 void InitFramework(int& argc, char** argv) {
   // Before the toolkit: the address book's child starts none of it.
   internal::RunAddressBookChildIfAsked(argc, argv);
   if (QApplication::instance()) return;
+  FailWritesPastTheFileSizeLimit();
   // The toolkit keeps references to argc and argv: main's own variables outlive it.
   // The application object lives until the process ends, so it is never deleted.
   CreateToolkitApplication(argc, argv);

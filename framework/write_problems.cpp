@@ -18,6 +18,7 @@ namespace {
 WriteProblem FromLastError(const String& path) {
   switch (LastSaveError(path)) {
     case EDQUOT: return WriteProblem::QuotaUsedUp;
+    case EFBIG: return WriteProblem::PastSizeLimit;
     case EIO: return WriteProblem::DiskError;
     case ENAMETOOLONG: return WriteProblem::NameTooLong;
     case ENOSPC: return WriteProblem::DiskFull;

@@ -16,6 +16,7 @@ enum class WriteProblem {
   FolderInTheWay,  // a folder stands where the file goes
   DanglingLink,    // a link stands where the file goes, to a place that cannot be made
   QuotaUsedUp,     // the user may not have more on its disk, though the disk has room
+  PastSizeLimit,   // larger than the process may write (its file-size limit, ulimit -f)
   DiskError,       // its disk failed to write it (an I/O error)
   NameTooLong,     // its name is longer than its disk allows
   Unknown,

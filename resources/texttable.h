@@ -62,6 +62,7 @@ inline constexpr std::string_view kNoFolderReason = "its folder is missing";
 inline constexpr std::string_view kFolderInTheWayReason = "a folder is in its place";
 inline constexpr std::string_view kDanglingLinkReason = "a link in its place leads where nothing can be written";
 inline constexpr std::string_view kQuotaUsedUpReason = "the user's disk quota is used up";
+inline constexpr std::string_view kPastSizeLimitReason = "it is larger than the program's file-size limit allows";
 inline constexpr std::string_view kDiskErrorReason = "the disk reported an error while writing it";
 inline constexpr std::string_view kNameTooLongReason = "its name is too long for its disk";
 inline constexpr std::string_view kUnknownReason = "it could not be written";

@@ -20,6 +20,7 @@ fw::String Why(fw::WriteProblem problem) {
     case fw::WriteProblem::FolderInTheWay: return fw::String(resources::kFolderInTheWayReason);
     case fw::WriteProblem::DanglingLink: return fw::String(resources::kDanglingLinkReason);
     case fw::WriteProblem::QuotaUsedUp: return fw::String(resources::kQuotaUsedUpReason);
+    case fw::WriteProblem::PastSizeLimit: return fw::String(resources::kPastSizeLimitReason);
     case fw::WriteProblem::DiskError: return fw::String(resources::kDiskErrorReason);
     case fw::WriteProblem::NameTooLong: return fw::String(resources::kNameTooLongReason);
     case fw::WriteProblem::Unknown: break;

@@ -74,6 +74,11 @@ class Program {
     std::vector<std::string> args{root_ + "/app/velqora"};
     if (withoutPrivileges && ::geteuid() == 0)
       args.insert(args.begin(), {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"});
+    if (!limits_.empty()) {
+      args.insert(args.begin(), "--");
+      args.insert(args.begin(), limits_.begin(), limits_.end());
+      args.insert(args.begin(), "/usr/bin/prlimit");
+    }
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -89,6 +94,8 @@ class Program {
 
   // A variable the program is started with besides its own.
   void AddToEnvironment(const std::string& variable) { environment_.push_back(variable); }
+  // A resource limit it is started under, as prlimit takes it ("--fsize=8192").
+  void AddLimit(const std::string& limit) { limits_.push_back(limit); }
 
   std::string Output() const { return ReadFile(root_ + "/output-" + std::to_string(started_) + ".txt"); }
 
@@ -173,7 +180,7 @@ class Program {
   int status_ = 0;
   bool waited_ = true;
   int started_ = 0;
-  std::vector<std::string> environment_;
+  std::vector<std::string> environment_, limits_;
 
   // The whole-file locks this process holds, as the system lists them:
   // "1: FLOCK  ADVISORY  WRITE <pid> <device:inode> 0 EOF".
@@ -854,6 +861,31 @@ TEST_F(ProgramProcess, WhatAKilledSaveLeftGoesAtTheNextStartAndTheUsersFilesStay
   ASSERT_EQ(next.Signal(SIGTERM), 0);
   for (const std::string& leftover : leftovers) EXPECT_FALSE(fs::exists(leftover)) << leftover;
   for (const auto& [path, text] : mine) EXPECT_EQ(ReadFile(path), text) << path;
+  ExpectTheQuitSaveInBothCopies();
+}
+
+// Mend: under a file-size limit smaller than the notes (ulimit -f), the quit's save of
+// them fails as on a full disk: the old file stays, nothing is left beside it, the user
+// is told, and the other files are saved. The kernel's SIGXFSZ ended the program
+// half-way through the save, and every edit since the last one was lost.
+TEST_F(ProgramProcess, AFileSizeLimitFailsOnlyTheSavesThatPassItAndIsTold) {
+  const std::string notes = "diary database/" + ThisYear() + "n.txt";
+  const std::string old = YearNotes(std::string(20000, 'n'));
+  WriteFile(app(notes), old);
+  WriteFile(root_ + "/config/velqora diary database/" + ThisYear() + "n.txt", old);
+  Program program(root_);
+  program.AddLimit("--fsize=8192");
+  program.Start();
+  ASSERT_TRUE(program.WaitUntilItCatchesSignals(60s)) << program.Output();
+  const int status = program.Signal(SIGTERM);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_NE(program.Output().find("Could not save " + ThisYear() + "n.txt.\n" + app(notes) +
+                                  ": it is larger than the program's file-size limit allows\n"),
+            std::string::npos)
+      << program.Output();
+  EXPECT_EQ(ReadFile(app(notes)), old);
+  EXPECT_EQ(ReadFile(root_ + "/config/velqora diary database/" + ThisYear() + "n.txt"), old);
+  for (const auto& [path, text] : Files()) EXPECT_EQ(path.find(".velqora-save-"), std::string::npos) << path;
   ExpectTheQuitSaveInBothCopies();
 }
 

@@ -2,6 +2,9 @@
 #include "framework/application.h"
 
 #include <QApplication>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -140,9 +143,20 @@ void FailWritesPastTheFileSizeLimit() {
   ::sigaction(SIGXFSZ, &action, nullptr);
 }
 
+// A launcher may start the program with its standard streams closed (program <&- >&-
+// 2>&-). The next files opened would take their numbers, and what the toolkit writes
+// to standard error would go into them: into the pipe that wakes the program on a
+// signal, it ended the program at the first warning. Each closed one is opened on
+// /dev/null before anything else is opened.
+void OpenClosedStandardStreams() {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd)
+    if (::fcntl(fd, F_GETFD) < 0 && ::open("/dev/null", O_RDWR) < 0) return;
+}
+
 }  // namespace
 
 void InitFramework(int& argc, char** argv) {
+  OpenClosedStandardStreams();
   // Before the toolkit: the address book's child starts none of it.
   internal::RunAddressBookChildIfAsked(argc, argv);
   if (QApplication::instance()) return;

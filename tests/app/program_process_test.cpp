@@ -85,8 +85,12 @@ class Program {
     posix_spawn_file_actions_t io;
     posix_spawn_file_actions_init(&io);
     const std::string log = root_ + "/output-" + std::to_string(++started_) + ".txt";
-    posix_spawn_file_actions_addopen(&io, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_adddup2(&io, 1, 2);
+    if (withoutStandardStreams_) {
+      for (int fd : {0, 1, 2}) posix_spawn_file_actions_addclose(&io, fd);
+    } else {
+      posix_spawn_file_actions_addopen(&io, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      posix_spawn_file_actions_adddup2(&io, 1, 2);
+    }
     ASSERT_EQ(posix_spawn(&pid_, argv[0], &io, nullptr, argv.data(), envp.data()), 0);
     posix_spawn_file_actions_destroy(&io);
     waited_ = false;
@@ -94,6 +98,9 @@ class Program {
 
   // A variable the program is started with besides its own.
   void AddToEnvironment(const std::string& variable) { environment_.push_back(variable); }
+  // Started with its standard input, output and error closed, as some launchers start
+  // programs; it then has no Output().
+  void CloseStandardStreams() { withoutStandardStreams_ = true; }
   // A resource limit it is started under, as prlimit takes it ("--fsize=8192").
   void AddLimit(const std::string& limit) { limits_.push_back(limit); }
 
@@ -178,7 +185,7 @@ class Program {
   std::string root_;
   pid_t pid_ = -1;
   int status_ = 0;
-  bool waited_ = true;
+  bool waited_ = true, withoutStandardStreams_ = false;
   int started_ = 0;
   std::vector<std::string> environment_, limits_;
 
@@ -887,6 +894,23 @@ TEST_F(ProgramProcess, AFileSizeLimitFailsOnlyTheSavesThatPassItAndIsTold) {
   EXPECT_EQ(ReadFile(root_ + "/config/velqora diary database/" + ThisYear() + "n.txt"), old);
   for (const auto& [path, text] : Files()) EXPECT_EQ(path.find(".velqora-save-"), std::string::npos) << path;
   ExpectTheQuitSaveInBothCopies();
+}
+
+// Mend: started with its standard streams closed (program <&- >&- 2>&-), the program
+// runs until asked to end, and no file of its own takes in what is written to standard
+// error. The pipe its signals wake it through took descriptors 1 and 2, and the first
+// warning the toolkit wrote to standard error ended the program as a signal would.
+TEST_F(ProgramProcess, WithoutStandardStreamsItRunsUntilAskedToEnd) {
+  Program program(root_);
+  program.CloseStandardStreams();
+  program.Start();
+  ASSERT_TRUE(program.WaitUntilItCatchesSignals(60s));
+  ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty());
+  ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << "it ended by itself";
+  EXPECT_EQ(program.Signal(SIGTERM), 0);
+  ExpectTheQuitSaveInBothCopies();
+  for (const std::string& lock : {app("velqora.lock"), root_ + "/config/velqora diary prefs/velqora.lock"})
+    EXPECT_EQ(ReadFile(lock), "") << lock;
 }
 
 // Mend: with the program's folder not writable, the data and the language file beside

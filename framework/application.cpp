@@ -128,19 +128,22 @@ void CreateToolkitApplication(int& argc, char** argv) {
   if (choose) ::unsetenv("QT_QPA_PLATFORM");
 }
 
-void IgnoreFileSizeLimit(int) {}
+void DoNothing(int) {}
 
-// Under a file-size limit (ulimit -f) the kernel's SIGXFSZ ended the program half-way
-// through a save, taking every edit since the last one with it. Caught by a handler
-// that does nothing, the write fails with EFBIG instead, and the save fails and tells
-// as on a full disk. Unlike an ignored signal, a caught one is the default again in
+// Two signals end the program at a write by default, whatever it was writing: SIGXFSZ
+// under a file-size limit (ulimit -f), half-way through a save, and SIGPIPE on a pipe
+// nobody reads, as a warning goes to standard error into a reader that has gone
+// (program 2>&1 | true) or to a display that has gone; every edit since the last save
+// went with it. Caught by a handler that does nothing, the write fails instead (EFBIG,
+// EPIPE): a save then fails and tells as on a full disk, and the display's watch sees
+// the broken connection. Unlike an ignored signal, a caught one is the default again in
 // the programs this one starts.
-void FailWritesPastTheFileSizeLimit() {
+void FailWritesInsteadOfEnding() {
   struct sigaction action {};
-  action.sa_handler = IgnoreFileSizeLimit;
+  action.sa_handler = DoNothing;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  ::sigaction(SIGXFSZ, &action, nullptr);
+  for (int signal : {SIGXFSZ, SIGPIPE}) ::sigaction(signal, &action, nullptr);
 }
 
 // A launcher may start the program with its standard streams closed (program <&- >&-
@@ -160,7 +163,7 @@ void InitFramework(int& argc, char** argv) {
   // Before the toolkit: the address book's child starts none of it.
   internal::RunAddressBookChildIfAsked(argc, argv);
   if (QApplication::instance()) return;
-  FailWritesPastTheFileSizeLimit();
+  FailWritesInsteadOfEnding();
   // The toolkit keeps references to argc and argv: main's own variables outlive it.
   // The application object lives until the process ends, so it is never deleted.
   CreateToolkitApplication(argc, argv);

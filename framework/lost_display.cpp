@@ -15,7 +15,6 @@
 #include <QGuiApplication>
 #include <QThread>
 #include <X11/Xlib.h>
-#include <csignal>
 #include <cstdio>
 #include <utility>
 #include <glib.h>
@@ -75,8 +74,6 @@ void QuitOnToolkitLostConnection(QtMsgType type, const QMessageLogContext& conte
   if (gToolkitMessages) gToolkitMessages(type, context, message);
 }
 
-void IgnoreBrokenPipe(int) {}
-
 }  // namespace
 
 // Only on an X display; the source only where the toolkit's main loop is GLib's (its
@@ -85,15 +82,8 @@ void WatchForLostDisplay() {
   auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   if (!x11 || !x11->connection()) return;
   // The X library writes to a display that has gone without sparing the program
-  // SIGPIPE, which ended it before any of the watches below could save. Caught by a
-  // handler that does nothing, the write fails instead and the watches see the broken
-  // connection; unlike an ignored signal, a caught one is the default again in the
-  // programs this one starts.
-  struct sigaction brokenPipe {};
-  brokenPipe.sa_handler = IgnoreBrokenPipe;
-  sigemptyset(&brokenPipe.sa_mask);
-  brokenPipe.sa_flags = SA_RESTART;
-  ::sigaction(SIGPIPE, &brokenPipe, nullptr);
+  // SIGPIPE; the framework catches it from the start (InitFramework), so the write
+  // fails instead and the watches below see the broken connection.
   XSetIOErrorHandler(QuitOnXlibLostConnection);
   gToolkitMessages = qInstallMessageHandler(QuitOnToolkitLostConnection);
   auto* loop = QAbstractEventDispatcher::instance();

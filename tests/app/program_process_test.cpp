@@ -85,14 +85,21 @@ class Program {
     posix_spawn_file_actions_t io;
     posix_spawn_file_actions_init(&io);
     const std::string log = root_ + "/output-" + std::to_string(++started_) + ".txt";
+    int unread[2] = {-1, -1};
     if (withoutStandardStreams_) {
       for (int fd : {0, 1, 2}) posix_spawn_file_actions_addclose(&io, fd);
+    } else if (outputUnread_) {
+      ASSERT_EQ(::pipe2(unread, O_CLOEXEC), 0);
+      posix_spawn_file_actions_adddup2(&io, unread[1], 1);
+      posix_spawn_file_actions_adddup2(&io, 1, 2);
     } else {
       posix_spawn_file_actions_addopen(&io, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
       posix_spawn_file_actions_adddup2(&io, 1, 2);
     }
     ASSERT_EQ(posix_spawn(&pid_, argv[0], &io, nullptr, argv.data(), envp.data()), 0);
     posix_spawn_file_actions_destroy(&io);
+    for (int fd : unread)
+      if (fd >= 0) ::close(fd);
     waited_ = false;
   }
 
@@ -101,6 +108,9 @@ class Program {
   // Started with its standard input, output and error closed, as some launchers start
   // programs; it then has no Output().
   void CloseStandardStreams() { withoutStandardStreams_ = true; }
+  // Started with its standard output and error into a pipe nobody reads any more, as
+  // "program 2>&1 | true"; it then has no Output().
+  void LeaveOutputUnread() { outputUnread_ = true; }
   // A resource limit it is started under, as prlimit takes it ("--fsize=8192").
   void AddLimit(const std::string& limit) { limits_.push_back(limit); }
 
@@ -185,7 +195,7 @@ class Program {
   std::string root_;
   pid_t pid_ = -1;
   int status_ = 0;
-  bool waited_ = true, withoutStandardStreams_ = false;
+  bool waited_ = true, withoutStandardStreams_ = false, outputUnread_ = false;
   int started_ = 0;
   std::vector<std::string> environment_, limits_;
 
@@ -896,21 +906,28 @@ TEST_F(ProgramProcess, AFileSizeLimitFailsOnlyTheSavesThatPassItAndIsTold) {
   ExpectTheQuitSaveInBothCopies();
 }
 
-// Mend: started with its standard streams closed (program <&- >&- 2>&-), the program
-// runs until asked to end, and no file of its own takes in what is written to standard
-// error. The pipe its signals wake it through took descriptors 1 and 2, and the first
-// warning the toolkit wrote to standard error ended the program as a signal would.
-TEST_F(ProgramProcess, WithoutStandardStreamsItRunsUntilAskedToEnd) {
-  Program program(root_);
-  program.CloseStandardStreams();
-  program.Start();
-  ASSERT_TRUE(program.WaitUntilItCatchesSignals(60s));
-  ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty());
-  ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << "it ended by itself";
-  EXPECT_EQ(program.Signal(SIGTERM), 0);
-  ExpectTheQuitSaveInBothCopies();
-  for (const std::string& lock : {app("velqora.lock"), root_ + "/config/velqora diary prefs/velqora.lock"})
-    EXPECT_EQ(ReadFile(lock), "") << lock;
+// Mend: started with its standard streams closed (program <&- >&- 2>&-), or writing
+// into a pipe whose reader has gone (program 2>&1 | true), the program runs until asked
+// to end, and no file of its own takes in what is written to standard error. Closed,
+// the pipe its signals wake it through took descriptors 1 and 2, and the first warning
+// the toolkit wrote to standard error ended the program as a signal would; unread, the
+// SIGPIPE of that warning ended it unsaved, at start-up or in the middle of typing.
+TEST_F(ProgramProcess, WithItsOutputClosedOrUnreadItRunsUntilAskedToEnd) {
+  for (const bool closed : {true, false}) {
+    SCOPED_TRACE(closed ? "closed" : "unread");
+    fs::remove(app("vlqprefs.txt"));
+    Program program(root_);
+    if (closed) program.CloseStandardStreams();
+    else program.LeaveOutputUnread();
+    program.Start();
+    ASSERT_TRUE(program.WaitUntilItCatchesSignals(60s));
+    ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty());
+    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << "it ended by itself";
+    EXPECT_EQ(program.Signal(SIGTERM), 0);
+    ExpectTheQuitSaveInBothCopies();
+    for (const std::string& lock : {app("velqora.lock"), root_ + "/config/velqora diary prefs/velqora.lock"})
+      EXPECT_EQ(ReadFile(lock), "") << lock;
+  }
 }
 
 // Mend: with the program's folder not writable, the data and the language file beside

@@ -19,6 +19,7 @@ enum class WriteProblem {
   PastSizeLimit,   // larger than the process may write (its file-size limit, ulimit -f)
   DiskError,       // its disk failed to write it (an I/O error)
   NameTooLong,     // its name is longer than its disk allows
+  NoMemory,        // the program could not get the memory to put it together
   Unknown,
 };
 

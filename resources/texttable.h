@@ -65,6 +65,7 @@ inline constexpr std::string_view kQuotaUsedUpReason = "the user's disk quota is
 inline constexpr std::string_view kPastSizeLimitReason = "it is larger than the program's file-size limit allows";
 inline constexpr std::string_view kDiskErrorReason = "the disk reported an error while writing it";
 inline constexpr std::string_view kNameTooLongReason = "its name is too long for its disk";
+inline constexpr std::string_view kNoMemoryReason = "there was not enough memory to save it";
 inline constexpr std::string_view kUnknownReason = "it could not be written";
 // A printout that the printer's queue did not take: the printer, then the queue's reason.
 inline constexpr std::string_view kCouldNotPrintMessage = "Could not print on ^0: ^1";

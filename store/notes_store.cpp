@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <new>
 #include <optional>
 
 #include "framework/devices.h"
@@ -265,9 +266,14 @@ YearOnDisk& OnDisk() {
   return year;
 }
 
+// The folders that hold a copy of the year's files, the application's first.
+std::array<fw::FolderItem, 2> NotesFolders() {
+  return {fw::ApplicationFolder().Child(fmt::kAppNotesFolder), fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)};
+}
+
 // Each copy is written on its own: a folder that cannot be written (an application
 // folder is often read-only) stops neither the other copy nor anything after.
-SaveReport SaveYear() {
+SaveReport WriteYear() {
   YearOnDisk saved{nota, fontecolore};
   const std::vector<fw::String> notes = NotesLines();
   const std::vector<fw::String> styles = StylesLines();
@@ -277,8 +283,7 @@ SaveReport SaveYear() {
   // The application's folder itself is never made again: gone, it went with its stick.
   const fw::FolderItem application = fw::ApplicationFolder();
   const bool applicationThere = application.Directory();
-  for (const fw::FolderItem& folder : {application.Child(fmt::kAppNotesFolder),
-                                       fw::PreferencesFolder().Child(fmt::kPrefsNotesFolder)}) {
+  for (const fw::FolderItem& folder : NotesFolders()) {
     const bool inApplication = folder.Parent().AbsolutePath() == application.AbsolutePath();
     const bool folderReady = (applicationThere || !inApplication) && textfiles::EnsureFolder(folder);
     const fw::FolderItem notesFile = folder.Child(fmt::YearNotesFileName(annoload));
@@ -295,6 +300,20 @@ SaveReport SaveYear() {
   if (notesWritten) OnDisk().notes = std::move(saved.notes);
   if (stylesWritten) OnDisk().styles = std::move(saved.styles);
   return report;
+}
+
+// A year too large for the memory the program may have (an address-space limit) is
+// written nowhere, and told so: the save that failed silently let a quit go on.
+SaveReport SaveYear() {
+  try {
+    return WriteYear();
+  } catch (const std::bad_alloc&) {
+    std::vector<fw::FolderItem> copies;
+    for (const fw::FolderItem& folder : NotesFolders())
+      for (const fw::String& name : {fmt::YearNotesFileName(annoload), fmt::YearStylesFileName(annoload)})
+        copies.push_back(folder.Child(name));
+    return SaveReport::NoneWrittenForLackOfMemory(copies);
+  }
 }
 
 }  // namespace

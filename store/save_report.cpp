@@ -23,6 +23,7 @@ fw::String Why(fw::WriteProblem problem) {
     case fw::WriteProblem::PastSizeLimit: return fw::String(resources::kPastSizeLimitReason);
     case fw::WriteProblem::DiskError: return fw::String(resources::kDiskErrorReason);
     case fw::WriteProblem::NameTooLong: return fw::String(resources::kNameTooLongReason);
+    case fw::WriteProblem::NoMemory: return fw::String(resources::kNoMemoryReason);
     case fw::WriteProblem::Unknown: break;
   }
   return fw::String(resources::kUnknownReason);
@@ -69,6 +70,12 @@ fw::String NewCopyProblemsText(const SaveReport& report) {
 void SaveReport::Add(const fw::FolderItem& copy, bool written, uint64_t bytes) {
   // Why is asked at once, while the place is as the failed write left it.
   copies_.push_back({copy, written, written ? fw::WriteProblem::Unknown : fw::WhyNotWritten(copy, bytes)});
+}
+
+SaveReport SaveReport::NoneWrittenForLackOfMemory(const std::vector<fw::FolderItem>& copies) {
+  SaveReport report;
+  for (const fw::FolderItem& copy : copies) report.copies_.push_back({copy, false, fw::WriteProblem::NoMemory});
+  return report;
 }
 
 void SaveReport::Merge(const SaveReport& other) {

@@ -18,6 +18,9 @@ class SaveReport {
  public:
   // One copy of a file; `bytes` is the size it was to have (to tell why it failed).
   void Add(const fw::FolderItem& copy, bool written, uint64_t bytes);
+  // A save that could not get the memory to put its files together wrote none of
+  // `copies`, and left each as it was.
+  static SaveReport NoneWrittenForLackOfMemory(const std::vector<fw::FolderItem>& copies);
   void Merge(const SaveReport& other);
 
   // Every copy of every file was written (also when there was nothing to write).

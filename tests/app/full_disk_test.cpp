@@ -1,9 +1,12 @@
 // The program's saves on a really full disk: both data folders on a small tmpfs filled
 // to its last block. Saving all, quitting and the preferences fail, the files of the
 // last save stay whole, the failure is reported, and the user is told which file and
-// why; at quit the user may stay.
+// why; at quit the user may stay. So too where the save cannot get the memory it needs.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -202,6 +205,64 @@ TEST_F(FullDisk, ADamagedCopyIsKeptAsideEvenWithoutRoomForACopy) {
   EXPECT_EQ(testsupport::ReadFile(damaged + ".bak"), cut);
   ASSERT_EQ(told.size(), 1u);
   EXPECT_EQ(told[0], damaged + " was damaged.\r\rIt was kept as 2026n.txt.bak beside it, and the other copy was used.");
+}
+
+// The address space the process has mapped, in bytes.
+uint64_t MappedBytes() {
+  for (const std::string& line : testsupport::SplitLines(testsupport::ReadFile("/proc/self/status")))
+    if (line.rfind("VmSize:", 0) == 0) return std::stoull(line.substr(7)) * 1024;
+  return 0;
+}
+
+// Mend: a quit's save that cannot get the memory to put the notes together (a large
+// note under an address-space limit, ulimit -v) keeps the old files and asks whether
+// to quit anyway, telling which file and why; the failure was told nowhere and the
+// quit went on, and the notes typed since the last save were lost. The test runs once
+// more in a child process whose address space is limited, and takes its result.
+TEST(SaveWithoutMemory, AQuitSaveThatCannotGetMemoryKeepsTheOldFilesAndAsks) {
+  if (!std::getenv("VELQORA_SAVE_UNDER_MEMORY_LIMIT")) {
+    const std::string command = "VELQORA_SAVE_UNDER_MEMORY_LIMIT=1 '" + fs::read_symlink("/proc/self/exe").string() +
+                                "' --gtest_filter=SaveWithoutMemory.* 2>&1";
+    FILE* child = ::popen(command.c_str(), "r");
+    ASSERT_NE(child, nullptr);
+    std::string output;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, child)) > 0;) output.append(buffer, n);
+    const int status = ::pclose(child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0 && output.find("[  PASSED  ] 1 test.") != std::string::npos)
+        << output;
+    return;
+  }
+  testsupport::TempFolders folders;
+  std::vector<fw::String> asked;
+  fw::SetQuestionHandlerForTesting([&](const fw::String& text) {
+    asked.push_back(text);
+    return false;
+  });
+  Globali::annoload = 2026;
+  Globali::nota.Redim(31, 12);
+  Globali::fontecolore.Redim(31, 12);
+  Globali::ripristinanote();
+  Globali::nota(1, 1) = "old note";
+  ASSERT_TRUE(Globali::salvanote());
+  const std::string notes = folders.app() + "/diary database/2026n.txt";
+  const std::string before = testsupport::ReadFile(notes);
+
+  std::string large;
+  for (const std::string line(79, 'n'); large.size() < (64u << 20);) large += line + "\r";
+  Globali::nota(2, 1) = std::move(large);
+  Globali::pref_autosave = true;
+  const struct rlimit limit = {MappedBytes() + (16u << 20), RLIM_INFINITY};
+  ASSERT_EQ(::setrlimit(RLIMIT_AS, &limit), 0);
+  App application;
+  EXPECT_TRUE(application.Event_CancelQuit()) << "the user stays";
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_NE(asked[0].find("Could not save 2026n.txt.\r" + notes + ": there was not enough memory to save it"),
+            std::string::npos)
+      << asked[0];
+  EXPECT_EQ(testsupport::ReadFile(notes), before);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folders.app() + "/diary database"), fs::directory_iterator()), 2)
+      << "nothing is left beside the files";
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QUtf8StringView>
+#include <limits.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,10 +37,20 @@ bool CanWriteInto(const QString& folder) {
   return QFileInfo(folder).isDir() && ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
 }
 
-// The executable's folder is there but cannot be written. Gone, it answers as when it was
-// last seen: saves that went to the fallback go on there (a write-protected stick pulled
-// out), those that went beside the program fail there and say so.
+// A folder named in another character set than UTF-8 (an old disk's Latin-1) has no
+// name the program's paths can hold: the name read back names no folder.
+bool ExecutableFolderNamedInUtf8() {
+  char target[PATH_MAX];
+  const ssize_t size = ::readlink("/proc/self/exe", target, sizeof target);
+  return size <= 0 || QUtf8StringView(target, size).isValidUtf8();
+}
+
+// The executable's folder is there but cannot be written, or cannot be named. Gone, it
+// answers as when it was last seen: saves that went to the fallback go on there (a
+// write-protected stick pulled out), those that went beside the program fail there and
+// say so.
 bool FallsBack(const QString& exeFolder) {
+  if (!ExecutableFolderNamedInUtf8()) return true;
   static QString lastSeen;
   static bool lastFellBack = false;
   if (!QFileInfo::exists(exeFolder)) return exeFolder == lastSeen && lastFellBack;

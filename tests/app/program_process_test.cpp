@@ -970,6 +970,27 @@ TEST_F(ProgramProcess, AProgramFolderThatCannotBeWrittenHasItsDataReadAndSavedWh
   EXPECT_EQ(ReadFile(app(notes)), YearNotes("beside the program"));
 }
 
+// Mend: a program folder whose name is no UTF-8 (made under another character set, as
+// an old disk's Latin-1) is treated as one that cannot be written: the data go to the
+// fallback folder and the quit tells of nothing. The program took the name's bytes for
+// another folder, wrote no copy of any file beside itself, and at every quit claimed a
+// file with no name lost, in a question whether to quit anyway.
+TEST_F(ProgramProcess, AProgramFolderNamedInAnotherCharacterSetHasItsDataSavedWhereItCanBe) {
+  const std::string latin1 = root_ + "/Citt\xe0";
+  fs::rename(root_ + "/app", latin1);
+  fs::create_directory_symlink(latin1, root_ + "/app");
+  Program program(root_);
+  program.Start();
+  ASSERT_TRUE(program.WaitUntilItCatchesSignals(60s));
+  ASSERT_EQ(program.Signal(SIGTERM), 0) << program.Output();
+  EXPECT_EQ(program.Output().find("Could not save"), std::string::npos) << program.Output();
+  const std::string fallback = root_ + "/data/velqora/";
+  EXPECT_TRUE(fs::exists(fallback + "vlqcont.txt"));
+  EXPECT_EQ(ReadFile(fallback + "vlqcont.txt"), ReadFile(prefsContacts()));
+  EXPECT_EQ(NotesFiles(fallback + "diary database").size(), 1u);
+  EXPECT_EQ(SplitLines(ReadFile(fallback + "vlqprefs.txt")).size(), 15u);
+}
+
 // Mend: without HOME and the XDG variables, the Preferences copies go to the home
 // folder the user database names. The user nobody's is not there: the quit tells that
 // the second copies could not be kept there (which file, which folder, why).

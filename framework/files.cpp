@@ -140,7 +140,11 @@ bool FolderItem::CreateAsFolder() const {
   bool stopped = false;
   for (size_t end = path_.find('/', 1); ; end = path_.find('/', end + 1)) {
     const std::string step = path_.substr(0, end);
-    const bool failed = ::mkdir(step.c_str(), S_IRWXU) != 0 && errno != EEXIST;
+    const bool made = ::mkdir(step.c_str(), S_IRWXU) == 0;
+    // A umask can only take rights away; one that took the owner's (0777) is undone
+    // here, or the folder could not be used, in this run or the next.
+    if (made) (void)::chmod(step.c_str(), S_IRWXU);
+    const bool failed = !made && errno != EEXIST;
     NoteSaveError(step, failed && !stopped ? errno : 0);
     stopped = stopped || failed;
     if (end == String::npos) break;

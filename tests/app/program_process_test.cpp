@@ -991,6 +991,29 @@ TEST_F(ProgramProcess, AProgramFolderNamedInAnotherCharacterSetHasItsDataSavedWh
   EXPECT_EQ(SplitLines(ReadFile(fallback + "vlqprefs.txt")).size(), 15u);
 }
 
+// Mend: under a umask that takes every right (0777), the folders and the lock files the
+// program makes are still its owner's to use, in this run and the next: the notes
+// folders were made with no rights at all, so that the quit could save no notes
+// there, and the next start could not take its lock.
+TEST_F(ProgramProcess, UnderAUmaskThatTakesEveryRightTheOwnerKeepsTheFoldersAndLocksItMakes) {
+  GiveFoldersToNobody();
+  for (int start = 1; start <= 2; ++start) {
+    SCOPED_TRACE(start);
+    Program program(root_);
+    const mode_t mask = ::umask(0777);
+    program.Start(true);
+    ::umask(mask);
+    ASSERT_TRUE(program.WaitUntilItHoldsItsFolders(60s)) << program.Output();
+    ASSERT_EQ(program.Signal(SIGTERM), 0) << program.Output();
+    EXPECT_EQ(program.Output().find("Could not save"), std::string::npos) << program.Output();
+    ExpectTheQuitSaveInBothCopies();
+  }
+  for (const std::string& made : {app("diary database"), root_ + "/config/velqora diary database"})
+    EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
+  for (const std::string& lock : {app("velqora.lock"), root_ + "/config/velqora diary prefs/velqora.lock"})
+    EXPECT_EQ(fs::status(lock).permissions(), fs::perms::owner_read | fs::perms::owner_write) << lock;
+}
+
 // Mend: without HOME and the XDG variables, the Preferences copies go to the home
 // folder the user database names. The user nobody's is not there: the quit tells that
 // the second copies could not be kept there (which file, which folder, why).

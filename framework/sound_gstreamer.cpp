@@ -9,7 +9,13 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <utility>
 
 #include "framework/aiff_to_wav.h"
@@ -59,17 +65,55 @@ const Gst& Library() {
   return gst;
 }
 
+// Where the pipelines change state. A change waits for the output device: a sound
+// server that takes connections but never answers (stopped, or hung) holds each one
+// for half a minute and more, and on the program's thread the clock and the reminder
+// window would stop with it. One thread does every change in the order asked, so a
+// sound stopped right after it started ends stopped. It is never ended: at the
+// process's end it may still be waiting for the server.
+class StateChanges {
+ public:
+  static void Ask(std::function<void()> change) {
+    static StateChanges* const changes = new StateChanges;
+    {
+      const std::lock_guard<std::mutex> lock(changes->mutex_);
+      changes->waiting_.push_back(std::move(change));
+    }
+    changes->wake_.notify_one();
+  }
+
+ private:
+  StateChanges() { std::thread([this] { Run(); }).detach(); }
+  void Run() {
+    for (;;) {
+      std::unique_lock<std::mutex> lock(mutex_);
+      wake_.wait(lock, [this] { return !waiting_.empty(); });
+      std::function<void()> change = std::move(waiting_.front());
+      waiting_.pop_front();
+      lock.unlock();
+      change();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<std::function<void()>> waiting_;
+};
+
 }  // namespace
 
 SoundPipeline::SoundPipeline(String path, bool aiff) : path_(std::move(path)), aiff_(aiff) {}
 SoundPipeline::SoundPipeline(InMemoryWav wav) : wav_(std::move(wav.bytes)) {}
 
+// The player may still read the file until it is taken down, so the file goes after it.
 SoundPipeline::~SoundPipeline() {
-  if (pipeline_) {
-    Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
-    Library().gst_object_unref(pipeline_);
-  }
-  if (file_ >= 0) ::close(file_);
+  StateChanges::Ask([pipeline = pipeline_, file = file_] {
+    if (pipeline) {
+      Library().gst_element_set_state(pipeline, GST_STATE_NULL);
+      Library().gst_object_unref(pipeline);
+    }
+    if (file >= 0) ::close(file);
+  });
 }
 
 namespace {
@@ -122,15 +166,22 @@ void SoundPipeline::Start(bool looping) {
   looping_ = looping;
   playing_ = false;
   if (!Make()) return;
-  // Down to nothing first: the sound starts from the beginning, and the bus forgets
-  // the end or the error of the previous play.
-  Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
-  playing_ = Library().gst_element_set_state(pipeline_, GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
+  // Down to nothing first: the sound starts from the beginning. The bus forgets the
+  // end or the error of the previous play here already, as no Poll may take it for this one's.
+  while (DrainedAnError()) {
+  }
+  playing_ = true;
+  const int start = ++starts_;
+  StateChanges::Ask([pipeline = pipeline_, start, failed = failedStart_] {
+    Library().gst_element_set_state(pipeline, GST_STATE_NULL);
+    if (Library().gst_element_set_state(pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) *failed = start;
+  });
 }
 
 void SoundPipeline::Stop() {
   playing_ = false;
-  if (pipeline_) Library().gst_element_set_state(pipeline_, GST_STATE_NULL);
+  if (pipeline_)
+    StateChanges::Ask([pipeline = pipeline_] { Library().gst_element_set_state(pipeline, GST_STATE_NULL); });
 }
 
 void SoundPipeline::PlayAgain() {
@@ -164,6 +215,10 @@ bool SoundPipeline::LastsNothing() const {
 
 bool SoundPipeline::Poll() {
   if (!playing_) return false;
+  if (*failedStart_ == starts_) {
+    Stop();
+    return false;
+  }
   const Gst& g = Library();
   GstBus* bus = g.gst_element_get_bus(pipeline_);
   while (playing_) {

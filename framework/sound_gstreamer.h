@@ -3,7 +3,9 @@
 // linked: a program that plays no sound maps none of it. Without GStreamer, without a
 // plugin for the file's format or without an output device, playing is silent and the
 // sound simply is not playing.
+#include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "framework/text.h"
@@ -24,7 +26,8 @@ struct InMemoryWav {
 };
 
 // One file's pipeline, made on the first Start. Used from one thread only; nothing
-// here waits for the sound.
+// here waits for the sound, nor for the output device: the pipeline changes state on a
+// thread of its own, and one that cannot start is told by the next Poll.
 class SoundPipeline {
  public:
   // `aiff`: the file is AIFF, which plays converted to WAV (aiff_to_wav.h) as it is
@@ -62,6 +65,9 @@ class SoundPipeline {
   _GstElement* pipeline_ = nullptr;  // owned
   bool looping_ = false;
   bool playing_ = false;
+  int starts_ = 0;  // the Starts so far, the last of which is playing_
+  // The last Start whose pipeline would not play: its number, set from the state changes' thread.
+  std::shared_ptr<std::atomic<int>> failedStart_ = std::make_shared<std::atomic<int>>(0);
 };
 
 }  // namespace fw::internal

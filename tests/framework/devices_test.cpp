@@ -1,14 +1,18 @@
 // The device seams: what tests see instead of beeps, boxes, speech, sound and browsers.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -277,6 +281,58 @@ TEST_F(DeviceSound, ADamagedAiffGivesNoSound) {
     sound->PlayLooping();
     EXPECT_FALSE(sound->IsPlaying()) << what;
   }
+}
+
+// A sound server that takes connections and never answers, as a stopped or hung one
+// does: every connection waits in its queue, never taken.
+class SilentSoundServer {
+ public:
+  explicit SilentSoundServer(const std::string& socket) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (socket.size() >= sizeof address.sun_path) return;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket.c_str());
+    listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (listener_ >= 0 && ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::listen(listener_, 16) == 0)
+      ready_ = true;
+  }
+  // The connections waiting are refused, and the player's waits end.
+  ~SilentSoundServer() {
+    if (listener_ >= 0) ::close(listener_);
+  }
+  bool Ready() const { return ready_; }
+
+ private:
+  int listener_ = -1;
+  bool ready_ = false;
+};
+
+// Mend: with the sound server stopped, the reminder's alarm held the whole program for
+// half a minute as it started and a minute and a half as the user closed the window.
+// The alarm now starts and stops with the clock going on; it is simply not heard. The
+// player's library is told the server by the environment; once the test ends it names
+// a socket that is gone, as where no sound server runs.
+TEST_F(DeviceSound, ASoundServerThatNeverAnswersHoldsNothing) {
+  const std::string socket = QDir(dir.path()).filePath("native").toStdString();
+  SilentSoundServer server(socket);
+  ASSERT_TRUE(server.Ready());
+  ::setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
+  auto sound = fw::OpenAsSound(Write("alarm.wav", SilentWav()));
+  ASSERT_NE(sound, nullptr);
+  int ticks = 0;
+  QTimer clock;
+  QObject::connect(&clock, &QTimer::timeout, [&] { ++ticks; });
+  clock.start(100);
+  auto ticksAround = [&](const std::function<void()>& act) {
+    ticks = 0;
+    QTimer::singleShot(0, act);
+    testsupport::RunEventsFor(2000, [&] { return ticks >= 5; });
+    return ticks;
+  };
+  EXPECT_GE(ticksAround([&] { sound->PlayLooping(); }), 5) << "the clock stopped while the alarm started";
+  EXPECT_GE(ticksAround([&] { sound->Stop(); }), 5) << "the clock stopped while the alarm ended";
+  EXPECT_FALSE(sound->IsPlaying());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "framework/devices.h"
+#include "framework/sound_server_probe.h"
 
 namespace fw {
 
@@ -36,11 +37,13 @@ void SpeakNextWaiting() {
   v.engine->say(next);
 }
 
+// A sound server that does not answer is not waited for: the engine is made at a later
+// Speak, once it answers.
 QTextToSpeech* Engine() {
   Voice& v = TheVoice();
   if (v.tried) return v.engine;
+  if (!QCoreApplication::instance() || !internal::SoundServerAnswers()) return nullptr;
   v.tried = true;
-  if (!QCoreApplication::instance()) return nullptr;
   const QStringList engines = QTextToSpeech::availableEngines();
   if (engines.isEmpty()) return nullptr;
   const QString name = engines.contains("flite") ? QStringLiteral("flite") : engines.first();

@@ -3,14 +3,12 @@
 #include <dlfcn.h>
 #include <sys/socket.h>
 
-#include <QEventLoop>
-#include <QTimer>
-
 #include <atomic>
 #include <chrono>
 #include <memory>
 #include <thread>
 
+#include "framework/events_until_answered.h"
 #include "framework/print_spooler.h"
 
 namespace fw {
@@ -104,13 +102,7 @@ PrintServerBypass::PrintServerBypass(const std::function<void(const std::string&
   auto answered = std::make_shared<std::atomic<bool>>(false);
   std::thread(Ask, *cups, cups->server(), cups->port(), cups->encryption(), deadline, answered).detach();
 
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (*answered || Clock::now() >= deadline) loop.quit();
-  });
-  poll.start(20);
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  internal::RunEventsUntilAnswered(*answered, deadline);
   if (*answered) return;
   silent_ = server;
   cups->setServer(kNowhere);

@@ -309,8 +309,9 @@ class SilentSoundServer {
 };
 
 // Mend: with the sound server stopped, the reminder's alarm held the whole program for
-// half a minute as it started and a minute and a half as the user closed the window.
-// The alarm now starts and stops with the clock going on; it is simply not heard. The
+// half a minute as it started and a minute and a half as the user closed the window,
+// and the first note spoken held it for a minute. The alarm now starts and stops and
+// the note is spoken with the clock going on; neither is heard. The
 // player's library is told the server by the environment; once the test ends it names
 // a socket that is gone, as where no sound server runs.
 TEST_F(DeviceSound, ASoundServerThatNeverAnswersHoldsNothing) {
@@ -333,6 +334,8 @@ TEST_F(DeviceSound, ASoundServerThatNeverAnswersHoldsNothing) {
   EXPECT_GE(ticksAround([&] { sound->PlayLooping(); }), 5) << "the clock stopped while the alarm started";
   EXPECT_GE(ticksAround([&] { sound->Stop(); }), 5) << "the clock stopped while the alarm ended";
   EXPECT_FALSE(sound->IsPlaying());
+  // Speech too, whose engine looked for the server as the first note was spoken.
+  EXPECT_GE(ticksAround([] { fw::Speak("Ring", true); }), 5) << "the clock stopped while a note was spoken";
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+#include "framework/sound_server_probe.h"
+
+#include <dlfcn.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "framework/events_until_answered.h"
+
+namespace fw::internal {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A server on this machine answers in well under this; it is the longest a first
+// sound waits before it goes without the server.
+constexpr auto kAnswerTime = std::chrono::seconds(3);
+
+// The sound server's client library, from its C interface: the program links none.
+constexpr int kNoAutospawn = 1;          // PA_CONTEXT_NOAUTOSPAWN: a server missing is not started
+constexpr int kReady = 4, kFailed = 5;   // pa_context_state_t
+
+struct Pulse {
+  void* (*mainloopNew)();
+  void* (*mainloopApi)(void*);
+  int (*iterate)(void*, int, int*);
+  void (*mainloopFree)(void*);
+  void* (*contextNew)(void*, const char*);
+  int (*connect)(void*, const char*, int, const void*);
+  int (*state)(void*);
+  void (*disconnect)(void*);
+  void (*unref)(void*);
+
+  // None without the library, which the toolkit's audio loads anyway.
+  static const Pulse* Get() {
+    static const std::unique_ptr<Pulse> pulse = Load();
+    return pulse.get();
+  }
+
+ private:
+  template <class F>
+  static bool Find(void* handle, F& f, const char* name) {
+    f = reinterpret_cast<F>(::dlsym(handle, name));
+    return f != nullptr;
+  }
+  static std::unique_ptr<Pulse> Load() {
+    void* handle = ::dlopen("libpulse.so.0", RTLD_LAZY);
+    if (!handle) return nullptr;
+    auto p = std::make_unique<Pulse>();
+    const bool found = Find(handle, p->mainloopNew, "pa_mainloop_new") &&
+                       Find(handle, p->mainloopApi, "pa_mainloop_get_api") &&
+                       Find(handle, p->iterate, "pa_mainloop_iterate") &&
+                       Find(handle, p->mainloopFree, "pa_mainloop_free") &&
+                       Find(handle, p->contextNew, "pa_context_new") && Find(handle, p->connect, "pa_context_connect") &&
+                       Find(handle, p->state, "pa_context_get_state") &&
+                       Find(handle, p->disconnect, "pa_context_disconnect") && Find(handle, p->unref, "pa_context_unref");
+    return found ? std::move(p) : nullptr;
+  }
+};
+
+// Connects to the server the environment names; `answered` is set when it is ready,
+// refused, or not there, and where nothing can ask it. Never waits: the thread ends by
+// itself at the deadline.
+void Ask(Pulse pulse, Clock::time_point deadline, std::shared_ptr<std::atomic<bool>> answered) {
+  void* loop = pulse.mainloopNew();
+  void* context = loop ? pulse.contextNew(pulse.mainloopApi(loop), "velqora") : nullptr;
+  bool over = !context || pulse.connect(context, nullptr, kNoAutospawn, nullptr) < 0;
+  while (!over && Clock::now() < deadline) {
+    pulse.iterate(loop, 0, nullptr);
+    const int state = pulse.state(context);
+    over = state == kReady || state == kFailed;
+    if (!over) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  *answered = over;
+  if (context) {
+    pulse.disconnect(context);
+    pulse.unref(context);
+  }
+  if (loop) pulse.mainloopFree(loop);
+}
+
+}  // namespace
+
+bool SoundServerAnswers() {
+  const Pulse* pulse = Pulse::Get();
+  if (!pulse) return true;
+  const auto deadline = Clock::now() + kAnswerTime;
+  auto answered = std::make_shared<std::atomic<bool>>(false);
+  std::thread(Ask, *pulse, deadline, answered).detach();
+  RunEventsUntilAnswered(*answered, deadline);
+  return *answered;
+}
+
+}  // namespace fw::internal

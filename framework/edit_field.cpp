@@ -219,6 +219,11 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
         const int start = line->selectionStart(), end = line->selectionEnd();
         const auto [first, length] =
             ReplacementAsEditorsCount(im->replacementStart(), im->replacementLength(), line->cursorPosition(), start, end);
+        // A range within the selection is the selection to the editor, which takes it
+        // away only for an event that puts something in.
+        if (length == 0 && im->replacementLength() > 0 && im->commitString().isEmpty() &&
+            im->preeditString().isEmpty() && !line->isReadOnly())
+          line->del();
         im->setCommitString(im->commitString(), first, length);
       }
       if (from != editor_ || im->commitString().isEmpty()) return false;

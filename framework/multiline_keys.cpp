@@ -531,6 +531,13 @@ void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
     const auto [from, length] =
         ReplacementAsEditorsCount(e->replacementStart(), e->replacementLength(), TextPosition(selected.position()),
                                   TextPosition(selected.selectionStart()), TextPosition(selected.selectionEnd()));
+    // A range within the selection is the selection to the editor, which takes it away
+    // only for an event that puts something in.
+    const bool editable = textInteractionFlags() & Qt::TextEditable;
+    if (editable && length == 0 && e->replacementLength() > 0 && e->commitString().isEmpty() &&
+        e->preeditString().isEmpty())
+      RemoveText(static_cast<size_t>(TextPosition(selected.selectionStart())),
+                 static_cast<size_t>(TextPosition(selected.selectionEnd())));
     e->setCommitString(e->commitString(), from, length);
   }
   if (const std::optional<String> lines = WithLineBreaks(e->commitString())) {

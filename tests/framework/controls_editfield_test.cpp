@@ -1104,7 +1104,8 @@ TEST_F(EditFieldTest, SelectionCountsCharacters) {
 // Reconversion in an IBus engine (Mozc's Henkan key on a selected word) takes the
 // selection away as text around the caret, counted as GTK counts it: the selection
 // still in the text, from the caret at its end. Only the word goes, in either field,
-// also where a long line divides within it, and undo brings it back.
+// also where a long line divides within it, and undo brings it back; taken away with
+// nothing put in after it, the word goes too.
 TEST_F(EditFieldTest, AnIBusReconversionReplacesTheSelectedWordAlone) {
   const QByteArray module = qgetenv("QT_IM_MODULE");
   qputenv("QT_IM_MODULE", "ibus");
@@ -1139,6 +1140,17 @@ TEST_F(EditFieldTest, AnIBusReconversionReplacesTheSelectedWordAlone) {
     // (The multi-line editor, as the toolkit's, takes the word away as a step of its own.)
     for (int step = 0; step < 2; ++step) QTest::keyClick(Editor(f), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(shown(f.Text()), shown(c.text)) << "undone";
+    // Taken away with nothing put in after it, the word goes all the same.
+    f.SetSelStart(c.at);
+    f.SetSelLength(2);
+    QInputMethodEvent takeAwayAlone;
+    takeAwayAlone.setCommitString(QString(), -2, 2);
+    QApplication::sendEvent(Editor(f), &takeAwayAlone);
+    std::string without = c.text;
+    without.erase(without.find("中野"), std::string("中野").size());
+    EXPECT_EQ(shown(f.Text()), shown(without)) << (c.multiLine ? "multi-line " : "one-line ") << c.at << " taken away alone";
+    EXPECT_EQ(f.SelStart(), c.at);
+    EXPECT_EQ(f.SelLength(), 0);
   }
   if (module.isNull()) qunsetenv("QT_IM_MODULE");
   else qputenv("QT_IM_MODULE", module);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <new>
 #include <vector>
 
 #include "framework/files.h"
@@ -183,7 +184,9 @@ void ripristinacontatti() {
   copies::KeepAsideCopiesNotUsed(copy.found, chosen);
 }
 
-SaveReport salvacontatti() {
+namespace {
+
+SaveReport WriteContacts() {
   // Put together once, written twice.
   const textfiles::LineChunks text = FileText();
   SaveReport report;
@@ -195,6 +198,18 @@ SaveReport salvacontatti() {
   const fw::FolderItem prefsCopy = PrefsCopy();
   report.Add(prefsCopy, textfiles::EnsureFolder(prefsCopy.Parent()) && write(prefsCopy), text.Bytes());
   return report;
+}
+
+}  // namespace
+
+// Contacts too large for the memory the program may have (an address-space limit) are
+// written nowhere, and told so, as the notes are.
+SaveReport salvacontatti() {
+  try {
+    return WriteContacts();
+  } catch (const std::bad_alloc&) {
+    return SaveReport::NoneWrittenForLackOfMemory({AppCopy(), PrefsCopy()});
+  }
 }
 
 void eliminacontatti() {

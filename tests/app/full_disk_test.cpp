@@ -214,10 +214,11 @@ uint64_t MappedBytes() {
   return 0;
 }
 
-// Mend: a quit's save that cannot get the memory to put the notes together (a large
-// note under an address-space limit, ulimit -v) keeps the old files and asks whether
-// to quit anyway, telling which file and why; the failure was told nowhere and the
-// quit went on, and the notes typed since the last save were lost. The test runs once
+// Mend: a quit's save that cannot get the memory to put the notes or the contacts
+// together (a large note or contact under an address-space limit, ulimit -v) keeps the
+// old files and asks whether to quit anyway, telling which file and why; the failure
+// was told nowhere and the quit went on, and what was typed since the last save was
+// lost. The test runs once
 // more in a child process whose address space is limited, and takes its result.
 TEST(SaveWithoutMemory, AQuitSaveThatCannotGetMemoryKeepsTheOldFilesAndAsks) {
   if (!std::getenv("VELQORA_SAVE_UNDER_MEMORY_LIMIT")) {
@@ -245,11 +246,14 @@ TEST(SaveWithoutMemory, AQuitSaveThatCannotGetMemoryKeepsTheOldFilesAndAsks) {
   Globali::ripristinanote();
   Globali::nota(1, 1) = "old note";
   ASSERT_TRUE(Globali::salvanote());
-  const std::string notes = folders.app() + "/diary database/2026n.txt";
-  const std::string before = testsupport::ReadFile(notes);
+  SetContacts({"Old contact"});
+  ASSERT_TRUE(Globali::salvacontatti());
+  const std::string notes = folders.app() + "/diary database/2026n.txt", contacts = folders.app() + "/vlqcont.txt";
+  const std::string before = testsupport::ReadFile(notes), contactsBefore = testsupport::ReadFile(contacts);
 
   std::string large;
   for (const std::string line(79, 'n'); large.size() < (64u << 20);) large += line + "\r";
+  Globali::contatto(1, 9) = large;
   Globali::nota(2, 1) = std::move(large);
   Globali::pref_autosave = true;
   const struct rlimit limit = {MappedBytes() + (16u << 20), RLIM_INFINITY};
@@ -260,7 +264,11 @@ TEST(SaveWithoutMemory, AQuitSaveThatCannotGetMemoryKeepsTheOldFilesAndAsks) {
   EXPECT_NE(asked[0].find("Could not save 2026n.txt.\r" + notes + ": there was not enough memory to save it"),
             std::string::npos)
       << asked[0];
+  EXPECT_NE(asked[0].find("Could not save vlqcont.txt.\r" + contacts + ": there was not enough memory to save it"),
+            std::string::npos)
+      << asked[0];
   EXPECT_EQ(testsupport::ReadFile(notes), before);
+  EXPECT_EQ(testsupport::ReadFile(contacts), contactsBefore);
   EXPECT_EQ(std::distance(fs::directory_iterator(folders.app() + "/diary database"), fs::directory_iterator()), 2)
       << "nothing is left beside the files";
 }

@@ -142,8 +142,11 @@ bool FolderItem::CreateAsFolder() const {
     const std::string step = path_.substr(0, end);
     const bool made = ::mkdir(step.c_str(), S_IRWXU) == 0;
     // A umask can only take rights away; one that took the owner's (0777) is undone
-    // here, or the folder could not be used, in this run or the next.
-    if (made) (void)::chmod(step.c_str(), S_IRWXU);
+    // here, or the folder could not be used, in this run or the next. The rest of its
+    // mode stays: a group passed on from the folder around it (set-group-ID) goes on.
+    struct stat status {};
+    if (made && ::stat(step.c_str(), &status) == 0 && (status.st_mode & S_IRWXU) != S_IRWXU)
+      (void)::chmod(step.c_str(), (status.st_mode & 07777) | S_IRWXU);
     const bool failed = !made && errno != EEXIST;
     NoteSaveError(step, failed && !stopped ? errno : 0);
     stopped = stopped || failed;

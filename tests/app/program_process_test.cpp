@@ -994,9 +994,11 @@ TEST_F(ProgramProcess, AProgramFolderNamedInAnotherCharacterSetHasItsDataSavedWh
 // Mend: under a umask that takes every right (0777), the folders and the lock files the
 // program makes are still its owner's to use, in this run and the next: the notes
 // folders were made with no rights at all, so that the quit could save no notes
-// there, and the next start could not take its lock.
+// there, and the next start could not take its lock. A folder made in one that passes
+// on its group (set-group-ID) passes it on too.
 TEST_F(ProgramProcess, UnderAUmaskThatTakesEveryRightTheOwnerKeepsTheFoldersAndLocksItMakes) {
   GiveFoldersToNobody();
+  fs::permissions(root_ + "/app", fs::perms::set_gid, fs::perm_options::add);
   for (int start = 1; start <= 2; ++start) {
     SCOPED_TRACE(start);
     Program program(root_);
@@ -1008,8 +1010,8 @@ TEST_F(ProgramProcess, UnderAUmaskThatTakesEveryRightTheOwnerKeepsTheFoldersAndL
     EXPECT_EQ(program.Output().find("Could not save"), std::string::npos) << program.Output();
     ExpectTheQuitSaveInBothCopies();
   }
-  for (const std::string& made : {app("diary database"), root_ + "/config/velqora diary database"})
-    EXPECT_EQ(fs::status(made).permissions(), fs::perms::owner_all) << made;
+  EXPECT_EQ(fs::status(app("diary database")).permissions(), fs::perms::owner_all | fs::perms::set_gid);
+  EXPECT_EQ(fs::status(root_ + "/config/velqora diary database").permissions(), fs::perms::owner_all);
   for (const std::string& lock : {app("velqora.lock"), root_ + "/config/velqora diary prefs/velqora.lock"})
     EXPECT_EQ(fs::status(lock).permissions(), fs::perms::owner_read | fs::perms::owner_write) << lock;
 }

@@ -185,7 +185,7 @@ void SoundPipeline::Stop() {
 }
 
 void SoundPipeline::PlayAgain() {
-  if (!playing_ || DrainedAnError()) return Start(false);
+  if (!playing_ || *failedStart_ == starts_ || DrainedAnError()) return Start(false);
   looping_ = false;
   Rewind();
 }
@@ -201,9 +201,15 @@ bool SoundPipeline::DrainedAnError() {
   return error != nullptr;
 }
 
+// With the state changes: the seek flushes the output, which waits for the device as
+// they do. One that fails takes the sound down, and the next Poll or PlayAgain sees it.
 void SoundPipeline::Rewind() {
-  const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_KEY_UNIT);
-  if (!Library().gst_element_seek_simple(pipeline_, GST_FORMAT_TIME, flags, 0)) Stop();
+  StateChanges::Ask([pipeline = pipeline_, start = starts_, failed = failedStart_] {
+    const auto flags = static_cast<GstSeekFlags>(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_KEY_UNIT);
+    if (Library().gst_element_seek_simple(pipeline, GST_FORMAT_TIME, flags, 0)) return;
+    Library().gst_element_set_state(pipeline, GST_STATE_NULL);
+    *failed = start;
+  });
 }
 
 // A file with no samples ends as soon as it starts: looped, it would play for good

@@ -66,7 +66,8 @@ class SoundPipeline {
   bool looping_ = false;
   bool playing_ = false;
   int starts_ = 0;  // the Starts so far, the last of which is playing_
-  // The last Start whose pipeline would not play: its number, set from the state changes' thread.
+  // The last Start whose pipeline would not play, or not go back to its start: its
+  // number, set from the state changes' thread.
   std::shared_ptr<std::atomic<int>> failedStart_ = std::make_shared<std::atomic<int>>(0);
 };
 

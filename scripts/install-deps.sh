@@ -17,6 +17,8 @@ pkgs=(
   # made it WAV): GStreamer, whose headers the build reads and whose library the
   # program loads on the first play.
   libgstreamer1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
+  # A sound server a test stops, as a hung one would be.
+  pulseaudio
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop's address book, and the private session bus its tests run on.
   libebook1.2-dev evolution-data-server dbus-daemon

@@ -48,6 +48,9 @@ bool EnvironmentUnset(const char* variable);
 // Before the toolkit starts: where no session bus runs, none is started for it, which
 // would outlive the program.
 void KeepTheSessionBusFromBeingStarted();
+// Before the toolkit starts: a session bus that takes connections but does not answer
+// is not used, which would hold the start without end.
+void KeepOffASessionBusThatDoesNotAnswer();
 // Closes the message boxes that are open, as if each were dismissed.
 void CloseMessageBoxes();
 

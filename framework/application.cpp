@@ -123,8 +123,9 @@ void CreateToolkitApplication(int& argc, char** argv) {
   const bool choose = internal::EnvironmentUnset("QT_QPA_PLATFORM");
   if (choose) ::setenv("QT_QPA_PLATFORM", internal::EnvironmentUnset("DISPLAY") ? "wayland;xcb" : "xcb;wayland", 1);
   internal::KeepTheSessionBusFromBeingStarted();
-  internal::KeepOffASessionBusThatDoesNotAnswer();
+  const std::string answeringSessionBus = internal::KeepOffBusesThatDoNotAnswer();
   new QApplication(argc, argv);
+  internal::StartAccessibilityThenGiveTheSessionBusBack(answeringSessionBus);
   // The programs this one starts choose their display for themselves.
   if (choose) ::unsetenv("QT_QPA_PLATFORM");
 }

@@ -2,6 +2,8 @@
 // Framework-internal hooks between the application's lifecycle, the timers and
 // threads it stops at quit, the requests to end that come from outside, and its menus
 // and the focused text field. Only framework sources include this.
+#include <string>
+
 #include "framework/menu.h"
 
 namespace fw::internal {
@@ -48,9 +50,12 @@ bool EnvironmentUnset(const char* variable);
 // Before the toolkit starts: where no session bus runs, none is started for it, which
 // would outlive the program.
 void KeepTheSessionBusFromBeingStarted();
-// Before the toolkit starts: a session bus that takes connections but does not answer
-// is not used, which would hold the start without end.
-void KeepOffASessionBusThatDoesNotAnswer();
+// Before the toolkit starts: a session bus, or an accessibility bus, that takes
+// connections but does not answer is not used, which would hold the start without end.
+// Returns the session bus's address where the accessibility bus alone does not answer,
+// for StartAccessibilityThenGiveTheSessionBusBack once the toolkit has started.
+std::string KeepOffBusesThatDoNotAnswer();
+void StartAccessibilityThenGiveTheSessionBusBack(const std::string& address);
 // Closes the message boxes that are open, as if each were dismissed.
 void CloseMessageBoxes();
 

@@ -1,13 +1,20 @@
-// A session bus that takes connections but never answers (its daemon stopped, or hung)
-// held the program before its window ever showed: the D-Bus library the toolkit asks
-// the bus with (for a global menu, for the screen readers' bus) waits on its greeting
-// without end, on the program's thread. The bus is asked first, for a few seconds; one
-// that does not answer is then left alone by the toolkit, which goes on as where no bus
-// runs, and by the programs this one starts, which would wait on it likewise.
+// A bus that takes connections but never answers (its daemon stopped, or hung) held the
+// program before its window ever showed: the D-Bus library the toolkit asks the session
+// bus with (for a global menu, for the screen readers' bus), and the toolkit's
+// connection to the accessibility bus that the desktop names on the X screen, wait for
+// the bus's greeting without end, on the program's thread. Each is asked first, for a
+// few seconds. A session bus that does not answer is then left alone by the toolkit,
+// which goes on as where no bus runs, and by the programs this one starts, which would
+// wait on it likewise. The accessibility bus is reached only through the session bus:
+// where it alone does not answer, the toolkit starts its accessibility without the
+// session bus, and the bus is given back for whatever comes after.
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
+
+#include <QAccessible>
 
 #include <cctype>
 #include <cerrno>
@@ -106,12 +113,51 @@ Answer AskTheBus(std::string_view address, Clock::time_point deadline) {
   return answer;
 }
 
+// The accessibility bus's address, as the toolkit reads it from the root window of the
+// display's screen; empty where none is named or there is no X display.
+std::string AccessibilityBusAddress() {
+  if (EnvironmentUnset("DISPLAY")) return "";
+  int screenNumber = 0;
+  xcb_connection_t* c = xcb_connect(nullptr, &screenNumber);
+  std::string address;
+  if (!xcb_connection_has_error(c)) {
+    xcb_screen_iterator_t screen = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (; screen.rem > 0 && screenNumber > 0; --screenNumber) xcb_screen_next(&screen);
+    static constexpr char kName[] = "AT_SPI_BUS";
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, sizeof kName - 1, kName), nullptr);
+    xcb_get_property_reply_t* value =
+        atom && atom->atom && screen.rem > 0
+            ? xcb_get_property_reply(
+                  c, xcb_get_property(c, 0, screen.data->root, atom->atom, XCB_ATOM_STRING, 0, 1024), nullptr)
+            : nullptr;
+    if (value)
+      address.assign(static_cast<const char*>(xcb_get_property_value(value)), xcb_get_property_value_length(value));
+    std::free(value);
+    std::free(atom);
+  }
+  xcb_disconnect(c);
+  return address;
+}
+
 }  // namespace
 
-void KeepOffASessionBusThatDoesNotAnswer() {
-  if (EnvironmentUnset("DBUS_SESSION_BUS_ADDRESS")) return;
-  if (AskTheBus(std::getenv("DBUS_SESSION_BUS_ADDRESS"), Clock::now() + kAnswerTime) == Answer::kNo)
-    ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoBus, 1);
+std::string KeepOffBusesThatDoNotAnswer() {
+  if (EnvironmentUnset("DBUS_SESSION_BUS_ADDRESS")) return "";
+  const std::string address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  const Answer session = AskTheBus(address, Clock::now() + kAnswerTime);
+  const bool keptOff =
+      session == Answer::kNo ||
+      (session == Answer::kYes && AskTheBus(AccessibilityBusAddress(), Clock::now() + kAnswerTime) == Answer::kNo);
+  if (keptOff) ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoBus, 1);
+  return keptOff && session == Answer::kYes ? address : "";
+}
+
+// The toolkit looks for the accessibility bus once, when its accessibility is first
+// asked about; the D-Bus library keeps the address it was first given.
+void StartAccessibilityThenGiveTheSessionBusBack(const std::string& address) {
+  if (address.empty()) return;
+  QAccessible::isActive();
+  ::setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
 }
 
 }  // namespace fw::internal

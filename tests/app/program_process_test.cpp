@@ -12,8 +12,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
@@ -25,7 +23,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -293,6 +290,32 @@ class PrivateWaylandDesktop {
   std::vector<std::string> environment_;
 };
 
+// A session bus of the test's own, as a desktop's, that answers.
+class PrivateSessionBus {
+ public:
+  static constexpr const char* kDaemon = "/usr/bin/dbus-daemon";
+  explicit PrivateSessionBus(const std::string& socket) : socket_(socket) {
+    if (::access(kDaemon, X_OK) != 0) return;
+    const std::string listen = "--address=unix:path=" + socket;
+    const char* argv[] = {kDaemon, "--session", "--nofork", listen.c_str(), nullptr};
+    if (posix_spawn(&pid_, kDaemon, nullptr, nullptr, const_cast<char**>(argv), environ) != 0) pid_ = -1;
+    for (int waited = 0; pid_ > 0 && !fs::exists(socket) && waited < 500; ++waited) std::this_thread::sleep_for(20ms);
+  }
+  ~PrivateSessionBus() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
+  }
+  PrivateSessionBus(const PrivateSessionBus&) = delete;
+  PrivateSessionBus& operator=(const PrivateSessionBus&) = delete;
+  bool Ready() const { return pid_ > 0 && fs::exists(socket_); }
+  const std::string& Socket() const { return socket_; }
+
+ private:
+  std::string socket_;
+  pid_t pid_ = -1;
+};
+
 // What an X server tells of the windows on it: which one has the keyboard focus and
 // which show, by their titles; and keys typed into one.
 class XView {
@@ -302,6 +325,16 @@ class XView {
   XView(const XView&) = delete;
   XView& operator=(const XView&) = delete;
 
+  // Names the accessibility bus on the root window, as at-spi-bus-launcher does.
+  void NameTheAccessibilityBus(const std::string& address) {
+    static constexpr char kName[] = "AT_SPI_BUS";
+    xcb_intern_atom_reply_t* a = xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, sizeof kName - 1, kName), nullptr);
+    if (a)
+      xcb_change_property(c_, XCB_PROP_MODE_REPLACE, Root(), a->atom, XCB_ATOM_STRING, 8,
+                          static_cast<uint32_t>(address.size()), address.data());
+    std::free(a);
+    std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));  // set before anyone looks
+  }
   // The title of the window that takes the keys typed now; empty for none.
   std::string FocusTitle() {
     xcb_get_input_focus_reply_t* focus = xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr);
@@ -768,30 +801,37 @@ TEST_F(ProgramProcess, WithoutASessionBusItStartsNoneThatOutlivesIt) {
   EXPECT_TRUE(XView(display.Name()).Bare());
 }
 
-// Mend: a session bus that takes connections and never answers, as one whose daemon
-// is stopped, held the start without end before the main window showed: the toolkit's
-// D-Bus library waited on the program's thread for the bus's greeting. The bus is
-// asked first, and one that does not answer is left alone. Here the bus is a socket
-// nobody takes connections from, each waiting in its queue.
-TEST_F(ProgramProcess, ASessionBusThatNeverAnswersHoldsNotTheStart) {
+// Mend: a bus that takes connections and never answers, as one whose daemon is stopped,
+// held the start without end before the main window showed: the toolkit waited on the
+// program's thread for the session bus's greeting, and for the accessibility bus's
+// that the desktop names on the screen's root window (at-spi-bus-launcher does, a
+// screen reader running or not). Each bus is asked first, and one that does not answer
+// is left alone. Here the silent bus is a socket nobody takes connections from.
+TEST_F(ProgramProcess, ABusThatNeverAnswersHoldsNotTheStart) {
   PrivateDisplay display;
   if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
-  sockaddr_un bus{};
-  bus.sun_family = AF_UNIX;
-  const std::string socket = folders_.root() + "/bus";
-  ASSERT_LT(socket.size(), sizeof bus.sun_path);
-  socket.copy(bus.sun_path, socket.size());
-  const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  ASSERT_GE(listener, 0);
-  const std::unique_ptr<const int, void (*)(const int*)> closer(&listener, [](const int* fd) { ::close(*fd); });
-  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&bus), sizeof bus), 0);
-  ASSERT_EQ(::listen(listener, 16), 0);
-  Program program(root_);
-  program.AddToEnvironment("DBUS_SESSION_BUS_ADDRESS=unix:path=" + socket);
-  program.Start(false, true, display.Name());
-  ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty()) << program.Output();
-  ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
-  ASSERT_EQ(program.Signal(SIGTERM), 0);
+  const std::string silent = folders_.root() + "/silent-bus";
+  testsupport::SilentServer server(silent);
+  ASSERT_TRUE(server.Ready());
+  PrivateSessionBus session(folders_.root() + "/session-bus");
+  XView screen(display.Name());  // kept, or the server resets as its last client leaves, taking the name
+  for (const bool accessibility : {false, true}) {
+    SCOPED_TRACE(accessibility ? "the accessibility bus silent" : "the session bus silent");
+    if (accessibility) {
+      ASSERT_TRUE(session.Ready()) << "no " << PrivateSessionBus::kDaemon << " (scripts/install-deps.sh installs it)";
+      screen.NameTheAccessibilityBus("unix:path=" + silent);
+    }
+    Program program(root_);
+    program.AddToEnvironment("DBUS_SESSION_BUS_ADDRESS=unix:path=" + (accessibility ? session.Socket() : silent));
+    program.Start(false, true, display.Name());
+    ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty()) << program.Output();
+    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+    screen.Type("Velqora", accessibility ? 'b' : 'a', 3);  // what the screen readers are told
+    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+    ASSERT_EQ(program.Signal(SIGTERM), 0);
+    EXPECT_NE(ReadFile(app("diary database/" + ThisYear() + "n.txt")).find(accessibility ? "bbb" : "aaa"),
+              std::string::npos);
+  }
 }
 
 // The address book's libraries are loaded only by the import, in a process of its own,

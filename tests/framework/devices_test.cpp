@@ -1,9 +1,7 @@
 // The device seams: what tests see instead of beeps, boxes, speech, sound and browsers.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -324,31 +322,6 @@ TEST_F(DeviceSound, ADamagedAiffGivesNoSound) {
   }
 }
 
-// A sound server that takes connections and never answers, as a stopped or hung one
-// does: every connection waits in its queue, never taken.
-class SilentSoundServer {
- public:
-  explicit SilentSoundServer(const std::string& socket) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (socket.size() >= sizeof address.sun_path) return;
-    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket.c_str());
-    listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (listener_ >= 0 && ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        ::listen(listener_, 16) == 0)
-      ready_ = true;
-  }
-  // The connections waiting are refused, and the player's waits end.
-  ~SilentSoundServer() {
-    if (listener_ >= 0) ::close(listener_);
-  }
-  bool Ready() const { return ready_; }
-
- private:
-  int listener_ = -1;
-  bool ready_ = false;
-};
-
 // Mend: with the sound server stopped, the reminder's alarm held the whole program for
 // half a minute as it started and a minute and a half as the user closed the window,
 // and the first note spoken held it for a minute. The alarm now starts and stops and
@@ -357,7 +330,7 @@ class SilentSoundServer {
 // a socket that is gone, as where no sound server runs.
 TEST_F(DeviceSound, ASoundServerThatNeverAnswersHoldsNothing) {
   const std::string socket = QDir(dir.path()).filePath("native").toStdString();
-  SilentSoundServer server(socket);
+  testsupport::SilentServer server(socket);
   ASSERT_TRUE(server.Ready());
   ::setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
   auto sound = fw::OpenAsSound(Write("alarm.wav", SilentWav()));

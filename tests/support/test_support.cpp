@@ -4,7 +4,9 @@
 #include <QDeadlineTimer>
 #include <QThread>
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -94,6 +96,20 @@ std::string ProgramForNobody() {
 }
 
 }  // namespace
+
+SilentServer::SilentServer(const std::string& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof address.sun_path) return;
+  path.copy(address.sun_path, path.size());
+  listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  ready_ = listener_ >= 0 && ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+           ::listen(listener_, 16) == 0;
+}
+
+SilentServer::~SilentServer() {
+  if (listener_ >= 0) ::close(listener_);
+}
 
 bool RunsWithoutPrivileges() {
   if (::geteuid() != 0) return true;

@@ -45,6 +45,22 @@ class FifoWatch {
   std::thread watcher_;
 };
 
+// A server that takes connections and never answers, as a stopped or hung one does:
+// every connection waits in the queue of a socket at `path`, never taken. Once the object
+// is gone the connections waiting are refused.
+class SilentServer {
+ public:
+  explicit SilentServer(const std::string& path);
+  ~SilentServer();
+  SilentServer(const SilentServer&) = delete;
+  SilentServer& operator=(const SilentServer&) = delete;
+  bool Ready() const { return ready_; }
+
+ private:
+  int listener_ = -1;
+  bool ready_ = false;
+};
+
 // Permissions stop no one running as root, as the tests do in CI. There this runs the
 // current test once more, alone, in a child process as the user nobody (uid 65534),
 // reports the child's result as this test's, and answers false: the caller returns at

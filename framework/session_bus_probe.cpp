@@ -56,7 +56,7 @@ std::string Unescaped(std::string_view value) {
 }
 
 // The socket one entry of an address names ("unix:path=..." or "unix:abstract=...",
-// keys in any order); empty for another transport, which is not asked.
+// keys in any order); false for another transport, which is not asked.
 bool SocketOf(std::string_view entry, sockaddr_un& socket, socklen_t& length) {
   if (entry.substr(0, 5) != "unix:") return false;
   entry.remove_prefix(5);

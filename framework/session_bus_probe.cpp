@@ -93,13 +93,15 @@ bool AnswersTheGreeting(int fd, Clock::time_point deadline) {
 }
 
 // The first entry of the address that takes a connection decides, as in the D-Bus
-// library; an address whose entries name no socket is not asked.
+// library; an address whose entries name no socket is not asked. An entry of another
+// transport (tcp:) may be the one the library takes, so the asking stops there.
 Answer AskTheBus(std::string_view address, Clock::time_point deadline) {
   Answer answer = Answer::kNotAsked;
   while (!address.empty()) {
     const std::size_t semicolon = address.find(';');
     const std::string_view entry = address.substr(0, semicolon);
     address = semicolon == std::string_view::npos ? std::string_view() : address.substr(semicolon + 1);
+    if (!entry.empty() && entry.substr(0, 5) != "unix:") break;
     sockaddr_un socket;
     socklen_t length = 0;
     if (!SocketOf(entry, socket, length)) continue;

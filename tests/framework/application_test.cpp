@@ -1,5 +1,8 @@
 // The application's start-up order, menu command dispatch and quitting.
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,6 +19,7 @@
 #include "framework/devices.h"
 #include "framework/thread.h"
 #include "framework/timer.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
@@ -289,6 +293,31 @@ TEST_F(AppTest, MenuUpdateStartsFromAutoEnableThenAsksTheApplication) {
   EXPECT_FALSE(bar->Find("EnabledByApp")->Enabled());
   app.SetMenuCommandsAllowed(true);
   EXPECT_TRUE(bar->Find("EnabledByApp")->Enabled());
+}
+
+// Mend: where the session bus's address names a TCP bus first, as some remote desktops
+// do, the D-Bus library takes it; the start passed it over for a later local entry that
+// did not answer, and went without the session bus that worked.
+TEST(SessionBusProbe, AnAddressWhoseFirstEntryIsNotALocalSocketIsLeftAlone) {
+  const std::string silent = testing::TempDir() + "/velqora-silent-bus";
+  ::unlink(silent.c_str());
+  testsupport::SilentServer server(silent);
+  ASSERT_TRUE(server.Ready());
+  const int tcp = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_in local{};
+  local.sin_family = AF_INET;
+  local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof local;
+  ASSERT_EQ(::bind(tcp, reinterpret_cast<sockaddr*>(&local), sizeof local), 0);
+  ASSERT_EQ(::listen(tcp, 4), 0);
+  ASSERT_EQ(::getsockname(tcp, reinterpret_cast<sockaddr*>(&local), &length), 0);
+  const std::string address =
+      "tcp:host=127.0.0.1,port=" + std::to_string(ntohs(local.sin_port)) + ";unix:path=" + silent;
+  ::setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
+  EXPECT_EQ(fw::internal::KeepOffBusesThatDoNotAnswer(), "");
+  EXPECT_EQ(std::string(std::getenv("DBUS_SESSION_BUS_ADDRESS")), address);
+  ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+  ::close(tcp);
 }
 
 }  // namespace

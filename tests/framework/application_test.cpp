@@ -4,6 +4,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <optional>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -313,10 +315,13 @@ TEST(SessionBusProbe, AnAddressWhoseFirstEntryIsNotALocalSocketIsLeftAlone) {
   ASSERT_EQ(::getsockname(tcp, reinterpret_cast<sockaddr*>(&local), &length), 0);
   const std::string address =
       "tcp:host=127.0.0.1,port=" + std::to_string(ntohs(local.sin_port)) + ";unix:path=" + silent;
+  const char* before = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  const std::optional<std::string> saved = before ? std::optional<std::string>(before) : std::nullopt;
   ::setenv("DBUS_SESSION_BUS_ADDRESS", address.c_str(), 1);
   EXPECT_EQ(fw::internal::KeepOffBusesThatDoNotAnswer(), "");
   EXPECT_EQ(std::string(std::getenv("DBUS_SESSION_BUS_ADDRESS")), address);
-  ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
+  if (saved) ::setenv("DBUS_SESSION_BUS_ADDRESS", saved->c_str(), 1);
+  else ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
   ::close(tcp);
 }
 

@@ -1,6 +1,5 @@
 #include "framework/print_server_probe.h"
 
-#include <dlfcn.h>
 #include <sys/socket.h>
 
 #include <atomic>
@@ -9,6 +8,7 @@
 #include <thread>
 
 #include "framework/events_until_answered.h"
+#include "framework/loaded_function.h"
 #include "framework/print_spooler.h"
 
 namespace fw {
@@ -46,21 +46,19 @@ struct Cups {
   }
 
  private:
-  template <class F>
-  static bool Find(void* handle, F& f, const char* name) {
-    f = reinterpret_cast<F>(::dlsym(handle, name));
-    return f != nullptr;
-  }
   static std::unique_ptr<Cups> Load() {
     void* handle = ::dlopen(kSpoolerLibrary, RTLD_LAZY);
     if (!handle) return nullptr;
     auto c = std::make_unique<Cups>();
-    const bool found = Find(handle, c->server, "cupsServer") && Find(handle, c->port, "ippPort") &&
-                       Find(handle, c->encryption, "cupsEncryption") &&
-                       Find(handle, c->setServer, "cupsSetServer") && Find(handle, c->connect, "httpConnect2") &&
-                       Find(handle, c->setTimeout, "httpSetTimeout") &&
-                       Find(handle, c->newRequest, "ippNewRequest") && Find(handle, c->doRequest, "cupsDoRequest") &&
-                       Find(handle, c->deleteMessage, "ippDelete") && Find(handle, c->close, "httpClose");
+    using internal::FindFunction;
+    const bool found = FindFunction(handle, c->server, "cupsServer") && FindFunction(handle, c->port, "ippPort") &&
+                       FindFunction(handle, c->encryption, "cupsEncryption") &&
+                       FindFunction(handle, c->setServer, "cupsSetServer") &&
+                       FindFunction(handle, c->connect, "httpConnect2") &&
+                       FindFunction(handle, c->setTimeout, "httpSetTimeout") &&
+                       FindFunction(handle, c->newRequest, "ippNewRequest") &&
+                       FindFunction(handle, c->doRequest, "cupsDoRequest") &&
+                       FindFunction(handle, c->deleteMessage, "ippDelete") && FindFunction(handle, c->close, "httpClose");
     return found ? std::move(c) : nullptr;
   }
 };

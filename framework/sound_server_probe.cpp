@@ -1,13 +1,12 @@
 #include "framework/sound_server_probe.h"
 
-#include <dlfcn.h>
-
 #include <atomic>
 #include <chrono>
 #include <memory>
 #include <thread>
 
 #include "framework/events_until_answered.h"
+#include "framework/loaded_function.h"
 
 namespace fw::internal {
 
@@ -41,22 +40,17 @@ struct Pulse {
   }
 
  private:
-  template <class F>
-  static bool Find(void* handle, F& f, const char* name) {
-    f = reinterpret_cast<F>(::dlsym(handle, name));
-    return f != nullptr;
-  }
   static std::unique_ptr<Pulse> Load() {
     void* handle = ::dlopen("libpulse.so.0", RTLD_LAZY);
     if (!handle) return nullptr;
     auto p = std::make_unique<Pulse>();
-    const bool found = Find(handle, p->mainloopNew, "pa_mainloop_new") &&
-                       Find(handle, p->mainloopApi, "pa_mainloop_get_api") &&
-                       Find(handle, p->iterate, "pa_mainloop_iterate") &&
-                       Find(handle, p->mainloopFree, "pa_mainloop_free") &&
-                       Find(handle, p->contextNew, "pa_context_new") && Find(handle, p->connect, "pa_context_connect") &&
-                       Find(handle, p->state, "pa_context_get_state") &&
-                       Find(handle, p->disconnect, "pa_context_disconnect") && Find(handle, p->unref, "pa_context_unref");
+    const bool found = FindFunction(handle, p->mainloopNew, "pa_mainloop_new") &&
+                       FindFunction(handle, p->mainloopApi, "pa_mainloop_get_api") &&
+                       FindFunction(handle, p->iterate, "pa_mainloop_iterate") &&
+                       FindFunction(handle, p->mainloopFree, "pa_mainloop_free") &&
+                       FindFunction(handle, p->contextNew, "pa_context_new") && FindFunction(handle, p->connect, "pa_context_connect") &&
+                       FindFunction(handle, p->state, "pa_context_get_state") &&
+                       FindFunction(handle, p->disconnect, "pa_context_disconnect") && FindFunction(handle, p->unref, "pa_context_unref");
     return found ? std::move(p) : nullptr;
   }
 };

@@ -2,12 +2,15 @@
 // program before its window ever showed: the D-Bus library the toolkit asks the session
 // bus with (for a global menu, for the screen readers' bus), and the toolkit's
 // connection to the accessibility bus that the desktop names on the X screen, wait for
-// the bus's greeting without end, on the program's thread. Each is asked first, for a
-// few seconds. A session bus that does not answer is then left alone by the toolkit,
-// which goes on as where no bus runs, and by the programs this one starts, which would
-// wait on it likewise. The accessibility bus is reached only through the session bus:
-// where it alone does not answer, the toolkit starts its accessibility without the
-// session bus, and the bus is given back for whatever comes after.
+// the bus's greeting without end, on the program's thread. Where the session bus
+// answers but the screen readers' launcher on it (at-spi-bus-launcher, stopped) does
+// not, the toolkit asks the launcher twice whether screen readers are on, waiting 25 s
+// each time. Each is asked first, for a few seconds. A session bus that does not
+// answer is then left alone by the toolkit, which goes on as where no bus runs, and by
+// the programs this one starts, which would wait on it likewise. The accessibility bus
+// and the launcher are reached only through the session bus: where one of them alone
+// does not answer, the toolkit starts its accessibility without the session bus, and
+// the bus is given back for whatever comes after.
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -16,11 +19,15 @@
 
 #include <QAccessible>
 
+#include <bit>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -77,25 +84,110 @@ bool SocketOf(std::string_view entry, sockaddr_un& socket, socklen_t& length) {
   return false;
 }
 
-// Whether a line comes back, before the deadline, to the first words of the bus's
-// greeting: a request for its ways of telling who we are, which any bus answers at once.
-bool AnswersTheGreeting(int fd, Clock::time_point deadline) {
-  static constexpr char kGreeting[] = "\0AUTH\r\n";
-  if (::send(fd, kGreeting, sizeof kGreeting - 1, MSG_NOSIGNAL) != sizeof kGreeting - 1) return false;
+// Whether something comes to read before the deadline: bytes, or the other end closing.
+bool SomethingComes(int fd, Clock::time_point deadline) {
   pollfd p{fd, POLLIN, 0};
   for (;;) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
     if (left <= 0) return false;
     const int ready = ::poll(&p, 1, static_cast<int>(left));
-    if (ready > 0) return true;  // a line, or the bus closing: either way it is not waited on
+    if (ready > 0) return true;
     if (ready < 0 && errno != EINTR) return false;
+  }
+}
+
+bool Sent(int fd, std::string_view bytes) {
+  return ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+}
+
+// Whether a line comes back, before the deadline, to the first words of the bus's
+// greeting: a request for its ways of telling who we are, which any bus answers at once.
+// The bus closing is not waited on either.
+bool AnswersTheGreeting(int fd, Clock::time_point deadline) {
+  return Sent(fd, std::string_view("\0AUTH\r\n", 7)) && SomethingComes(fd, deadline);
+}
+
+// A call as the bus carries it, in this machine's byte order (the bus is on this
+// machine), with string arguments only. Each value sits on its alignment from the
+// start of the message. The bus is told not to start the callee for it: the toolkit
+// starts no launcher either.
+std::string MethodCall(std::uint32_t serial, std::string_view destination, std::string_view path,
+                       std::string_view interface, std::string_view member,
+                       std::initializer_list<std::string_view> arguments = {}) {
+  std::string m = {std::endian::native == std::endian::little ? 'l' : 'B', 1, 2, 1};  // a call, not starting
+  const auto align = [&m](std::size_t n) { m.resize((m.size() + n - 1) / n * n, '\0'); };
+  const auto number = [&m, &align](std::uint32_t n) { align(4); m.append(reinterpret_cast<const char*>(&n), 4); };
+  const auto text = [&m, &number](std::string_view s) {
+    number(static_cast<std::uint32_t>(s.size()));
+    m.append(s).push_back('\0');
+  };
+  const auto field = [&m, &align, &text](char code, char type, std::string_view value) {
+    align(8);
+    m += {code, 1, type, '\0'};
+    if (type != 'g') return text(value);
+    m.append(1, static_cast<char>(value.size())).append(value).push_back('\0');  // a signature: a byte's length
+  };
+  number(0);  // the body's length, set once known
+  number(serial);
+  number(0);  // the fields' length, likewise
+  field(1, 'o', path);
+  field(2, 's', interface);
+  field(3, 's', member);
+  field(6, 's', destination);
+  if (arguments.size() > 0) field(8, 'g', std::string(arguments.size(), 's'));
+  const auto fields = static_cast<std::uint32_t>(m.size() - 16);
+  align(8);
+  const std::size_t body = m.size();
+  for (const std::string_view a : arguments) text(a);
+  const auto bodyLength = static_cast<std::uint32_t>(m.size() - body);
+  std::memcpy(&m[4], &bodyLength, 4);
+  std::memcpy(&m[12], &fields, 4);
+  return m;
+}
+
+// Whether the screen readers' launcher answers, before the deadline, what the toolkit
+// asks it first. All is sent at once; the bus answers Hello first, so the launcher's
+// answer (or the bus's error where nobody holds its name) is the second reply. A bus
+// that refuses us or closes is not waited on.
+bool TheLauncherAnswers(int fd, Clock::time_point deadline) {
+  std::string asked = std::string(1, '\0') + "AUTH EXTERNAL ";
+  for (const char digit : std::to_string(::getuid())) asked += {'3', digit};  // our user, in hex as the bus reads it
+  asked += "\r\nBEGIN\r\n";
+  asked += MethodCall(1, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "Hello");
+  asked += MethodCall(2, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Get",
+                      {"org.a11y.Status", "IsEnabled"});
+  if (!Sent(fd, asked)) return false;
+  std::string in;
+  std::size_t at = std::string::npos;  // where the next message starts, past the "OK" line
+  for (int replies = 0;;) {
+    char chunk[4096];
+    if (!SomethingComes(fd, deadline)) return false;
+    const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return true;
+    in.append(chunk, static_cast<std::size_t>(got));
+    if (at == std::string::npos) {
+      const std::size_t end = in.find("\r\n");
+      if (end == std::string::npos) continue;
+      if (in.compare(0, 3, "OK ") != 0) return true;
+      at = end + 2;
+    }
+    for (std::uint32_t body, fields; in.size() - at >= 16;) {
+      std::memcpy(&body, &in[at + 4], 4);
+      std::memcpy(&fields, &in[at + 12], 4);
+      const std::size_t length = 16 + (std::size_t{fields} + 7) / 8 * 8 + body;
+      if (in.size() - at < length) break;
+      if ((in[at + 1] == 2 || in[at + 1] == 3) && ++replies == 2) return true;  // a return or an error
+      at += length;
+    }
   }
 }
 
 // The first entry of the address that takes a connection decides, as in the D-Bus
 // library; an address whose entries name no socket is not asked. An entry of another
 // transport (tcp:) may be the one the library takes, so the asking stops there.
-Answer AskTheBus(std::string_view address, Clock::time_point deadline) {
+Answer AskTheBus(std::string_view address, Clock::time_point deadline,
+                 bool (*answers)(int, Clock::time_point) = AnswersTheGreeting) {
   Answer answer = Answer::kNotAsked;
   while (!address.empty()) {
     const std::size_t semicolon = address.find(';');
@@ -108,7 +200,7 @@ Answer AskTheBus(std::string_view address, Clock::time_point deadline) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) continue;
     const bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&socket), length) == 0;
-    if (connected) answer = AnswersTheGreeting(fd, deadline) ? Answer::kYes : Answer::kNo;
+    if (connected) answer = answers(fd, deadline) ? Answer::kYes : Answer::kNo;
     ::close(fd);
     if (connected) break;
   }
@@ -149,7 +241,9 @@ std::string KeepOffBusesThatDoNotAnswer() {
   const Answer session = AskTheBus(address, Clock::now() + kAnswerTime);
   const bool keptOff =
       session == Answer::kNo ||
-      (session == Answer::kYes && AskTheBus(AccessibilityBusAddress(), Clock::now() + kAnswerTime) == Answer::kNo);
+      (session == Answer::kYes &&
+       (AskTheBus(address, Clock::now() + kAnswerTime, TheLauncherAnswers) == Answer::kNo ||
+        AskTheBus(AccessibilityBusAddress(), Clock::now() + kAnswerTime) == Answer::kNo));
   if (keptOff) ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoBus, 1);
   return keptOff && session == Answer::kYes ? address : "";
 }

@@ -7,6 +7,7 @@
 // is no sound clears that choice in memory, and contacts in the older layout are held
 // in the current one; both reach the files only through a save. With auto-save on, the
 // quit's save also writes the year's notes file, which no start-up writes.
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -314,6 +316,46 @@ class PrivateSessionBus {
  private:
   std::string socket_;
   pid_t pid_ = -1;
+};
+
+// A name on a bus, held by a connection that then reads nothing, as a program stopped
+// (SIGSTOP) once it has taken the name: whatever is asked of it waits for an answer that
+// never comes. Through the D-Bus library, which the toolkit links; Holds() is false
+// without it.
+class SilentNameOwner {
+ public:
+  SilentNameOwner(const std::string& socket, const char* name) {
+    void* library = ::dlopen("libdbus-1.so.3", RTLD_LAZY);
+    const auto find = [library](auto& f, const char* symbol) {
+      f = library ? reinterpret_cast<std::remove_reference_t<decltype(f)>>(::dlsym(library, symbol)) : nullptr;
+      return f != nullptr;
+    };
+    void (*keepSignals)(int);
+    void* (*open)(const char*, void*);
+    int (*greet)(void*, void*);
+    int (*take)(void*, const char*, unsigned, void*);
+    if (!find(keepSignals, "dbus_connection_set_change_sigpipe") || !find(open, "dbus_connection_open_private") ||
+        !find(greet, "dbus_bus_register") || !find(take, "dbus_bus_request_name") ||
+        !find(close_, "dbus_connection_close") || !find(unref_, "dbus_connection_unref"))
+      return;
+    keepSignals(0);  // else SIGPIPE is ignored from here on, here and in the programs started
+    connection_ = open(("unix:path=" + socket).c_str(), nullptr);
+    holds_ = connection_ && greet(connection_, nullptr) && take(connection_, name, 0, nullptr) == 1;  // its owner now
+  }
+  ~SilentNameOwner() {
+    if (!connection_) return;
+    close_(connection_);
+    unref_(connection_);
+  }
+  SilentNameOwner(const SilentNameOwner&) = delete;
+  SilentNameOwner& operator=(const SilentNameOwner&) = delete;
+  bool Holds() const { return holds_; }
+
+ private:
+  void (*close_)(void*) = nullptr;
+  void (*unref_)(void*) = nullptr;
+  void* connection_ = nullptr;
+  bool holds_ = false;
 };
 
 // What an X server tells of the windows on it: which one has the keyboard focus and
@@ -807,6 +849,9 @@ TEST_F(ProgramProcess, WithoutASessionBusItStartsNoneThatOutlivesIt) {
 // that the desktop names on the screen's root window (at-spi-bus-launcher does, a
 // screen reader running or not). Each bus is asked first, and one that does not answer
 // is left alone. Here the silent bus is a socket nobody takes connections from.
+// Mend: with the session bus answering but the screen readers' launcher on it stopped,
+// the toolkit asked the launcher twice, waiting 25 s each time, before the window
+// showed; the launcher is asked first too. The limit here is below those 50 s.
 TEST_F(ProgramProcess, ABusThatNeverAnswersHoldsNotTheStart) {
   PrivateDisplay display;
   if (display.Name().empty()) GTEST_SKIP() << "no X server (scripts/install-deps.sh installs xvfb)";
@@ -815,22 +860,31 @@ TEST_F(ProgramProcess, ABusThatNeverAnswersHoldsNotTheStart) {
   ASSERT_TRUE(server.Ready());
   PrivateSessionBus session(folders_.root() + "/session-bus");
   XView screen(display.Name());  // kept, or the server resets as its last client leaves, taking the name
-  for (const bool accessibility : {false, true}) {
-    SCOPED_TRACE(accessibility ? "the accessibility bus silent" : "the session bus silent");
-    if (accessibility) {
+  constexpr auto kLimit = 30s;
+  enum Silent { kSessionBus, kAccessibilityBus, kLauncher };
+  for (const Silent round : {kSessionBus, kAccessibilityBus, kLauncher}) {
+    SCOPED_TRACE(round == kSessionBus         ? "the session bus silent"
+                 : round == kAccessibilityBus ? "the accessibility bus silent"
+                                              : "the screen readers' launcher silent");
+    if (round != kSessionBus) {
       ASSERT_TRUE(session.Ready()) << "no " << PrivateSessionBus::kDaemon << " (scripts/install-deps.sh installs it)";
-      screen.NameTheAccessibilityBus("unix:path=" + silent);
+    }
+    if (round == kAccessibilityBus) screen.NameTheAccessibilityBus("unix:path=" + silent);
+    std::optional<SilentNameOwner> launcher;
+    if (round == kLauncher) {
+      screen.NameTheAccessibilityBus("unix:path=" + session.Socket());  // one that answers, as the launcher's own
+      ASSERT_TRUE(launcher.emplace(session.Socket(), "org.a11y.Bus").Holds());
     }
     Program program(root_);
-    program.AddToEnvironment("DBUS_SESSION_BUS_ADDRESS=unix:path=" + (accessibility ? session.Socket() : silent));
+    program.AddToEnvironment("DBUS_SESSION_BUS_ADDRESS=unix:path=" + (round == kSessionBus ? silent : session.Socket()));
     program.Start(false, true, display.Name());
-    ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(60s).empty()) << program.Output();
-    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
-    screen.Type("Velqora", accessibility ? 'b' : 'a', 3);  // what the screen readers are told
-    ASSERT_TRUE(program.WaitUntilItIsIdle(60s)) << program.Output();
+    ASSERT_FALSE(program.WaitUntilItHasOpenedAFont(kLimit).empty()) << program.Output();
+    ASSERT_TRUE(program.WaitUntilItIsIdle(kLimit)) << program.Output();
+    const char letter = "abc"[round];
+    screen.Type("Velqora", letter, 3);  // what the screen readers are told
+    ASSERT_TRUE(program.WaitUntilItIsIdle(kLimit)) << program.Output();
     ASSERT_EQ(program.Signal(SIGTERM), 0);
-    EXPECT_NE(ReadFile(app("diary database/" + ThisYear() + "n.txt")).find(accessibility ? "bbb" : "aaa"),
-              std::string::npos);
+    EXPECT_NE(ReadFile(app("diary database/" + ThisYear() + "n.txt")).find(std::string(3, letter)), std::string::npos);
   }
 }
 

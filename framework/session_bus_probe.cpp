@@ -45,8 +45,6 @@ constexpr auto kAnswerTime = std::chrono::seconds(3);
 // An address that fails at once, as no bus: no folder can be under a device file.
 constexpr const char* kNoBus = "unix:path=/dev/null/bus";
 
-enum class Answer { kYes, kNo, kNotAsked };
-
 // A value in a bus address, its %XX escapes undone.
 std::string Unescaped(std::string_view value) {
   std::string text;
@@ -145,31 +143,34 @@ std::string MethodCall(std::uint32_t serial, std::string_view destination, std::
   return m;
 }
 
-// Whether the screen readers' launcher answers, before the deadline, what the toolkit
-// asks it first. All is sent at once; the bus answers Hello first, so the launcher's
-// answer (or the bus's error where nobody holds its name) is the second reply. A bus
-// that refuses us or closes is not waited on.
-bool TheLauncherAnswers(int fd, Clock::time_point deadline) {
+// How far the session bus answers, before the deadline, what the toolkit asks first:
+// its greeting, then whether screen readers are on, which the bus hands to their
+// launcher. All is sent at once; the bus answers Hello first, so the launcher's answer
+// (or the bus's error where nobody holds its name) is the second reply. A bus that
+// refuses us or closes is not waited on.
+enum class Heard { kNothing, kTheBus, kTheBusAndTheLauncher };
+
+Heard HowFarItAnswers(int fd, Clock::time_point deadline) {
   std::string asked = std::string(1, '\0') + "AUTH EXTERNAL ";
   for (const char digit : std::to_string(::getuid())) asked += {'3', digit};  // our user, in hex as the bus reads it
   asked += "\r\nBEGIN\r\n";
   asked += MethodCall(1, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "Hello");
   asked += MethodCall(2, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Get",
                       {"org.a11y.Status", "IsEnabled"});
-  if (!Sent(fd, asked)) return false;
+  if (!Sent(fd, asked)) return Heard::kNothing;
   std::string in;
   std::size_t at = std::string::npos;  // where the next message starts, past the "OK" line
   for (int replies = 0;;) {
     char chunk[4096];
-    if (!SomethingComes(fd, deadline)) return false;
+    if (!SomethingComes(fd, deadline)) return in.empty() ? Heard::kNothing : Heard::kTheBus;
     const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return true;
+    if (got <= 0) return Heard::kTheBusAndTheLauncher;
     in.append(chunk, static_cast<std::size_t>(got));
     if (at == std::string::npos) {
       const std::size_t end = in.find("\r\n");
       if (end == std::string::npos) continue;
-      if (in.compare(0, 3, "OK ") != 0) return true;
+      if (in.compare(0, 3, "OK ") != 0) return Heard::kTheBusAndTheLauncher;
       at = end + 2;
     }
     for (std::uint32_t body, fields; in.size() - at >= 16;) {
@@ -177,18 +178,18 @@ bool TheLauncherAnswers(int fd, Clock::time_point deadline) {
       std::memcpy(&fields, &in[at + 12], 4);
       const std::size_t length = 16 + (std::size_t{fields} + 7) / 8 * 8 + body;
       if (in.size() - at < length) break;
-      if ((in[at + 1] == 2 || in[at + 1] == 3) && ++replies == 2) return true;  // a return or an error
+      if ((in[at + 1] == 2 || in[at + 1] == 3) && ++replies == 2) return Heard::kTheBusAndTheLauncher;
       at += length;
     }
   }
 }
 
-// The first entry of the address that takes a connection decides, as in the D-Bus
-// library; an address whose entries name no socket is not asked. An entry of another
-// transport (tcp:) may be the one the library takes, so the asking stops there.
-Answer AskTheBus(std::string_view address, Clock::time_point deadline,
-                 bool (*answers)(int, Clock::time_point) = AnswersTheGreeting) {
-  Answer answer = Answer::kNotAsked;
+// Hands `ask` a connection to the first entry of the address that takes one, as the
+// D-Bus library decides; false where none did. An address whose entries name no socket
+// is not asked. An entry of another transport (tcp:) may be the one the library takes,
+// so the asking stops there.
+template <typename Ask>
+bool ConnectToTheBus(std::string_view address, const Ask& ask) {
   while (!address.empty()) {
     const std::size_t semicolon = address.find(';');
     const std::string_view entry = address.substr(0, semicolon);
@@ -200,11 +201,11 @@ Answer AskTheBus(std::string_view address, Clock::time_point deadline,
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0) continue;
     const bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&socket), length) == 0;
-    if (connected) answer = answers(fd, deadline) ? Answer::kYes : Answer::kNo;
+    if (connected) ask(fd);
     ::close(fd);
-    if (connected) break;
+    if (connected) return true;
   }
-  return answer;
+  return false;
 }
 
 // The accessibility bus's address, as the toolkit reads it from the root window of the
@@ -238,14 +239,18 @@ std::string AccessibilityBusAddress() {
 std::string KeepOffBusesThatDoNotAnswer() {
   if (EnvironmentUnset("DBUS_SESSION_BUS_ADDRESS")) return "";
   const std::string address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
-  const Answer session = AskTheBus(address, Clock::now() + kAnswerTime);
-  const bool keptOff =
-      session == Answer::kNo ||
-      (session == Answer::kYes &&
-       (AskTheBus(address, Clock::now() + kAnswerTime, TheLauncherAnswers) == Answer::kNo ||
-        AskTheBus(AccessibilityBusAddress(), Clock::now() + kAnswerTime) == Answer::kNo));
+  Heard session = Heard::kNothing;
+  if (!ConnectToTheBus(address, [&session](int fd) { session = HowFarItAnswers(fd, Clock::now() + kAnswerTime); }))
+    return "";
+  bool accessibilityAnswers = true;
+  if (session == Heard::kTheBusAndTheLauncher) {
+    ConnectToTheBus(AccessibilityBusAddress(), [&accessibilityAnswers](int fd) {
+      accessibilityAnswers = AnswersTheGreeting(fd, Clock::now() + kAnswerTime);
+    });
+  }
+  const bool keptOff = session != Heard::kTheBusAndTheLauncher || !accessibilityAnswers;
   if (keptOff) ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoBus, 1);
-  return keptOff && session == Answer::kYes ? address : "";
+  return keptOff && session != Heard::kNothing ? address : "";
 }
 
 // The toolkit looks for the accessibility bus once, when its accessibility is first

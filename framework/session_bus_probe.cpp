@@ -11,9 +11,7 @@
 // and the launcher are reached only through the session bus: where one of them alone
 // does not answer, the toolkit starts its accessibility without the session bus, and
 // the bus is given back for whatever comes after.
-#include <poll.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -22,7 +20,6 @@
 #include <bit>
 #include <cctype>
 #include <cerrno>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -32,15 +29,11 @@
 #include <string_view>
 
 #include "framework/application_qt.h"
+#include "framework/local_socket_answer.h"
 
 namespace fw::internal {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// A bus on this machine answers in well under this; it is the longest a start waits.
-constexpr auto kAnswerTime = std::chrono::seconds(3);
 
 // An address that fails at once, as no bus: no folder can be under a device file.
 constexpr const char* kNoBus = "unix:path=/dev/null/bus";
@@ -62,36 +55,19 @@ std::string Unescaped(std::string_view value) {
 
 // The socket one entry of an address names ("unix:path=..." or "unix:abstract=...",
 // keys in any order); false for another transport, which is not asked.
-bool SocketOf(std::string_view entry, sockaddr_un& socket, socklen_t& length) {
+bool SocketOf(std::string_view entry, std::string& name, bool& abstract) {
   if (entry.substr(0, 5) != "unix:") return false;
   entry.remove_prefix(5);
   while (!entry.empty()) {
     const std::size_t comma = entry.find(',');
     const std::string_view pair = entry.substr(0, comma);
     entry = comma == std::string_view::npos ? std::string_view() : entry.substr(comma + 1);
-    const bool abstract = pair.substr(0, 9) == "abstract=";
+    abstract = pair.substr(0, 9) == "abstract=";
     if (pair.substr(0, 5) != "path=" && !abstract) continue;
-    const std::string name = Unescaped(pair.substr(abstract ? 9 : 5));
-    if (name.empty() || name.size() >= sizeof socket.sun_path) return false;
-    socket = sockaddr_un{};
-    socket.sun_family = AF_UNIX;
-    name.copy(socket.sun_path + (abstract ? 1 : 0), name.size());
-    length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + name.size() + (abstract ? 1 : 0));
+    name = Unescaped(pair.substr(abstract ? 9 : 5));
     return true;
   }
   return false;
-}
-
-// Whether something comes to read before the deadline: bytes, or the other end closing.
-bool SomethingComes(int fd, Clock::time_point deadline) {
-  pollfd p{fd, POLLIN, 0};
-  for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    if (left <= 0) return false;
-    const int ready = ::poll(&p, 1, static_cast<int>(left));
-    if (ready > 0) return true;
-    if (ready < 0 && errno != EINTR) return false;
-  }
 }
 
 bool Sent(int fd, std::string_view bytes) {
@@ -102,7 +78,7 @@ bool Sent(int fd, std::string_view bytes) {
 // greeting: a request for its ways of telling who we are, which any bus answers at once.
 // The bus closing is not waited on either.
 bool AnswersTheGreeting(int fd, Clock::time_point deadline) {
-  return Sent(fd, std::string_view("\0AUTH\r\n", 7)) && SomethingComes(fd, deadline);
+  return Sent(fd, std::string_view("\0AUTH\r\n", 7)) && AnswersBefore(fd, deadline);
 }
 
 // A call as the bus carries it, in this machine's byte order (the bus is on this
@@ -162,7 +138,7 @@ Heard HowFarItAnswers(int fd, Clock::time_point deadline) {
   std::size_t at = std::string::npos;  // where the next message starts, past the "OK" line
   for (int replies = 0;;) {
     char chunk[4096];
-    if (!SomethingComes(fd, deadline)) return in.empty() ? Heard::kNothing : Heard::kTheBus;
+    if (!AnswersBefore(fd, deadline)) return in.empty() ? Heard::kNothing : Heard::kTheBus;
     const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return Heard::kTheBusAndTheLauncher;
@@ -195,15 +171,14 @@ bool ConnectToTheBus(std::string_view address, const Ask& ask) {
     const std::string_view entry = address.substr(0, semicolon);
     address = semicolon == std::string_view::npos ? std::string_view() : address.substr(semicolon + 1);
     if (!entry.empty() && entry.substr(0, 5) != "unix:") break;
-    sockaddr_un socket;
-    socklen_t length = 0;
-    if (!SocketOf(entry, socket, length)) continue;
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    std::string name;
+    bool abstract = false;
+    if (!SocketOf(entry, name, abstract)) continue;
+    const int fd = ConnectToLocalSocket(name, abstract);
     if (fd < 0) continue;
-    const bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&socket), length) == 0;
-    if (connected) ask(fd);
+    ask(fd);
     ::close(fd);
-    if (connected) return true;
+    return true;
   }
   return false;
 }

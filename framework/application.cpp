@@ -124,6 +124,7 @@ void CreateToolkitApplication(int& argc, char** argv) {
   if (choose) ::setenv("QT_QPA_PLATFORM", internal::EnvironmentUnset("DISPLAY") ? "wayland;xcb" : "xcb;wayland", 1);
   internal::KeepTheSessionBusFromBeingStarted();
   const std::string answeringSessionBus = internal::KeepOffBusesThatDoNotAnswer();
+  internal::KeepOffASessionManagerThatDoesNotAnswer();
   new QApplication(argc, argv);
   internal::StartAccessibilityThenGiveTheSessionBusBack(answeringSessionBus);
   // The programs this one starts choose their display for themselves.

@@ -56,6 +56,9 @@ void KeepTheSessionBusFromBeingStarted();
 // for StartAccessibilityThenGiveTheSessionBusBack once the toolkit has started.
 std::string KeepOffBusesThatDoNotAnswer();
 void StartAccessibilityThenGiveTheSessionBusBack(const std::string& address);
+// Before the toolkit starts: a session manager that takes connections but does not
+// answer is not used, which would hold the start without end.
+void KeepOffASessionManagerThatDoesNotAnswer();
 // Closes the message boxes that are open, as if each were dismissed.
 void CloseMessageBoxes();
 

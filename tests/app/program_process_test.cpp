@@ -436,7 +436,7 @@ class XView {
       std::this_thread::sleep_for(1ms);
     }
   }
-  // Types the `letter` ("a" to "c", or Return) `count` times into the window whose title starts so.
+  // Types the `letter` ("a" to "d", or Return) `count` times into the window whose title starts so.
   void Type(const std::string& title, char letter, int count) {
     const xcb_key_press_event_t key = KeyPress(title, letter);
     for (int i = 0; i < count; ++i)
@@ -450,7 +450,7 @@ class XView {
     xcb_key_press_event_t key{};
     key.response_type = XCB_KEY_PRESS;
     // The letter's key in the server's own keyboard map.
-    key.detail = std::map<char, xcb_keycode_t>{{'a', 38}, {'b', 56}, {'c', 54}, {'\r', 36}}.at(letter);
+    key.detail = std::map<char, xcb_keycode_t>{{'a', 38}, {'b', 56}, {'c', 54}, {'d', 40}, {'\r', 36}}.at(letter);
     key.root = Root();
     for (const xcb_window_t w : TopWindows())
       if (Title(w).rfind(title, 0) == 0) key.event = w;

@@ -233,6 +233,7 @@ void Quit() {
   s.quitRun = true;  // first, so a Close handler that quits again changes nothing
   internal::StopAllTimers();
   internal::StopAllThreads();
+  if (s.app) internal::CommitCompositions();
   if (s.app && s.saveAgainAtQuit) Guarded("CancelQuit", [&] { s.app->Event_CancelQuit(); });
   s.saveAgainAtQuit = false;
   if (s.app) Guarded("Close", [&] { s.app->Event_Close(); });
@@ -247,6 +248,7 @@ bool ApplicationCancelsQuit() {
   Lifecycle& s = State();
   if (!s.app || s.quitRun) return false;
   s.saveAgainAtQuit = false;
+  internal::CommitCompositions();
   bool stay = false;
   Guarded("CancelQuit", [&] { stay = s.app->Event_CancelQuit(); });
   return stay;

@@ -61,5 +61,8 @@ void StartAccessibilityThenGiveTheSessionBusBack(const std::string& address);
 void KeepOffASessionManagerThatDoesNotAnswer();
 // Closes the message boxes that are open, as if each were dismissed.
 void CloseMessageBoxes();
+// What an input method shows composed in a field but has not committed goes in as
+// typed, before the quit-time save reads the fields.
+void CommitCompositions();
 
 }  // namespace fw::internal

@@ -2,6 +2,7 @@
 // holds it in blocks of bounded length.
 #include "framework/multiline_editor_qt.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <optional>
 
+#include "framework/application_qt.h"
 #include "framework/multiline_divisions_qt.h"
 #include "framework/text_qt.h"
 #include "framework/utf8.h"
@@ -573,5 +575,18 @@ void MultiLineEditor::insertFromMimeData(const QMimeData* source) {
   // An empty text leaves the selection, as the toolkit's own editor does.
   if (!isReadOnly() && source->hasText() && !source->text().isEmpty()) InsertText(FromQ(source->text()), true);
 }
+
+namespace internal {
+
+void CommitCompositions() {
+  // A method that is there commits its own and starts afresh, so nothing goes in twice.
+  // Only while a field has the focus: asked with none, as on a Wayland desktop without
+  // a keyboard, the toolkit's Wayland plugin crashed.
+  if (QGuiApplication::focusObject()) QGuiApplication::inputMethod()->commit();
+  for (QWidget* widget : QApplication::allWidgets())
+    if (auto* editor = dynamic_cast<MultiLineEditor*>(widget)) editor->CommitLeftComposition();
+}
+
+}  // namespace internal
 
 }  // namespace fw

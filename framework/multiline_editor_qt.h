@@ -72,6 +72,10 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   bool SelectionHoldsText() const;
   void Select(int start, int end);
   String SelectedText() const;
+  // What an input method left composed and never committed, its daemon gone mid-word
+  // (the toolkit's plugin then neither commits nor takes it away), goes in at the
+  // caret, as the method's own commit puts it.
+  void CommitLeftComposition();
 
  protected:
   bool event(QEvent* e) override;
@@ -212,6 +216,7 @@ class MultiLineEditor : public QPlainTextEdit, private QAccessible::ActivationOb
   // How often the selection was made into data to carry: by a drag, or a copy.
   mutable quint64 drags_ = 0;
   bool settingText_ = false;
+  bool composing_ = false;  // the last input method event left a composition shown
   bool quietRestore_ = false;  // a change the editor takes back at once: no edit
   // A row of Deletes and Backspaces, one step of the undo history, which the next
   // removal may join while that step is the last one (undo and redo may take back and

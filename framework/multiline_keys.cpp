@@ -1,8 +1,10 @@
 // The multi-line field's keys and input method: they answer as the toolkit's own plain
 // editor does on the text, however the editor holds it in blocks.
 #include <QKeyEvent>
+#include <QTextBlock>
 #include <QTextBoundaryFinder>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
 #include <optional>
 
@@ -527,6 +529,7 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
 }
 
 void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
+  composing_ = !e->preeditString().isEmpty();
   if (const QTextCursor selected = textCursor(); selected.hasSelection()) {
     const auto [from, length] =
         ReplacementAsEditorsCount(e->replacementStart(), e->replacementLength(), TextPosition(selected.position()),
@@ -575,6 +578,24 @@ void MultiLineEditor::inputMethodEvent(QInputMethodEvent* e) {
     insertion_ = InsertionAt(cursor, static_cast<size_t>(e->commitString().size()), false);
   QPlainTextEdit::inputMethodEvent(e);
   insertion_.reset();
+}
+
+void MultiLineEditor::CommitLeftComposition() {
+  if (!composing_) return;
+  composing_ = false;
+  // Keys typed after the method went may have taken the caret to another block; the
+  // composition stays shown in the one it began in.
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    QTextLayout* layout = block.layout();
+    if (!layout || layout->preeditAreaText().isEmpty()) continue;
+    const QString composed = layout->preeditAreaText();
+    layout->setPreeditArea(-1, QString());
+    document()->markContentsDirty(block.position(), block.length());
+    QInputMethodEvent commit;
+    commit.setCommitString(composed);
+    inputMethodEvent(&commit);
+    return;
+  }
 }
 
 std::pair<int, int> MultiLineEditor::ReplacedRange(int from, int length) const {

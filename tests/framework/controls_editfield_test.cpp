@@ -1156,6 +1156,42 @@ TEST_F(EditFieldTest, AnIBusReconversionReplacesTheSelectedWordAlone) {
   else qputenv("QT_IM_MODULE", module);
 }
 
+// An input method whose daemon ends (killed, crashed) mid-word never commits what it
+// was composing, nor takes it away: the note goes on showing it, and the keys typed
+// after come in plain. The offscreen platform's input method commits nothing either,
+// as that one. A quit-time save keeps what the note shows, once, also where the caret
+// has gone on to another line since.
+TEST_F(EditFieldTest, ACompositionLeftByAnInputMethodThatWentIsSavedOnce) {
+  struct QuitRecorder : Application {
+    EditField* field = nullptr;
+    std::vector<String> seen;  // the field's text at each quit-time save
+    bool Event_CancelQuit() override {
+      seen.push_back(field->Text());
+      return true;  // the user stays
+    }
+  } app;
+  RegisterApplication(&app);
+  EditField& f = Field(true);
+  EditField& other = Field(false, "cerca_campo", kNoArrayIndex, 100);
+  app.field = &f;
+  ShowActive();
+  f.SetFocus();
+  f.SetText("abc");
+  f.SetSelStart(3);
+  QInputMethodEvent composing(QStringLiteral("你好"), {});
+  QApplication::sendEvent(Editor(f), &composing);
+  TypeCharacters(Editor(f), QStringLiteral("p\rq"));
+  const String expected = "abcp\rq你好";
+  EXPECT_TRUE(ApplicationCancelsQuit());
+  EXPECT_TRUE(ApplicationCancelsQuit());  // stayed, and asked again
+  EXPECT_EQ(app.seen, (std::vector<String>{expected, expected}));
+  other.SetFocus();
+  f.SetFocus();
+  other.SetFocus();
+  EXPECT_EQ(f.Text(), expected) << "once";
+  RegisterApplication(nullptr);
+}
+
 TEST_F(EditFieldTest, LookPropertiesReachTheEditor) {
   EditField& f = Field(false);
   f.SetPassword(true);

@@ -149,6 +149,39 @@ QTextBlock BlockBeforeDivision(const QTextCursor& cursor) {
   return {};
 }
 
+// A key that goes by the lines on the screen (Up, Down, the page keys, End), with
+// Shift or not, where it leaves the caret after the last character of a block before a
+// division: the user sees the screen line end there as at a wrap, where the toolkit's
+// editor never leaves the caret (that place is the next screen line's start). End goes
+// before the blank the line wraps after, or else to the next screen line, the later
+// block's start, as there; the others stay on the screen line they went to, before its
+// last character, keeping their column.
+void AsAtAWrap(QPlainTextEdit* editor, const QKeyEvent* e) {
+  using K = QKeySequence;
+  // (The place first: a typed key is seldom there, and telling the keys apart costs.)
+  QTextCursor cursor = editor->textCursor();
+  const QTextBlock next = cursor.block().next();
+  if (!cursor.atBlockEnd() || cursor.atBlockStart() || !next.isValid() || !ContinuesLine(next)) return;
+  if (!(editor->textInteractionFlags() & Qt::TextSelectableByKeyboard)) return;
+  const bool end = MatchesAny(e, {K::MoveToEndOfLine, K::SelectEndOfLine});
+  if (!end && !MatchesAny(e, {K::MoveToNextLine, K::MoveToPreviousLine, K::MoveToNextPage, K::MoveToPreviousPage,
+                              K::SelectNextLine, K::SelectPreviousLine, K::SelectNextPage, K::SelectPreviousPage}))
+    return;
+  const QTextCursor::MoveMode mode =
+      MatchesAny(e, {K::SelectEndOfLine, K::SelectNextLine, K::SelectPreviousLine, K::SelectNextPage,
+                     K::SelectPreviousPage})
+          ? QTextCursor::KeepAnchor
+          : QTextCursor::MoveAnchor;
+  const int column = cursor.verticalMovementX();
+  if (end && !editor->document()->characterAt(cursor.position() - 1).isSpace()) {
+    cursor.setPosition(next.position(), mode);
+  } else {
+    cursor.movePosition(QTextCursor::PreviousCharacter, mode);
+    if (!end) cursor.setVerticalMovementX(column);
+  }
+  editor->setTextCursor(cursor);
+}
+
 // A walk through the text by code point, keeping its UTF-16 position.
 struct Walk {
   std::string_view text;
@@ -505,6 +538,7 @@ void MultiLineEditor::keyPressEvent(QKeyEvent* e) {
   }
   const quint64 edits = edits_;
   QPlainTextEdit::keyPressEvent(e);
+  AsAtAWrap(this, e);
   // (Undo and redo put back divisions as they were, where a mend would be a step of
   // its own in the history.)
   if (selection && edits_ != edits && !MatchesAny(e, {QKeySequence::Undo, QKeySequence::Redo})) {

@@ -525,8 +525,10 @@ class RandomRun {
 // Mend: the field's keys differed from the toolkit's own editor beside a division of a
 // long line or in a long text of short lines: a character split at a division, word
 // keys that stopped at divisions and took line breaks for blanks, a stale column for
-// Up and Down, an empty paste that removed the selection, and undo steps split or joined
-// otherwise.
+// Up and Down, an empty paste that removed the selection, undo steps split or joined
+// otherwise, and End, Up and Down that left the caret after a block's last character
+// where the screen line ends at a division, a place the plain editor never leaves it
+// at a wrap.
 TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
   struct Case {
     std::string name;
@@ -601,6 +603,14 @@ TEST_F(MultiLineKeysTest, TheFieldAnswersEveryKeyAsThePlainEditorDoes) {
        Script("@70005|replace -5 5 việt|Ctrl+Z")},
       {"Delete, and the Edit menu's Clear and Cut, up to a division", Repeat("a", 2048) + Repeat("b", 100),
        Script("@2048-2148|Del|Up|Ctrl+Z|@2048-2148|menu EditClear|Up|Ctrl+Z|@2048-2148|menu EditCut|Up")},
+      // Words that each take a screen line of their own, the long line divided where
+      // the plain editor wraps it.
+      {"End, Up and Down onto a screen line that ends at a division after a blank",
+       Repeat(Repeat("x", 20) + " ", 97) + Repeat("x", 26) + " " + Repeat(Repeat("x", 20) + " ", 40),
+       Script("@2030|End|End|Shift+End|@2062|Up|Down|@2062|Shift+Up|Home")},
+      {"End, Up and Down onto a screen line that ends at a division within a word",
+       Repeat(Repeat("W", 15) + "-", 128) + Repeat("W", 17) + "-" + Repeat(Repeat("W", 15) + "-", 40),
+       Script("@2040|End|End|@2040|End|Home|@2040|Shift+End|Down|@2065|Up|End")},
   };
   both->CheckEachStep(true);
   for (const Case& c : cases) {

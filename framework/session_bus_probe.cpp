@@ -121,19 +121,20 @@ std::string MethodCall(std::uint32_t serial, std::string_view destination, std::
 
 // How far the session bus answers, before the deadline, what the toolkit asks first:
 // its greeting, then whether screen readers are on, which the bus hands to their
-// launcher. All is sent at once; the bus answers Hello first, so the launcher's answer
-// (or the bus's error where nobody holds its name) is the second reply. A bus that
-// refuses us or closes is not waited on.
+// launcher. The calls go at once when the bus has taken us: a proxy of the bus
+// (xdg-dbus-proxy, as in a Flatpak sandbox) closes a connection that sends them before.
+// The bus answers Hello first, so the launcher's answer (or the bus's error where nobody
+// holds its name) is the second reply. A bus that refuses us or closes is not waited on.
 enum class Heard { kNothing, kTheBus, kTheBusAndTheLauncher };
 
 Heard HowFarItAnswers(int fd, Clock::time_point deadline) {
-  std::string asked = std::string(1, '\0') + "AUTH EXTERNAL ";
-  for (const char digit : std::to_string(::getuid())) asked += {'3', digit};  // our user, in hex as the bus reads it
-  asked += "\r\nBEGIN\r\n";
-  asked += MethodCall(1, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "Hello");
-  asked += MethodCall(2, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Get",
-                      {"org.a11y.Status", "IsEnabled"});
-  if (!Sent(fd, asked)) return Heard::kNothing;
+  std::string greeting = std::string(1, '\0') + "AUTH EXTERNAL ";
+  for (const char digit : std::to_string(::getuid())) greeting += {'3', digit};  // our user, in hex as the bus reads it
+  const std::string calls =
+      "BEGIN\r\n" + MethodCall(1, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "Hello") +
+      MethodCall(2, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Get",
+                 {"org.a11y.Status", "IsEnabled"});
+  if (!Sent(fd, greeting + "\r\n")) return Heard::kNothing;
   std::string in;
   std::size_t at = std::string::npos;  // where the next message starts, past the "OK" line
   for (int replies = 0;;) {
@@ -146,7 +147,7 @@ Heard HowFarItAnswers(int fd, Clock::time_point deadline) {
     if (at == std::string::npos) {
       const std::size_t end = in.find("\r\n");
       if (end == std::string::npos) continue;
-      if (in.compare(0, 3, "OK ") != 0) return Heard::kTheBusAndTheLauncher;
+      if (in.compare(0, 3, "OK ") != 0 || !Sent(fd, calls)) return Heard::kTheBusAndTheLauncher;
       at = end + 2;
     }
     for (std::uint32_t body, fields; in.size() - at >= 16;) {

@@ -22,6 +22,8 @@ pkgs=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   # The desktop's address book, and the private session bus its tests run on.
   libebook1.2-dev evolution-data-server dbus-daemon
+  # The session bus seen through a proxy, as a Flatpak sandbox has it, in a test.
+  xdg-dbus-proxy
   # A test makes a folder's sync fail through it, as a failing disk would.
   strace
   # The session protocol a test's own session manager speaks to the program.

@@ -50,9 +50,24 @@ int ConnectToEntry(std::string_view entry) {
   return fd >= 0 || abstractOnly ? fd : ConnectToLocalSocket(name, false);
 }
 
-// Whether the session manager takes a connection but does not answer. The first entry
-// that takes a connection decides, as in the session library; an entry of another
-// transport (tcp/) may be the one the library takes, so the asking stops there.
+// Whether what came first on `fd` is a session manager's greeting, its byte order. A
+// server of another kind (an X server named by mistake) may answer the asking, or close
+// it, and yet wait without end on the session library's shorter greeting.
+bool GreetsAsASessionManager(int fd, Clock::time_point deadline) {
+  std::uint8_t greeting[2];  // its opcodes, as our own byte order's
+  for (std::size_t got = 0; got < sizeof greeting;) {
+    const ssize_t n = ::recv(fd, greeting + got, sizeof greeting - got, 0);
+    if (n <= 0) return false;
+    got += static_cast<std::size_t>(n);
+    if (got < sizeof greeting && !AnswersBefore(fd, deadline)) return false;
+  }
+  return greeting[0] == kNoVersionOffered[0] && greeting[1] == kNoVersionOffered[1];
+}
+
+// Whether the session manager named is to be left alone: it takes a connection but does
+// not answer, or what answers is no session manager. The first entry that takes a
+// connection decides, as in the session library; an entry of another transport (tcp/)
+// may be the one the library takes, so the asking stops there.
 bool Silent(std::string_view address, Clock::time_point deadline) {
   while (!address.empty()) {
     const std::size_t comma = address.find(',');
@@ -66,6 +81,10 @@ bool Silent(std::string_view address, Clock::time_point deadline) {
     // Kept open: a stopped manager that goes on later then finds the connection it takes
     // still there, and refuses it as any other.
     if (sent && !AnswersBefore(fd, deadline)) return true;
+    if (sent && !GreetsAsASessionManager(fd, deadline)) {
+      ::close(fd);
+      return true;
+    }
     // Its refusal is read until it closes, so that it never writes to a connection gone.
     char refusal[64];
     while (sent && ::recv(fd, refusal, sizeof refusal, 0) > 0 && AnswersBefore(fd, deadline)) {

@@ -215,6 +215,9 @@ bool EditFieldView::HandleEvent(QWidget* from, QEvent* event) {
       // A dead key or the compose key gives the field no key press of its own: the
       // character it makes is the key the program hears of.
       auto* im = static_cast<QInputMethodEvent*>(event);
+      // The toolkit's editors take an input method's text even when read-only, trusting
+      // the method not to send any; one that sends it as the focus moves would change it.
+      if (field_.ReadOnly()) return true;
       if (auto* line = qobject_cast<QLineEdit*>(from); line && line->hasSelectedText()) {
         const int start = line->selectionStart(), end = line->selectionEnd();
         const auto [first, length] =

@@ -1308,3 +1308,23 @@ TEST_F(EditFieldTest, AReadOnlyFieldShowsAScrollBarWhenItsTextDoesNotFit) {
   EXPECT_GT(bar(readOnly)->maximum(), 0);
   EXPECT_FALSE(bar(editable)->isVisible()) << "an editable field keeps its design";
 }
+
+// Mend: the toolkit's editors took an input method's text into a read-only field (the
+// help text, the reminder's copy of the note) when the method sent it, as one may
+// while the keyboard moves to a window just opened.
+TEST_F(EditFieldTest, AReadOnlyFieldTakesNoTextFromAnInputMethod) {
+  for (const bool multiLine : {true, false}) {
+    EditField& field = Field(multiLine, multiLine ? "help" : "line", 0, multiLine ? 10 : 100);
+    field.SetReadOnly(true);
+    field.SetText("help text");
+    QApplication::processEvents();
+    for (const char* commit : {"你好", "a\rb"}) {
+      QInputMethodEvent typed;
+      typed.setCommitString(commit);
+      QApplication::sendEvent(Editor(field), &typed);
+    }
+    QInputMethodEvent composing("ni", {});
+    QApplication::sendEvent(Editor(field), &composing);
+    EXPECT_EQ(field.Text(), "help text") << (multiLine ? "multi-line" : "one line");
+  }
+}

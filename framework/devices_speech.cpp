@@ -2,6 +2,12 @@
 // first Speak only: a machine without one stays silent and never fails.
 #include <QCoreApplication>
 #include <QTextToSpeech>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
 #include <deque>
 
 #include "framework/devices.h"
@@ -10,6 +16,17 @@
 namespace fw {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The flite engine of this Qt takes the last piece of a text's sound being empty, as it
+// is for about a quarter of all texts, for a streaming error, and drops the whole text
+// unheard, each time it is said. At a rate a hundredth away the pieces fall elsewhere.
+constexpr std::array<double, 4> kRates = {0.0, 0.01, -0.01, 0.02};
+
+// A text the engine has not started in this long never will be: its thread waits for
+// good on a sound server that stopped answering, even once the server is back.
+constexpr auto kStartTime = std::chrono::seconds(5);
 
 std::function<void(const String&, bool)>& SpeakHandler() {
   static std::function<void(const String&, bool)> handler;
@@ -22,6 +39,12 @@ struct Voice {
   QTextToSpeech* engine = nullptr;
   bool tried = false;
   std::deque<QString> waiting;
+  QString saying;  // the text last given to the engine, and at which of the rates
+  size_t rate = 0;
+  bool started = true;  // since it was given: began, or failed
+  bool sayAgain = false;
+  Clock::time_point givenAt;
+  bool abandoned = false;  // an engine whose thread was held was left for a new one
 };
 
 Voice& TheVoice() {
@@ -29,21 +52,64 @@ Voice& TheVoice() {
   return v;
 }
 
+void Say(const QString& text, size_t rate) {
+  Voice& v = TheVoice();
+  v.saying = text;
+  v.rate = rate;
+  v.started = false;
+  v.givenAt = Clock::now();
+  v.engine->setRate(kRates[rate]);
+  v.engine->say(text);
+}
+
 void SpeakNextWaiting() {
   Voice& v = TheVoice();
   if (!v.engine || v.waiting.empty() || v.engine->state() == QTextToSpeech::Speaking) return;
   QString next = v.waiting.front();
   v.waiting.pop_front();
-  v.engine->say(next);
+  Say(next, 0);
 }
 
-// A sound server that does not answer is not waited for: the engine is made at a later
-// Speak, once it answers.
-QTextToSpeech* Engine() {
+// The toolkit's audio, cleaned up at the program's end while one of its threads is held
+// by the sound server, aborts the program; it ends without that clean-up then, as it would
+// have ended. Registered once the toolkit's audio is there, so that it runs first.
+void EndPastHeldAudio(int status, void*) {
+  const Voice& v = TheVoice();
+  if (!v.abandoned && (!v.engine || v.started)) return;
+  std::fflush(nullptr);
+  ::_exit(status);
+}
+
+void EndPastHeldAudioOnceThere() {
+  static const bool registered = ::on_exit(EndPastHeldAudio, nullptr) == 0;
+  (void)registered;
+}
+
+void OnStateChanged(QTextToSpeech::State s) {
   Voice& v = TheVoice();
-  if (v.tried) return v.engine;
-  if (!QCoreApplication::instance() || !internal::SoundServerAnswers()) return nullptr;
-  v.tried = true;
+  if (s == QTextToSpeech::Speaking || s == QTextToSpeech::Error) {
+    v.started = true;
+    EndPastHeldAudioOnceThere();
+  }
+  if (s != QTextToSpeech::Ready) return;
+  if (v.sayAgain) {
+    v.sayAgain = false;
+    Say(v.saying, v.rate + 1);
+  } else {
+    SpeakNextWaiting();
+  }
+}
+
+// Told after the state has gone to Error, before it goes back to Ready.
+void OnError(QTextToSpeech::ErrorReason reason) {
+  Voice& v = TheVoice();
+  v.sayAgain = reason == QTextToSpeech::ErrorReason::Playback && v.rate + 1 < kRates.size();
+}
+
+// An engine that has been given a text is never deleted: its destructor waits for its
+// thread, which a sound server that stopped answering holds for good, and the program
+// would wait with it.
+QTextToSpeech* MakeEngine() {
   const QStringList engines = QTextToSpeech::availableEngines();
   if (engines.isEmpty()) return nullptr;
   const QString name = engines.contains("flite") ? QStringLiteral("flite") : engines.first();
@@ -52,11 +118,28 @@ QTextToSpeech* Engine() {
     delete engine;
     return nullptr;
   }
-  QObject::connect(engine, &QTextToSpeech::stateChanged, engine, [](QTextToSpeech::State s) {
-    if (s == QTextToSpeech::Ready) SpeakNextWaiting();
-  });
-  v.engine = engine;
+  QObject::connect(engine, &QTextToSpeech::stateChanged, engine, OnStateChanged);
+  QObject::connect(engine, &QTextToSpeech::errorOccurred, engine, OnError);
   return engine;
+}
+
+// A sound server that does not answer is not waited for: the engine is made at a later
+// Speak, once it answers; and made anew once it answers again after its thread was held.
+QTextToSpeech* Engine() {
+  Voice& v = TheVoice();
+  const bool held = v.engine && !v.started && Clock::now() - v.givenAt > kStartTime;
+  if (v.tried && !held) return v.engine;
+  if (!QCoreApplication::instance() || !internal::SoundServerAnswers()) return nullptr;
+  v.tried = true;
+  if (held) {
+    v.engine->disconnect();
+    v.abandoned = true;
+    EndPastHeldAudioOnceThere();
+  }
+  v.engine = MakeEngine();
+  v.started = true;
+  v.sayAgain = false;
+  return v.engine;
 }
 
 }  // namespace
@@ -71,6 +154,7 @@ void Speak(const String& text, bool interrupt) {
   Voice& v = TheVoice();
   if (interrupt) {
     v.waiting.clear();
+    v.sayAgain = false;
     engine->stop();
   }
   if (text.empty()) return;

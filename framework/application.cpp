@@ -125,6 +125,7 @@ void CreateToolkitApplication(int& argc, char** argv) {
   internal::KeepTheSessionBusFromBeingStarted();
   const std::string answeringSessionBus = internal::KeepOffBusesThatDoNotAnswer();
   internal::KeepOffASessionManagerThatDoesNotAnswer();
+  internal::KeepOffAnInputMethodThatDoesNotAnswer();
   new QApplication(argc, argv);
   internal::StartAccessibilityThenGiveTheSessionBusBack(answeringSessionBus);
   // The programs this one starts choose their display for themselves.

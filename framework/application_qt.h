@@ -59,6 +59,9 @@ void StartAccessibilityThenGiveTheSessionBusBack(const std::string& address);
 // Before the toolkit starts: a session manager that takes connections but does not
 // answer is not used, which would hold the start without end.
 void KeepOffASessionManagerThatDoesNotAnswer();
+// Likewise an input method daemon that takes connections but does not answer: the
+// toolkit then takes its plain input.
+void KeepOffAnInputMethodThatDoesNotAnswer();
 // Closes the message boxes that are open, as if each were dismissed.
 void CloseMessageBoxes();
 // What an input method shows composed in a field but has not committed goes in as

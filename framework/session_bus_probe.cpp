@@ -29,6 +29,7 @@
 #include <string_view>
 
 #include "framework/application_qt.h"
+#include "framework/bus_answer.h"
 #include "framework/local_socket_answer.h"
 
 namespace fw::internal {
@@ -119,35 +120,34 @@ std::string MethodCall(std::uint32_t serial, std::string_view destination, std::
   return m;
 }
 
-// How far the session bus answers, before the deadline, what the toolkit asks first:
-// its greeting, then whether screen readers are on, which the bus hands to their
-// launcher. The calls go at once when the bus has taken us: a proxy of the bus
-// (xdg-dbus-proxy, as in a Flatpak sandbox) closes a connection that sends them before.
-// The bus answers Hello first, so the launcher's answer (or the bus's error where nobody
-// holds its name) is the second reply. A bus that refuses us or closes is not waited on.
-enum class Heard { kNothing, kTheBus, kTheBusAndTheLauncher };
+// How far a bus answers, before the deadline, its greeting and then the calls, which
+// start with Hello: the bus answers that first, so the replies come in order. The calls
+// go at once when the bus has taken us: a proxy of the bus (xdg-dbus-proxy, as in a
+// Flatpak sandbox) closes a connection that sends them before. A bus that refuses us or
+// closes is not waited on.
+enum class Heard { kNothing, kTheBus, kEveryReply };
 
-Heard HowFarItAnswers(int fd, Clock::time_point deadline) {
+std::string Hello() {
+  return MethodCall(1, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "Hello");
+}
+
+Heard HowFarItAnswers(int fd, Clock::time_point deadline, const std::string& calls, int replies) {
   std::string greeting = std::string(1, '\0') + "AUTH EXTERNAL ";
   for (const char digit : std::to_string(::getuid())) greeting += {'3', digit};  // our user, in hex as the bus reads it
-  const std::string calls =
-      "BEGIN\r\n" + MethodCall(1, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "Hello") +
-      MethodCall(2, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Get",
-                 {"org.a11y.Status", "IsEnabled"});
   if (!Sent(fd, greeting + "\r\n")) return Heard::kNothing;
   std::string in;
   std::size_t at = std::string::npos;  // where the next message starts, past the "OK" line
-  for (int replies = 0;;) {
+  for (int heard = 0;;) {
     char chunk[4096];
     if (!AnswersBefore(fd, deadline)) return in.empty() ? Heard::kNothing : Heard::kTheBus;
     const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
     if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return Heard::kTheBusAndTheLauncher;
+    if (got <= 0) return Heard::kEveryReply;
     in.append(chunk, static_cast<std::size_t>(got));
     if (at == std::string::npos) {
       const std::size_t end = in.find("\r\n");
       if (end == std::string::npos) continue;
-      if (in.compare(0, 3, "OK ") != 0 || !Sent(fd, calls)) return Heard::kTheBusAndTheLauncher;
+      if (in.compare(0, 3, "OK ") != 0 || !Sent(fd, "BEGIN\r\n" + calls)) return Heard::kEveryReply;
       at = end + 2;
     }
     for (std::uint32_t body, fields; in.size() - at >= 16;) {
@@ -155,7 +155,7 @@ Heard HowFarItAnswers(int fd, Clock::time_point deadline) {
       std::memcpy(&fields, &in[at + 12], 4);
       const std::size_t length = 16 + (std::size_t{fields} + 7) / 8 * 8 + body;
       if (in.size() - at < length) break;
-      if ((in[at + 1] == 2 || in[at + 1] == 3) && ++replies == 2) return Heard::kTheBusAndTheLauncher;
+      if ((in[at + 1] == 2 || in[at + 1] == 3) && ++heard == replies) return Heard::kEveryReply;
       at += length;
     }
   }
@@ -215,18 +215,28 @@ std::string AccessibilityBusAddress() {
 std::string KeepOffBusesThatDoNotAnswer() {
   if (EnvironmentUnset("DBUS_SESSION_BUS_ADDRESS")) return "";
   const std::string address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  // Whether screen readers are on, which the bus hands to their launcher: its answer, or
+  // the bus's error where nobody holds the launcher's name, is the second reply.
+  const std::string calls = Hello() + MethodCall(2, "org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties",
+                                                 "Get", {"org.a11y.Status", "IsEnabled"});
   Heard session = Heard::kNothing;
-  if (!ConnectToTheBus(address, [&session](int fd) { session = HowFarItAnswers(fd, Clock::now() + kAnswerTime); }))
+  if (!ConnectToTheBus(address, [&](int fd) { session = HowFarItAnswers(fd, Clock::now() + kAnswerTime, calls, 2); }))
     return "";
   bool accessibilityAnswers = true;
-  if (session == Heard::kTheBusAndTheLauncher) {
+  if (session == Heard::kEveryReply) {
     ConnectToTheBus(AccessibilityBusAddress(), [&accessibilityAnswers](int fd) {
       accessibilityAnswers = AnswersTheGreeting(fd, Clock::now() + kAnswerTime);
     });
   }
-  const bool keptOff = session != Heard::kTheBusAndTheLauncher || !accessibilityAnswers;
+  const bool keptOff = session != Heard::kEveryReply || !accessibilityAnswers;
   if (keptOff) ::setenv("DBUS_SESSION_BUS_ADDRESS", kNoBus, 1);
   return keptOff && session != Heard::kNothing ? address : "";
+}
+
+bool BusAnswersBefore(const std::string& address, Clock::time_point deadline) {
+  Heard heard = Heard::kEveryReply;  // where no socket takes a connection nothing waits on it
+  ConnectToTheBus(address, [&](int fd) { heard = HowFarItAnswers(fd, deadline, Hello(), 1); });
+  return heard == Heard::kEveryReply;
 }
 
 // The toolkit looks for the accessibility bus once, when its accessibility is first

@@ -24,6 +24,9 @@ pkgs=(
   libebook1.2-dev evolution-data-server dbus-daemon
   # The session bus seen through a proxy, as a Flatpak sandbox has it, in a test.
   xdg-dbus-proxy
+  # An input method daemon, without which the toolkit's IBus plugin stays out of the
+  # way: a test has the plugin meet a daemon that never answers.
+  ibus
   # A test makes a folder's sync fail through it, as a failing disk would.
   strace
   # The session protocol a test's own session manager speaks to the program.

@@ -1,17 +1,25 @@
 #include "framework/ibus_replacement.h"
 
-#include <QByteArrayList>
+#include <QByteArray>
 #include <QtGlobal>
+
+#include <algorithm>
+#include <cctype>
 
 namespace fw {
 
 namespace {
 
-// The toolkit takes its input method from this variable, the first that loads of those
-// it names.
-bool InputMethodIsIBus() { return qgetenv("QT_IM_MODULE").split(';').value(0).trimmed() == "ibus"; }
+bool InputMethodIsIBus() { return NamesTheIBusPlugin(qgetenv("QT_IM_MODULE").toStdString()); }
 
 }  // namespace
+
+bool NamesTheIBusPlugin(std::string_view method) {
+  method = method.substr(0, method.find(':'));
+  return method.size() == 4 && std::equal(method.begin(), method.end(), "ibus", [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == b;
+         });
+}
 
 std::pair<int, int> ReplacementAsEditorsCount(int from, int length, int caret, int selectionStart, int selectionEnd) {
   if (selectionStart == selectionEnd || length <= 0 || !InputMethodIsIBus()) return {from, length};

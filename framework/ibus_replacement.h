@@ -4,9 +4,15 @@
 // selected word away so to reconvert it). The toolkit's editors take the selection
 // away first and count from where that leaves the caret, and its IBus plugin passes
 // the engine's range on as it came, so the text before the word would go with it.
+#include <string_view>
 #include <utility>
 
 namespace fw {
+
+// Whether the toolkit takes its IBus plugin for the input method named (QT_IM_MODULE):
+// it reads the name up to a colon, where the plugin's parameters start, in any case. A
+// list ("ibus;compose") names no plugin here, and the toolkit takes its plain input.
+bool NamesTheIBusPlugin(std::string_view method);
 
 // The range `length` UTF-16 units `from` the caret, as the input method in use meant
 // it, counted as the toolkit's editors take it: from the start of the selection

@@ -9,8 +9,6 @@
 
 #include <QStandardPaths>
 
-#include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -18,6 +16,7 @@
 
 #include "framework/application_qt.h"
 #include "framework/bus_answer.h"
+#include "framework/ibus_replacement.h"
 
 namespace fw::internal {
 
@@ -66,19 +65,10 @@ std::string DaemonAddress() {
   return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0 ? address : "";
 }
 
-// Whether the toolkit takes its IBus plugin for the input method named: it reads the
-// name up to a colon, where the plugin's parameters start, in any case. A list
-// ("ibus;compose") names no plugin, and the toolkit takes its plain input.
-bool NamesIBus(std::string_view method) {
-  method = method.substr(0, method.find(':'));
-  return method.size() == 4 && std::equal(method.begin(), method.end(), "ibus",
-                                          [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
-}
-
 }  // namespace
 
 void KeepOffAnInputMethodThatDoesNotAnswer() {
-  if (EnvironmentUnset("QT_IM_MODULE") || !NamesIBus(std::getenv("QT_IM_MODULE"))) return;
+  if (EnvironmentUnset("QT_IM_MODULE") || !NamesTheIBusPlugin(std::getenv("QT_IM_MODULE"))) return;
   const std::string address = DaemonAddress();
   if (!address.empty() && !BusAnswersBefore(address, Clock::now() + kAnswerTime))
     ::setenv("QT_IM_MODULE", "compose", 1);

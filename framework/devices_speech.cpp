@@ -71,11 +71,13 @@ void SpeakNextWaiting() {
 }
 
 // The toolkit's audio, cleaned up at the program's end while one of its threads is held
-// by the sound server, aborts the program; it ends without that clean-up then, as it would
-// have ended. Registered once the toolkit's audio is there, so that it runs first.
+// by the sound server, aborts the program, and while it still streams a note it waits for
+// good on its own lock; it ends without that clean-up then, as it would have ended.
+// Registered once the toolkit's audio is there, so that it runs first.
 void EndPastHeldAudio(int status, void*) {
   const Voice& v = TheVoice();
-  if (!v.abandoned && (!v.engine || v.started)) return;
+  const bool speaking = v.engine && v.engine->state() == QTextToSpeech::Speaking;
+  if (!v.abandoned && (!v.engine || v.started) && !speaking) return;
   std::fflush(nullptr);
   ::_exit(status);
 }

@@ -45,6 +45,7 @@ struct Voice {
   bool sayAgain = false;
   Clock::time_point givenAt;
   bool abandoned = false;  // an engine whose thread was held was left for a new one
+  bool serverGone = false;  // the engine's server was killed: it was left, none made since
 };
 
 Voice& TheVoice() {
@@ -125,19 +126,39 @@ QTextToSpeech* MakeEngine() {
   return engine;
 }
 
+void LeaveEngine() {
+  Voice& v = TheVoice();
+  v.engine->disconnect();
+  v.abandoned = true;
+  EndPastHeldAudioOnceThere();
+}
+
+// The toolkit's audio, once the server it spoke through is killed, has nothing to open
+// a sound with, and the engine then ends the program at its next text: so too with a
+// server started again, which this toolkit's audio finds again only when it was back
+// within three seconds, and never tells. So the engine is left, as one held is, and the
+// program speaks no more until it is started again, as where no server runs.
+bool ServerGoneUnder() {
+  Voice& v = TheVoice();
+  if (v.serverGone) return true;
+  if (!v.engine || internal::SoundServerTakesConnections()) return false;
+  LeaveEngine();
+  v.engine = nullptr;
+  v.waiting.clear();
+  v.serverGone = true;
+  return true;
+}
+
 // A sound server that does not answer is not waited for: the engine is made at a later
 // Speak, once it answers; and made anew once it answers again after its thread was held.
 QTextToSpeech* Engine() {
   Voice& v = TheVoice();
+  if (ServerGoneUnder()) return nullptr;
   const bool held = v.engine && !v.started && Clock::now() - v.givenAt > kStartTime;
   if (v.tried && !held) return v.engine;
   if (!QCoreApplication::instance() || !internal::SoundServerAnswers()) return nullptr;
   v.tried = true;
-  if (held) {
-    v.engine->disconnect();
-    v.abandoned = true;
-    EndPastHeldAudioOnceThere();
-  }
+  if (held) LeaveEngine();
   v.engine = MakeEngine();
   v.started = true;
   v.sayAgain = false;

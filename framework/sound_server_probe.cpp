@@ -20,7 +20,7 @@ constexpr auto kAnswerTime = std::chrono::seconds(3);
 
 // The sound server's client library, from its C interface: the program links none.
 constexpr int kNoAutospawn = 1;          // PA_CONTEXT_NOAUTOSPAWN: a server missing is not started
-constexpr int kReady = 4, kFailed = 5;   // pa_context_state_t
+constexpr int kAuthorizing = 2, kReady = 4, kFailed = 5;  // pa_context_state_t
 
 struct Pulse {
   void* (*mainloopNew)();
@@ -55,20 +55,27 @@ struct Pulse {
   }
 };
 
-// Connects to the server the environment names; `answered` is set when it is ready,
-// refused, or not there, and where nothing can ask it. Never waits: the thread ends by
-// itself at the deadline.
-void Ask(Pulse pulse, Clock::time_point deadline, std::shared_ptr<std::atomic<bool>> answered) {
+// Connects to the server the environment names, until its state is `enough` or it
+// failed; `answered` is set then, and where nothing can ask it, `failed` where it failed.
+// Never waits: the thread ends by itself at the deadline.
+struct Answer {
+  std::atomic<bool> answered{false}, failed{false};
+};
+
+void Ask(Pulse pulse, int enough, Clock::time_point deadline, std::shared_ptr<Answer> answer) {
   void* loop = pulse.mainloopNew();
   void* context = loop ? pulse.contextNew(pulse.mainloopApi(loop), "velqora") : nullptr;
-  bool over = !context || pulse.connect(context, nullptr, kNoAutospawn, nullptr) < 0;
+  bool failed = context && pulse.connect(context, nullptr, kNoAutospawn, nullptr) < 0;
+  bool over = !context || failed;
   while (!over && Clock::now() < deadline) {
     pulse.iterate(loop, 0, nullptr);
     const int state = pulse.state(context);
-    over = state == kReady || state == kFailed;
+    failed = state == kFailed;
+    over = failed || (state >= enough && state <= kReady);
     if (!over) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  *answered = over;
+  answer->failed = failed;
+  answer->answered = over;
   if (context) {
     pulse.disconnect(context);
     pulse.unref(context);
@@ -76,16 +83,27 @@ void Ask(Pulse pulse, Clock::time_point deadline, std::shared_ptr<std::atomic<bo
   if (loop) pulse.mainloopFree(loop);
 }
 
+// Null where the library to ask with is missing.
+std::shared_ptr<Answer> AskUntil(int enough) {
+  const Pulse* pulse = Pulse::Get();
+  if (!pulse) return nullptr;
+  const auto deadline = Clock::now() + kAnswerTime;
+  auto answer = std::make_shared<Answer>();
+  std::thread(Ask, *pulse, enough, deadline, answer).detach();
+  RunEventsUntilAnswered(answer->answered, deadline);
+  return answer;
+}
+
 }  // namespace
 
 bool SoundServerAnswers() {
-  const Pulse* pulse = Pulse::Get();
-  if (!pulse) return true;
-  const auto deadline = Clock::now() + kAnswerTime;
-  auto answered = std::make_shared<std::atomic<bool>>(false);
-  std::thread(Ask, *pulse, deadline, answered).detach();
-  RunEventsUntilAnswered(*answered, deadline);
-  return *answered;
+  const auto answer = AskUntil(kReady);
+  return !answer || answer->answered;
+}
+
+bool SoundServerTakesConnections() {
+  const auto answer = AskUntil(kAuthorizing);
+  return !answer || !answer->failed;
 }
 
 }  // namespace fw::internal

@@ -10,4 +10,9 @@ namespace fw::internal {
 // none (nothing waits for it) and where the library to ask it with is missing.
 bool SoundServerAnswers();
 
+// False only when a server was named or looked for and none takes connections, as
+// after it was killed; a server stopped or hung still takes them, so this never waits
+// for its answer.
+bool SoundServerTakesConnections();
+
 }  // namespace fw::internal

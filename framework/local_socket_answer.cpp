@@ -22,6 +22,10 @@ int ConnectToLocalSocket(const std::string& name, bool abstract) {
   return -1;
 }
 
+bool Sent(int fd, std::string_view bytes) {
+  return ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+}
+
 bool AnswersBefore(int fd, Clock::time_point deadline) {
   pollfd p{fd, POLLIN, 0};
   for (;;) {

@@ -71,10 +71,6 @@ bool SocketOf(std::string_view entry, std::string& name, bool& abstract) {
   return false;
 }
 
-bool Sent(int fd, std::string_view bytes) {
-  return ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
-}
-
 // Whether a line comes back, before the deadline, to the first words of the bus's
 // greeting: a request for its ways of telling who we are, which any bus answers at once.
 // The bus closing is not waited on either.

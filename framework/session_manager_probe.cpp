@@ -76,8 +76,8 @@ bool Silent(std::string_view address, Clock::time_point deadline) {
     if (entry.substr(0, 6) != "local/" && entry.substr(0, 5) != "unix/") return false;
     const int fd = ConnectToEntry(entry);
     if (fd < 0) continue;
-    const bool sent = ::send(fd, kNoVersionOffered, sizeof kNoVersionOffered, MSG_NOSIGNAL) ==
-                      static_cast<ssize_t>(sizeof kNoVersionOffered);
+    const bool sent =
+        Sent(fd, std::string_view(reinterpret_cast<const char*>(kNoVersionOffered), sizeof kNoVersionOffered));
     // Kept open: a stopped manager that goes on later then finds the connection it takes
     // still there, and refuses it as any other.
     if (sent && !AnswersBefore(fd, deadline)) return true;
